@@ -1,0 +1,149 @@
+// 100,000 rows inserted in one transaction and read back, through the
+// framework's layer and through raw QSqlQuery, in the same run on the same
+// engine. Prints the ratio layer / raw (goal: at most 1.3).
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+
+#include "nDMConexao_U.h"
+#include "nDecimal_U.h"
+#include "nSQLDataSet_U.h"
+#include "nSQLFuncoes_U.h"
+
+namespace {
+
+constexpr int kLinhas = 100000;
+QTemporaryDir *gPasta = nullptr;
+int gBanco = 0;
+
+void NovoBanco() {
+  TnConfigConexao config;
+  config.Arquivo = gPasta->filePath(QStringLiteral("bench%1.db").arg(++gBanco));
+  nDMConexao()->Conectar(config);
+  nDMConexao()->Executar(
+      QStringLiteral("create table B (ID bigint not null primary key, NOME varchar(50), DIA date, VALOR numeric(18,2))"));
+}
+
+QString Nome(int i) { return QStringLiteral("Documento %1").arg(i); }
+QDate Dia(int i) { return QDate(2026, 1, 1).addDays(i % 365); }
+QString Valor(int i) { return TnDecimal(i * 7 + 13, 2).Texto(); }
+
+void Camada(benchmark::State &estado) {
+  for (auto _ : estado) {
+    estado.PauseTiming();
+    NovoBanco();
+    estado.ResumeTiming();
+    {
+      TnTransacao transacao;
+      TnSQLDataSet insercao;
+      insercao.SetCommandText(QStringLiteral("insert into B (ID, NOME, DIA, VALOR) values (:pId, :pNome, :pDia, :pValor)"));
+      insercao.SetPrepared(true);
+      insercao.Params(0).SetDataType(TnFieldType::LargeInt);
+      insercao.Params(1).SetDataType(TnFieldType::String);
+      insercao.Params(2).SetDataType(TnFieldType::Date);
+      insercao.Params(3).SetDataType(TnFieldType::FMTBcd);
+      for (int i = 1; i <= kLinhas; ++i) {
+        insercao.Params(0).SetAsInteger(i);
+        insercao.Params(1).SetAsString(Nome(i));
+        insercao.Params(2).SetAsDate(Dia(i));
+        insercao.Params(3).SetValue(Valor(i));
+        insercao.ExecSQL();
+      }
+      transacao.Commit();
+    }
+    auto dados = ExecutarSQL(QStringLiteral("select ID, NOME, DIA, VALOR from B order by ID"));
+    TnField *id = dados->FieldByName(QStringLiteral("ID"));
+    TnField *nome = dados->FieldByName(QStringLiteral("NOME"));
+    TnField *dia = dados->FieldByName(QStringLiteral("DIA"));
+    TnField *valor = dados->FieldByName(QStringLiteral("VALOR"));
+    qint64 soma = 0;
+    for (dados->First(); !dados->Eof(); dados->Next()) {
+      soma += id->AsLargeInt() + nome->Value().toString().size() + dia->AsDate().day();
+      benchmark::DoNotOptimize(valor->Value());
+    }
+    if (dados->RecordCount() != kLinhas) estado.SkipWithError("linhas perdidas");
+    benchmark::DoNotOptimize(soma);
+    estado.PauseTiming();
+    nDMConexao()->Desconectar();
+    estado.ResumeTiming();
+  }
+}
+
+void QtPuro(benchmark::State &estado) {
+  for (auto _ : estado) {
+    estado.PauseTiming();
+    NovoBanco();
+    QSqlDatabase db = nDMConexao()->Database();
+    estado.ResumeTiming();
+    {
+      db.transaction();
+      QSqlQuery q(db);
+      q.prepare(QStringLiteral("insert into B (ID, NOME, DIA, VALOR) values (?, ?, ?, ?)"));
+      for (int i = 1; i <= kLinhas; ++i) {
+        q.bindValue(0, qlonglong(i));
+        q.bindValue(1, Nome(i));
+        q.bindValue(2, Dia(i).toString(QStringLiteral("yyyy-MM-dd")));
+        q.bindValue(3, Valor(i));
+        if (!q.exec()) estado.SkipWithError(q.lastError().text().toUtf8().constData());
+      }
+      db.commit();
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    q.exec(QStringLiteral("select ID, NOME, DIA, VALOR from B order by ID"));
+    qint64 soma = 0;
+    int linhas = 0;
+    while (q.next()) {
+      soma += q.value(0).toLongLong() + q.value(1).toString().size() +
+              QDate::fromString(q.value(2).toString(), QStringLiteral("yyyy-MM-dd")).day();
+      benchmark::DoNotOptimize(q.value(3));
+      ++linhas;
+    }
+    if (linhas != kLinhas) estado.SkipWithError("linhas perdidas");
+    benchmark::DoNotOptimize(soma);
+    estado.PauseTiming();
+    q = QSqlQuery();
+    db = QSqlDatabase();
+    nDMConexao()->Desconectar();
+    estado.ResumeTiming();
+  }
+}
+
+class TnColetor : public benchmark::ConsoleReporter {
+ public:
+  std::map<std::string, double> Tempos;
+  void ReportRuns(const std::vector<Run> &runs) override {
+    for (const Run &r : runs) Tempos[r.benchmark_name()] = r.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+};
+
+}  // namespace
+
+BENCHMARK(QtPuro)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(Camada)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char **argv) {
+  QCoreApplication app(argc, argv);
+  QTemporaryDir pasta;
+  gPasta = &pasta;
+  benchmark::Initialize(&argc, argv);
+  TnColetor coletor;
+  benchmark::RunSpecifiedBenchmarks(&coletor);
+  double puro = 0;
+  double camada = 0;
+  for (const auto &[nome, tempo] : coletor.Tempos) {
+    if (nome.rfind("QtPuro", 0) == 0) puro = tempo;
+    if (nome.rfind("Camada", 0) == 0) camada = tempo;
+  }
+  if (puro > 0) std::printf("razao camada/QSqlQuery puro: %.2f (meta: ate 1.30)\n", camada / puro);
+  else std::printf("sem medida do QSqlQuery puro\n");
+  benchmark::Shutdown();
+  return 0;
+}

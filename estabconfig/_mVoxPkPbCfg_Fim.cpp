@@ -1,0 +1,1 @@
+// Last unit of the mVoxPkPbCfg library: marks where its unit list ends.

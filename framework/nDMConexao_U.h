@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+#include <optional>
+
+#include "nframework_export.h"
+
+class TnSQLParametros;
+
+// The kind of database server behind the connection.
+enum class TnTipoServidor {
+  SQLite,      // the embedded default: one file, nothing to start
+  PostgreSQL,  // the multi-user server
+};
+
+// Where the connection goes. Read from the command line, the configuration or
+// the environment by whoever opens the connection.
+struct NFRAMEWORK_EXPORT TnConfigConexao {
+  TnTipoServidor Tipo = TnTipoServidor::SQLite;
+  QString Arquivo;  // SQLite: the database file (created when missing)
+  QString Host;     // PostgreSQL: host name, address or socket folder
+  int Porta = 5432;
+  QString Banco;
+  QString Usuario;
+  QString Senha;
+
+  // The embedded database in the user's data folder.
+  static TnConfigConexao Padrao();
+  // Reads MVOX_DB_KIND (sqlite|postgresql), MVOX_DB_FILE, MVOX_DB_HOST,
+  // MVOX_DB_PORT, MVOX_DB_NAME, MVOX_DB_USER and MVOX_DB_PASSWORD over `base`.
+  static TnConfigConexao DoAmbiente(TnConfigConexao base = Padrao());
+  QString Descricao() const;
+};
+
+// The process-wide connection module: one database connection, the
+// transaction depth on it, the current user and the framework's clock.
+// Everything runs on the user-interface thread; nothing here is thread-safe.
+class NFRAMEWORK_EXPORT TnDMConexao {
+ public:
+  TnDMConexao();
+  ~TnDMConexao();
+  TnDMConexao(const TnDMConexao &) = delete;
+  TnDMConexao &operator=(const TnDMConexao &) = delete;
+
+  // Opens the database (closing any earlier one). Raises Exception with a
+  // message the user can act on when the server or file cannot be reached.
+  void Conectar(const TnConfigConexao &config);
+  void Desconectar();
+  bool Conectado() const;
+  const TnConfigConexao &Config() const { return FConfig; }
+
+  TnTipoServidor TipoServidor() const { return FConfig.Tipo; }
+  // The server kind as the callers test it: true for the PostgreSQL server,
+  // false for the embedded SQLite database.
+  bool PegarTipoCon() const { return FConfig.Tipo == TnTipoServidor::PostgreSQL; }
+
+  // Transactions nest by depth: only the outermost Commit commits; a RollBack
+  // at any depth rolls the whole transaction back and resets the depth; a
+  // RollBack with none open does nothing. A Commit with none open raises,
+  // since what it would confirm was already undone. The arguments keep the
+  // callers' signature (level, wait, read-only) and are otherwise unused.
+  void StartTransaction(int nivel = 1, bool aguardar = true, bool somenteLeitura = false);
+  void Commit(int nivel = 1);
+  void RollBack(int nivel = 1);
+  bool EmTransacao() const { return FProfundidade > 0; }
+  int ProfundidadeTransacao() const { return FProfundidade; }
+
+  // The user who works in this session (audit columns, rights).
+  int CodigoUsuario() const { return FCodigoUsuario; }
+  void SetCodigoUsuario(int codigo) { FCodigoUsuario = codigo; }
+
+  // The framework's clock, to the second. Tests may fix it.
+  QDateTime Now() const;
+  QDate Date() const { return Now().date(); }
+  void SetRelogioFixo(std::optional<QDateTime> momento) { FRelogioFixo = std::move(momento); }
+
+  // Runs one statement with values bound to its :name placeholders (in the
+  // order of the names' first appearance; see TnSQLParametros). Raises
+  // EDatabaseError with the server's message. Statements with no value run
+  // as they stand.
+  QSqlQuery Executar(const QString &sql, const QVariantList &valores = {});
+  // Like Executar, with the values given by placeholder name (any case).
+  QSqlQuery ExecutarPorNome(const QString &sql, const QVariantMap &valores);
+
+  QSqlDatabase Database() const;
+  QString NomeConexao() const { return FNomeConexao; }
+
+  // For statements run many times: a query prepared once on the connection
+  // (forward only, exact decimals), then executed with new values each time.
+  // `valores` are by name index (TnSQLParametros::Nomes). Both raise
+  // EDatabaseError with the server's message.
+  QSqlQuery NovaQuery();
+  void PrepararQuery(QSqlQuery &query, const TnSQLParametros &parametros, const QString &sql);
+  void ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &parametros, const QVariantList &valores,
+                         const QString &sql);
+
+ private:
+  QSqlQuery Preparar(const QString &sql, const QVariantList &valores, const QStringList *nomes);
+
+  TnConfigConexao FConfig;
+  QString FNomeConexao;
+  int FProfundidade = 0;
+  int FCodigoUsuario = 1;
+  std::optional<QDateTime> FRelogioFixo;
+};
+
+// The process's connection module.
+NFRAMEWORK_EXPORT TnDMConexao *nDMConexao();
+
+// Rolls back on destruction unless committed: the guard of every multi-row
+// write, so an exception leaves the database as it was.
+class NFRAMEWORK_EXPORT TnTransacao {
+ public:
+  explicit TnTransacao(TnDMConexao *conexao = nDMConexao());
+  ~TnTransacao();
+  void Commit();
+  TnTransacao(const TnTransacao &) = delete;
+  TnTransacao &operator=(const TnTransacao &) = delete;
+
+ private:
+  TnDMConexao *FConexao;
+  bool FAberta = true;
+};

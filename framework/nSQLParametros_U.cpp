@@ -1,0 +1,66 @@
+#include "nSQLParametros_U.h"
+
+namespace {
+bool InicioDeNome(QChar c) { return c.isLetter() || c == u'_'; }
+bool ParteDeNome(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+}  // namespace
+
+TnSQLParametros::TnSQLParametros(const QString &sql) {
+  FSQLPosicional.reserve(sql.size());
+  const qsizetype n = sql.size();
+  qsizetype i = 0;
+  while (i < n) {
+    const QChar c = sql[i];
+    if (c == u'\'' || c == u'"') {
+      // A quoted literal or identifier; a doubled quote stays inside it.
+      qsizetype j = i + 1;
+      while (j < n) {
+        if (sql[j] == c) {
+          if (j + 1 < n && sql[j + 1] == c) {
+            j += 2;
+            continue;
+          }
+          break;
+        }
+        ++j;
+      }
+      const qsizetype fim = (j < n) ? j + 1 : n;
+      FSQLPosicional += QStringView(sql).mid(i, fim - i);
+      i = fim;
+    } else if (c == u'-' && i + 1 < n && sql[i + 1] == u'-') {
+      qsizetype j = sql.indexOf(u'\n', i);
+      if (j < 0) j = n;
+      FSQLPosicional += QStringView(sql).mid(i, j - i);
+      i = j;
+    } else if (c == u'/' && i + 1 < n && sql[i + 1] == u'*') {
+      qsizetype j = sql.indexOf(QStringLiteral("*/"), i + 2);
+      j = (j < 0) ? n : j + 2;
+      FSQLPosicional += QStringView(sql).mid(i, j - i);
+      i = j;
+    } else if (c == u':' && i + 1 < n && sql[i + 1] == u':') {
+      FSQLPosicional += QStringLiteral("::");
+      i += 2;
+    } else if (c == u':' && i + 1 < n && InicioDeNome(sql[i + 1])) {
+      qsizetype j = i + 1;
+      while (j < n && ParteDeNome(sql[j])) ++j;
+      const QString nome = sql.mid(i + 1, j - i - 1).toUpper();
+      int indice = static_cast<int>(FNomes.indexOf(nome));
+      if (indice < 0) {
+        indice = static_cast<int>(FNomes.size());
+        FNomes.append(nome);
+      }
+      FOcorrencias.append(indice);
+      FSQLPosicional += u'?';
+      i = j;
+    } else {
+      FSQLPosicional += c;
+      ++i;
+    }
+  }
+}
+
+int TnSQLParametros::IndiceDe(const QString &nome) const {
+  QString chave = nome.trimmed().toUpper();
+  if (chave.startsWith(u':')) chave.remove(0, 1);
+  return static_cast<int>(FNomes.indexOf(chave));
+}

@@ -1,0 +1,265 @@
+#include "nSchema_U.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlRecord>
+
+#include "nDMConexao_U.h"
+#include "nException_U.h"
+#include "nTabelas_U.h"
+
+// Identifiers are never quoted: the statements of the whole system name tables
+// and columns unquoted and in any case, which PostgreSQL folds to lower case;
+// a quoted upper-case name would no longer be found by them.
+
+const TnColunaDef *TnTabelaDef::Coluna(const QString &nome) const {
+  for (const TnColunaDef &c : Colunas)
+    if (c.Nome.compare(nome, Qt::CaseInsensitive) == 0) return &c;
+  return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// The declared schema
+
+const QList<TnTabelaDef> &TnSchema::Tabelas() {
+  static const QList<TnTabelaDef> tabelas = [] {
+    QList<TnTabelaDef> t = nTabelasModulo();
+    t << nTabelasSuite() << nTabelasFramework();
+    return t;
+  }();
+  return tabelas;
+}
+
+const TnTabelaDef *TnSchema::Tabela(const QString &nome) {
+  static const QHash<QString, const TnTabelaDef *> porNome = [] {
+    QHash<QString, const TnTabelaDef *> h;
+    for (const TnTabelaDef &t : Tabelas()) h.insert(t.Nome.toUpper(), &t);
+    return h;
+  }();
+  return porNome.value(nome.toUpper(), nullptr);
+}
+
+std::optional<TnTipoColuna> TnSchema::TipoColuna(const QString &nome) {
+  // A name declared with two different types maps to nullopt for good.
+  static const QHash<QString, std::optional<TnTipoColuna>> tipos = [] {
+    QHash<QString, std::optional<TnTipoColuna>> h;
+    for (const TnTabelaDef &t : Tabelas())
+      for (const TnColunaDef &c : t.Colunas) {
+        const QString chave = c.Nome.toUpper();
+        auto it = h.find(chave);
+        if (it == h.end())
+          h.insert(chave, c.Tipo);
+        else if (it.value() && *it.value() != c.Tipo)
+          it.value() = std::nullopt;
+      }
+    return h;
+  }();
+  return tipos.value(nome.toUpper(), std::nullopt);
+}
+
+QString TnSchema::TipoSQL(const TnColunaDef &coluna, TnTipoServidor servidor) {
+  const bool pg = servidor == TnTipoServidor::PostgreSQL;
+  switch (coluna.Tipo) {
+    case TnTipoColuna::SmallInt: return QStringLiteral("smallint");
+    case TnTipoColuna::Integer: return QStringLiteral("integer");
+    case TnTipoColuna::BigInt: return QStringLiteral("bigint");
+    case TnTipoColuna::Numeric: return QStringLiteral("numeric(%1,%2)").arg(coluna.Tamanho).arg(coluna.Escala);
+    // PostgreSQL's own varchar(n) would refuse first, with a message that does
+    // not name the column; char(n) would pad codes such as "1" with blanks.
+    case TnTipoColuna::VarChar:
+      return pg ? QStringLiteral("varchar") : QStringLiteral("varchar(%1)").arg(coluna.Tamanho);
+    case TnTipoColuna::Char:
+      return pg ? QStringLiteral("varchar") : QStringLiteral("char(%1)").arg(coluna.Tamanho);
+    case TnTipoColuna::Memo: return QStringLiteral("text");
+    case TnTipoColuna::Date: return QStringLiteral("date");
+    case TnTipoColuna::Timestamp:
+      return pg ? QStringLiteral("timestamp without time zone") : QStringLiteral("timestamp");
+  }
+  return {};
+}
+
+QString TnSchema::NomeRestricaoTamanho(const QString &tabela, const TnColunaDef &coluna) {
+  return QStringLiteral("TAM_%1__%2__%3").arg(tabela.toUpper(), coluna.Nome.toUpper()).arg(coluna.Tamanho);
+}
+
+// ---------------------------------------------------------------------------
+// The conversion
+
+namespace {
+
+std::function<void()> &DepoisConverter() {
+  static std::function<void()> hook;
+  return hook;
+}
+
+bool TemTamanho(const TnColunaDef &c) {
+  return c.Tipo == TnTipoColuna::VarChar || c.Tipo == TnTipoColuna::Char;
+}
+
+// One column as CREATE TABLE and ALTER TABLE ... ADD COLUMN write it. Added
+// columns are always nullable: the rows already there have no value for them.
+QString DefinicaoColuna(const TnTabelaDef &tabela, const TnColunaDef &c, TnTipoServidor servidor,
+                        bool podeSerObrigatoria) {
+  QString tipo = TnSchema::TipoSQL(c, servidor);
+  // On SQLite a lone primary key declared exactly "integer" becomes the rowid,
+  // which turns a null key into a generated number instead of refusing it as
+  // PostgreSQL does. "int" has the same affinity without that.
+  if (servidor == TnTipoServidor::SQLite && c.Tipo == TnTipoColuna::Integer && tabela.ChavePrimaria.size() == 1 &&
+      tabela.ChavePrimaria.first().compare(c.Nome, Qt::CaseInsensitive) == 0)
+    tipo = QStringLiteral("int");
+  QString sql = c.Nome + QLatin1Char(' ') + tipo;
+  if (podeSerObrigatoria && c.Obrigatoria) sql += QStringLiteral(" NOT NULL");
+  if (TemTamanho(c)) {
+    const QString funcao =
+        servidor == TnTipoServidor::PostgreSQL ? QStringLiteral("char_length") : QStringLiteral("length");
+    sql += QStringLiteral(" CONSTRAINT %1 CHECK (%2(%3) <= %4)")
+               .arg(TnSchema::NomeRestricaoTamanho(tabela.Nome, c), funcao, c.Nome)
+               .arg(c.Tamanho);
+  }
+  return sql;
+}
+
+QString SqlCriarTabela(const TnTabelaDef &tabela, TnTipoServidor servidor) {
+  QStringList partes;
+  for (const TnColunaDef &c : tabela.Colunas) partes << DefinicaoColuna(tabela, c, servidor, true);
+  if (!tabela.ChavePrimaria.isEmpty())
+    partes << QStringLiteral("PRIMARY KEY (%1)").arg(tabela.ChavePrimaria.join(QStringLiteral(", ")));
+  return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\n  %2\n)")
+      .arg(tabela.Nome, partes.join(QStringLiteral(",\n  ")));
+}
+
+QStringList ColunasData(const TnTabelaDef &tabela) {
+  QStringList r;
+  for (const TnColunaDef &c : tabela.Colunas)
+    if (c.Tipo == TnTipoColuna::Date) r << c.Nome;
+  return r;
+}
+
+QString NomeGatilhoData(const TnTabelaDef &tabela, bool insercao) {
+  return QStringLiteral("TRG_%1_DATA_%2").arg(tabela.Nome, insercao ? QStringLiteral("INS") : QStringLiteral("UPD"));
+}
+
+// SQLite keeps whatever text it is given, so a date written with its time
+// would keep the time and no longer equal the day in comparisons. These
+// triggers cut every date column of a written row back to 'YYYY-MM-DD'.
+QStringList SqlGatilhosData(const TnTabelaDef &tabela) {
+  const QStringList datas = ColunasData(tabela);
+  if (datas.isEmpty()) return {};
+  // The WHEN clause keeps the usual write (the binding already sends the day
+  // alone) from paying for the extra UPDATE.
+  QStringList longas;
+  QString corpo;
+  for (const QString &c : datas) {
+    longas << QStringLiteral("length(NEW.%1) > 10").arg(c);
+    corpo += QStringLiteral("  UPDATE %1 SET %2 = substr(%2, 1, 10) WHERE rowid = NEW.rowid AND length(%2) > 10;\n")
+                 .arg(tabela.Nome, c);
+  }
+  const QString quando = longas.join(QStringLiteral(" OR "));
+  return {
+      QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER INSERT ON %2 WHEN %3\nBEGIN\n%4END")
+          .arg(NomeGatilhoData(tabela, true), tabela.Nome, quando, corpo),
+      QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 WHEN %4\nBEGIN\n%5END")
+          .arg(NomeGatilhoData(tabela, false), datas.join(QStringLiteral(", ")), tabela.Nome, quando, corpo),
+  };
+}
+
+// Upper-case names of the tables the connection sees. On PostgreSQL only the
+// current schema counts: a table of the same name elsewhere on the search
+// path is not ours to extend.
+QSet<QString> TabelasExistentes(TnDMConexao &conexao) {
+  QSet<QString> r;
+  if (conexao.TipoServidor() == TnTipoServidor::PostgreSQL) {
+    QSqlQuery q = conexao.Executar(QStringLiteral(
+        "select table_name from information_schema.tables "
+        "where table_schema = current_schema() and table_type = 'BASE TABLE'"));
+    while (q.next()) r.insert(q.value(0).toString().toUpper());
+  } else {
+    for (const QString &t : conexao.Database().tables()) r.insert(t.toUpper());
+  }
+  return r;
+}
+
+// Upper-case names of the indexes already made, so that a conversion of an
+// up-to-date database runs no statement the server would answer with notices.
+QSet<QString> IndicesExistentes(TnDMConexao &conexao) {
+  const QString sql = conexao.TipoServidor() == TnTipoServidor::PostgreSQL
+                          ? QStringLiteral("select indexname from pg_indexes where schemaname = current_schema()")
+                          : QStringLiteral("select name from sqlite_master where type = 'index'");
+  QSqlQuery q = conexao.Executar(sql);
+  QSet<QString> r;
+  while (q.next()) r.insert(q.value(0).toString().toUpper());
+  return r;
+}
+
+QSet<QString> ColunasExistentes(TnDMConexao &conexao, const QString &tabela) {
+  // PostgreSQL keeps unquoted names in lower case; SQLite ignores the case.
+  const QSqlRecord registro = conexao.Database().record(tabela.toLower());
+  QSet<QString> r;
+  for (int i = 0; i < registro.count(); ++i) r.insert(registro.fieldName(i).toUpper());
+  return r;
+}
+
+// Adds the declared columns an older table lacks. Answers whether any was added.
+bool AdicionarColunasFaltantes(TnDMConexao &conexao, const TnTabelaDef &tabela) {
+  const QSet<QString> existentes = ColunasExistentes(conexao, tabela.Nome);
+  if (existentes.isEmpty())
+    throw EDatabaseError(QStringLiteral("Não foi possível ler as colunas da tabela %1.").arg(tabela.Nome),
+                         QString());
+  bool adicionou = false;
+  for (const TnColunaDef &c : tabela.Colunas) {
+    if (existentes.contains(c.Nome.toUpper())) continue;
+    conexao.Executar(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                         .arg(tabela.Nome, DefinicaoColuna(tabela, c, conexao.TipoServidor(), false)));
+    adicionou = true;
+  }
+  return adicionou;
+}
+
+void ConverterTabela(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &existentes,
+                     const QSet<QString> &indices) {
+  const TnTipoServidor servidor = conexao.TipoServidor();
+  bool colunasNovas = false;
+  if (existentes.contains(tabela.Nome.toUpper()))
+    colunasNovas = AdicionarColunasFaltantes(conexao, tabela);
+  else
+    conexao.Executar(SqlCriarTabela(tabela, servidor));
+
+  for (const TnIndiceDef &i : tabela.Indices) {
+    if (indices.contains(i.Nome.toUpper())) continue;
+    conexao.Executar(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                         .arg(i.Nome, tabela.Nome, i.Colunas.join(QStringLiteral(", "))));
+  }
+
+  if (servidor == TnTipoServidor::SQLite) {
+    // Triggers made before a date column was added do not cover it: remake them.
+    if (colunasNovas) {
+      conexao.Executar(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(NomeGatilhoData(tabela, true)));
+      conexao.Executar(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(NomeGatilhoData(tabela, false)));
+    }
+    for (const QString &sql : SqlGatilhosData(tabela)) conexao.Executar(sql);
+  }
+}
+
+}  // namespace
+
+void nConverterBanco(TnDMConexao &conexao) {
+  conexao.StartTransaction();
+  try {
+    const QSet<QString> existentes = TabelasExistentes(conexao);
+    const QSet<QString> indices = IndicesExistentes(conexao);
+    for (const TnTabelaDef &tabela : TnSchema::Tabelas()) ConverterTabela(conexao, tabela, existentes, indices);
+    conexao.Commit();
+  } catch (...) {
+    try {
+      conexao.RollBack();
+    } catch (...) {
+      // The conversion's own failure is the one worth reporting.
+    }
+    throw;
+  }
+  // A copy: the hook may replace itself while it runs.
+  const std::function<void()> hook = DepoisConverter();
+  if (hook) hook();
+}
+
+void nSetDepoisConverter(std::function<void()> hook) { DepoisConverter() = std::move(hook); }

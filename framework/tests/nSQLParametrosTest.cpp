@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "nSQLParametros_U.h"
+
+TEST(TnSQLParametros, NamesMatchInAnyCaseAndARepeatedNameIsOneValue) {
+  const TnSQLParametros p(QStringLiteral(
+      "select * from D where CODIGOEMPRESA = :PCODIGOEMPRESA and ((:pListarDebitos = 0 and X is null) or "
+      "(:pListarDebitos = 1)) and E = :pCodigoEmpresa"));
+  EXPECT_EQ(p.Nomes(), (QStringList{QStringLiteral("PCODIGOEMPRESA"), QStringLiteral("PLISTARDEBITOS")}));
+  EXPECT_EQ(p.Ocorrencias(), (QVector<int>{0, 1, 1, 0}));
+  EXPECT_EQ(p.IndiceDe(QStringLiteral("pCodigoEmpresa")), 0);
+  EXPECT_EQ(p.IndiceDe(QStringLiteral(":plistardebitos")), 1);
+  EXPECT_EQ(p.IndiceDe(QStringLiteral("pOutro")), -1);
+  EXPECT_EQ(p.SQLPosicional().count(u'?'), 4);
+}
+
+TEST(TnSQLParametros, QuotedTextCommentsAndCastsAreNotPlaceholders) {
+  const TnSQLParametros p(QStringLiteral(
+      "select 'hora 10:30 :naoEh', \"col:x\", CAST(a AS integer), b::text -- :comentario\n"
+      "from T /* :bloco */ where c = :pValor and d = 'It''s :x'"));
+  EXPECT_EQ(p.Nomes(), QStringList{QStringLiteral("PVALOR")});
+  EXPECT_TRUE(p.SQLPosicional().contains(QStringLiteral("'hora 10:30 :naoEh'")));
+  EXPECT_TRUE(p.SQLPosicional().contains(QStringLiteral("b::text")));
+  EXPECT_TRUE(p.SQLPosicional().contains(QStringLiteral("'It''s :x'")));
+  EXPECT_TRUE(p.SQLPosicional().endsWith(QStringLiteral("c = ? and d = 'It''s :x'")));
+}
+
+TEST(TnSQLParametros, AStatementWithoutPlaceholdersIsUnchanged) {
+  const QString sql = QStringLiteral("update T set A = 1 where B = 'x:y'");
+  const TnSQLParametros p(sql);
+  EXPECT_TRUE(p.Nomes().isEmpty());
+  EXPECT_EQ(p.SQLPosicional(), sql);
+}

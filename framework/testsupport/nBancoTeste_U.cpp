@@ -1,0 +1,186 @@
+#include "nBancoTeste_U.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "nException_U.h"
+#include "nSchema_U.h"
+
+namespace {
+
+QString Engine() { return qEnvironmentVariable("MVOX_TEST_ENGINE").trimmed().toLower(); }
+
+TnConfigConexao ConfigServidor(const QString &banco) {
+  TnConfigConexao config;
+  config.Tipo = TnTipoServidor::PostgreSQL;
+  config.Host = QStringLiteral("127.0.0.1");
+  config.Usuario = QStringLiteral("postgres");
+  const QStringList partes = qEnvironmentVariable("MVOX_TEST_PG").split(u' ', Qt::SkipEmptyParts);
+  for (const QString &parte : partes) {
+    const qsizetype igual = parte.indexOf(u'=');
+    if (igual < 0) continue;
+    const QString chave = parte.left(igual).toLower();
+    const QString valor = parte.mid(igual + 1);
+    if (chave == QLatin1String("host")) config.Host = valor;
+    else if (chave == QLatin1String("port")) config.Porta = valor.toInt();
+    else if (chave == QLatin1String("user")) config.Usuario = valor;
+    else if (chave == QLatin1String("password")) config.Senha = valor;
+  }
+  config.Banco = banco;
+  return config;
+}
+
+// Runs administrative statements (CREATE/DROP DATABASE) outside any database
+// the tests use.
+void Administrar(const QString &sql) {
+  const QString nome = QStringLiteral("mvox-teste-admin");
+  {
+    QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome)
+                                                   : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
+    if (!db.isOpen()) {
+      const TnConfigConexao c = ConfigServidor(QStringLiteral("postgres"));
+      db.setHostName(c.Host);
+      db.setPort(c.Porta);
+      db.setUserName(c.Usuario);
+      db.setPassword(c.Senha);
+      db.setDatabaseName(c.Banco);
+      if (!db.open()) throw Exception(QStringLiteral("Servidor de testes inacessível: ") + db.lastError().text());
+    }
+    QSqlQuery q(db);
+    if (!q.exec(sql)) throw Exception(q.lastError().text() + QStringLiteral("\n") + sql);
+  }
+}
+
+// The template database (converted, with the sample office), made once per
+// test process and copied for each test.
+class TnModelo {
+ public:
+  // Never destroyed by static teardown: Qt's SQL registry may be gone by
+  // then. Encerrar() drops what it made while the application still lives.
+  static TnModelo &Instancia() {
+    static TnModelo *modelo = new TnModelo;
+    return *modelo;
+  }
+  QTemporaryDir Pasta;
+  int Contador = 0;
+  QString PrefixoPg = QStringLiteral("mvox_t%1_").arg(QCoreApplication::applicationPid());
+
+  QString NomeModelo() const {
+    return TnAmbienteTeste::PostgreSQL() ? PrefixoPg + QStringLiteral("modelo") : Pasta.filePath(QStringLiteral("modelo.db"));
+  }
+
+  void Garantir() {
+    if (FPronto) return;
+    TnDMConexao &conexao = *nDMConexao();
+    if (TnAmbienteTeste::PostgreSQL()) {
+      Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + NomeModelo());
+      Administrar(QStringLiteral("CREATE DATABASE ") + NomeModelo());
+      conexao.Conectar(ConfigServidor(NomeModelo()));
+    } else {
+      TnConfigConexao c;
+      c.Arquivo = NomeModelo();
+      conexao.Conectar(c);
+    }
+    nConverterBanco(conexao);
+    nCarregarDadosExemplo(conexao);
+    conexao.Desconectar();
+    FPronto = true;
+  }
+
+  void Encerrar() {
+    nDMConexao()->Desconectar();
+    if (FPronto && TnAmbienteTeste::PostgreSQL()) {
+      try {
+        Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + NomeModelo());
+      } catch (...) {
+      }
+    }
+    FPronto = false;
+    QSqlDatabase::removeDatabase(QStringLiteral("mvox-teste-admin"));
+  }
+
+ private:
+  bool FPronto = false;
+};
+
+}  // namespace
+
+bool TnAmbienteTeste::PostgreSQL() { return Engine() == QLatin1String("postgresql"); }
+void TnAmbienteTeste::Encerrar() { TnModelo::Instancia().Encerrar(); }
+
+bool TnAmbienteTeste::ServidorInformado() { return !qEnvironmentVariable("MVOX_TEST_PG").trimmed().isEmpty(); }
+
+void TnBancoVazioTeste::SetUp() {
+  TnModelo &modelo = TnModelo::Instancia();
+  ASSERT_TRUE(modelo.Pasta.isValid());
+  const int numero = ++modelo.Contador;
+  TnDMConexao &conexao = *nDMConexao();
+  if (EhPostgreSQL()) {
+    FBanco = modelo.PrefixoPg + QString::number(numero);
+    Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + FBanco);
+    Administrar(QStringLiteral("CREATE DATABASE ") + FBanco);
+    conexao.Conectar(ConfigServidor(FBanco));
+  } else {
+    FBanco = modelo.Pasta.filePath(QStringLiteral("t%1.db").arg(numero));
+    TnConfigConexao c;
+    c.Arquivo = FBanco;
+    conexao.Conectar(c);
+  }
+  conexao.SetCodigoUsuario(1);
+  conexao.SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30, 0)));
+}
+
+void TnBancoTeste::SetUp() {
+  TnModelo &modelo = TnModelo::Instancia();
+  ASSERT_TRUE(modelo.Pasta.isValid());
+  try {
+    modelo.Garantir();
+  } catch (const Exception &e) {
+    FAIL() << "Banco modelo: " << e.message().toStdString();
+  }
+  const int numero = ++modelo.Contador;
+  TnDMConexao &conexao = *nDMConexao();
+  if (EhPostgreSQL()) {
+    FBanco = modelo.PrefixoPg + QString::number(numero);
+    Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + FBanco);
+    Administrar(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(FBanco, modelo.NomeModelo()));
+    conexao.Conectar(ConfigServidor(FBanco));
+  } else {
+    FBanco = modelo.Pasta.filePath(QStringLiteral("t%1.db").arg(numero));
+    ASSERT_TRUE(QFile::copy(modelo.NomeModelo(), FBanco));
+    TnConfigConexao c;
+    c.Arquivo = FBanco;
+    conexao.Conectar(c);
+  }
+  conexao.SetCodigoUsuario(1);
+  conexao.SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30, 0)));
+}
+
+void TnBancoVazioTeste::TearDown() {
+  TnDMConexao &conexao = *nDMConexao();
+  conexao.SetRelogioFixo(std::nullopt);
+  conexao.Desconectar();
+  if (EhPostgreSQL()) {
+    try {
+      Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + FBanco);
+    } catch (...) {
+    }
+  } else {
+    QFile::remove(FBanco);
+  }
+}
+
+QVariant TnBancoVazioTeste::Valor(const QString &sql, const QVariantList &valores) {
+  QSqlQuery q = Conexao().Executar(sql, valores);
+  return q.next() ? q.value(0) : QVariant();
+}
+
+int TnBancoVazioTeste::Contar(const QString &tabela, const QString &condicao) {
+  QString sql = QStringLiteral("select count(*) from ") + tabela;
+  if (!condicao.isEmpty()) sql += QStringLiteral(" where ") + condicao;
+  return Valor(sql).toInt();
+}

@@ -1,0 +1,1 @@
+// First unit of the mVoxPkDevExpress library: marks where its unit list begins.
