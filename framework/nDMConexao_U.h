@@ -7,6 +7,7 @@
 #include <QVariantList>
 #include <optional>
 
+#include "nSelecao_U.h"
 #include "nframework_export.h"
 
 class TnSQLParametros;
@@ -86,6 +87,10 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   // Like Executar, with the values given by placeholder name (any case).
   QSqlQuery ExecutarPorNome(const QString &sql, const QVariantMap &valores);
 
+  // The session's selection parameters (period and the like), which data
+  // modules apply when they open.
+  TnSelecao &Selecao() { return FSelecao; }
+
   QSqlDatabase Database() const;
   QString NomeConexao() const { return FNomeConexao; }
 
@@ -106,6 +111,7 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   int FProfundidade = 0;
   int FCodigoUsuario = 1;
   std::optional<QDateTime> FRelogioFixo;
+  TnSelecao FSelecao;
 };
 
 // The process's connection module.

@@ -182,3 +182,21 @@ TEST_F(TnSQLFuncoesBancoTest, CopyDataCDSCopiesByNameInAnyCase) {
   EXPECT_FALSE(destino.Active());
   EXPECT_TRUE(destino.FieldDefs().isEmpty());
 }
+
+TEST(TnSelecao, AppliesOnlyTheParametersThatAreSetWithTheirOperators) {
+  TnSelecao selecao;
+  const QString verifica = QStringLiteral("DataLctoPro_MAIORIGUAL;DataLctoPro_MENORIGUAL");
+  EXPECT_EQ(selecao.Condicao(verifica), QString());
+  selecao.SetParam(QStringLiteral("DATALCTOPRO_MAIORIGUAL"), QDate(2026, 11, 1));
+  EXPECT_EQ(selecao.Condicao(verifica), QStringLiteral("t_t.DATALCTOPRO >= '2026-11-01'"));
+  selecao.SetParam(QStringLiteral("datalctopro_menorigual"), QDate(2026, 11, 30));
+  EXPECT_EQ(selecao.Condicao(verifica),
+            QStringLiteral("t_t.DATALCTOPRO >= '2026-11-01' and t_t.DATALCTOPRO <= '2026-11-30'"));
+  selecao.SetParam(QStringLiteral("CODIGOPROTOCOLO"), qint64(9999999999LL));
+  EXPECT_EQ(selecao.Condicao(QStringLiteral("CODIGOEMPRESA;CODIGOPROTOCOLO"), QString()),
+            QStringLiteral("CODIGOPROTOCOLO = 9999999999"));
+  selecao.RemoverParam(QStringLiteral("codigoprotocolo"));
+  EXPECT_FALSE(selecao.TemParam(QStringLiteral("CODIGOPROTOCOLO")));
+  selecao.SetParam(QStringLiteral("X' or 1=1"), 1);
+  EXPECT_THROW(selecao.Condicao(QStringLiteral("X' or 1=1")), Exception);
+}
