@@ -329,3 +329,18 @@ void TnClientDataSet::SetValorCampo(int index, const QVariant &valor) {
     throw Exception(QStringLiteral("O conjunto de dados não está em edição."));
   FBuffer[index] = valor;
 }
+
+QVariant TnClientDataSet::ValorAntigoCampo(int index) const {
+  if (index < 0 || index >= FieldCount() || FState == TnDataSetState::Insert) return {};
+  if (FCurrent < 0 || FCurrent >= RecordCount()) return {};
+  return FRows[static_cast<size_t>(FCurrent)].at(index);
+}
+
+TnField *TnClientDataSet::AdicionarCampo(std::unique_ptr<TnField> campo) {
+  campo->SetIndex(FieldCount());
+  TnField *bruto = campo.get();
+  FFields.push_back(std::move(campo));
+  for (auto &linha : FRows) linha.append(QVariant());
+  if (!FBuffer.isEmpty()) FBuffer.append(QVariant());
+  return bruto;
+}

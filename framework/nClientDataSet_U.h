@@ -85,6 +85,12 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   // The value of a field in the current row (or the row being edited).
   QVariant ValorCampo(int index) const;
   void SetValorCampo(int index, const QVariant &valor);
+  // The stored value of the current row before the current edit; null while
+  // inserting.
+  QVariant ValorAntigoCampo(int index) const;
+  // Adds a field after creation (lookup and calculated fields); rows get an
+  // empty slot for it. The dataset owns the field.
+  TnField *AdicionarCampo(std::unique_ptr<TnField> campo);
   // The statement a free query result came from (RefreshSQL runs it again).
   const QString &CommandText() const { return FCommandText; }
   void SetCommandText(const QString &sql) { FCommandText = sql; }
