@@ -114,44 +114,33 @@ void TnAmbienteTeste::Encerrar() { TnModelo::Instancia().Encerrar(); }
 
 bool TnAmbienteTeste::ServidorInformado() { return !qEnvironmentVariable("MVOX_TEST_PG").trimmed().isEmpty(); }
 
-void TnBancoVazioTeste::SetUp() {
-  TnModelo &modelo = TnModelo::Instancia();
-  ASSERT_TRUE(modelo.Pasta.isValid());
-  const int numero = ++modelo.Contador;
-  TnDMConexao &conexao = *nDMConexao();
-  if (EhPostgreSQL()) {
-    FBanco = modelo.PrefixoPg + QString::number(numero);
-    Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + FBanco);
-    Administrar(QStringLiteral("CREATE DATABASE ") + FBanco);
-    conexao.Conectar(ConfigServidor(FBanco));
-  } else {
-    FBanco = modelo.Pasta.filePath(QStringLiteral("t%1.db").arg(numero));
-    TnConfigConexao c;
-    c.Arquivo = FBanco;
-    conexao.Conectar(c);
-  }
-  conexao.SetCodigoUsuario(1);
-  conexao.SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30, 0)));
-}
+void TnBancoVazioTeste::SetUp() { AbrirBanco(false); }
 
 void TnBancoTeste::SetUp() {
-  TnModelo &modelo = TnModelo::Instancia();
-  ASSERT_TRUE(modelo.Pasta.isValid());
   try {
-    modelo.Garantir();
+    TnModelo::Instancia().Garantir();
   } catch (const Exception &e) {
     FAIL() << "Banco modelo: " << e.message().toStdString();
   }
+  AbrirBanco(true);
+}
+
+void TnBancoVazioTeste::AbrirBanco(bool doModelo) {
+  TnModelo &modelo = TnModelo::Instancia();
+  ASSERT_TRUE(modelo.Pasta.isValid());
   const int numero = ++modelo.Contador;
   TnDMConexao &conexao = *nDMConexao();
   if (EhPostgreSQL()) {
     FBanco = modelo.PrefixoPg + QString::number(numero);
     Administrar(QStringLiteral("DROP DATABASE IF EXISTS ") + FBanco);
-    Administrar(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(FBanco, modelo.NomeModelo()));
+    Administrar(QStringLiteral("CREATE DATABASE ") + FBanco +
+                (doModelo ? QStringLiteral(" TEMPLATE ") + modelo.NomeModelo() : QString()));
     conexao.Conectar(ConfigServidor(FBanco));
   } else {
     FBanco = modelo.Pasta.filePath(QStringLiteral("t%1.db").arg(numero));
-    ASSERT_TRUE(QFile::copy(modelo.NomeModelo(), FBanco));
+    if (doModelo) {
+      ASSERT_TRUE(QFile::copy(modelo.NomeModelo(), FBanco));
+    }
     TnConfigConexao c;
     c.Arquivo = FBanco;
     conexao.Conectar(c);

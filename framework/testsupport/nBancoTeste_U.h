@@ -32,6 +32,9 @@ class TnBancoVazioTeste : public ::testing::Test {
   // First column of the first row of a query; null when there is no row.
   QVariant Valor(const QString &sql, const QVariantList &valores = {});
   int Contar(const QString &tabela, const QString &condicao = QString());
+  // Connects nDMConexao() to a new database: a copy of the converted sample
+  // database, or an empty one.
+  void AbrirBanco(bool doModelo);
 
  private:
   QString FBanco;  // the per-test database (file or PostgreSQL name)
