@@ -1,38 +1,47 @@
 #include "nClientDataSet_U.h"
 
 #include <QSqlField>
+#include <QScopeGuard>
 #include <QSqlRecord>
+#include <algorithm>
+#include <limits>
 
+#include "nCanonizador_U.h"
 #include "nException_U.h"
+#include "nFiltro_U.h"
+#include "nLinhasDataSet_U.h"
+#include "nProvedor_U.h"
 #include "nSchema_U.h"
 
-TnClientDataSet::TnClientDataSet() = default;
-TnClientDataSet::~TnClientDataSet() = default;
-
-void TnClientDataSet::AddFieldDef(const QString &name, TnFieldType type, int size, bool required, int precision,
-                                  int scale) {
-  FFieldDefs.append(TnFieldDef{name, type, size, precision, scale, required});
-}
-
-void TnClientDataSet::CriarCampos() {
-  FFields.clear();
-  for (const TnFieldDef &def : FFieldDefs) {
-    auto campo = std::make_unique<TnField>(this, def.Name, def.DataType, def.Size, def.Precision, def.Scale);
-    campo->SetRequired(def.Required);
-    campo->SetIndex(static_cast<int>(FFields.size()));
-    FFields.push_back(std::move(campo));
-  }
-}
-
-void TnClientDataSet::CreateDataSet() {
-  if (FFieldDefs.isEmpty()) throw Exception(QStringLiteral("O conjunto de dados não tem campos definidos."));
-  Close();
-  CriarCampos();
-  FState = TnDataSetState::Browse;
-  First();
-}
-
 namespace {
+
+bool EhEdicao(TnDataSetState estado) { return estado == TnDataSetState::Edit || estado == TnDataSetState::Insert; }
+
+void Disparar(const TnClientDataSet::TnEvento &evento, TnClientDataSet &dados) {
+  if (evento) evento(dados);
+}
+
+QStringList Nomes(const QString &campos) {
+  QStringList nomes;
+  for (const QString &parte : campos.split(u';', Qt::SkipEmptyParts)) {
+    const QString nome = parte.trimmed();
+    if (!nome.isEmpty()) nomes.append(nome);
+  }
+  return nomes;
+}
+
+bool ContemNome(const QStringList &nomes, const QString &nome) { return nomes.contains(nome, Qt::CaseInsensitive); }
+
+bool MesmoValor(const QVariant &a, const QVariant &b) {
+  if (a.isNull() || b.isNull()) return a.isNull() == b.isNull();
+  return a == b;
+}
+
+bool OrdemNatural(const QString &indice) {
+  const QString nome = indice.trimmed();
+  return nome.isEmpty() || nome.compare(QLatin1String("DEFAULT_ORDER"), Qt::CaseInsensitive) == 0 ||
+         nome.compare(QLatin1String("CHANGEINDEX"), Qt::CaseInsensitive) == 0;
+}
 
 TnFieldType TipoDaColuna(TnTipoColuna tipo) {
   switch (tipo) {
@@ -85,87 +94,282 @@ TnFieldType TipoPelosValores(const std::vector<QVector<QVariant>> &linhas, int c
   return TnFieldType::String;
 }
 
+// The definition of a result column: from the table being read when it
+// declares the column, else from the schema's name or the driver's type.
+// False when only the values can tell (a text column that may hold dates).
+bool DefinicaoDaColuna(const QSqlField &campo, const TnTabelaDef *tabela, TnFieldDef &def) {
+  // PostgreSQL folds unquoted names to lower case; both engines give the
+  // same names this way.
+  def.Name = campo.name().toUpper();
+  if (const TnColunaDef *declarada = tabela ? tabela->Coluna(def.Name) : nullptr) {
+    def.DataType = TipoDaColuna(declarada->Tipo);
+    if (declarada->Tipo == TnTipoColuna::VarChar || declarada->Tipo == TnTipoColuna::Char) def.Size = declarada->Tamanho;
+    if (declarada->Tipo == TnTipoColuna::Numeric) {
+      def.Precision = declarada->Tamanho;
+      def.Scale = declarada->Escala;
+    }
+    def.Required = declarada->Obrigatoria || ContemNome(tabela->ChavePrimaria, def.Name);
+    return true;
+  }
+  if (const auto tipo = TnSchema::TipoColuna(def.Name)) {
+    def.DataType = TipoDaColuna(*tipo);
+    // Scale comes from any table declaring the column. Text results keep no
+    // size: unions and aliases may be longer than any one column.
+    if (def.DataType == TnFieldType::FMTBcd) {
+      for (const TnTabelaDef &t : TnSchema::Tabelas()) {
+        if (const TnColunaDef *c = t.Coluna(def.Name)) {
+          def.Precision = c->Tamanho;
+          def.Scale = c->Escala;
+          break;
+        }
+      }
+    }
+    return true;
+  }
+  switch (campo.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+      def.DataType = TnFieldType::Integer;
+      return true;
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+      def.DataType = TnFieldType::LargeInt;
+      return true;
+    case QMetaType::Double:
+    case QMetaType::Float:
+      def.DataType = TnFieldType::FMTBcd;
+      return true;
+    case QMetaType::QDate:
+      def.DataType = TnFieldType::Date;
+      return true;
+    case QMetaType::QDateTime:
+      def.DataType = TnFieldType::DateTime;
+      return true;
+    case QMetaType::Bool:
+      def.DataType = TnFieldType::Boolean;
+      return true;
+    default:
+      def.DataType = TnFieldType::String;
+      return false;
+  }
+}
+
+// Every row of an executed query, `largura` values wide, made canonical as
+// they are read when a canonizador is given.
+std::vector<QVector<QVariant>> LerLinhas(QSqlQuery &query, int colunas, int largura, TnCanonizador *canonizador) {
+  std::vector<QVector<QVariant>> linhas;
+  if (query.size() > 0) linhas.reserve(static_cast<size_t>(query.size()));
+  while (query.next()) {
+    QVector<QVariant> linha(std::max(colunas, largura));
+    QVariant *valores = linha.data();
+    for (int i = 0; i < colunas; ++i) valores[i] = query.value(i);
+    if (canonizador) canonizador->Linha(valores);
+    linhas.push_back(std::move(linha));
+  }
+  return linhas;
+}
+
 }  // namespace
+
+template <class F>
+void TnClientDataSet::Notificar(F &&aviso) {
+  if (FControlesDesabilitados > 0) {
+    FMudouDesabilitado = true;
+    return;
+  }
+  if (FObservadores.empty()) return;
+  // An observer may remove itself (or others) while being told.
+  const std::vector<TnObservadorDataSet *> observadores = FObservadores;
+  for (TnObservadorDataSet *observador : observadores)
+    if (std::find(FObservadores.begin(), FObservadores.end(), observador) != FObservadores.end()) aviso(*observador);
+}
+
+// ---------------------------------------------------------------------------
+// Structure
+
+TnClientDataSet::TnClientDataSet() : FProvedor(std::make_unique<TnProvedor>()) {}
+
+TnClientDataSet::~TnClientDataSet() {
+  if (FMestre) {
+    auto &irmaos = FMestre->FDetalhes;
+    irmaos.erase(std::remove(irmaos.begin(), irmaos.end(), this), irmaos.end());
+  }
+  for (TnClientDataSet *detalhe : FDetalhes) {
+    detalhe->FMestre = nullptr;
+    detalhe->FFaixaAtiva = false;
+    detalhe->FCamposDetalhe.clear();
+    detalhe->InvalidarVisao();
+  }
+  SoltarLinhas();
+}
+
+void TnClientDataSet::AddFieldDef(const QString &name, TnFieldType type, int size, bool required, int precision,
+                                  int scale) {
+  FFieldDefs.append(TnFieldDef{name, type, size, precision, scale, required});
+}
+
+std::unique_ptr<TnField> TnClientDataSet::CriarCampo(const TnFieldDef &def) { return TnField::Criar(this, def); }
+
+void TnClientDataSet::CriarCampos() {
+  // Fields that already match the definitions stay, with what was set on them
+  // (labels, events, the dictionary's settings) and the pointers callers keep.
+  bool manter = !FFields.empty() && FFields.size() >= static_cast<size_t>(FFieldDefs.size());
+  for (size_t i = 0; manter && i < FFields.size(); ++i) {
+    if (i < static_cast<size_t>(FFieldDefs.size())) {
+      const TnFieldDef &def = FFieldDefs.at(static_cast<qsizetype>(i));
+      manter = FFields[i]->FieldName().compare(def.Name, Qt::CaseInsensitive) == 0 &&
+               FFields[i]->DataType() == def.DataType;
+    } else {
+      manter = FFields[i]->Calculado();  // lookup fields added after creation
+    }
+  }
+  if (!manter) {
+    FFields.clear();
+    for (const TnFieldDef &def : FFieldDefs) {
+      auto campo = CriarCampo(def);
+      campo->SetIndex(static_cast<int>(FFields.size()));
+      FFields.push_back(std::move(campo));
+    }
+  }
+  CamposMudaram();
+}
+
+void TnClientDataSet::CamposMudaram() {
+  IndexarNomes();
+  for (auto &[tipo, mapeamento] : FMapeamentos) mapeamento.Religar(*this);
+}
+
+void TnClientDataSet::IndexarNomes() {
+  FIndicePorNome.clear();
+  for (size_t i = 0; i < FFields.size(); ++i) {
+    const QString chave = FFields[i]->FieldName().trimmed().toUpper();
+    if (!FIndicePorNome.contains(chave)) FIndicePorNome.insert(chave, static_cast<int>(i));
+  }
+}
+
+void TnClientDataSet::NovasLinhas() {
+  SoltarLinhas();
+  FLinhas = std::make_shared<TnLinhasDataSet>();
+  FLinhas->SetLogAtivo(FLogChanges);
+  FLinhas->SetLargura(FieldCount());
+  FLinhas->Cursores.push_back(this);
+  FVersaoLinhas = FLinhas->EnderecoVersao();
+}
+
+void TnClientDataSet::SoltarLinhas() {
+  FValoresAtuais = nullptr;
+  FSlotValores = -1;
+  FVersaoLinhas = nullptr;
+  if (!FLinhas) return;
+  auto &cursores = FLinhas->Cursores;
+  cursores.erase(std::remove(cursores.begin(), cursores.end(), this), cursores.end());
+  FLinhas.reset();
+}
+
+void TnClientDataSet::Carregar(QSqlQuery &query, const TnTabelaDef *tabela) {
+  const QSqlRecord registro = query.record();
+  const int colunas = registro.count();
+  QList<TnFieldDef> defs;
+  QVector<int> pelosValores;
+  for (int i = 0; i < colunas; ++i) {
+    TnFieldDef def;
+    if (!DefinicaoDaColuna(registro.field(i), tabela, def)) pelosValores.append(i);
+    defs.append(def);
+  }
+  std::vector<QVector<QVariant>> linhas;
+  if (pelosValores.isEmpty()) {
+    // The usual case: every type is known before the rows come.
+    FFieldDefs = defs;
+    CriarCampos();
+    TnCanonizador canonizador(FFields, colunas);
+    linhas = LerLinhas(query, colunas, FieldCount(), &canonizador);
+  } else {
+    linhas = LerLinhas(query, colunas, 0, nullptr);
+    for (const int i : pelosValores) defs[i].DataType = TipoPelosValores(linhas, i);
+    FFieldDefs = defs;
+    CriarCampos();
+    TnCanonizador canonizador(FFields, colunas);
+    for (auto &linha : linhas) {
+      linha.resize(std::max(colunas, FieldCount()));
+      canonizador.Linha(linha.data());
+    }
+  }
+  NovasLinhas();
+  FLinhas->Carregar(std::move(linhas));
+  FState = TnDataSetState::Browse;
+}
+
+void TnClientDataSet::DepoisDeAbrir() {
+  try {
+    PrepararFiltro();
+    PrepararOrdenacao();
+    PrepararFaixa();
+  } catch (...) {
+    Close();
+    throw;
+  }
+  InvalidarVisao();
+  Sincronizar();
+  Posicionar(0);
+  NotificarReinicio();
+  if (!ControlsDisabled()) SeguirDetalhes();
+}
+
+void TnClientDataSet::CreateDataSet() {
+  if (FFieldDefs.isEmpty()) throw Exception(QStringLiteral("O conjunto de dados não tem campos definidos."));
+  Close();
+  Disparar(BeforeOpen, *this);
+  CriarCampos();
+  NovasLinhas();
+  FEhProvedor = false;
+  FState = TnDataSetState::Browse;
+  DepoisDeAbrir();
+  Disparar(AfterOpen, *this);
+}
 
 void TnClientDataSet::CarregarDaQuery(QSqlQuery &query) {
   Close();
-  FFieldDefs.clear();
-  const QSqlRecord registro = query.record();
-  const int colunas = registro.count();
-  std::vector<QVector<QVariant>> linhas;
-  while (query.next()) {
-    QVector<QVariant> linha(colunas);
-    for (int i = 0; i < colunas; ++i) linha[i] = query.value(i);
-    linhas.push_back(std::move(linha));
+  Disparar(BeforeOpen, *this);
+  Carregar(query, nullptr);
+  FEhProvedor = false;
+  DepoisDeAbrir();
+  Disparar(AfterOpen, *this);
+}
+
+void TnClientDataSet::Open() {
+  if (Active()) return;
+  Disparar(BeforeOpen, *this);
+  if (!FProvedor->CommandText().trimmed().isEmpty()) {
+    QSqlQuery query = FProvedor->Abrir();
+    Carregar(query, FProvedor->DefinicaoTabela());
+    FEhProvedor = true;
+  } else {
+    if (FFieldDefs.isEmpty()) throw Exception(QStringLiteral("O conjunto de dados não tem campos definidos."));
+    CriarCampos();
+    NovasLinhas();
+    FEhProvedor = false;
+    FState = TnDataSetState::Browse;
   }
-  for (int i = 0; i < colunas; ++i) {
-    const QSqlField campo = registro.field(i);
-    // PostgreSQL folds unquoted names to lower case; both engines give the
-    // same names this way.
-    const QString nome = campo.name().toUpper();
-    TnFieldDef def;
-    def.Name = nome;
-    if (const auto tipo = TnSchema::TipoColuna(nome)) {
-      def.DataType = TipoDaColuna(*tipo);
-      // Scale comes from any table declaring the column. Text results keep no
-      // size: unions and aliases may be longer than any one column.
-      if (def.DataType == TnFieldType::FMTBcd) {
-        for (const TnTabelaDef &tabela : TnSchema::Tabelas()) {
-          if (const TnColunaDef *c = tabela.Coluna(nome)) {
-            def.Precision = c->Tamanho;
-            def.Scale = c->Escala;
-            break;
-          }
-        }
-      }
-    } else {
-      switch (campo.metaType().id()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-          def.DataType = TnFieldType::Integer;
-          break;
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-          def.DataType = TnFieldType::LargeInt;
-          break;
-        case QMetaType::Double:
-        case QMetaType::Float:
-          def.DataType = TnFieldType::FMTBcd;
-          break;
-        case QMetaType::QDate:
-          def.DataType = TnFieldType::Date;
-          break;
-        case QMetaType::QDateTime:
-          def.DataType = TnFieldType::DateTime;
-          break;
-        case QMetaType::Bool:
-          def.DataType = TnFieldType::Boolean;
-          break;
-        default:
-          def.DataType = TipoPelosValores(linhas, i);
-          break;
-      }
-    }
-    FFieldDefs.append(def);
-  }
-  CriarCampos();
-  // Values are kept in the fields' canonical forms.
-  for (auto &linha : linhas) {
-    for (int i = 0; i < colunas; ++i) linha[i] = FFields[static_cast<size_t>(i)]->Converter(linha[i]);
-  }
-  FRows = std::move(linhas);
-  FState = TnDataSetState::Browse;
-  First();
+  DepoisDeAbrir();
+  Disparar(AfterOpen, *this);
 }
 
 void TnClientDataSet::Close() {
-  FState = TnDataSetState::Inactive;
-  FRows.clear();
+  if (FState == TnDataSetState::Inactive && !FLinhas) return;
   FBuffer.clear();
-  FCurrent = -1;
+  FModificado = false;
+  FState = TnDataSetState::Inactive;
+  SoltarLinhas();
+  FVisao.clear();
+  FUsaVisao = false;
+  FVersaoVisao = 0;
+  FPos = FSlot = -1;
   FEof = FBof = true;
+  FFiltro.reset();
+  NotificarReinicio();
+  if (!ControlsDisabled()) SeguirDetalhes();
 }
 
 TnField *TnClientDataSet::FindField(const QString &name) const {
@@ -174,10 +378,7 @@ TnField *TnClientDataSet::FindField(const QString &name) const {
 }
 
 int TnClientDataSet::IndexOfField(const QString &name) const {
-  const QString chave = name.trimmed();
-  for (size_t i = 0; i < FFields.size(); ++i)
-    if (FFields[i]->FieldName().compare(chave, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
-  return -1;
+  return FIndicePorNome.value(name.trimmed().toUpper(), -1);
 }
 
 TnField *TnClientDataSet::FieldByName(const QString &name) const {
@@ -186,110 +387,799 @@ TnField *TnClientDataSet::FieldByName(const QString &name) const {
   return campo;
 }
 
+TnField *TnClientDataSet::AdicionarCampo(std::unique_ptr<TnField> campo) {
+  campo->SetIndex(FieldCount());
+  TnField *bruto = campo.get();
+  FFields.push_back(std::move(campo));
+  if (FLinhas && FLinhas->Largura() < FieldCount()) FLinhas->SetLargura(FieldCount());
+  if (EhEdicao(FState) && FBuffer.size() < FieldCount()) FBuffer.resize(FieldCount());
+  CamposMudaram();
+  return bruto;
+}
+
+// ---------------------------------------------------------------------------
+// The view
+
+const std::vector<int> &TnClientDataSet::Visao() const {
+  static const std::vector<int> vazia;
+  if (!FLinhas) return vazia;
+  Sincronizar();
+  return FUsaVisao ? FVisao : FLinhas->Ordem();
+}
+
+void TnClientDataSet::Sincronizar() const {
+  if (!FLinhas || FVersaoVisao == FLinhas->Versao()) return;
+  ReconstruirVisao();
+  FVersaoVisao = FLinhas->Versao();
+  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const int total = static_cast<int>(visao.size());
+  // The current row stays current wherever it went; a row that is gone
+  // leaves the cursor at the same position.
+  int posicao = FSlot >= 0 && FLinhas->Viva(FSlot) ? PosicaoDoSlot(FSlot) : -1;
+  const bool achou = posicao >= 0;
+  if (!achou) posicao = FPos;
+  if (total == 0) {
+    FPos = FSlot = -1;
+    FEof = FBof = true;
+    return;
+  }
+  if (posicao >= total) FEof = true;
+  FPos = std::clamp(posicao, 0, total - 1);
+  FSlot = visao[static_cast<size_t>(FPos)];
+  if (FEof && FPos != total - 1) FEof = false;
+  if (FBof && FPos != 0) FBof = false;
+  if (!achou && posicao < total) FEof = FBof = false;
+}
+
+void TnClientDataSet::ReconstruirVisao() const {
+  FUsaVisao = FFiltro != nullptr || !FOrdenacao.Vazia() || FFaixaAtiva;
+  FVisao.clear();
+  if (!FUsaVisao) {
+    FVisao.shrink_to_fit();
+    return;
+  }
+  const std::vector<int> &ordem = FLinhas->Ordem();
+  FVisao.reserve(ordem.size());
+  if (FFiltro || FFaixaAtiva) {
+    for (const int slot : ordem)
+      if (Passa(FLinhas->Valores(slot))) FVisao.push_back(slot);
+  } else {
+    FVisao = ordem;
+  }
+  if (!FOrdenacao.Vazia()) FOrdenacao.Ordenar(FVisao, *FLinhas);
+}
+
+bool TnClientDataSet::Passa(const QVector<QVariant> &linha) const {
+  if (FFaixaAtiva) {
+    for (qsizetype i = 0; i < FCamposDetalhe.size(); ++i) {
+      const int campo = FCamposDetalhe[i];
+      const QVariant &valor = linha.at(campo);
+      const QVariant &mestre = FValoresMestre.at(i);
+      if (valor.isNull() || mestre.isNull()) return false;
+      if (nCompararValores(valor, mestre, FFields[static_cast<size_t>(campo)]->DataType()) != 0) return false;
+    }
+  }
+  return !FFiltro || FFiltro->Avaliar(linha);
+}
+
+void TnClientDataSet::PrepararFiltro() {
+  FFiltro.reset();
+  if (!FFiltered || FFilter.trimmed().isEmpty() || FFields.empty()) return;
+  auto filtro = std::make_unique<TnFiltro>(
+      FFilter, [this](const QString &nome) { return FindField(nome); }, FFiltroSemCaixa);
+  if (!filtro->Vazio()) FFiltro = std::move(filtro);
+}
+
+TnOrdenacao TnClientDataSet::MontarOrdenacao(const QString &campos, const QString &descendentes,
+                                             bool todosDescendentes, const QString &semCaixa,
+                                             bool todosSemCaixa) const {
+  const QStringList desc = Nomes(descendentes);
+  const QStringList caixa = Nomes(semCaixa);
+  QVector<TnChaveOrdem> chaves;
+  for (const QString &nome : Nomes(campos)) {
+    const int indice = IndexOfField(nome);
+    if (indice < 0) throw Exception(QStringLiteral("Campo '%1' do índice não encontrado.").arg(nome));
+    TnChaveOrdem chave;
+    chave.Campo = indice;
+    chave.Tipo = FFields[static_cast<size_t>(indice)]->DataType();
+    chave.Descendente = todosDescendentes || ContemNome(desc, nome);
+    chave.SemCaixa = todosSemCaixa || ContemNome(caixa, nome);
+    chaves.append(chave);
+  }
+  return TnOrdenacao(chaves);
+}
+
+void TnClientDataSet::PrepararOrdenacao() {
+  if (!OrdemNatural(FIndexName)) {
+    const TnIndexDef &def = FIndexDefs.Find(FIndexName);
+    FOrdenacao = MontarOrdenacao(def.Fields, def.DescFields, def.Options.testFlag(TnOpcaoIndice::Descendente),
+                                 def.CaseInsFields, def.Options.testFlag(TnOpcaoIndice::SemDiferenciarCaixa));
+  } else {
+    FOrdenacao = MontarOrdenacao(FIndexFieldNames, QString(), false, QString(), false);
+  }
+}
+
+QVector<int> TnClientDataSet::IndicesDosCampos(const QString &campos) const {
+  QVector<int> indices;
+  for (const QString &nome : Nomes(campos)) {
+    const int indice = IndexOfField(nome);
+    if (indice < 0) throw Exception(QStringLiteral("Campo '%1' não encontrado.").arg(nome));
+    indices.append(indice);
+  }
+  return indices;
+}
+
+void TnClientDataSet::PrepararFaixa() {
+  FFaixaAtiva = false;
+  FCamposDetalhe.clear();
+  FValoresMestre.clear();
+  if (!FMestre) return;
+  const QVector<int> detalhe = IndicesDosCampos(FDetailFields);
+  if (detalhe.isEmpty() || detalhe.size() != Nomes(FMasterFields).size())
+    throw Exception(QStringLiteral("Os campos do mestre (%1) e do detalhe (%2) não correspondem.")
+                        .arg(FMasterFields, FDetailFields));
+  FCamposDetalhe = detalhe;
+  FValoresMestre = ValoresDoMestre();
+  FFaixaAtiva = true;
+}
+
+QVariantList TnClientDataSet::ValoresDoMestre() const {
+  QVariantList valores;
+  const QStringList nomes = Nomes(FMasterFields);
+  const bool semLinha = !FMestre || !FMestre->Active() ||
+                        (!EhEdicao(FMestre->State()) && FMestre->RecordCount() == 0);
+  for (qsizetype i = 0; i < nomes.size() && i < FCamposDetalhe.size(); ++i) {
+    QVariant valor;
+    if (!semLinha) {
+      const int indice = FMestre->IndexOfField(nomes.at(i));
+      if (indice < 0) throw Exception(QStringLiteral("Campo '%1' não encontrado no mestre.").arg(nomes.at(i)));
+      valor = FMestre->ValorCampo(indice);
+      try {
+        valor = FFields[static_cast<size_t>(FCamposDetalhe[i])]->Converter(valor);
+      } catch (const Exception &) {
+        valor = QVariant();  // a master value no detail row can hold matches none
+      }
+    }
+    valores.append(valor);
+  }
+  return valores;
+}
+
+int TnClientDataSet::PosicaoPorChave(const QVector<QVariant> &valores, int excluir) const {
+  // After every row whose key is not greater (the upper bound), in the view
+  // without the row at `excluir`.
+  const TnLinhasDataSet &linhas = *FLinhas;
+  auto naoMaior = [&](int slot) { return FOrdenacao.Comparar(linhas.Valores(slot), valores) <= 0; };
+  if (excluir < 0) return static_cast<int>(std::partition_point(FVisao.begin(), FVisao.end(), naoMaior) - FVisao.begin());
+  const auto meio = FVisao.begin() + excluir;
+  const auto antes = std::partition_point(FVisao.begin(), meio, naoMaior);
+  if (antes != meio) return static_cast<int>(antes - FVisao.begin());
+  const auto depois = std::partition_point(meio + 1, FVisao.end(), naoMaior);
+  return static_cast<int>(depois - FVisao.begin()) - 1;
+}
+
+int TnClientDataSet::PosicaoDoSlot(int slot) const {
+  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  if (FPos >= 0 && FPos < static_cast<int>(visao.size()) && visao[static_cast<size_t>(FPos)] == slot) return FPos;
+  const auto it = std::find(visao.begin(), visao.end(), slot);
+  return it == visao.end() ? -1 : static_cast<int>(it - visao.begin());
+}
+
+const QVector<QVariant> &TnClientDataSet::Linha(int posicao) const {
+  const std::vector<int> &visao = Visao();
+  if (posicao < 0 || posicao >= static_cast<int>(visao.size()))
+    throw Exception(QStringLiteral("Linha %1 inexistente no conjunto de dados.").arg(posicao));
+  return FLinhas->Valores(visao[static_cast<size_t>(posicao)]);
+}
+
+void TnClientDataSet::SetFilter(const QString &filtro) {
+  if (Active() && FFiltered) {
+    // Parsed first: an invalid filter changes nothing.
+    std::unique_ptr<TnFiltro> novo;
+    if (!filtro.trimmed().isEmpty())
+      novo = std::make_unique<TnFiltro>(filtro, [this](const QString &nome) { return FindField(nome); }, FFiltroSemCaixa);
+    ChecarModoNavegacao();
+    FFilter = filtro;
+    FFiltro = novo && !novo->Vazio() ? std::move(novo) : nullptr;
+    InvalidarVisao();
+    Sincronizar();
+    NotificarReinicio();
+    First();
+    return;
+  }
+  FFilter = filtro;
+}
+
+void TnClientDataSet::SetFiltered(bool filtrado) {
+  if (filtrado == FFiltered) return;
+  if (!Active()) {
+    FFiltered = filtrado;
+    return;
+  }
+  ChecarModoNavegacao();
+  const bool antes = FFiltered;
+  FFiltered = filtrado;
+  try {
+    PrepararFiltro();
+  } catch (...) {
+    FFiltered = antes;
+    throw;
+  }
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+  First();
+}
+
+void TnClientDataSet::SetFilterCaseInsensitive(bool semCaixa) {
+  if (semCaixa == FFiltroSemCaixa) return;
+  FFiltroSemCaixa = semCaixa;
+  if (!Active() || !FFiltered) return;
+  ChecarModoNavegacao();
+  PrepararFiltro();
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+  First();
+}
+
+void TnClientDataSet::SetIndexFieldNames(const QString &campos) {
+  if (!Active()) {
+    FIndexFieldNames = campos;
+    FIndexName.clear();
+    return;
+  }
+  if (campos == FIndexFieldNames && FIndexName.isEmpty()) return;
+  TnOrdenacao ordenacao = MontarOrdenacao(campos, QString(), false, QString(), false);
+  ChecarModoNavegacao();
+  FIndexFieldNames = campos;
+  FIndexName.clear();
+  FOrdenacao = std::move(ordenacao);
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+}
+
+void TnClientDataSet::SetIndexName(const QString &nome) {
+  if (!Active()) {
+    FIndexName = nome;
+    FIndexFieldNames.clear();
+    return;
+  }
+  const QString antes = FIndexName;
+  const QString camposAntes = FIndexFieldNames;
+  FIndexName = nome;
+  FIndexFieldNames.clear();
+  TnOrdenacao anterior = FOrdenacao;
+  try {
+    PrepararOrdenacao();
+    ChecarModoNavegacao();
+  } catch (...) {
+    FIndexName = antes;
+    FIndexFieldNames = camposAntes;
+    FOrdenacao = anterior;
+    throw;
+  }
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+}
+
+bool TnClientDataSet::FindKey(const QVariantList &valores) {
+  ChecarAtivo();
+  if (FOrdenacao.Vazia())
+    throw Exception(QStringLiteral("Não há índice para a busca: informe IndexFieldNames ou IndexName."));
+  ChecarModoNavegacao();
+  QVariantList chave;
+  try {
+    for (qsizetype i = 0; i < valores.size() && i < FOrdenacao.Tamanho(); ++i)
+      chave.append(FFields[static_cast<size_t>(FOrdenacao.Chaves().at(i).Campo)]->Converter(valores.at(i)));
+  } catch (const Exception &) {
+    return false;  // a value the key field cannot hold is in no row
+  }
+  const std::vector<int> &visao = Visao();
+  const TnLinhasDataSet &linhas = *FLinhas;
+  const auto it = std::partition_point(visao.begin(), visao.end(), [&](int slot) {
+    return FOrdenacao.CompararComValores(linhas.Valores(slot), chave) < 0;
+  });
+  if (it == visao.end() || FOrdenacao.CompararComValores(linhas.Valores(*it), chave) != 0) return false;
+  Mover(static_cast<int>(it - visao.begin()));
+  return true;
+}
+
+void TnClientDataSet::FindNearest(const QVariantList &valores) {
+  ChecarAtivo();
+  if (FOrdenacao.Vazia())
+    throw Exception(QStringLiteral("Não há índice para a busca: informe IndexFieldNames ou IndexName."));
+  ChecarModoNavegacao();
+  QVariantList chave;
+  for (qsizetype i = 0; i < valores.size() && i < FOrdenacao.Tamanho(); ++i)
+    chave.append(FFields[static_cast<size_t>(FOrdenacao.Chaves().at(i).Campo)]->Converter(valores.at(i)));
+  const std::vector<int> &visao = Visao();
+  const TnLinhasDataSet &linhas = *FLinhas;
+  const auto it = std::partition_point(visao.begin(), visao.end(), [&](int slot) {
+    return FOrdenacao.CompararComValores(linhas.Valores(slot), chave, true) < 0;
+  });
+  Mover(std::min(static_cast<int>(it - visao.begin()), static_cast<int>(visao.size()) - 1));
+}
+
+bool TnClientDataSet::Locate(const QString &campos, const QVariant &valor, TnOpcoesLocate opcoes) {
+  if (valor.typeId() == QMetaType::QVariantList) return Locate(campos, valor.toList(), opcoes);
+  return Locate(campos, QVariantList{valor}, opcoes);
+}
+
+bool TnClientDataSet::Locate(const QString &campos, const QVariantList &valores, TnOpcoesLocate opcoes) {
+  ChecarAtivo();
+  const QVector<int> indices = IndicesDosCampos(campos);
+  if (indices.isEmpty() || indices.size() != valores.size())
+    throw Exception(QStringLiteral("Locate: informe um valor para cada campo de \"%1\".").arg(campos));
+  ChecarModoNavegacao();
+  QVector<TnChaveOrdem> chaves;
+  QVariantList procurados;
+  try {
+    for (qsizetype i = 0; i < indices.size(); ++i) {
+      const TnField *campo = FFields[static_cast<size_t>(indices[i])].get();
+      TnChaveOrdem chave;
+      chave.Campo = indices[i];
+      chave.Tipo = campo->DataType();
+      chave.SemCaixa = opcoes.testFlag(TnOpcaoLocate::SemDiferenciarCaixa);
+      chaves.append(chave);
+      // A partial text is no whole value of its field: it is not converted.
+      const bool parcial = opcoes.testFlag(TnOpcaoLocate::ChaveParcial) && nTipoTexto(chave.Tipo);
+      procurados.append(parcial ? QVariant(valores.at(i).toString()) : campo->Converter(valores.at(i)));
+    }
+  } catch (const Exception &) {
+    return false;
+  }
+  const TnOrdenacao comparacao(chaves);
+  const bool parcial = opcoes.testFlag(TnOpcaoLocate::ChaveParcial);
+  const std::vector<int> &visao = Visao();
+  for (size_t p = 0; p < visao.size(); ++p) {
+    const QVector<QVariant> &linha = FLinhas->Valores(visao[p]);
+    bool igual = true;
+    for (qsizetype i = 0; i < chaves.size() && igual; ++i) {
+      const QVariant &valor = linha.at(chaves[i].Campo);
+      const QVariant &procurado = procurados.at(i);
+      if (valor.isNull() || procurado.isNull()) {
+        igual = valor.isNull() && procurado.isNull();
+      } else if (parcial && nTipoTexto(chaves[i].Tipo)) {
+        igual = valor.toString().startsWith(procurado.toString(),
+                                            chaves[i].SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive);
+      } else {
+        igual = nCompararValores(valor, procurado, chaves[i].Tipo, chaves[i].SemCaixa) == 0;
+      }
+    }
+    if (igual) {
+      Mover(static_cast<int>(p));
+      return true;
+    }
+  }
+  return false;
+}
+
+void TnClientDataSet::SetMasterSource(TnClientDataSet *mestre, const QString &masterFields,
+                                      const QString &detailFields) {
+  for (TnClientDataSet *m = mestre; m; m = m->FMestre)
+    if (m == this) throw Exception(QStringLiteral("Um conjunto de dados não pode ser mestre de si mesmo."));
+  if (Active()) ChecarModoNavegacao();
+  if (FMestre) {
+    auto &irmaos = FMestre->FDetalhes;
+    irmaos.erase(std::remove(irmaos.begin(), irmaos.end(), this), irmaos.end());
+  }
+  FMestre = mestre;
+  FMasterFields = mestre ? masterFields : QString();
+  FDetailFields = mestre ? detailFields : QString();
+  if (mestre) mestre->FDetalhes.push_back(this);
+  if (!Active()) return;
+  PrepararFaixa();
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+  First();
+}
+
+void TnClientDataSet::CloneCursor(TnClientDataSet *origem, bool reset, bool) {
+  if (!origem || origem == this) throw Exception(QStringLiteral("Informe outro conjunto de dados para clonar."));
+  origem->ChecarAtivo();
+  origem->Sincronizar();
+  Close();
+  FFieldDefs = origem->FFieldDefs;
+  FFields.clear();
+  for (int i = 0; i < origem->FieldCount(); ++i) {
+    const TnField *fonte = origem->Fields(i);
+    TnFieldDef def{fonte->FieldName(), fonte->DataType(), fonte->Size(), fonte->Precision(), fonte->Scale(),
+                   fonte->Required()};
+    auto campo = CriarCampo(def);
+    campo->SetDisplayLabel(fonte->DisplayLabel());
+    campo->SetIndex(i);
+    FFields.push_back(std::move(campo));
+  }
+  CamposMudaram();
+  FLinhas = origem->FLinhas;
+  FLinhas->Cursores.push_back(this);
+  FVersaoLinhas = FLinhas->EnderecoVersao();
+  FLogChanges = FLinhas->LogAtivo();
+  *FProvedor = *origem->FProvedor;
+  FEhProvedor = origem->FEhProvedor;
+  if (FMestre) {
+    auto &irmaos = FMestre->FDetalhes;
+    irmaos.erase(std::remove(irmaos.begin(), irmaos.end(), this), irmaos.end());
+    FMestre = nullptr;
+  }
+  if (!reset) {
+    FFilter = origem->FFilter;
+    FFiltered = origem->FFiltered;
+    FFiltroSemCaixa = origem->FFiltroSemCaixa;
+    FIndexFieldNames = origem->FIndexFieldNames;
+    FIndexName = origem->FIndexName;
+    FIndexDefs = origem->FIndexDefs;
+    if (origem->FMestre) {
+      FMestre = origem->FMestre;
+      FMasterFields = origem->FMasterFields;
+      FDetailFields = origem->FDetailFields;
+      FMestre->FDetalhes.push_back(this);
+    }
+  } else {
+    FFiltered = false;
+    FIndexFieldNames.clear();
+    FIndexName.clear();
+  }
+  FState = TnDataSetState::Browse;
+  try {
+    PrepararFiltro();
+    PrepararOrdenacao();
+    PrepararFaixa();
+  } catch (...) {
+    Close();
+    throw;
+  }
+  if (!reset) {
+    FSlot = origem->FSlot;
+    FPos = origem->FPos;
+    FEof = origem->FEof;
+    FBof = origem->FBof;
+  }
+  InvalidarVisao();
+  Sincronizar();
+  if (reset) Posicionar(0);
+  NotificarReinicio();
+}
+
+TnBookmark TnClientDataSet::GetBookmark() const {
+  Sincronizar();
+  return FSlot;
+}
+
+bool TnClientDataSet::BookmarkValid(TnBookmark marca) const {
+  if (!FLinhas || marca < 0 || marca > std::numeric_limits<int>::max()) return false;
+  Sincronizar();
+  return FLinhas->Viva(static_cast<int>(marca)) && PosicaoDoSlot(static_cast<int>(marca)) >= 0;
+}
+
+void TnClientDataSet::GotoBookmark(TnBookmark marca) {
+  ChecarModoNavegacao();
+  if (!BookmarkValid(marca)) throw Exception(QStringLiteral("O registro marcado não existe mais."));
+  Mover(PosicaoDoSlot(static_cast<int>(marca)));
+}
+
+// ---------------------------------------------------------------------------
+// Navigation
+
 void TnClientDataSet::ChecarAtivo() const {
   if (!Active()) throw Exception(QStringLiteral("Operação não permitida: o conjunto de dados está fechado."));
 }
 
-void TnClientDataSet::Posicionar(int row) {
-  const int total = RecordCount();
+void TnClientDataSet::ChecarModoNavegacao() {
+  ChecarAtivo();
+  if (!EhEdicao(FState)) return;
+  if (FModificado) Post();
+  else Cancel();
+}
+
+void TnClientDataSet::Posicionar(int posicao) const {
+  const std::vector<int> &visao = FUsaVisao ? FVisao : (FLinhas ? FLinhas->Ordem() : FVisao);
+  const int total = static_cast<int>(visao.size());
   if (total == 0) {
-    FCurrent = -1;
+    FPos = FSlot = -1;
     FEof = FBof = true;
     return;
   }
-  FCurrent = std::clamp(row, 0, total - 1);
+  FPos = std::clamp(posicao, 0, total - 1);
+  FSlot = visao[static_cast<size_t>(FPos)];
   FEof = FBof = false;
 }
 
+void TnClientDataSet::Mover(int posicao) {
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
+  Posicionar(posicao);
+  DepoisDeMover();
+}
+
+void TnClientDataSet::DepoisDeMover() {
+  NotificarMovimento();
+  if (!ControlsDisabled()) SeguirDetalhes();
+  Disparar(AfterScroll, *this);
+}
+
 void TnClientDataSet::First() {
-  ChecarAtivo();
-  Post();
+  ChecarModoNavegacao();
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
   Posicionar(0);
+  FBof = true;
+  DepoisDeMover();
 }
 
 void TnClientDataSet::Last() {
-  ChecarAtivo();
-  Post();
+  ChecarModoNavegacao();
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
   Posicionar(RecordCount() - 1);
+  FEof = true;
+  DepoisDeMover();
 }
 
 void TnClientDataSet::Next() {
-  ChecarAtivo();
-  Post();
-  if (FCurrent + 1 >= RecordCount()) {
+  ChecarModoNavegacao();
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
+  if (FEof) return;
+  const std::vector<int> &visao = Visao();
+  if (FPos + 1 >= static_cast<int>(visao.size())) {
     FEof = true;
-    return;
+  } else {
+    ++FPos;
+    FSlot = visao[static_cast<size_t>(FPos)];
+    FBof = false;
   }
-  ++FCurrent;
-  FBof = false;
+  DepoisDeMover();
 }
 
 void TnClientDataSet::Prior() {
-  ChecarAtivo();
-  Post();
-  if (FCurrent <= 0) {
+  ChecarModoNavegacao();
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
+  if (FBof) return;
+  const std::vector<int> &visao = Visao();
+  if (FPos <= 0) {
     FBof = true;
-    return;
+  } else {
+    --FPos;
+    FSlot = visao[static_cast<size_t>(FPos)];
+    FEof = false;
   }
-  --FCurrent;
-  FEof = false;
+  DepoisDeMover();
 }
+
+bool TnClientDataSet::Eof() const {
+  Sincronizar();
+  return FEof;
+}
+
+bool TnClientDataSet::Bof() const {
+  Sincronizar();
+  return FBof;
+}
+
+bool TnClientDataSet::IsEmpty() const { return Visao().empty() && FState != TnDataSetState::Insert; }
+
+int TnClientDataSet::RecordCount() const { return static_cast<int>(Visao().size()); }
 
 int TnClientDataSet::RecNo() const {
   if (FState == TnDataSetState::Insert) return 0;
-  return FCurrent < 0 ? 0 : FCurrent + 1;
+  Sincronizar();
+  return FPos < 0 ? 0 : FPos + 1;
 }
 
 void TnClientDataSet::SetRecNo(int recNo) {
-  ChecarAtivo();
-  Post();
-  Posicionar(recNo - 1);
+  ChecarModoNavegacao();
+  Sincronizar();
+  if (recNo == RecNo()) return;
+  Mover(recNo - 1);
 }
 
-void TnClientDataSet::Append() {
-  ChecarAtivo();
-  Post();
-  FBuffer = QVector<QVariant>(FieldCount());
-  FInsertPos = RecordCount();
-  FState = TnDataSetState::Insert;
+// ---------------------------------------------------------------------------
+// Editing
+
+bool TnClientDataSet::Registrar() const { return !FEhProvedor; }
+
+void TnClientDataSet::SairDaEdicao() {
+  FBuffer.clear();
+  FModificado = false;
+  FState = TnDataSetState::Browse;
 }
 
-void TnClientDataSet::Insert() {
-  ChecarAtivo();
-  Post();
-  FBuffer = QVector<QVariant>(FieldCount());
-  FInsertPos = FCurrent < 0 ? 0 : FCurrent;
+int TnClientDataSet::PosicaoInsercao() const { return FState == TnDataSetState::Insert ? FPosInsercao : -1; }
+
+void TnClientDataSet::IniciarInsercao(bool anexar) {
+  ChecarModoNavegacao();
+  Disparar(BeforeInsert, *this);
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
+  FBuffer = QVector<QVariant>(std::max(FieldCount(), FLinhas->Largura()));
+  if (anexar || FSlot < 0) {
+    FSlotInsercao = -1;
+    FPosInsercao = RecordCount();
+  } else {
+    FSlotInsercao = FSlot;
+    FPosInsercao = FPos;
+  }
+  if (FFaixaAtiva) {
+    // A new detail row belongs to the master's current row.
+    for (qsizetype i = 0; i < FCamposDetalhe.size(); ++i) FBuffer[FCamposDetalhe[i]] = FValoresMestre.at(i);
+  }
   FState = TnDataSetState::Insert;
+  FModificado = false;
+  try {
+    for (auto &campo : FFields) campo->AplicarPadrao();
+    Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
+    Disparar(OnNewRecord, *this);
+  } catch (...) {
+    SairDaEdicao();
+    Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
+    throw;
+  }
+  // Defaults and OnNewRecord are no change of the user's: a row nobody
+  // touched is dropped, not posted, by the next move.
+  FModificado = false;
+  if (!ControlsDisabled()) SeguirDetalhes();
+  Disparar(AfterInsert, *this);
+  Disparar(AfterScroll, *this);
 }
+
+void TnClientDataSet::Append() { IniciarInsercao(true); }
+
+void TnClientDataSet::Insert() { IniciarInsercao(false); }
 
 void TnClientDataSet::Edit() {
   ChecarAtivo();
-  if (FState != TnDataSetState::Browse) return;
-  if (IsEmpty()) {
+  if (EhEdicao(FState)) return;
+  Sincronizar();
+  if (FSlot < 0) {
     Insert();
     return;
   }
-  FBuffer = FRows[static_cast<size_t>(FCurrent)];
+  Disparar(BeforeEdit, *this);
+  Sincronizar();
+  if (FSlot < 0) return;
+  FBuffer = FLinhas->Valores(FSlot);
   FState = TnDataSetState::Edit;
+  FModificado = false;
+  Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
+  Disparar(AfterEdit, *this);
+}
+
+void TnClientDataSet::ValidarCampos() {
+  for (const auto &campo : FFields)
+    if (!campo->Calculado()) campo->Validar();
 }
 
 void TnClientDataSet::Post() {
-  if (FState == TnDataSetState::Insert) {
-    FRows.insert(FRows.begin() + FInsertPos, FBuffer);
-    FState = TnDataSetState::Browse;
-    Posicionar(FInsertPos);
-  } else if (FState == TnDataSetState::Edit) {
-    FRows[static_cast<size_t>(FCurrent)] = FBuffer;
-    FState = TnDataSetState::Browse;
+  if (!EhEdicao(FState) || FPostando) return;
+  {
+    FPostando = true;
+    const auto fim = qScopeGuard([this] { FPostando = false; });
+    Disparar(BeforePost, *this);
+    // A handler may have cancelled the edit (Cancel, CancelUpdates).
+    if (!EhEdicao(FState)) return;
+    ValidarCampos();
+    Sincronizar();
+    if (FState == TnDataSetState::Edit && (FSlot < 0 || !FLinhas->Viva(FSlot)))
+      throw Exception(QStringLiteral("O registro em edição foi excluído."));
+    if (FEhProvedor) GravarNoBanco();
+    GravarNaMemoria();
   }
-  FBuffer.clear();
+  Disparar(AfterPost, *this);
+}
+
+void TnClientDataSet::GravarNoBanco() {
+  const TnTabelaDef *tabela = FProvedor->DefinicaoTabela();
+  const bool inserindo = FState == TnDataSetState::Insert;
+  const QVector<QVariant> *antigos = inserindo ? nullptr : &FLinhas->Valores(FSlot);
+  QStringList colunas;
+  QVariantList valores;
+  for (int i = 0; i < FieldCount(); ++i) {
+    const TnField *campo = FFields[static_cast<size_t>(i)].get();
+    if (campo->Calculado()) continue;
+    if (tabela && !tabela->Coluna(campo->FieldName())) continue;  // a joined column of another table
+    if (colunas.contains(campo->FieldName(), Qt::CaseInsensitive)) continue;
+    if (!inserindo && MesmoValor(FBuffer.at(i), antigos->at(i))) continue;
+    colunas.append(campo->FieldName());
+    valores.append(FBuffer.at(i));
+  }
+  if (inserindo) {
+    FProvedor->Inserir(colunas, valores);
+    return;
+  }
+  if (colunas.isEmpty()) return;
+  const QStringList chave = FProvedor->ChavePrimaria();
+  QVariantList valoresChave;
+  for (const QString &nome : chave) {
+    const int indice = IndexOfField(nome);
+    if (indice < 0)
+      throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
+    valoresChave.append(antigos->at(indice));
+  }
+  FProvedor->Atualizar(colunas, valores, chave, valoresChave);
+}
+
+void TnClientDataSet::GravarNaMemoria() {
+  const bool inserindo = FState == TnDataSetState::Insert;
+  QVector<QVariant> valores = std::move(FBuffer);
+  valores.resize(FLinhas->Largura());
+  const bool registrar = Registrar();
+  const bool passa = !FUsaVisao || Passa(valores);
+  SairDaEdicao();
+  Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
+  if (inserindo) {
+    const int natural = FSlotInsercao >= 0 ? FLinhas->PosicaoNatural(FSlotInsercao) : -1;
+    int posicao = -1;
+    if (!FUsaVisao) posicao = natural < 0 ? FLinhas->Quantidade() : natural;
+    else if (passa && !FOrdenacao.Vazia()) posicao = PosicaoPorChave(valores, -1);
+    else if (passa) posicao = std::clamp(FPosInsercao, 0, static_cast<int>(FVisao.size()));
+    if (posicao >= 0) Notificar([posicao](TnObservadorDataSet &o) { o.AntesInserirLinhas(posicao, posicao); });
+    const int slot = FLinhas->Incluir(std::move(valores), natural, registrar);
+    if (FUsaVisao && posicao >= 0) FVisao.insert(FVisao.begin() + posicao, slot);
+    FVersaoVisao = FLinhas->Versao();
+    if (posicao >= 0) {
+      FPos = posicao;
+      FSlot = slot;
+      FEof = FBof = false;
+      Notificar([posicao](TnObservadorDataSet &o) { o.LinhasInseridas(posicao, posicao); });
+    } else {
+      Posicionar(FPos);  // the row went to no place of this view
+    }
+  } else {
+    const int slot = FSlot;
+    const int posicao = FPos;
+    const bool chaveMudou = !FOrdenacao.Vazia() && !FOrdenacao.MesmaChave(FLinhas->Valores(slot), valores);
+    int nova = posicao;
+    if (FUsaVisao) {
+      if (!passa) nova = -1;
+      else if (chaveMudou) nova = PosicaoPorChave(valores, posicao);
+    }
+    const bool moveu = nova != posicao;
+    if (moveu) Notificar([posicao](TnObservadorDataSet &o) { o.AntesRemoverLinhas(posicao, posicao); });
+    FLinhas->Alterar(slot, std::move(valores), registrar);
+    if (chaveMudou) FLinhas->RenovarDesempate(slot);
+    if (moveu) {
+      FVisao.erase(FVisao.begin() + posicao);
+      Notificar([posicao](TnObservadorDataSet &o) { o.LinhasRemovidas(posicao, posicao); });
+      if (nova >= 0) {
+        Notificar([nova](TnObservadorDataSet &o) { o.AntesInserirLinhas(nova, nova); });
+        FVisao.insert(FVisao.begin() + nova, slot);
+        Notificar([nova](TnObservadorDataSet &o) { o.LinhasInseridas(nova, nova); });
+      }
+    }
+    FVersaoVisao = FLinhas->Versao();
+    if (nova >= 0) {
+      FPos = nova;
+      FSlot = slot;
+    } else {
+      // The row left the view: the next one is current.
+      const bool passouDoFim = posicao >= static_cast<int>(FVisao.size());
+      Posicionar(posicao);
+      if (passouDoFim && FSlot >= 0) FEof = true;
+    }
+    if (!moveu) Notificar([posicao](TnObservadorDataSet &o) { o.LinhaAlterada(posicao); });
+  }
+  AvisarOutrosCursores();
+  if (!ControlsDisabled()) SeguirDetalhes();
 }
 
 void TnClientDataSet::Cancel() {
-  if (FState != TnDataSetState::Insert && FState != TnDataSetState::Edit) return;
-  FState = TnDataSetState::Browse;
-  FBuffer.clear();
-  if (FCurrent >= RecordCount()) Posicionar(RecordCount() - 1);
+  if (!EhEdicao(FState)) return;
+  Disparar(BeforeCancel, *this);
+  if (!EhEdicao(FState)) return;
+  const bool editando = FState == TnDataSetState::Edit;
+  const bool mudou = FModificado;
+  SairDaEdicao();
+  Sincronizar();
+  Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
+  if (editando && mudou && FPos >= 0) Notificar([p = FPos](TnObservadorDataSet &o) { o.LinhaAlterada(p); });
+  if (!ControlsDisabled()) SeguirDetalhes();
+  Disparar(AfterCancel, *this);
 }
 
 void TnClientDataSet::Delete() {
@@ -298,49 +1188,281 @@ void TnClientDataSet::Delete() {
     Cancel();
     return;
   }
-  Cancel();
-  if (FCurrent < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
-  FRows.erase(FRows.begin() + FCurrent);
-  if (FRows.empty()) {
-    Posicionar(0);
-  } else if (FCurrent >= RecordCount()) {
-    // Deleting the last row leaves the cursor past the end.
-    FCurrent = RecordCount() - 1;
-    FEof = true;
+  Sincronizar();
+  if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
+  Disparar(BeforeDelete, *this);
+  Disparar(BeforeScroll, *this);
+  Sincronizar();
+  if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
+  if (FEhProvedor) {
+    const QStringList chave = FProvedor->ChavePrimaria();
+    const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
+    QVariantList valoresChave;
+    for (const QString &nome : chave) {
+      const int indice = IndexOfField(nome);
+      if (indice < 0)
+        throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
+      valoresChave.append(linha.at(indice));
+    }
+    FProvedor->Excluir(chave, valoresChave);
   }
+  // The edit of the row, if any, goes with it.
+  if (EhEdicao(FState)) {
+    SairDaEdicao();
+    Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
+  }
+  const int posicao = FPos;
+  Notificar([posicao](TnObservadorDataSet &o) { o.AntesRemoverLinhas(posicao, posicao); });
+  FLinhas->Excluir(FSlot, Registrar());
+  if (FUsaVisao) FVisao.erase(FVisao.begin() + posicao);
+  FVersaoVisao = FLinhas->Versao();
+  const bool eraUltima = posicao >= RecordCount();
+  Posicionar(posicao);
+  if (eraUltima && FSlot >= 0) FEof = true;  // loops "while not Eof" end here
+  Notificar([posicao](TnObservadorDataSet &o) { o.LinhasRemovidas(posicao, posicao); });
+  AvisarOutrosCursores();
+  if (!ControlsDisabled()) SeguirDetalhes();
+  Disparar(AfterDelete, *this);
+  Disparar(AfterScroll, *this);
 }
 
 void TnClientDataSet::EmptyDataSet() {
   ChecarAtivo();
-  Cancel();
-  FRows.clear();
-  Posicionar(0);
+  if (EhEdicao(FState)) Cancel();
+  FLinhas->Limpar();
+  DepoisDeMudarDados();
 }
 
-QVariant TnClientDataSet::ValorCampo(int index) const {
-  if (index < 0 || index >= FieldCount()) return {};
-  if (FState == TnDataSetState::Insert || FState == TnDataSetState::Edit) return FBuffer.at(index);
-  if (FCurrent < 0 || FCurrent >= RecordCount()) return {};
-  return FRows[static_cast<size_t>(FCurrent)].at(index);
+void TnClientDataSet::DepoisDeMudarDados() {
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+  AvisarOutrosCursores();
+  if (!ControlsDisabled()) SeguirDetalhes();
+}
+
+QVariant TnClientDataSet::LerValorCampo(int index) const {
+  if (EhEdicao(FState)) return index >= 0 && index < FBuffer.size() ? FBuffer.at(index) : QVariant();
+  if (!FLinhas) return {};
+  Sincronizar();
+  if (FSlot < 0) return {};
+  const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
+  FValoresAtuais = &linha;
+  FSlotValores = FSlot;
+  FVersaoValores = FLinhas->Versao();
+  return index >= 0 && index < linha.size() ? linha.at(index) : QVariant();
 }
 
 void TnClientDataSet::SetValorCampo(int index, const QVariant &valor) {
-  if (FState != TnDataSetState::Insert && FState != TnDataSetState::Edit)
-    throw Exception(QStringLiteral("O conjunto de dados não está em edição."));
+  if (!EhEdicao(FState)) throw Exception(QStringLiteral("O conjunto de dados não está em edição."));
+  if (index < 0 || index >= FBuffer.size())
+    throw Exception(QStringLiteral("Campo de índice %1 inexistente no conjunto de dados.").arg(index));
   FBuffer[index] = valor;
+  FModificado = true;
+  const int linha = FState == TnDataSetState::Insert ? -1 : FPos;
+  Notificar([linha](TnObservadorDataSet &o) { o.LinhaAlterada(linha); });
+  if (!FDetalhes.empty() && !ControlsDisabled()) SeguirDetalhes();
 }
 
 QVariant TnClientDataSet::ValorAntigoCampo(int index) const {
-  if (index < 0 || index >= FieldCount() || FState == TnDataSetState::Insert) return {};
-  if (FCurrent < 0 || FCurrent >= RecordCount()) return {};
-  return FRows[static_cast<size_t>(FCurrent)].at(index);
+  if (FState == TnDataSetState::Insert || !FLinhas) return {};
+  Sincronizar();
+  if (FSlot < 0) return {};
+  const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
+  return index >= 0 && index < linha.size() ? linha.at(index) : QVariant();
 }
 
-TnField *TnClientDataSet::AdicionarCampo(std::unique_ptr<TnField> campo) {
-  campo->SetIndex(FieldCount());
-  TnField *bruto = campo.get();
-  FFields.push_back(std::move(campo));
-  for (auto &linha : FRows) linha.append(QVariant());
-  if (!FBuffer.isEmpty()) FBuffer.append(QVariant());
-  return bruto;
+// ---------------------------------------------------------------------------
+// Change log
+
+bool TnClientDataSet::nLogChanges() const { return FLinhas ? FLinhas->LogAtivo() : FLogChanges; }
+
+void TnClientDataSet::SetnLogChanges(bool registrar) {
+  FLogChanges = registrar;
+  if (FLinhas) FLinhas->SetLogAtivo(registrar);
+}
+
+void TnClientDataSet::CancelUpdates() {
+  if (EhEdicao(FState)) Cancel();
+  if (!FLinhas || FLinhas->TamanhoLog() == 0) return;
+  FLinhas->DesfazerAte(0);
+  DepoisDeMudarDados();
+}
+
+int TnClientDataSet::SetSavePoint() {
+  if (!Active()) return 0;
+  ChecarModoNavegacao();
+  return FLinhas->TamanhoLog();
+}
+
+void TnClientDataSet::RestoreSavePoint(int marca) {
+  if (EhEdicao(FState)) Cancel();
+  if (!FLinhas || marca >= FLinhas->TamanhoLog()) return;
+  FLinhas->DesfazerAte(marca);
+  DepoisDeMudarDados();
+}
+
+void TnClientDataSet::MergeChangeLog() {
+  if (FLinhas) FLinhas->LimparLog();
+}
+
+int TnClientDataSet::ChangeCount() const { return FLinhas ? FLinhas->TamanhoLog() : 0; }
+
+// ---------------------------------------------------------------------------
+// Provider
+
+const QString &TnClientDataSet::CommandText() const { return FProvedor->CommandText(); }
+
+void TnClientDataSet::SetCommandText(const QString &sql) { FProvedor->SetCommandText(sql); }
+
+void TnClientDataSet::SetTabela(const QString &tabela) { FProvedor->SetTabela(tabela); }
+
+QString TnClientDataSet::Tabela() const { return FProvedor->Tabela(); }
+
+void TnClientDataSet::SetChavePrimaria(const QString &campos) { FProvedor->SetChavePrimaria(campos); }
+
+QStringList TnClientDataSet::ChavePrimaria() const { return FProvedor->ChavePrimaria(); }
+
+void TnClientDataSet::SetVerificaSelecao(const QString &nomes) { FProvedor->SetVerificaSelecao(nomes); }
+
+QString TnClientDataSet::VerificaSelecao() const { return FProvedor->VerificaSelecao(); }
+
+void TnClientDataSet::SetCondicaoExtra(const QString &condicao, const QVariantList &valores) {
+  FProvedor->SetCondicaoExtra(condicao, valores);
+}
+
+void TnClientDataSet::Refresh() {
+  ChecarModoNavegacao();
+  if (!FEhProvedor) {
+    DepoisDeMudarDados();
+    return;
+  }
+  Sincronizar();
+  // The current row is found again by its key.
+  QVector<int> chave;
+  QVariantList valoresChave;
+  if (FSlot >= 0) {
+    const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
+    for (const QString &nome : FProvedor->ChavePrimaria()) {
+      const int indice = IndexOfField(nome);
+      if (indice < 0) {
+        chave.clear();
+        break;
+      }
+      chave.append(indice);
+      valoresChave.append(linha.at(indice));
+    }
+  }
+  const int posicaoAntes = FPos;
+  QSqlQuery query = FProvedor->Abrir();
+  const QSqlRecord registro = query.record();
+  bool mesmaEstrutura = registro.count() <= FieldCount();
+  for (int i = 0; mesmaEstrutura && i < registro.count(); ++i)
+    mesmaEstrutura = registro.fieldName(i).compare(FFields[static_cast<size_t>(i)]->FieldName(), Qt::CaseInsensitive) == 0;
+  if (!mesmaEstrutura) {
+    Close();
+    Carregar(query, FProvedor->DefinicaoTabela());
+    FEhProvedor = true;
+    DepoisDeAbrir();
+    return;
+  }
+  TnCanonizador canonizador(FFields, registro.count());
+  FLinhas->Carregar(LerLinhas(query, registro.count(), FLinhas->Largura(), &canonizador));
+  FSlot = -1;
+  InvalidarVisao();
+  Sincronizar();
+  int posicao = -1;
+  if (!chave.isEmpty()) {
+    const std::vector<int> &visao = Visao();
+    for (size_t p = 0; p < visao.size() && posicao < 0; ++p) {
+      const QVector<QVariant> &linha = FLinhas->Valores(visao[p]);
+      bool igual = true;
+      for (qsizetype k = 0; k < chave.size() && igual; ++k) igual = MesmoValor(linha.at(chave[k]), valoresChave.at(k));
+      if (igual) posicao = static_cast<int>(p);
+    }
+  }
+  Posicionar(posicao >= 0 ? posicao : std::min(posicaoAntes, RecordCount() - 1));
+  NotificarReinicio();
+  AvisarOutrosCursores();
+  if (!ControlsDisabled()) SeguirDetalhes();
+}
+
+// ---------------------------------------------------------------------------
+// Masters, clones, controls and observers
+
+void TnClientDataSet::SeguirDetalhes() {
+  if (FDetalhes.empty()) return;
+  const std::vector<TnClientDataSet *> detalhes = FDetalhes;
+  for (TnClientDataSet *detalhe : detalhes) detalhe->MestreMudou();
+}
+
+void TnClientDataSet::MestreMudou() {
+  if (!Active() || !FMestre || FCamposDetalhe.isEmpty()) return;
+  const QVariantList novos = ValoresDoMestre();
+  bool iguais = FFaixaAtiva && novos.size() == FValoresMestre.size();
+  for (qsizetype i = 0; iguais && i < novos.size(); ++i)
+    iguais = MesmoValor(novos.at(i), FValoresMestre.at(i));
+  if (iguais) return;
+  // A pending detail row belongs to the master row it was begun under.
+  ChecarModoNavegacao();
+  FValoresMestre = novos;
+  FFaixaAtiva = true;
+  InvalidarVisao();
+  Sincronizar();
+  NotificarReinicio();
+  First();
+}
+
+void TnClientDataSet::AvisarOutrosCursores() {
+  if (!FLinhas || FLinhas->Cursores.size() < 2) return;
+  const std::vector<TnClientDataSet *> cursores = FLinhas->Cursores;
+  for (TnClientDataSet *cursor : cursores)
+    if (cursor != this) cursor->MudancaExterna();
+}
+
+void TnClientDataSet::MudancaExterna() {
+  NotificarReinicio();
+  if (!FDetalhes.empty() && !ControlsDisabled()) {
+    Sincronizar();
+    SeguirDetalhes();
+  }
+}
+
+void TnClientDataSet::DisableControls() { ++FControlesDesabilitados; }
+
+void TnClientDataSet::EnableControls() {
+  if (FControlesDesabilitados == 0) return;
+  if (--FControlesDesabilitados > 0) return;
+  const bool mudou = FMudouDesabilitado;
+  const bool moveu = FMoveuDesabilitado;
+  FMudouDesabilitado = FMoveuDesabilitado = false;
+  if (mudou) NotificarReinicio();
+  else if (moveu) NotificarMovimento();
+  SeguirDetalhes();
+}
+
+void TnClientDataSet::AdicionarObservador(TnObservadorDataSet *observador) {
+  if (observador && std::find(FObservadores.begin(), FObservadores.end(), observador) == FObservadores.end())
+    FObservadores.push_back(observador);
+}
+
+void TnClientDataSet::RemoverObservador(TnObservadorDataSet *observador) {
+  FObservadores.erase(std::remove(FObservadores.begin(), FObservadores.end(), observador), FObservadores.end());
+}
+
+void TnClientDataSet::NotificarReinicio() {
+  Notificar([](TnObservadorDataSet &o) { o.AntesReiniciar(); });
+  Notificar([](TnObservadorDataSet &o) { o.Reiniciado(); });
+}
+
+void TnClientDataSet::NotificarMovimento() {
+  if (FControlesDesabilitados > 0) {
+    FMoveuDesabilitado = true;
+    return;
+  }
+  if (FObservadores.empty()) return;
+  const std::vector<TnObservadorDataSet *> observadores = FObservadores;
+  for (TnObservadorDataSet *observador : observadores)
+    if (std::find(FObservadores.begin(), FObservadores.end(), observador) != FObservadores.end())
+      observador->CursorMovido();
 }

@@ -1,10 +1,20 @@
 #include "nField_U.h"
 
 #include "nClientDataSet_U.h"
+#include "nDateField_U.h"
 #include "nDecimal_U.h"
+#include "nDefinicao_U.h"
 #include "nDialetoSQL_U.h"
 #include "nException_U.h"
+#include "nFMTBCDField_U.h"
+#include "nFloatField_U.h"
 #include "nFormatos_U.h"
+#include "nIntegerField_U.h"
+#include "nLargeIntField_U.h"
+#include "nMemoField_U.h"
+#include "nSQLTimeStampField_U.h"
+#include "nSmallIntField_U.h"
+#include "nStringField_U.h"
 
 bool nTipoTexto(TnFieldType tipo) {
   return tipo == TnFieldType::String || tipo == TnFieldType::FixedChar || tipo == TnFieldType::Memo;
@@ -21,15 +31,30 @@ bool nTipoNumerico(TnFieldType tipo) {
 TnField::TnField(TnClientDataSet *dataSet, QString fieldName, TnFieldType dataType, int size, int precision,
                  int scale)
     : FDataSet(dataSet), FFieldName(std::move(fieldName)), FDataType(dataType), FSize(size), FPrecision(precision),
-      FScale(scale) {}
+      FScale(scale), FDefinicao(std::make_unique<TnDefinicao>(this)) {}
 
 TnField::~TnField() = default;
 
 QVariant TnField::Value() const { return FDataSet ? FDataSet->ValorCampo(FIndex) : QVariant(); }
 
 void TnField::SetValue(const QVariant &valor) {
+  if (Calculado()) throw EnField(this, QStringLiteral("O campo %1 não pode ser modificado.").arg(DisplayLabel()));
+  Gravar(Converter(valor));
+}
+
+void TnField::Gravar(const QVariant &canonico) {
   if (!FDataSet) throw Exception(QStringLiteral("O campo %1 não pertence a um conjunto de dados.").arg(FFieldName));
-  FDataSet->SetValorCampo(FIndex, Converter(valor));
+  FDataSet->SetValorCampo(FIndex, canonico);
+  if (OnChange && !FEmOnChange) {
+    FEmOnChange = true;
+    try {
+      OnChange(*this);
+    } catch (...) {
+      FEmOnChange = false;
+      throw;
+    }
+    FEmOnChange = false;
+  }
 }
 
 QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, int FSize, int FScale,
@@ -177,8 +202,9 @@ namespace {
 }
 }  // namespace
 
-QString TnField::AsString() const {
-  const QVariant v = Value();
+QString TnField::AsString() const { return TextoDoValor(Value()); }
+
+QString TnField::TextoDoValor(const QVariant &v) const {
   if (v.isNull()) return {};
   switch (FDataType) {
     case TnFieldType::Date:
@@ -254,4 +280,210 @@ bool TnField::AsBoolean() const {
 void TnField::SetAsBoolean(bool valor) {
   if (nTipoTexto(FDataType)) SetValue(valor ? QStringLiteral("1") : QStringLiteral("0"));
   else SetValue(valor);
+}
+
+void TnField::SetAsFloat(double valor) {
+  // A text field takes the number as the user would type it.
+  if (nTipoTexto(FDataType)) SetValue(FloatToStr(valor));
+  else SetValue(QVariant(valor));
+}
+
+std::unique_ptr<TnField> TnField::Criar(TnClientDataSet *dataSet, const TnFieldDef &def) {
+  std::unique_ptr<TnField> campo;
+  switch (def.DataType) {
+    case TnFieldType::String:
+    case TnFieldType::FixedChar:
+      campo = std::make_unique<TnStringField>(dataSet, def.Name, def.Size, def.DataType == TnFieldType::FixedChar);
+      break;
+    case TnFieldType::Memo:
+      campo = std::make_unique<TnMemoField>(dataSet, def.Name);
+      break;
+    case TnFieldType::SmallInt:
+      campo = std::make_unique<TnSmallIntField>(dataSet, def.Name);
+      break;
+    case TnFieldType::Integer:
+      campo = std::make_unique<TnIntegerField>(dataSet, def.Name);
+      break;
+    case TnFieldType::LargeInt:
+      campo = std::make_unique<TnLargeIntField>(dataSet, def.Name);
+      break;
+    case TnFieldType::Float:
+      campo = std::make_unique<TnFloatField>(dataSet, def.Name);
+      break;
+    case TnFieldType::FMTBcd:
+      campo = std::make_unique<TnFMTBCDField>(dataSet, def.Name, def.Precision, def.Scale);
+      break;
+    case TnFieldType::Date:
+      campo = std::make_unique<TnDateField>(dataSet, def.Name);
+      break;
+    case TnFieldType::DateTime:
+      campo = std::make_unique<TnSQLTimeStampField>(dataSet, def.Name);
+      break;
+    case TnFieldType::Boolean:
+    case TnFieldType::Unknown:
+      campo = std::make_unique<TnField>(dataSet, def.Name, def.DataType, def.Size, def.Precision, def.Scale);
+      break;
+  }
+  campo->SetRequired(def.Required);
+  return campo;
+}
+
+QVariant TnField::OldValue() const {
+  if (Calculado()) return Value();
+  return FDataSet ? FDataSet->ValorAntigoCampo(FIndex) : QVariant();
+}
+
+int TnField::DisplayWidth() const {
+  if (FDisplayWidth > 0) return FDisplayWidth;
+  switch (FDataType) {
+    case TnFieldType::String:
+    case TnFieldType::FixedChar:
+      return FSize > 0 ? FSize : 20;
+    case TnFieldType::SmallInt:
+      return 6;
+    case TnFieldType::Integer:
+      return 11;
+    case TnFieldType::LargeInt:
+      return 15;
+    case TnFieldType::FMTBcd:
+      return FPrecision > 0 ? FPrecision + 2 : 20;
+    case TnFieldType::Date:
+      return 10;
+    case TnFieldType::DateTime:
+      return 19;
+    case TnFieldType::Boolean:
+      return 5;
+    default:
+      return 10;
+  }
+}
+
+TnAlignment TnField::Alignment() const {
+  if (FAlignment) return *FAlignment;
+  return nTipoNumerico(FDataType) ? TnAlignment::Right : TnAlignment::Left;
+}
+
+namespace {
+
+// "'2'" gives 2, "'D''Ávila'" gives D'Ávila, "1" gives 1.
+QString SemAspas(const QString &expressao) {
+  const QString t = expressao.trimmed();
+  if (t.size() >= 2 && t.startsWith(u'\'') && t.endsWith(u'\''))
+    return t.mid(1, t.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+  return t;
+}
+
+}  // namespace
+
+void TnField::AplicarPadrao() {
+  if (Calculado() || FDefaultExpression.trimmed().isEmpty() || !FDataSet) return;
+  if (!FDataSet->ValorCampo(FIndex).isNull()) return;
+  const QString texto = SemAspas(FDefaultExpression);
+  QVariant valor = texto;
+  // A decimal default is written SQL-like ("1.500" is one and a half), not
+  // as a user types it.
+  if (FDataType == TnFieldType::Float) {
+    if (const auto d = TnDecimal::DoTexto(texto)) valor = d->ParaDouble();
+  }
+  FDataSet->SetValorCampo(FIndex, Converter(valor));
+}
+
+QString TnField::Text() const {
+  if (OnGetText) return OnGetText(*this, false);
+  return AsString();
+}
+
+void TnField::SetText(const QString &texto) {
+  if (OnSetText) OnSetText(*this, texto);
+  else SetAsString(texto);
+}
+
+QString TnField::DisplayText() const {
+  if (OnGetText) return OnGetText(*this, true);
+  const QVariant v = Value();
+  if (v.isNull() || FDisplayFormat.isEmpty()) return TextoDoValor(v);
+  switch (FDataType) {
+    case TnFieldType::SmallInt:
+    case TnFieldType::Integer:
+    case TnFieldType::LargeInt:
+      // Through the exact overload: 64-bit codes keep every digit.
+      return FormatFloat(FDisplayFormat, QString::number(v.toLongLong()));
+    case TnFieldType::FMTBcd:
+      return FormatFloat(FDisplayFormat, v.toString());
+    case TnFieldType::Float:
+      return FormatFloat(FDisplayFormat, v.toDouble());
+    case TnFieldType::Date:
+      return FormatDateTime(FDisplayFormat, v.toDate());
+    case TnFieldType::DateTime:
+      return FormatDateTime(FDisplayFormat, v.toDateTime());
+    default:
+      return TextoDoValor(v);
+  }
+}
+
+namespace {
+
+// Orders two canonical values of one field type; nullopt when they do not
+// compare (a limit of another kind).
+std::optional<int> Comparar(const QVariant &a, const QVariant &b, TnFieldType tipo) {
+  auto sinal = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+  switch (tipo) {
+    case TnFieldType::SmallInt:
+    case TnFieldType::Integer:
+    case TnFieldType::LargeInt:
+      return sinal(a.toLongLong(), b.toLongLong());
+    case TnFieldType::Float:
+      return sinal(a.toDouble(), b.toDouble());
+    case TnFieldType::FMTBcd: {
+      const auto x = TnDecimal::DoTexto(a.toString());
+      const auto y = TnDecimal::DoTexto(b.toString());
+      if (!x || !y) return std::nullopt;
+      return x->Comparar(*y);
+    }
+    case TnFieldType::Date:
+      return sinal(a.toDate(), b.toDate());
+    case TnFieldType::DateTime:
+      return sinal(a.toDateTime(), b.toDateTime());
+    case TnFieldType::String:
+    case TnFieldType::FixedChar:
+    case TnFieldType::Memo:
+      return a.toString().compare(b.toString());
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void TnField::Validar() const {
+  if (Calculado()) return;
+  TnField *eu = const_cast<TnField *>(this);
+  const QVariant v = Value();
+  const bool vazio = v.isNull() || (nTipoTexto(FDataType) && v.toString().trimmed().isEmpty());
+  if (vazio) {
+    if (FRequired) throw EnField(eu, QStringLiteral("O campo %1 deve ser informado.").arg(DisplayLabel()));
+    return;
+  }
+  if ((FDataType == TnFieldType::String || FDataType == TnFieldType::FixedChar) && FSize > 0 &&
+      v.toString().size() > FSize) {
+    throw EnField(eu, QStringLiteral("O valor informado para %1 excede o tamanho máximo de %2 caracteres.")
+                          .arg(DisplayLabel())
+                          .arg(FSize));
+  }
+  auto foraDoIntervalo = [&](const QVariant &limite, int lado) {
+    if (limite.isNull() || !limite.isValid()) return false;
+    QVariant canonico;
+    try {
+      canonico = Converter(limite);
+    } catch (const Exception &) {
+      return false;  // a limit the type cannot hold limits nothing
+    }
+    const auto ordem = Comparar(v, canonico, FDataType);
+    return ordem && *ordem * lado > 0;
+  };
+  if (foraDoIntervalo(FMinValue, -1) || foraDoIntervalo(FMaxValue, 1)) {
+    throw EnField(eu, FConstraintErrorMessage.isEmpty()
+                          ? QStringLiteral("Valor fora do intervalo permitido para %1.").arg(DisplayLabel())
+                          : FConstraintErrorMessage);
+  }
 }

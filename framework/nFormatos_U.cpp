@@ -691,6 +691,15 @@ QString FormatFloat(const QString &format, const QString &decimalText) {
 
 QString FloatToStr(double value) { return FormatFloat(QString(), value); }
 
+qint64 nArredondarBancario(double value) {
+  if (!std::isfinite(value)) return 0;
+  const double piso = std::floor(value);
+  const double resto = value - piso;
+  qint64 inteiro = static_cast<qint64>(piso);
+  if (resto > 0.5 || (resto == 0.5 && (inteiro % 2 != 0))) ++inteiro;
+  return inteiro;
+}
+
 QString nDecimalToStr(const QString &decimalText) {
   const std::optional<TDecimal> d = parseDecimal(decimalText);
   return d ? plainText(*d) : QString();

@@ -54,6 +54,12 @@ NFRAMEWORK_EXPORT QString FormatFloat(const QString &format, double value);
 // text.
 NFRAMEWORK_EXPORT QString FormatFloat(const QString &format, const QString &decimalText);
 
+// The platform's Round: the nearest whole number, a value exactly halfway
+// going to the even one (2,5 gives 2; 3,5 gives 4; -2,5 gives -2). It rounds
+// the binary value as it stands, so 2,675 * 100 (267,4999…) gives 267; exact
+// amounts round through TnDecimal instead.
+NFRAMEWORK_EXPORT qint64 nArredondarBancario(double value);
+
 // General form of a double: FormatFloat with an empty format ("1234,5").
 NFRAMEWORK_EXPORT QString FloatToStr(double value);
 

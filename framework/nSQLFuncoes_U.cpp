@@ -146,7 +146,9 @@ void CopyDataCDS(TnClientDataSet &origem, TnClientDataSet &destino, bool) {
   QVector<QPair<TnField *, TnField *>> pares;
   for (int i = 0; i < origem.FieldCount(); ++i) {
     TnField *de = origem.Fields(i);
-    if (TnField *para = destino.FindField(de->FieldName())) pares.append(qMakePair(de, para));
+    TnField *para = destino.FindField(de->FieldName());
+    // Calculated fields (lookup names) compute themselves and refuse writes.
+    if (para && !para->Calculado()) pares.append(qMakePair(de, para));
   }
   for (origem.First(); !origem.Eof(); origem.Next()) {
     destino.Append();

@@ -48,7 +48,8 @@ NFRAMEWORK_EXPORT QString FilterInterval(const QString &coluna, const QString &v
                                          bool juntar = true, int modo = 0);
 
 // Appends every row of `origem` to `destino`, copying fields by name (any
-// case); fields missing on either side are skipped.
+// case); fields missing on either side, and calculated destination fields,
+// are skipped.
 NFRAMEWORK_EXPORT void CopyDataCDS(TnClientDataSet &origem, TnClientDataSet &destino, bool reservado = false);
 // Closes the dataset and forgets its field definitions and fields.
 NFRAMEWORK_EXPORT void LimparFieldsDefCDS(TnClientDataSet &dados);

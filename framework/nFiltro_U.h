@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+#include "nframework_export.h"
+
+class TnField;
+
+// A client-side filter of a dataset's rows, in the filter language of the
+// platform's client datasets:
+//
+//   expression  := term { "or" term }
+//   term        := factor { "and" factor }
+//   factor      := "not" factor | "(" expression ")" | comparison
+//   comparison  := operand ( "=" | "<>" | "!=" | "<" | "<=" | ">" | ">=" ) operand
+//                | operand "is" [ "not" ] "null"
+//   operand     := field | number | 'text' | null
+//
+// Keywords and field names are read in any case; a field name may be written
+// in brackets ([Nome do Campo]). Texts are quoted with ' and a quote inside is
+// doubled ('D''Ávila'). Numbers use '.' for decimals. A literal compared with
+// a field is read as a value of the field's type, so dates are written
+// 'dd/mm/yyyy' or 'yyyy-mm-dd' and "CODIGO = '12'" equals "CODIGO = 12".
+// Texts compare by character code, without regard to case when asked.
+// Any comparison that meets a null is false (use "is null").
+//
+// The text is parsed once; Avaliar then runs per row on the row's canonical
+// values (by field index). A syntax error, an unknown field or a literal that
+// is no value of its field's type raises Exception with the reason.
+class NFRAMEWORK_EXPORT TnFiltro {
+ public:
+  // `campo` gives the field of a name (any case), or null when there is none.
+  TnFiltro(const QString &texto, const std::function<TnField *(const QString &)> &campo, bool semCaixa = false);
+  ~TnFiltro();
+  TnFiltro(const TnFiltro &) = delete;
+  TnFiltro &operator=(const TnFiltro &) = delete;
+
+  bool Avaliar(const QVector<QVariant> &linha) const;
+  const QString &Texto() const { return FTexto; }
+  // Whether the text has no condition at all (blank): every row passes.
+  bool Vazio() const { return FRaiz == nullptr; }
+
+  struct TnNo;
+
+ private:
+  QString FTexto;
+  std::unique_ptr<TnNo> FRaiz;
+};

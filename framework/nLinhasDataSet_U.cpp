@@ -1,0 +1,100 @@
+#include "nLinhasDataSet_U.h"
+
+#include <algorithm>
+
+void TnLinhasDataSet::SetLargura(int largura) {
+  if (largura == FLargura) return;
+  FLargura = largura;
+  for (TnLinha &linha : FLinhas)
+    if (linha.Viva) linha.Valores.resize(largura);
+  for (TnAlteracao &alteracao : FLog) alteracao.Valores.resize(largura);
+  ++FVersao;
+}
+
+void TnLinhasDataSet::Carregar(std::vector<QVector<QVariant>> linhas) {
+  FLinhas.clear();
+  FLinhas.reserve(linhas.size());
+  FOrdem.resize(linhas.size());
+  for (size_t i = 0; i < linhas.size(); ++i) {
+    FLinhas.push_back(TnLinha{std::move(linhas[i]), i + 1, true});
+    FOrdem[i] = static_cast<int>(i);
+  }
+  FUltimoDesempate = linhas.size();
+  FLog.clear();
+  ++FVersao;
+}
+
+void TnLinhasDataSet::Limpar() { Carregar({}); }
+
+int TnLinhasDataSet::PosicaoNatural(int slot) const {
+  if (!Viva(slot)) return -1;
+  const auto it = std::find(FOrdem.begin(), FOrdem.end(), slot);
+  return it == FOrdem.end() ? -1 : static_cast<int>(it - FOrdem.begin());
+}
+
+int TnLinhasDataSet::Incluir(QVector<QVariant> valores, int posicaoNatural, bool registrar) {
+  valores.resize(FLargura);
+  const int slot = static_cast<int>(FLinhas.size());
+  FLinhas.push_back(TnLinha{std::move(valores), ++FUltimoDesempate, true});
+  if (posicaoNatural < 0 || posicaoNatural > static_cast<int>(FOrdem.size()))
+    posicaoNatural = static_cast<int>(FOrdem.size());
+  FOrdem.insert(FOrdem.begin() + posicaoNatural, slot);
+  if (registrar && FLogAtivo) FLog.push_back(TnAlteracao{TnTipoAlteracao::Inclusao, slot, posicaoNatural, {}, 0});
+  ++FVersao;
+  return slot;
+}
+
+void TnLinhasDataSet::Alterar(int slot, QVector<QVariant> valores, bool registrar) {
+  TnLinha &linha = FLinhas[static_cast<size_t>(slot)];
+  valores.resize(FLargura);
+  if (registrar && FLogAtivo) {
+    FLog.push_back(TnAlteracao{TnTipoAlteracao::Alteracao, slot, -1, std::move(linha.Valores), linha.Desempate});
+  }
+  linha.Valores = std::move(valores);
+  ++FVersao;
+}
+
+void TnLinhasDataSet::Excluir(int slot, bool registrar) {
+  const int posicao = PosicaoNatural(slot);
+  if (posicao < 0) return;
+  FOrdem.erase(FOrdem.begin() + posicao);
+  TnLinha &linha = FLinhas[static_cast<size_t>(slot)];
+  linha.Viva = false;
+  if (registrar && FLogAtivo)
+    FLog.push_back(TnAlteracao{TnTipoAlteracao::Exclusao, slot, posicao, std::move(linha.Valores), linha.Desempate});
+  linha.Valores = QVector<QVariant>();
+  ++FVersao;
+}
+
+void TnLinhasDataSet::DesfazerAte(int tamanho) {
+  tamanho = std::max(tamanho, 0);
+  while (static_cast<int>(FLog.size()) > tamanho) {
+    TnAlteracao alteracao = std::move(FLog.back());
+    FLog.pop_back();
+    TnLinha &linha = FLinhas[static_cast<size_t>(alteracao.Slot)];
+    switch (alteracao.Tipo) {
+      case TnTipoAlteracao::Inclusao: {
+        const auto it = std::find(FOrdem.begin(), FOrdem.end(), alteracao.Slot);
+        if (it != FOrdem.end()) FOrdem.erase(it);
+        linha.Viva = false;
+        linha.Valores = QVector<QVariant>();
+        break;
+      }
+      case TnTipoAlteracao::Alteracao:
+        linha.Valores = std::move(alteracao.Valores);
+        linha.Valores.resize(FLargura);
+        linha.Desempate = alteracao.Desempate;
+        break;
+      case TnTipoAlteracao::Exclusao: {
+        linha.Valores = std::move(alteracao.Valores);
+        linha.Valores.resize(FLargura);
+        linha.Desempate = alteracao.Desempate;
+        linha.Viva = true;
+        const int posicao = std::clamp(alteracao.PosicaoNatural, 0, static_cast<int>(FOrdem.size()));
+        FOrdem.insert(FOrdem.begin() + posicao, alteracao.Slot);
+        break;
+      }
+    }
+  }
+  ++FVersao;
+}

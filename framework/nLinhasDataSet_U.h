@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QVariant>
+#include <QVector>
+#include <vector>
+
+class TnClientDataSet;
+
+// The rows of a client dataset, shared by the dataset and its clones (each a
+// cursor with its own view over them), with the change log that undoes them.
+//
+// A row lives in a slot that never changes while the row exists, so slots
+// serve as bookmarks; slots of deleted rows are not reused until the rows are
+// reloaded. Ordem is the natural order of the live rows (load and insertion
+// order), which views without an index follow. Desempate orders rows whose
+// index keys are equal: a row gets a new, higher one when it is inserted or
+// its key changes, so a posted row goes after its equals.
+// Versao changes with every change, so cursors know when their views are stale.
+class TnLinhasDataSet {
+ public:
+  int Largura() const { return FLargura; }
+  // Widens every row (and the rows kept by the log) with null values.
+  void SetLargura(int largura);
+
+  // Replaces every row; the log is cleared.
+  void Carregar(std::vector<QVector<QVariant>> linhas);
+  void Limpar();
+
+  // `posicaoNatural`: the index in Ordem the row takes; -1 appends.
+  int Incluir(QVector<QVariant> valores, int posicaoNatural, bool registrar);
+  void Alterar(int slot, QVector<QVariant> valores, bool registrar);
+  void Excluir(int slot, bool registrar);
+  void RenovarDesempate(int slot) { FLinhas[static_cast<size_t>(slot)].Desempate = ++FUltimoDesempate; }
+
+  const QVector<QVariant> &Valores(int slot) const { return FLinhas[static_cast<size_t>(slot)].Valores; }
+  bool Viva(int slot) const {
+    return slot >= 0 && slot < static_cast<int>(FLinhas.size()) && FLinhas[static_cast<size_t>(slot)].Viva;
+  }
+  quint64 Desempate(int slot) const { return FLinhas[static_cast<size_t>(slot)].Desempate; }
+  const std::vector<int> &Ordem() const { return FOrdem; }
+  int PosicaoNatural(int slot) const;  // -1 when not live
+  int Quantidade() const { return static_cast<int>(FOrdem.size()); }
+  quint64 Versao() const { return FVersao; }
+  const quint64 *EnderecoVersao() const { return &FVersao; }
+
+  // The change log: with it on, every change can be undone back to any
+  // earlier size of the log.
+  bool LogAtivo() const { return FLogAtivo; }
+  void SetLogAtivo(bool ativo) { FLogAtivo = ativo; }
+  int TamanhoLog() const { return static_cast<int>(FLog.size()); }
+  void DesfazerAte(int tamanho);
+  void LimparLog() { FLog.clear(); }
+
+  // Every dataset reading these rows (the original and its clones).
+  std::vector<TnClientDataSet *> Cursores;
+
+ private:
+  struct TnLinha {
+    QVector<QVariant> Valores;
+    quint64 Desempate = 0;
+    bool Viva = true;
+  };
+  enum class TnTipoAlteracao { Inclusao, Alteracao, Exclusao };
+  struct TnAlteracao {
+    TnTipoAlteracao Tipo;
+    int Slot;
+    int PosicaoNatural;
+    QVector<QVariant> Valores;
+    quint64 Desempate;
+  };
+
+  std::vector<TnLinha> FLinhas;
+  std::vector<int> FOrdem;
+  std::vector<TnAlteracao> FLog;
+  int FLargura = 0;
+  quint64 FUltimoDesempate = 0;
+  quint64 FVersao = 1;
+  bool FLogAtivo = true;
+};

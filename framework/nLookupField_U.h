@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+
+#include "nStringField_U.h"
+
+// A read-only name shown beside a code: the value of one column (or
+// expression) of a lookup table, read by the current row's key fields
+// ("CODIGOEMPRESA" gives EMPRESA.NOMEEMPRESA). Empty when a key is empty or
+// no row of the table matches. Answers are kept per key, so a grid of a
+// thousand rows of three companies reads the table three times; LimparCache
+// forgets them after the table changed.
+class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
+ public:
+  // `colunasChave` are the table's key columns and `camposChave` the
+  // dataset's fields that give their values, in the same order.
+  TnLookupField(TnClientDataSet *dataSet, QString fieldName, int size, QString tabela, QStringList colunasChave,
+                QStringList camposChave, QString resultado);
+
+  bool Calculado() const override { return true; }
+  QVariant Value() const override;
+
+  const QString &Tabela() const { return FTabela; }
+  const QStringList &ColunasChave() const { return FColunasChave; }
+  const QStringList &CamposChave() const { return FCamposChave; }
+  const QString &Resultado() const { return FResultado; }
+  void LimparCache() { FCache.clear(); }
+
+ private:
+  QString FTabela;
+  QStringList FColunasChave;
+  QStringList FCamposChave;
+  QString FResultado;
+  QString FSQL;
+  mutable QHash<QString, QVariant> FCache;
+};

@@ -1,0 +1,3 @@
+#include "nObservadorDataSet_U.h"
+
+TnObservadorDataSet::~TnObservadorDataSet() = default;
