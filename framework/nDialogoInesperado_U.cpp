@@ -1,0 +1,3 @@
+#include "nDialogoInesperado_U.h"
+
+EDialogoInesperado::EDialogoInesperado(QString message) : Exception(std::move(message)) {}

@@ -1,0 +1,18 @@
+#include "nMsgTreeNode_U.h"
+
+#include "nMsgTree_U.h"
+
+TnMsgTreeNode::TnMsgTreeNode(TnMsgTree *arvore, TnMsgTreeNode *pai, TnTipoMensagem tipo, QString texto)
+    : FArvore(arvore), FPai(pai), FTipo(tipo), FTexto(std::move(texto)) {}
+
+void TnMsgTreeNode::SetIcone(TnIconeMensagem icone) {
+  if (FIcone == icone) return;
+  FIcone = icone;
+  if (FArvore) FArvore->NoAlterado(this);
+}
+
+int TnMsgTreeNode::Nivel() const {
+  int nivel = 0;
+  for (const TnMsgTreeNode *no = FPai; no; no = no->FPai) ++nivel;
+  return nivel;
+}
