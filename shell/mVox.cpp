@@ -10,6 +10,9 @@
 #include "nSchema_U.h"
 
 int main(int argc, char **argv) {
+  // With TZ unset the C library re-reads the zone file on every local-time
+  // conversion; naming the system zone once makes date-times cheap.
+  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("mVox"));
   QCoreApplication::setApplicationVersion(QStringLiteral("0.1"));
