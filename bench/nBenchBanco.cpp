@@ -130,6 +130,8 @@ BENCHMARK(QtPuro)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Camada)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv) {
+  // As the program does at start (shell/mVox.cpp).
+  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
   QCoreApplication app(argc, argv);
   QTemporaryDir pasta;
   gPasta = &pasta;

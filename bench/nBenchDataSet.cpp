@@ -132,6 +132,8 @@ void Percorrer(TnClientDataSet &dados) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  // As the program does at start (shell/mVox.cpp).
+  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
   QCoreApplication app(argc, argv);
   QTemporaryDir pasta;
   TnConfigConexao config;
