@@ -787,9 +787,7 @@ void TnClientDataSet::CloneCursor(TnClientDataSet *origem, bool reset, bool) {
   FFields.clear();
   for (int i = 0; i < origem->FieldCount(); ++i) {
     const TnField *fonte = origem->Fields(i);
-    TnFieldDef def{fonte->FieldName(), fonte->DataType(), fonte->Size(), fonte->Precision(), fonte->Scale(),
-                   fonte->Required()};
-    auto campo = CriarCampo(def);
+    auto campo = fonte->Clonar(this);
     campo->SetDisplayLabel(fonte->DisplayLabel());
     campo->SetIndex(i);
     FFields.push_back(std::move(campo));

@@ -328,6 +328,10 @@ std::unique_ptr<TnField> TnField::Criar(TnClientDataSet *dataSet, const TnFieldD
   return campo;
 }
 
+std::unique_ptr<TnField> TnField::Clonar(TnClientDataSet *destino) const {
+  return Criar(destino, TnFieldDef{FFieldName, FDataType, FSize, FPrecision, FScale, FRequired});
+}
+
 QVariant TnField::OldValue() const {
   if (Calculado()) return Value();
   return FDataSet ? FDataSet->ValorAntigoCampo(FIndex) : QVariant();

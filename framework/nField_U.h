@@ -60,6 +60,11 @@ class NFRAMEWORK_EXPORT TnField {
   // TnFMTBCDField for exact decimals, …), Required as the definition says;
   // the dataset sets its Index.
   static std::unique_ptr<TnField> Criar(TnClientDataSet *dataSet, const TnFieldDef &def);
+  // A field like this one for another cursor over the same rows
+  // (TnClientDataSet::CloneCursor): the same class, type and size, so that a
+  // computed field keeps computing on the clone. The base makes the field
+  // its definition gives (Criar).
+  virtual std::unique_ptr<TnField> Clonar(TnClientDataSet *destino) const;
 
   const QString &FieldName() const { return FFieldName; }
   TnFieldType DataType() const { return FDataType; }

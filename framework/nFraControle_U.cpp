@@ -1,6 +1,6 @@
 #include "nFraControle_U.h"
 
-TnFraControle::TnFraControle(QString label, TnTipoControle tipo, int tamanho, QString chaveDicionario, QString hint,
+TnFraControle::TnFraControle(QString label, TnTipoFraControle tipo, int tamanho, QString chaveDicionario, QString hint,
                              QStringList lista)
     : FLabel(std::move(label)),
       FTipo(tipo),
@@ -15,7 +15,7 @@ TnFraControle::TnFraControle(QString label, TnTipoControle tipo, int tamanho, QS
 }
 
 void TnFraControle::SetAsString(const QString &valor) {
-  if (FTipo != TnTipoControle::Escolha || valor.isEmpty()) {
+  if (FTipo != TnTipoFraControle::Escolha || valor.isEmpty()) {
     FValor = valor;
     return;
   }

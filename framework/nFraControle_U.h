@@ -6,7 +6,7 @@
 #include "nframework_export.h"
 
 // What a dialog control takes.
-enum class TnTipoControle {
+enum class TnTipoFraControle {
   Inteiro,  // a whole number typed by the user (a lookup when a dictionary key is given)
   Escolha,  // one entry of a list of "Caption=value" lines
   Texto,    // free text
@@ -20,11 +20,11 @@ class NFRAMEWORK_EXPORT TnFraControle {
   // entry without "=" is its own value. `tamanho` is the editor's width in
   // characters; `chaveDicionario` names the dictionary entry whose lookup the
   // editor offers (may be empty).
-  TnFraControle(QString label, TnTipoControle tipo, int tamanho, QString chaveDicionario, QString hint,
+  TnFraControle(QString label, TnTipoFraControle tipo, int tamanho, QString chaveDicionario, QString hint,
                 QStringList lista);
 
   const QString &Label() const { return FLabel; }
-  TnTipoControle Tipo() const { return FTipo; }
+  TnTipoFraControle Tipo() const { return FTipo; }
   int Tamanho() const { return FTamanho; }
   const QString &ChaveDicionario() const { return FChaveDicionario; }
   const QString &Hint() const { return FHint; }
@@ -55,7 +55,7 @@ class NFRAMEWORK_EXPORT TnFraControle {
 
  private:
   QString FLabel;
-  TnTipoControle FTipo;
+  TnTipoFraControle FTipo;
   int FTamanho;
   QString FChaveDicionario;
   QString FHint;

@@ -5,7 +5,7 @@ TnFrmDlgScrollBox::TnFrmDlgScrollBox(QString caption, int largura, int altura)
 
 TnFrmDlgScrollBox::~TnFrmDlgScrollBox() = default;
 
-TnFraControle *TnFrmDlgScrollBox::CriarControlsFraFields(const QString &label, TnTipoControle tipo, int tamanho,
+TnFraControle *TnFrmDlgScrollBox::CriarControlsFraFields(const QString &label, TnTipoFraControle tipo, int tamanho,
                                                          const QString &chaveDicionario, const QString &hint,
                                                          const QStringList &lista) {
   auto controle = std::make_unique<TnFraControle>(label, tipo, tamanho, chaveDicionario, hint, lista);

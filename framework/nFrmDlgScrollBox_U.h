@@ -17,7 +17,7 @@ class NFRAMEWORK_EXPORT TnFrmDlgScrollBox : public TnFrmDlg {
   ~TnFrmDlgScrollBox() override;
 
   // Adds a control below the ones already aligned; the form owns it.
-  TnFraControle *CriarControlsFraFields(const QString &label, TnTipoControle tipo, int tamanho,
+  TnFraControle *CriarControlsFraFields(const QString &label, TnTipoFraControle tipo, int tamanho,
                                         const QString &chaveDicionario, const QString &hint,
                                         const QStringList &lista = QStringList());
   // Stacks the controls top-down in creation order.

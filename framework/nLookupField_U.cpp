@@ -18,6 +18,11 @@ TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int si
   FSQL = QStringLiteral("select %1 from %2 where %3").arg(FResultado, FTabela, condicoes.join(QStringLiteral(" and ")));
 }
 
+std::unique_ptr<TnField> TnLookupField::Clonar(TnClientDataSet *destino) const {
+  return std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave,
+                                         FResultado);
+}
+
 namespace {
 
 // The key value as the column's type takes it, so the comparison is the same

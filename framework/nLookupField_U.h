@@ -20,6 +20,8 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
 
   bool Calculado() const override { return true; }
   QVariant Value() const override;
+  // A clone looks its names up as this field does.
+  std::unique_ptr<TnField> Clonar(TnClientDataSet *destino) const override;
 
   const QString &Tabela() const { return FTabela; }
   const QStringList &ColunasChave() const { return FColunasChave; }

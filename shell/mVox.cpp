@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include "nClassesFramework_U.h"
 #include "nDMConexao_U.h"
 #include "nException_U.h"
 #include "nSchema_U.h"
@@ -25,6 +26,7 @@ int main(int argc, char **argv) {
   opcoes.addOption({QStringLiteral("exemplo"), QStringLiteral("Carregar o escritório de exemplo num banco novo.")});
   opcoes.process(app);
 
+  nRegistrarClassesFramework();
   QTextStream saida(stdout);
   QTextStream erro(stderr);
   try {

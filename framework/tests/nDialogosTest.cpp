@@ -32,11 +32,11 @@ struct DialogoConfiguracao {
   TnFraControle *Forma = nullptr;
 
   DialogoConfiguracao() {
-    Grupo = Dlg.CriarControlsFraFields(QStringLiteral("Grupo Tipo Doc"), TnTipoControle::Inteiro, 15,
+    Grupo = Dlg.CriarControlsFraFields(QStringLiteral("Grupo Tipo Doc"), TnTipoFraControle::Inteiro, 15,
                                        QStringLiteral("CODIGOGRUPODOC"),
                                        QStringLiteral("Informe o código do grupo de documentos"));
     Dlg.AlinharControls();
-    Forma = Dlg.CriarControlsFraFields(QStringLiteral("Forma de Entrega"), TnTipoControle::Escolha, 20, QString(),
+    Forma = Dlg.CriarControlsFraFields(QStringLiteral("Forma de Entrega"), TnTipoFraControle::Escolha, 20, QString(),
                                        QStringLiteral("Informe o tipo da entrega dos protocolos"),
                                        {QStringLiteral("Retirado=1"), QStringLiteral("Entregue em Mãos=2"),
                                         QStringLiteral("Entregue via Internet=3")});

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "nBancoTeste_U.h"
+#include "nClassesFramework_U.h"
 
 // Exit code that CTest reads as "skipped": asked to run on PostgreSQL with no
 // server named.
@@ -16,7 +17,9 @@ int main(int argc, char **argv) {
     return kSemServidor;
   }
   ::testing::InitGoogleTest(&argc, argv);
+  nRegistrarClassesFramework();
   const int resultado = RUN_ALL_TESTS();
+  nRemoverClassesFramework();
   TnAmbienteTeste::Encerrar();
   return resultado;
 }

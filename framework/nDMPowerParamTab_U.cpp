@@ -1,0 +1,8 @@
+#include "nDMPowerParamTab_U.h"
+
+#include "nClasseInfo_U.h"
+#include "nRegistro_U.h"
+
+TnDMPowerParamTab::TnDMPowerParamTab() { SetDBGridReadOnly(false); }
+
+TnDMPowerParamTab::~TnDMPowerParamTab() = default;

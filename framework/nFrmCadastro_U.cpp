@@ -1,0 +1,92 @@
+#include "nFrmCadastro_U.h"
+
+#include <QRegularExpression>
+
+#include "nActionsDataSet_U.h"
+#include "nClientDataSet_U.h"
+#include "nDefinicao_U.h"
+
+TnFrmCadastro::TnFrmCadastro(TnDataModule *dataModule, TnClientDataSet *dados, const QString &atributos,
+                             QObject *parent)
+    : TnFrmVisual(dataModule, parent), FDados(dados), FAreaCampos(new TnPainel(this, QStringLiteral("pnlCampos"))) {
+  FAreaCampos->SetAlign(TnAlinhamento::alTop);
+  FAreaCampos->SetBorda(false);
+  QList<TnField *> campos;
+  if (FDados) {
+    const QString lista = atributos.trimmed();
+    if (lista.isEmpty() || lista == QStringLiteral("*")) {
+      for (int i = 0; i < FDados->FieldCount(); ++i)
+        if (FDados->Fields(i)->Visible()) campos.append(FDados->Fields(i));
+    } else {
+      for (const QString &nome : lista.split(QRegularExpression(QStringLiteral("[,;]")), Qt::SkipEmptyParts))
+        if (TnField *campo = FDados->FindField(nome.trimmed()); campo && campo->Visible()) campos.append(campo);
+    }
+  }
+  int topo = Margem;
+  for (TnField *campo : campos) {
+    auto *linha = new TnPainel(FAreaCampos, QStringLiteral("pnl") + campo->FieldName());
+    linha->SetBorda(false);
+    linha->SetCaption(campo->DisplayLabel());
+    linha->SetTop(topo);
+    linha->SetLeft(Margem);
+    linha->SetHeight(AlturaEditor);
+    linha->SetVisible(campo->Definicao().Visible());
+    FEditores.append(new TnEditorCampo(campo, linha));
+    topo += AlturaEditor + EspacoEditor;
+  }
+  FAreaCampos->SetHeight(topo + Margem - EspacoEditor);
+  if (FDados) nCriarActionsDataSet(*this, *FDados);
+}
+
+TnFrmCadastro::~TnFrmCadastro() {
+  // The editors clear their definitions' Container as they go; free them
+  // while the fields they point at surely exist.
+  for (TnEditorCampo *editor : std::as_const(FEditores)) delete editor;
+  FEditores.clear();
+}
+
+QString TnFrmCadastro::ClassName() const { return QStringLiteral("TnFrmCadastro"); }
+
+bool TnFrmCadastro::HerdaDe(const QString &nomeClasse) const {
+  return nomeClasse.compare(QStringLiteral("TnFrmCadastro"), Qt::CaseInsensitive) == 0 ||
+         TnFrmVisual::HerdaDe(nomeClasse);
+}
+
+TnEditorCampo *TnFrmCadastro::Editor(const QString &nomeCampo) const {
+  for (TnEditorCampo *editor : FEditores)
+    if (editor->Campo()->FieldName().compare(nomeCampo.trimmed(), Qt::CaseInsensitive) == 0) return editor;
+  return nullptr;
+}
+
+TnEditorCampo *TnFrmCadastro::Editor(const TnField *campo) const {
+  for (TnEditorCampo *editor : FEditores)
+    if (editor->Campo() == campo) return editor;
+  return nullptr;
+}
+
+bool TnFrmCadastro::FocarPrimeiroEditor() {
+  for (TnEditorCampo *editor : std::as_const(FEditores))
+    if (!editor->ReadOnly() && editor->SetFocus()) return true;
+  return false;
+}
+
+void TnFrmCadastro::SetEntradaUnica(bool valor) {
+  FEntradaUnica = valor;
+  HabilitaDesabilitaActions(
+      {QStringLiteral("actDataSetFirst"), QStringLiteral("actDataSetPrior"), QStringLiteral("actDataSetNext"),
+       QStringLiteral("actDataSetLast"), QStringLiteral("actDataSetInsert"), QStringLiteral("actDataSetDelete")},
+      !valor);
+  TnClientDataSet *dados = FDados;
+  if (TnActionForm *gravar = Action(QStringLiteral("actDataSetPost"))) {
+    gravar->OnExecute = [this, dados](QObject *) {
+      dados->Post();
+      if (FEntradaUnica) Fechar(mrOk);
+    };
+  }
+  if (TnActionForm *cancelar = Action(QStringLiteral("actDataSetCancel"))) {
+    cancelar->OnExecute = [this, dados](QObject *) {
+      dados->Cancel();
+      if (FEntradaUnica) Fechar(mrCancel);
+    };
+  }
+}

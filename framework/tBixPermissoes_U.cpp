@@ -1,0 +1,3 @@
+#include "tBixPermissoes_U.h"
+
+void TtBixPermissoes::tBixDoGerarPrincAction(TnActionList &) {}
