@@ -24,6 +24,20 @@ bool nTipoInteiro(TnFieldType tipo) {
   return tipo == TnFieldType::SmallInt || tipo == TnFieldType::Integer || tipo == TnFieldType::LargeInt;
 }
 
+bool nValorInteiro(const QVariant &valor) {
+  switch (valor.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool nTipoNumerico(TnFieldType tipo) {
   return nTipoInteiro(tipo) || tipo == TnFieldType::Float || tipo == TnFieldType::FMTBcd;
 }

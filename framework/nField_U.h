@@ -32,6 +32,8 @@ enum class TnFieldType {
 NFRAMEWORK_EXPORT bool nTipoTexto(TnFieldType tipo);
 NFRAMEWORK_EXPORT bool nTipoInteiro(TnFieldType tipo);
 NFRAMEWORK_EXPORT bool nTipoNumerico(TnFieldType tipo);
+// Whether a value's type is a whole number (any width, signed or not).
+NFRAMEWORK_EXPORT bool nValorInteiro(const QVariant &valor);
 
 // How an editor or a grid column aligns the field's text.
 enum class TnAlignment { Left, Right, Center };

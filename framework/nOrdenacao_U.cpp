@@ -43,13 +43,8 @@ int Magnitude(const TnPartesDecimal &a, const TnPartesDecimal &b) {
 }
 
 bool Numerico(const QVariant &v) {
+  if (nValorInteiro(v)) return true;
   switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
     case QMetaType::Double:
     case QMetaType::Float:
       return true;

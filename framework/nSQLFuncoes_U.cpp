@@ -40,6 +40,7 @@ QString Texto(const QString &s) {
 
 QString LiteralDoValor(const QVariant &valor) {
   if (valor.isNull() || !valor.isValid()) return QStringLiteral("null");
+  if (nValorInteiro(valor)) return QString::number(valor.toLongLong());
   switch (valor.typeId()) {
     case QMetaType::QDate:
       return u'\'' + TnDialetoSQL::TextoData(valor.toDate()) + u'\'';
@@ -47,13 +48,6 @@ QString LiteralDoValor(const QVariant &valor) {
       return u'\'' + TnDialetoSQL::TextoDataHora(valor.toDateTime()) + u'\'';
     case QMetaType::Bool:
       return valor.toBool() ? QStringLiteral("'1'") : QStringLiteral("'0'");
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-      return QString::number(valor.toLongLong());
     case QMetaType::Double:
     case QMetaType::Float: {
       const double d = valor.toDouble();

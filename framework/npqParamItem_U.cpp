@@ -181,17 +181,7 @@ QVariant TnpqParamItem::Normalizar(const QVariant &valor) const {
       return partes.isEmpty() ? QVariant() : QVariant(partes.join(u';'));
     }
     case TnTipoParam::Numero: {
-      switch (valor.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-          return valor.toLongLong();
-        default:
-          break;
-      }
+      if (nValorInteiro(valor)) return valor.toLongLong();
       double d = 0;
       bool ok = false;
       if (valor.typeId() == QMetaType::Double || valor.typeId() == QMetaType::Float) {
