@@ -343,7 +343,21 @@ std::unique_ptr<TnField> TnField::Criar(TnClientDataSet *dataSet, const TnFieldD
 }
 
 std::unique_ptr<TnField> TnField::Clonar(TnClientDataSet *destino) const {
-  return Criar(destino, TnFieldDef{FFieldName, FDataType, FSize, FPrecision, FScale, FRequired});
+  auto clone = Criar(destino, TnFieldDef{FFieldName, FDataType, FSize, FPrecision, FScale, FRequired});
+  CopiarExibicao(*clone);
+  return clone;
+}
+
+void TnField::CopiarExibicao(TnField &destino) const {
+  destino.FDisplayLabel = FDisplayLabel;
+  destino.FDisplayWidth = FDisplayWidth;
+  destino.FDisplayFormat = FDisplayFormat;
+  destino.FEditMask = FEditMask;
+  destino.FAlignment = FAlignment;
+  destino.FVisible = FVisible;
+  destino.OnGetText = OnGetText;
+  destino.Definicao().SetNomesValores(Definicao().NomesValores());
+  destino.Definicao().SetTipoControle(Definicao().TipoControle());
 }
 
 QVariant TnField::OldValue() const {

@@ -67,6 +67,11 @@ class NFRAMEWORK_EXPORT TnField {
   // computed field keeps computing on the clone. The base makes the field
   // its definition gives (Criar).
   virtual std::unique_ptr<TnField> Clonar(TnClientDataSet *destino) const;
+  // Gives `destino` (a clone of this field) how this one shows its values:
+  // label, width, formats, alignment, visibility, value list, control kind
+  // and the OnGetText handler, so a cursor cloned to read other rows shows
+  // them as the original does.
+  void CopiarExibicao(TnField &destino) const;
 
   const QString &FieldName() const { return FFieldName; }
   TnFieldType DataType() const { return FDataType; }

@@ -19,8 +19,10 @@ TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int si
 }
 
 std::unique_ptr<TnField> TnLookupField::Clonar(TnClientDataSet *destino) const {
-  return std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave,
-                                         FResultado);
+  auto clone = std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave,
+                                               FResultado);
+  CopiarExibicao(*clone);
+  return clone;
 }
 
 namespace {
