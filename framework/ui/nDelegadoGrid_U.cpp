@@ -1,0 +1,125 @@
+#include "nDelegadoGrid_U.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
+
+#include "nDBGrid_U.h"
+#include "nDefinicao_U.h"
+#include "nField_U.h"
+#include "nModeloDataSet_U.h"
+#include "nTeclado_U.h"
+#include "nVisaoGrid_U.h"
+
+namespace {
+
+// A masked editor with nothing typed gives its separators only: that is an
+// empty value.
+QString nSemMascaraVazia(const QLineEdit *edit) {
+  const QString texto = edit->text();
+  if (edit->inputMask().isEmpty()) return texto;
+  QString resto = texto;
+  resto.remove(QLatin1Char('/')).remove(QLatin1Char(' ')).remove(QLatin1Char('_'));
+  return resto.isEmpty() ? QString() : texto;
+}
+
+}  // namespace
+
+TnDelegadoGrid::TnDelegadoGrid(TnModeloDataSet *modelo, QObject *parent) : QStyledItemDelegate(parent), FModelo(modelo) {}
+
+QWidget *TnDelegadoGrid::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const {
+  FIndiceEditado = index;
+  TnField *campo = FModelo->Campo(index.column());
+  const TnDefinicao *definicao = campo ? &campo->Definicao() : nullptr;
+  const TnTipoControle tipo = definicao ? definicao->TipoControle() : TnTipoControle::Padrao;
+  if (tipo == TnTipoControle::ComboBox && !definicao->NomesValores().isEmpty()) {
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QStringLiteral("editorCombo"));
+    combo->addItems(definicao->Nomes());
+    combo->installEventFilter(const_cast<TnDelegadoGrid *>(this));
+    return combo;
+  }
+  auto *edit = new QLineEdit(parent);
+  edit->setObjectName(QStringLiteral("editorTexto"));
+  edit->setFrame(false);
+  const bool data = tipo == TnTipoControle::Data ||
+                    (tipo == TnTipoControle::Padrao && campo && campo->DataType() == TnFieldType::Date);
+  if (data)
+    edit->setInputMask(QStringLiteral("99/99/9999;_"));
+  else if (tipo == TnTipoControle::MesAno)
+    edit->setInputMask(QStringLiteral("99/9999;_"));
+  else if (definicao && definicao->TamanhoMaximo() > 0)
+    edit->setMaxLength(definicao->TamanhoMaximo());
+  bool botao = tipo == TnTipoControle::ButtonEdit || tipo == TnTipoControle::LookupEdit;
+  if (FModelo->Grid() && index.column() < FModelo->Grid()->ColumnCount())
+    botao = botao || FModelo->Grid()->Columns().at(index.column()).BotaoEdicao;
+  if (botao) {
+    QAction *acao = edit->addAction(QApplication::style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                    QLineEdit::TrailingPosition);
+    acao->setObjectName(QStringLiteral("botaoEdicao"));
+    QObject::connect(acao, &QAction::triggered, edit, [this] {
+      if (OnBotao) OnBotao();
+    });
+  }
+  edit->installEventFilter(const_cast<TnDelegadoGrid *>(this));
+  return edit;
+}
+
+QString TnDelegadoGrid::TextoDoEditor(const QWidget *editor) {
+  if (const auto *combo = qobject_cast<const QComboBox *>(editor)) return combo->currentText();
+  if (const auto *edit = qobject_cast<const QLineEdit *>(editor)) return nSemMascaraVazia(edit);
+  return {};
+}
+
+void TnDelegadoGrid::setEditorData(QWidget *editor, const QModelIndex &index) const {
+  const QString texto = index.data(Qt::EditRole).toString();
+  if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+    const int i = combo->findText(texto, Qt::MatchFixedString);
+    combo->setCurrentIndex(i);
+  } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+    // Only on opening: a refresh while the user types must not undo the typing.
+    if (!edit->isModified()) edit->setText(texto);
+  }
+}
+
+void TnDelegadoGrid::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const {
+  const QString texto = TextoDoEditor(editor);
+  // An editor left without a change writes nothing: the row stays unmodified.
+  if (texto == index.data(Qt::EditRole).toString() && !FModelo->TemTextoRecusado(index.row(), index.column())) return;
+  model->setData(index, texto, Qt::EditRole);
+}
+
+void TnDelegadoGrid::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const {
+  if (index.row() != LinhaDetalhe || AlturaLinha <= 0) return QStyledItemDelegate::paint(painter, option, index);
+  QStyleOptionViewItem linha(option);
+  linha.rect.setHeight(AlturaLinha);
+  QStyledItemDelegate::paint(painter, linha, index);
+}
+
+bool TnDelegadoGrid::eventFilter(QObject *objeto, QEvent *evento) {
+  auto *editor = qobject_cast<QWidget *>(objeto);
+  if (editor && evento->type() == QEvent::KeyPress) {
+    auto *tecla = static_cast<QKeyEvent *>(evento);
+    const int key = nTeclaVirtual(tecla->key());
+    if (key == nTeclaEnter || key == nTeclaTab || key == nTeclaF3) {
+      const QModelIndex indice = FIndiceEditado;
+      const QString texto = TextoDoEditor(editor);
+      if (indice.isValid() &&
+          (texto != indice.data(Qt::EditRole).toString() || FModelo->TemTextoRecusado(indice.row(), indice.column()))) {
+        // A refused value keeps the editor open with what was typed.
+        if (!FModelo->setData(indice, texto, Qt::EditRole)) return true;
+      }
+      emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+      if (OnTecla) OnTecla(key, tecla->modifiers());
+      return true;
+    }
+    if (key == nTeclaEsc) {
+      emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+      return true;
+    }
+  }
+  return QStyledItemDelegate::eventFilter(objeto, evento);
+}

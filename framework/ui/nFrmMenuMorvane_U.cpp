@@ -1,0 +1,427 @@
+#include "nFrmMenuMorvane_U.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+#include "nDMClientDataSet_U.h"
+#include "nDMConexao_U.h"
+#include "nDMPower_U.h"
+#include "nException_U.h"
+#include "nFrmPowerParam_U.h"
+#include "nFrmVisual_U.h"
+#include "nGuarda_U.h"
+#include "nListaImagens_U.h"
+#include "nPacotes_U.h"
+#include "nRegistro_U.h"
+
+namespace {
+
+const QString kPeriodoInicio = QStringLiteral("DataLctoPro_MAIORIGUAL");
+const QString kPeriodoFim = QStringLiteral("DataLctoPro_MENORIGUAL");
+
+// One segment of a menu path: "02 Movimentos" is number 2, shown "Movimentos".
+struct TnSegmento {
+  bool TemNumero = false;
+  int Numero = 0;
+  QString Nome;
+};
+
+TnSegmento LerSegmento(const QString &texto) {
+  static const QRegularExpression numerado(QStringLiteral("^\\s*(\\d+)\\s+(.*\\S)\\s*$"));
+  const QRegularExpressionMatch achou = numerado.match(texto);
+  if (achou.hasMatch()) return {true, achou.captured(1).toInt(), achou.captured(2)};
+  return {false, 0, texto.trimmed()};
+}
+
+// Numbered segments first, by number; then the others, by name.
+bool SegmentoAntes(const TnSegmento &a, const TnSegmento &b) {
+  if (a.TemNumero != b.TemNumero) return a.TemNumero;
+  if (a.TemNumero && a.Numero != b.Numero) return a.Numero < b.Numero;
+  return QString::localeAwareCompare(a.Nome, b.Nome) < 0;
+}
+
+// The menu tree before it becomes QMenus.
+struct TnNoMenu {
+  TnSegmento Segmento;
+  QList<TnNoMenu> Filhos;
+  QList<TnAction *> Itens;
+
+  TnNoMenu &Filho(const TnSegmento &segmento) {
+    for (TnNoMenu &filho : Filhos)
+      if (filho.Segmento.TemNumero == segmento.TemNumero && filho.Segmento.Numero == segmento.Numero &&
+          filho.Segmento.Nome == segmento.Nome)
+        return filho;
+    Filhos.append(TnNoMenu{segmento, {}, {}});
+    return Filhos.last();
+  }
+
+  void Ordenar() {
+    std::stable_sort(Filhos.begin(), Filhos.end(),
+                     [](const TnNoMenu &a, const TnNoMenu &b) { return SegmentoAntes(a.Segmento, b.Segmento); });
+    // Entries without an Index keep their registration order, after the others.
+    std::stable_sort(Itens.begin(), Itens.end(), [](const TnAction *a, const TnAction *b) {
+      const int ia = a->Index() > 0 ? a->Index() : INT_MAX;
+      const int ib = b->Index() > 0 ? b->Index() : INT_MAX;
+      return ia < ib;
+    });
+    for (TnNoMenu &filho : Filhos) filho.Ordenar();
+  }
+};
+
+// A dialog with the two dates of a period.
+class TnDlgPeriodo : public QDialog {
+ public:
+  TnDlgPeriodo(QWidget *pai, const QDate &inicio, const QDate &fim) : QDialog(pai) {
+    setWindowTitle(QStringLiteral("Período"));
+    auto *layout = new QFormLayout(this);
+    FInicio = new QDateEdit(inicio, this);
+    FFim = new QDateEdit(fim, this);
+    for (QDateEdit *data : {FInicio, FFim}) {
+      data->setCalendarPopup(true);
+      data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    }
+    layout->addRow(QStringLiteral("Data inicial:"), FInicio);
+    layout->addRow(QStringLiteral("Data final:"), FFim);
+    auto *botoes = new QDialogButtonBox(this);
+    botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    botoes->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addRow(botoes);
+  }
+  QDate Inicio() const { return FInicio->date(); }
+  QDate Fim() const { return FFim->date(); }
+
+ private:
+  QDateEdit *FInicio;
+  QDateEdit *FFim;
+};
+
+}  // namespace
+
+TnFrmMenuMorvane::TnFrmMenuMorvane(QWidget *parent)
+    : QMainWindow(parent), FModulos{nModuloRTul, nModuloMVox} {
+  setObjectName(QStringLiteral("nFrmMenuMorvane"));
+  FAreaMdi = new QMdiArea(this);
+  FAreaMdi->setObjectName(QStringLiteral("AreaMdi"));
+  FAreaMdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FAreaMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(FAreaMdi);
+
+  FToolBar = addToolBar(QStringLiteral("Principal"));
+  FToolBar->setObjectName(QStringLiteral("ToolBarPrincipal"));
+  FToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  FToolBar->setMovable(false);
+
+  FBtnPeriodo = new QAction(QStringLiteral("Período"), this);
+  FBtnPeriodo->setObjectName(QStringLiteral("btnPeriodo"));
+  FBtnPeriodo->setToolTip(QStringLiteral("Selecionar Período"));
+  connect(FBtnPeriodo, &QAction::triggered, this, [this] { nExecutarProtegido([this] { SelecionarPeriodo(); }); });
+
+  FMenuJanelas = new QMenu(QStringLiteral("&Janelas"), this);
+  FMenuJanelas->setObjectName(QStringLiteral("mnuJanelas"));
+  FMenuJanelas->addAction(QStringLiteral("Em &cascata"), FAreaMdi, &QMdiArea::cascadeSubWindows);
+  FMenuJanelas->addAction(QStringLiteral("&Lado a lado"), FAreaMdi, &QMdiArea::tileSubWindows);
+  FMenuJanelas->addAction(QStringLiteral("&Fechar todas"), FAreaMdi, &QMdiArea::closeAllSubWindows);
+  FMenuJanelas->addSeparator();
+  FMenuJanelas->addAction(QStringLiteral("&Sair"), QKeySequence(Qt::ALT | Qt::Key_F4), this, &QWidget::close);
+  menuBar()->addMenu(FMenuJanelas);
+
+  statusBar()->setObjectName(QStringLiteral("BarraStatus"));
+  resize(1024, 700);
+}
+
+TnFrmMenuMorvane::~TnFrmMenuMorvane() { FecharJanelas(); }
+
+// --- libraries
+
+QStringList TnFrmMenuMorvane::PacotesOpcionais() { return {QStringLiteral("wSipPkPbAge")}; }
+
+TnPacotes &TnFrmMenuMorvane::Pacotes() {
+  if (!FPacotes) FPacotes = std::make_unique<TnPacotes>();
+  return *FPacotes;
+}
+
+void TnFrmMenuMorvane::AbriPacotes() {
+  Pacotes().SetPodeAbrirPacote([this](const QString &nome) { return PodeAbrirPacote(nome); });
+  Pacotes().AbrirPacotes(TnPacotes::PacotesDoModulo() + PacotesOpcionais());
+}
+
+bool TnFrmMenuMorvane::PodeAbrirPacote(const QString &nome) { return true; }
+
+// --- menu
+
+void TnFrmMenuMorvane::ConfigurarVisualMenu() {
+  for (const QPointer<QMenu> &menu : std::as_const(FMenusGerados)) delete menu.data();
+  FMenusGerados.clear();
+  for (QAction *acao : menuBar()->actions())
+    if (acao->menu() != FMenuJanelas) menuBar()->removeAction(acao);
+  FItens.clear();
+  FActions.Clear();
+
+  nGerarActions(
+      FActions, [this](TnAction &action) { AbrirClasse(action.Name().mid(3), &action); }, FModulos);
+
+  TnNoMenu raiz;
+  for (TnAction *action : FActions.Actions()) {
+    if (!action->CriarMenu()) continue;
+    TnNoMenu *no = &raiz;
+    for (const QString &parte : action->Category().split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+      const TnSegmento segmento = LerSegmento(parte);
+      if (!segmento.Nome.isEmpty() || segmento.TemNumero) no = &no->Filho(segmento);
+    }
+    no->Itens.append(action);
+  }
+  raiz.Ordenar();
+
+  // Items go into `menu`, or straight onto the menu bar for the root.
+  std::function<void(const TnNoMenu &, QMenu *)> montar = [&](const TnNoMenu &no, QMenu *menu) {
+    for (const TnNoMenu &filho : no.Filhos) {
+      auto *sub = new QMenu(filho.Segmento.Nome, menu ? static_cast<QWidget *>(menu) : this);
+      FMenusGerados.append(sub);
+      if (menu)
+        menu->addMenu(sub);
+      else
+        menuBar()->insertMenu(FMenuJanelas->menuAction(), sub);
+      montar(filho, sub);
+    }
+    for (TnAction *action : no.Itens) {
+      auto *item = new QAction(action->Caption(), menu ? static_cast<QObject *>(menu) : this);
+      item->setObjectName(action->Name());
+      if (action->ShortCut().key() != Qt::Key_unknown) item->setShortcut(QKeySequence(action->ShortCut()));
+      if (action->ImageIndex() > 0) item->setIcon(TnListaImagens::Icone(action->ImageIndex()));
+      connect(item, &QAction::triggered, this, [this, action] { ExecutarItem(action); });
+      if (menu) {
+        if (action->Separador() && !menu->isEmpty()) menu->addSeparator();
+        menu->addAction(item);
+      } else {
+        menuBar()->insertAction(FMenuJanelas->menuAction(), item);
+      }
+      FItens.append({action, item});
+    }
+  };
+  montar(raiz, nullptr);
+}
+
+QAction *TnFrmMenuMorvane::ItemMenu(const TnAction *action) const {
+  for (const auto &[dono, item] : FItens)
+    if (dono == action) return item;
+  return nullptr;
+}
+
+void TnFrmMenuMorvane::ExecutarItem(TnAction *action) {
+  // The action belongs to FActions, which a rebuilt menu clears.
+  if (FActions.IndexOf(action) < 0) return;
+  nExecutarProtegido([action] { action->Execute(); });
+}
+
+// --- tool bar
+
+void TnFrmMenuMorvane::SetImagemPeriodo(int indice) {
+  FBtnPeriodo->setIcon(TnListaImagens::Icone(indice));
+  FBtnPeriodo->setProperty("nImageIndex", indice);
+}
+
+void TnFrmMenuMorvane::CriarBtnToolBar() { FToolBar->addAction(FBtnPeriodo); }
+
+QAction *TnFrmMenuMorvane::CriarToolButtonMain(const QString &nomeClasse, const QString &hint, bool opcional,
+                                               const QString &caption, int indiceImagem) {
+  auto *botao = new QAction(caption, this);
+  botao->setObjectName(QStringLiteral("btn") + nomeClasse);
+  botao->setIcon(TnListaImagens::Icone(indiceImagem));
+  botao->setProperty("nImageIndex", indiceImagem);
+  botao->setStatusTip(hint);
+  if (TnRegistro::Instancia().Registrada(nomeClasse)) {
+    botao->setToolTip(hint);
+    connect(botao, &QAction::triggered, this, [this, nomeClasse] {
+      nExecutarProtegido([this, nomeClasse] {
+        AbrirClasse(nomeClasse, FActions.Find(QStringLiteral("act") + nomeClasse));
+      });
+    });
+  } else {
+    // The library that brings the class is not loaded: harmless, and says so.
+    botao->setEnabled(false);
+    botao->setToolTip(QStringLiteral("%1 (indisponível: o módulo que traz %2 não está carregado)").arg(hint, nomeClasse));
+    if (!opcional) qWarning("Botão \"%s\": a classe %s não está registrada.", qPrintable(caption), qPrintable(nomeClasse));
+  }
+  FToolBar->addAction(botao);
+  return botao;
+}
+
+// --- period
+
+bool TnFrmMenuMorvane::SelecionarPeriodo() {
+  TnSelecao &selecao = nDMConexao()->Selecao();
+  QDate inicio = selecao.Param(kPeriodoInicio).toDate();
+  QDate fim = selecao.Param(kPeriodoFim).toDate();
+  if (!inicio.isValid() || !fim.isValid()) {
+    const QDate hoje = nDMConexao()->Date();
+    inicio = QDate(hoje.year(), hoje.month(), 1);
+    fim = inicio.addMonths(1).addDays(-1);
+  }
+  if (!PerguntarPeriodo(inicio, fim)) return false;
+  if (!inicio.isValid() || !fim.isValid()) throw Exception(QStringLiteral("Informe as duas datas do período."));
+  if (fim < inicio) throw Exception(QStringLiteral("A data final do período é anterior à data inicial."));
+  selecao.SetParam(kPeriodoInicio, inicio);
+  selecao.SetParam(kPeriodoFim, fim);
+  statusBar()->showMessage(QStringLiteral("Período: %1 a %2")
+                               .arg(inicio.toString(QStringLiteral("dd/MM/yyyy")), fim.toString(QStringLiteral("dd/MM/yyyy"))));
+  return true;
+}
+
+bool TnFrmMenuMorvane::PerguntarPeriodo(QDate &inicio, QDate &fim) {
+  TnDlgPeriodo dialogo(this, inicio, fim);
+  if (dialogo.exec() != QDialog::Accepted) return false;
+  inicio = dialogo.Inicio();
+  fim = dialogo.Fim();
+  return true;
+}
+
+// --- opening classes and their windows
+
+void TnFrmMenuMorvane::AbrirClasse(const QString &nomeClasse, TnAction *action) {
+  TnRegistro &registro = TnRegistro::Instancia();
+  const TnClasseInfo *info = registro.Info(nomeClasse);
+  if (!info) throw Exception(QStringLiteral("A classe %1 não está disponível neste programa.").arg(nomeClasse));
+  const QString nome = info->Nome;
+  for (const TnJanela &aberta : std::as_const(FJanelas)) {
+    if (aberta.Janela && aberta.Modulo && registro.Viva(aberta.Modulo) &&
+        aberta.Modulo->ClassName().compare(nome, Qt::CaseInsensitive) == 0) {
+      aberta.Janela->showNormal();
+      FAreaMdi->setActiveSubWindow(aberta.Janela);
+      return;
+    }
+  }
+
+  TnDataModule *dm = CriarDM(nome, action);
+  if (!dm) throw Exception(QStringLiteral("A classe %1 não pode ser aberta por nome.").arg(nome));
+  try {
+    TnFrmVisual *form = nullptr;
+    if (auto *cadastro = dynamic_cast<TnDMClientDataSet *>(dm))
+      form = cadastro->CriarForm();
+    else if (auto *processo = dynamic_cast<TnDMPower *>(dm))
+      form = processo->CriarForm();
+    if (!form) throw Exception(QStringLiteral("A classe %1 não tem janela para mostrar.").arg(nome));
+    FModuloAbrindo = dm;
+    form->Show();
+    FModuloAbrindo = nullptr;
+    // No window came up (no form layer installed): the module still belongs
+    // to this window, which frees it at the end.
+    if (!JanelaDoForm(form)) FJanelas.append({nullptr, form, dm});
+  } catch (...) {
+    FModuloAbrindo = nullptr;
+    LiberarModulo(dm);
+    throw;
+  }
+}
+
+QMdiSubWindow *TnFrmMenuMorvane::MostrarNaAreaMdi(QWidget *visao, TnFrmVisual *form) {
+  if (QMdiSubWindow *existente = JanelaDoForm(form)) {
+    existente->showNormal();
+    FAreaMdi->setActiveSubWindow(existente);
+    return existente;
+  }
+  auto *janela = new QMdiSubWindow;
+  janela->setWidget(visao);
+  janela->setAttribute(Qt::WA_DeleteOnClose);
+  if (form) {
+    janela->setWindowTitle(form->Caption());
+    janela->setObjectName(QStringLiteral("mdi") + form->Name());
+  }
+  FAreaMdi->addSubWindow(janela);
+  if (form) janela->resize(std::max(form->Width(), 200), std::max(form->Height(), 120));
+  janela->installEventFilter(this);
+
+  TnDataModule *dm = form && form->DataModule() == FModuloAbrindo ? FModuloAbrindo : nullptr;
+  FJanelas.append({janela, form, dm});
+  if (form) {
+    // A form freed by its module takes its window along.
+    connect(form, &QObject::destroyed, janela, [this, janela] {
+      TnJanela *entrada = Entrada(janela);
+      if (TnDataModule *modulo = entrada ? std::exchange(entrada->Modulo, nullptr) : nullptr)
+        QTimer::singleShot(0, this, [this, modulo] { nExecutarProtegido([&] { LiberarModulo(modulo); }); });
+      janela->deleteLater();
+    });
+  }
+  connect(janela, &QObject::destroyed, this, [this, janela] {
+    FJanelas.removeIf([janela](const TnJanela &j) { return j.Janela.isNull() || j.Janela.data() == janela; });
+  });
+  janela->show();
+  return janela;
+}
+
+QMdiSubWindow *TnFrmMenuMorvane::JanelaDoForm(const TnFrmVisual *form) const {
+  if (!form) return nullptr;
+  for (const TnJanela &entrada : FJanelas)
+    if (entrada.Janela && entrada.Form == form) return entrada.Janela;
+  return nullptr;
+}
+
+TnFrmMenuMorvane::TnJanela *TnFrmMenuMorvane::Entrada(const QObject *janela) {
+  for (TnJanela &entrada : FJanelas)
+    if (entrada.Janela && entrada.Janela.data() == janela) return &entrada;
+  return nullptr;
+}
+
+void TnFrmMenuMorvane::LiberarModulo(TnDataModule *modulo) {
+  if (modulo && TnRegistro::Instancia().Viva(modulo)) nLiberarDM(modulo);
+}
+
+bool TnFrmMenuMorvane::eventFilter(QObject *objeto, QEvent *evento) {
+  if (evento->type() != QEvent::Close || FFechandoTudo) return QMainWindow::eventFilter(objeto, evento);
+  TnJanela *entrada = Entrada(objeto);
+  if (!entrada) return QMainWindow::eventFilter(objeto, evento);
+  // The form decides (OnCloseQuery); a refusal keeps the window and what was typed.
+  TnFrmVisual *form = entrada->Form;
+  if (form && form->Visible()) {
+    bool fechou = false;
+    nExecutarProtegido([&] { fechou = form->Fechar(mrCancel); });
+    if (!fechou) {
+      evento->ignore();
+      return true;
+    }
+  }
+  // The view goes with the window now; the module on the next turn of the
+  // event loop, once nothing of the closing window runs any more.
+  TnDataModule *modulo = std::exchange(entrada->Modulo, nullptr);
+  if (modulo) QTimer::singleShot(0, this, [this, modulo] { nExecutarProtegido([&] { LiberarModulo(modulo); }); });
+  return QMainWindow::eventFilter(objeto, evento);
+}
+
+void TnFrmMenuMorvane::FecharJanelas() {
+  FFechandoTudo = true;
+  const QList<TnJanela> janelas = FJanelas;
+  FJanelas.clear();
+  for (const TnJanela &entrada : janelas) delete entrada.Janela.data();
+  for (const TnJanela &entrada : janelas) nExecutarProtegido([&] { LiberarModulo(entrada.Modulo); });
+  FFechandoTudo = false;
+}
+
+void TnFrmMenuMorvane::closeEvent(QCloseEvent *evento) {
+  // Every window is asked first; one that refuses keeps the program open.
+  FAreaMdi->closeAllSubWindows();
+  for (QMdiSubWindow *janela : FAreaMdi->subWindowList()) {
+    if (janela->isVisible()) {
+      evento->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(evento);
+}

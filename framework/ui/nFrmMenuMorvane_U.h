@@ -1,0 +1,149 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "nActionList_U.h"
+#include "nModulos_U.h"
+#include "nframeworkui_export.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class TnDataModule;
+class TnFrmVisual;
+class TnPacotes;
+
+// The program's main window: the menu tree of every registered class's
+// actions, the main tool bar and the MDI area where the forms open.
+//
+// Building is split in steps the project runner calls in order, because a
+// constructor cannot reach a descendant's overrides:
+//   AbriPacotes           loads the module libraries, asking PodeAbrirPacote;
+//   ConfigurarVisualMenu  builds the menu tree from the registered classes;
+//   CriarBtnToolBar       fills the tool bar (the inherited buttons first).
+//
+// Menu tree: each action's Category is a path split on "\"; a segment may
+// start with a number ("02 Movimentos"), which orders the submenus and is not
+// shown. Submenus come before the entries of a menu; entries follow their
+// Index (those without one after, in registration order). An action with
+// Separador gets a separator before it; one with CriarMenu false has no item
+// but stays in ActionList for rights and opening by name.
+//
+// Choosing an entry or a class button creates the class by name and shows its
+// form in the MDI area, all under the guard (nExecutarProtegido). A module
+// opened here is freed when its window is closed.
+class NFRAMEWORKUI_EXPORT TnFrmMenuMorvane : public QMainWindow {
+ public:
+  explicit TnFrmMenuMorvane(QWidget *parent = nullptr);
+  ~TnFrmMenuMorvane() override;
+
+  // --- virtuals, in slot order
+  // Opens the module libraries (PacotesDoModulo, then the optional tax agenda
+  // library of the other module), each one only when PodeAbrirPacote agrees.
+  virtual void AbriPacotes();
+  // Libraries of other modules AbriPacotes also asks for; they may be absent.
+  static QStringList PacotesOpcionais();
+  // Whether the library `nome` may be opened; true in the base.
+  virtual bool PodeAbrirPacote(const QString &nome);
+  // Builds the menu tree of the running module set (see Modulos).
+  virtual void ConfigurarVisualMenu();
+  // The inherited tool buttons (the period button).
+  virtual void CriarBtnToolBar();
+
+  // Adds a tool button that opens `nomeClasse`. When the class is not
+  // registered the button is disabled and its hint says why; `opcional` marks
+  // a class of another module that may legitimately be absent (a required one
+  // that is missing is also reported on the log). `indiceImagem` is an index
+  // of the image list. Gives the button's action.
+  QAction *CriarToolButtonMain(const QString &nomeClasse, const QString &hint, bool opcional, const QString &caption,
+                               int indiceImagem);
+
+  // The running module set whose menu entries the tree gets; {0, 13} unless
+  // set before ConfigurarVisualMenu.
+  const TnModulos &Modulos() const { return FModulos; }
+  void SetModulos(const TnModulos &modulos) { FModulos = modulos; }
+
+  // Every action of the registered classes, menu item or not.
+  TnActionList &ActionList() { return FActions; }
+  // The menu item of an action; null when it has none.
+  QAction *ItemMenu(const TnAction *action) const;
+
+  QToolBar *ToolBarPrincipal() const { return FToolBar; }
+  QMdiArea *AreaMdi() const { return FAreaMdi; }
+  // The period button the tool bar gets first; its caption, hint and image
+  // can be changed before CriarBtnToolBar.
+  QAction *BtnPeriodo() const { return FBtnPeriodo; }
+  void SetImagemPeriodo(int indice);
+  // The menu of the open windows, always the last of the menu bar.
+  QMenu *MenuJanelas() const { return FMenuJanelas; }
+
+  // The library loader AbriPacotes uses; the project runner unloads through
+  // it at the end.
+  TnPacotes &Pacotes();
+
+  // Creates `nomeClasse` (with the menu action that opens it, when given) and
+  // shows its form. Raises Exception when the class is not registered or
+  // cannot be created; the module is freed again when its form cannot be
+  // built. A module of the class that this window opened and whose window is
+  // still open is brought to the front instead.
+  void AbrirClasse(const QString &nomeClasse, TnAction *action = nullptr);
+  // Puts a form's view into a new MDI window (the form layer calls it for every
+  // form shown without waiting). Closing that window asks the form
+  // (TnFrmVisual::Fechar); once it agrees the view goes, and the module is
+  // freed when this window opened it.
+  QMdiSubWindow *MostrarNaAreaMdi(QWidget *visao, TnFrmVisual *form);
+  // The MDI window showing `form`; null when none.
+  QMdiSubWindow *JanelaDoForm(const TnFrmVisual *form) const;
+
+  // Asks the selection period and applies it: DataLctoPro_MAIORIGUAL and
+  // DataLctoPro_MENORIGUAL of the session's selection. False when cancelled.
+  bool SelecionarPeriodo();
+  // Asks the user for a period (a dialog with two dates); `inicio` and `fim`
+  // come in as the current one. Tests replace it.
+  virtual bool PerguntarPeriodo(QDate &inicio, QDate &fim);
+
+  // Closes every MDI window and frees the modules opened here (the project
+  // runner calls it before the libraries are unloaded).
+  void FecharJanelas();
+
+ protected:
+  void closeEvent(QCloseEvent *evento) override;
+  bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+ private:
+  // One MDI window: the form it shows and, when this window created it, the
+  // module to free once the window is closed.
+  struct TnJanela {
+    QPointer<QMdiSubWindow> Janela;
+    QPointer<TnFrmVisual> Form;
+    TnDataModule *Modulo = nullptr;
+  };
+
+  void ExecutarItem(TnAction *action);
+  TnJanela *Entrada(const QObject *janela);
+  void LiberarModulo(TnDataModule *modulo);
+
+  TnModulos FModulos;
+  TnActionList FActions;
+  QList<QPair<const TnAction *, QPointer<QAction>>> FItens;
+  QList<QPointer<QMenu>> FMenusGerados;
+  QToolBar *FToolBar;
+  QMdiArea *FAreaMdi;
+  QAction *FBtnPeriodo;
+  QMenu *FMenuJanelas;
+  std::unique_ptr<TnPacotes> FPacotes;
+  QList<TnJanela> FJanelas;
+  // The module AbrirClasse is showing right now, handed to the MDI window
+  // that its form's Show puts up.
+  TnDataModule *FModuloAbrindo = nullptr;
+  bool FFechandoTudo = false;
+};

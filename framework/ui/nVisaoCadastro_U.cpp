@@ -1,0 +1,365 @@
+#include "nVisaoCadastro_U.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "nClientDataSet_U.h"
+#include "nDefinicao_U.h"
+#include "nField_U.h"
+#include "nGuarda_U.h"
+
+namespace {
+
+const QString FormatoData = QStringLiteral("dd/MM/yyyy");
+const QString FormatoMesAno = QStringLiteral("MM/yyyy");
+// A date editor cannot be empty: its lowest date stands for "no date".
+const QDate DataVazia(1900, 1, 1);
+
+TnTipoControle TipoEfetivo(const TnField &campo) {
+  const TnTipoControle tipo = campo.Definicao().TipoControle();
+  if (tipo != TnTipoControle::Padrao) return tipo;
+  if (!campo.Definicao().NomesValores().isEmpty()) return TnTipoControle::ComboBox;
+  if (!campo.Definicao().LookupClassName().isEmpty()) return TnTipoControle::LookupEdit;
+  switch (campo.DataType()) {
+    case TnFieldType::Date:
+      return TnTipoControle::Data;
+    case TnFieldType::Memo:
+      return TnTipoControle::Memo;
+    default:
+      return TnTipoControle::Edit;
+  }
+}
+
+QDate LerData(const QString &texto) {
+  QDate data = QDate::fromString(texto.left(10), FormatoData);
+  if (!data.isValid()) data = QDate::fromString(texto, FormatoMesAno);
+  return data;
+}
+
+}  // namespace
+
+struct TnVisaoCadastro::TnLinha {
+  QPointer<TnEditorCampo> Editor;
+  TnTipoControle Tipo = TnTipoControle::Edit;
+  QWidget *Linha = nullptr;
+  QLabel *Label = nullptr;
+  QWidget *Widget = nullptr;
+  QToolButton *Botao = nullptr;
+  QLabel *Lookup = nullptr;
+  QString Mostrado;  // the model's text as last shown
+  QString NoWidget;  // the same, as the widget gives it back
+  bool Recusado = false;
+  QString TextoRecusado;
+};
+
+TnVisaoCadastro::TnVisaoCadastro(TnFrmCadastro *form, QWidget *parent)
+    : TnVisaoForm(form, parent), FRolagem(new QScrollArea(this)) {
+  FRolagem->setObjectName(QStringLiteral("nAreaCampos"));
+  FRolagem->setWidgetResizable(true);
+  FRolagem->setFrameShape(QFrame::NoFrame);
+  auto *area = new QWidget(FRolagem);
+  auto *layout = new QVBoxLayout(area);
+  layout->setSpacing(TnFrmCadastro::EspacoEditor);
+  for (TnEditorCampo *editor : form->Editores()) CriarLinha(editor, area);
+  layout->addStretch(1);
+  FRolagem->setWidget(area);
+  FRolagem->setMinimumHeight(qMin(form->AreaCampos()->Height(), 400));
+  LayoutCliente()->addWidget(FRolagem, 1);
+  PreencherArea(form->AreaCliente(), LayoutCliente(), this);
+  Sincronizar();
+}
+
+TnVisaoCadastro::~TnVisaoCadastro() { qDeleteAll(FLinhas); }
+
+TnFrmCadastro *TnVisaoCadastro::Cadastro() const { return static_cast<TnFrmCadastro *>(Form()); }
+
+void TnVisaoCadastro::CriarLinha(TnEditorCampo *editor, QWidget *area) {
+  auto *linha = new TnLinha;
+  linha->Editor = editor;
+  TnField *campo = editor->Campo();
+  linha->Tipo = TipoEfetivo(*campo);
+  linha->Linha = new QWidget(area);
+  linha->Linha->setObjectName(QStringLiteral("pnl") + campo->FieldName());
+  auto *layout = new QHBoxLayout(linha->Linha);
+  layout->setContentsMargins(0, 0, 0, 0);
+  linha->Label = new QLabel(campo->DisplayLabel(), linha->Linha);
+  linha->Label->setMinimumWidth(140);
+  layout->addWidget(linha->Label);
+
+  const TnDefinicao &definicao = campo->Definicao();
+  switch (linha->Tipo) {
+    case TnTipoControle::ComboBox: {
+      auto *combo = new QComboBox(linha->Linha);
+      combo->addItem(QString());  // no value
+      combo->addItems(definicao.Nomes());
+      connect(combo, &QComboBox::activated, this, [this, linha] {
+        if (!FSincronizando) Executar([this, linha] { Confirmar(*linha); });
+      });
+      linha->Widget = combo;
+      break;
+    }
+    case TnTipoControle::CheckList: {
+      auto *lista = new QListWidget(linha->Linha);
+      for (const QString &nome : definicao.Nomes()) {
+        auto *item = new QListWidgetItem(nome, lista);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+      }
+      lista->setMaximumHeight(qMin(6, static_cast<int>(definicao.Nomes().size()) + 1) * 20);
+      connect(lista, &QListWidget::itemChanged, this, [this, linha] {
+        if (!FSincronizando) Executar([this, linha] { Confirmar(*linha); });
+      });
+      linha->Widget = lista;
+      break;
+    }
+    case TnTipoControle::Data:
+    case TnTipoControle::MesAno: {
+      auto *data = new QDateEdit(linha->Linha);
+      data->setDisplayFormat(linha->Tipo == TnTipoControle::Data ? FormatoData : FormatoMesAno);
+      data->setCalendarPopup(true);
+      data->setMinimumDate(DataVazia);
+      data->setSpecialValueText(QStringLiteral(" "));
+      connect(data, &QDateEdit::editingFinished, this, [this, linha] {
+        if (!FSincronizando) Executar([this, linha] { Confirmar(*linha); });
+      });
+      linha->Widget = data;
+      break;
+    }
+    case TnTipoControle::Memo: {
+      auto *memo = new QPlainTextEdit(linha->Linha);
+      memo->setMaximumHeight(80);
+      memo->setTabChangesFocus(true);
+      linha->Widget = memo;
+      break;
+    }
+    default: {
+      auto *texto = new QLineEdit(linha->Linha);
+      const int maximo = definicao.TamanhoMaximo() > 0 ? definicao.TamanhoMaximo() : campo->Size();
+      if (maximo > 0 && nTipoTexto(campo->DataType())) texto->setMaxLength(maximo);
+      connect(texto, &QLineEdit::returnPressed, this, [this, linha] {
+        if (!FSincronizando) Executar([this, linha] { Confirmar(*linha); });
+      });
+      linha->Widget = texto;
+      break;
+    }
+  }
+  linha->Widget->setObjectName(campo->FieldName());
+  linha->Widget->setToolTip(editor->Hint());
+  linha->Widget->installEventFilter(this);
+  layout->addWidget(linha->Widget, 1);
+  if (linha->Tipo == TnTipoControle::ButtonEdit || linha->Tipo == TnTipoControle::LookupEdit) {
+    linha->Botao = new QToolButton(linha->Linha);
+    linha->Botao->setObjectName(QStringLiteral("btn") + campo->FieldName());
+    linha->Botao->setText(QStringLiteral("…"));
+    QPointer<TnEditorCampo> alvo(editor);
+    connect(linha->Botao, &QToolButton::clicked, this, [this, alvo] {
+      Executar([alvo] {
+        if (alvo) alvo->ClicarBotao();
+      });
+    });
+    layout->addWidget(linha->Botao);
+  }
+  if (linha->Tipo == TnTipoControle::LookupEdit && !definicao.LookupResultFields().isEmpty()) {
+    linha->Lookup = new QLabel(linha->Linha);
+    linha->Lookup->setObjectName(QStringLiteral("lbl") + campo->FieldName());
+    layout->addWidget(linha->Lookup, 2);
+  }
+  // Panels a module placed in the editor's row ("Arquivado"), at its right.
+  if (TnPainel *container = editor->Container()) {
+    for (TnPainel *painel : container->Filhos()) {
+      auto *label = new QLabel(linha->Linha);
+      nAplicarPainel(label, painel);
+      label->setProperty("nPainel", QVariant::fromValue<QObject *>(painel));
+      layout->addWidget(label);
+    }
+  }
+  area->layout()->addWidget(linha->Linha);
+  FLinhas.append(linha);
+}
+
+QWidget *TnVisaoCadastro::Widget(const QString &nomeCampo) const {
+  for (TnLinha *linha : FLinhas)
+    if (linha->Widget->objectName().compare(nomeCampo, Qt::CaseInsensitive) == 0) return linha->Widget;
+  return nullptr;
+}
+
+QToolButton *TnVisaoCadastro::Botao(const QString &nomeCampo) const {
+  for (TnLinha *linha : FLinhas)
+    if (linha->Widget->objectName().compare(nomeCampo, Qt::CaseInsensitive) == 0) return linha->Botao;
+  return nullptr;
+}
+
+TnVisaoCadastro::TnLinha *TnVisaoCadastro::LinhaDoWidget(QObject *widget) {
+  for (TnLinha *linha : FLinhas)
+    if (linha->Widget == widget) return linha;
+  return nullptr;
+}
+
+QString TnVisaoCadastro::TextoDoWidget(const TnLinha &linha) const {
+  const TnDefinicao &definicao = linha.Editor->Campo()->Definicao();
+  switch (linha.Tipo) {
+    case TnTipoControle::ComboBox: {
+      const int indice = static_cast<QComboBox *>(linha.Widget)->currentIndex();
+      // The value of the chosen caption: SetText takes values as they stand
+      // whether or not the module bound the captions to the field.
+      return indice <= 0 ? QString() : definicao.Valores().value(indice - 1);
+    }
+    case TnTipoControle::CheckList: {
+      auto *lista = static_cast<QListWidget *>(linha.Widget);
+      QStringList marcados;
+      for (int i = 0; i < lista->count(); ++i)
+        if (lista->item(i)->checkState() == Qt::Checked) marcados << definicao.Valores().value(i);
+      return marcados.join(QLatin1Char(';'));
+    }
+    case TnTipoControle::Data:
+    case TnTipoControle::MesAno: {
+      const QDate data = static_cast<QDateEdit *>(linha.Widget)->date();
+      if (data <= DataVazia) return {};
+      return (linha.Tipo == TnTipoControle::MesAno ? QDate(data.year(), data.month(), 1) : data).toString(FormatoData);
+    }
+    case TnTipoControle::Memo:
+      return static_cast<QPlainTextEdit *>(linha.Widget)->toPlainText();
+    default:
+      return static_cast<QLineEdit *>(linha.Widget)->text();
+  }
+}
+
+void TnVisaoCadastro::MostrarValor(TnLinha &linha) {
+  if (!linha.Editor) return;
+  const QString texto = linha.Editor->Text();
+  if (linha.Recusado) return;  // the user's text stays until corrected
+  // What the user is typing is not overwritten.
+  if (linha.Widget->hasFocus() && TextoDoWidget(linha) != linha.NoWidget && texto == linha.Mostrado) return;
+  const TnField *campo = linha.Editor->Campo();
+  const QString valor = campo->IsNull() ? QString() : campo->AsString();
+  switch (linha.Tipo) {
+    case TnTipoControle::ComboBox: {
+      const int indice = static_cast<int>(campo->Definicao().Valores().indexOf(valor.trimmed()));
+      static_cast<QComboBox *>(linha.Widget)->setCurrentIndex(indice + 1);
+      break;
+    }
+    case TnTipoControle::CheckList: {
+      auto *lista = static_cast<QListWidget *>(linha.Widget);
+      const QStringList marcados = valor.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+      const QStringList valores = campo->Definicao().Valores();
+      for (int i = 0; i < lista->count(); ++i)
+        lista->item(i)->setCheckState(marcados.contains(valores.value(i)) ? Qt::Checked : Qt::Unchecked);
+      break;
+    }
+    case TnTipoControle::Data:
+    case TnTipoControle::MesAno: {
+      const QDate data = LerData(texto);
+      static_cast<QDateEdit *>(linha.Widget)->setDate(data.isValid() ? data : DataVazia);
+      break;
+    }
+    case TnTipoControle::Memo:
+      if (static_cast<QPlainTextEdit *>(linha.Widget)->toPlainText() != texto)
+        static_cast<QPlainTextEdit *>(linha.Widget)->setPlainText(texto);
+      break;
+    default:
+      if (static_cast<QLineEdit *>(linha.Widget)->text() != texto) static_cast<QLineEdit *>(linha.Widget)->setText(texto);
+      break;
+  }
+  linha.Mostrado = texto;
+  linha.NoWidget = TextoDoWidget(linha);
+}
+
+bool TnVisaoCadastro::Confirmar(TnLinha &linha) {
+  if (!linha.Editor || !linha.Editor->PodeEditar()) return true;
+  const QString texto = TextoDoWidget(linha);
+  if (linha.Recusado ? texto == linha.TextoRecusado : texto == linha.NoWidget) return !linha.Recusado;
+  const bool ok = linha.Editor->Digitar(texto);
+  linha.Recusado = !ok;
+  linha.TextoRecusado = ok ? QString() : texto;
+  if (ok) {
+    FSincronizando = true;
+    MostrarValor(linha);
+    FSincronizando = false;
+  }
+  return ok;
+}
+
+bool TnVisaoCadastro::ConfirmarEdicao() {
+  for (TnLinha *linha : std::as_const(FLinhas))
+    if (linha->Widget->hasFocus() && !Confirmar(*linha)) return false;
+  return true;
+}
+
+void TnVisaoCadastro::Sincronizar() {
+  TnVisaoForm::Sincronizar();
+  TnFrmCadastro *form = Cadastro();
+  if (!form || FSincronizando) return;
+  FSincronizando = true;
+  TnClientDataSet *dados = form->DataSet();
+  // Another record, or the edit ended (posted or given up): the user's
+  // refused text goes. Entering edit (the refused typing itself) keeps it.
+  const int recNo = dados ? dados->RecNo() : 0;
+  const bool navegando = !dados || dados->State() == TnDataSetState::Browse;
+  const bool outroRegistro = recNo != FRecNo || (navegando && !FNavegando);
+  FRecNo = recNo;
+  FNavegando = navegando;
+  for (TnLinha *linha : std::as_const(FLinhas)) {
+    if (!linha->Editor) continue;
+    if (outroRegistro) linha->Recusado = false;
+    TnEditorCampo *editor = linha->Editor;
+    linha->Linha->setVisible(editor->Visible());
+    linha->Widget->setEnabled(editor->Enabled());
+    linha->Widget->setToolTip(editor->Hint());
+    const bool somenteLeitura = editor->ReadOnly();
+    if (auto *texto = qobject_cast<QLineEdit *>(linha->Widget)) texto->setReadOnly(somenteLeitura);
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(linha->Widget)) memo->setReadOnly(somenteLeitura);
+    if (auto *data = qobject_cast<QDateEdit *>(linha->Widget)) data->setReadOnly(somenteLeitura);
+    if (qobject_cast<QComboBox *>(linha->Widget) || qobject_cast<QListWidget *>(linha->Widget))
+      linha->Widget->setEnabled(editor->Enabled() && !somenteLeitura);
+    if (linha->Botao) linha->Botao->setEnabled(editor->Enabled() && !somenteLeitura);
+    MostrarValor(*linha);
+    if (linha->Lookup) {
+      QStringList textos;
+      for (const QString &nome : editor->Campo()->Definicao().LookupResultFields())
+        if (TnField *campo = dados ? dados->FindField(nome) : nullptr) textos << campo->DisplayText();
+      linha->Lookup->setText(textos.join(QStringLiteral(" - ")));
+    }
+    for (auto *label : linha->Linha->findChildren<QLabel *>())
+      if (auto *painel = dynamic_cast<TnPainel *>(label->property("nPainel").value<QObject *>()))
+        nAplicarPainel(label, painel);
+    // The model's focus moved by code (a rule, the guard after a refusal).
+    if (form->Foco() == editor && !linha->Widget->hasFocus() && isVisible() && linha->Widget->isEnabled())
+      linha->Widget->setFocus();
+  }
+  FSincronizando = false;
+}
+
+bool TnVisaoCadastro::FocarCampo(TnField *campo) {
+  for (TnLinha *linha : std::as_const(FLinhas)) {
+    if (!linha->Editor || linha->Editor->Campo() != campo) continue;
+    if (!linha->Editor->Visible() || !linha->Editor->Enabled()) return false;
+    linha->Editor->SetFocus();
+    linha->Widget->setFocus();
+    return true;
+  }
+  return false;
+}
+
+bool TnVisaoCadastro::eventFilter(QObject *objeto, QEvent *evento) {
+  if (TnLinha *linha = LinhaDoWidget(objeto); linha && linha->Editor && !FSincronizando) {
+    if (evento->type() == QEvent::FocusIn) {
+      linha->Editor->SetFocus();
+    } else if (evento->type() == QEvent::FocusOut) {
+      // Leaving the editor confirms what was typed, then runs its OnExit.
+      QPointer<TnEditorCampo> editor(linha->Editor);
+      if (Confirmar(*linha) && editor) editor->Sair();
+      if (Form()) Sincronizar();
+    }
+  }
+  return TnVisaoForm::eventFilter(objeto, evento);
+}

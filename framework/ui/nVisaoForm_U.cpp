@@ -1,0 +1,323 @@
+#include "nVisaoForm_U.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "nDBGrid_U.h"
+#include "nFrmCadGrid_U.h"
+#include "nFrmConGrid_U.h"
+#include "nGuarda_U.h"
+#include "nListaImagens_U.h"
+#include "nVisaoCadGrid_U.h"
+#include "nVisaoCadastro_U.h"
+#include "nVisaoConGrid_U.h"
+#include "nVisaoGrid_U.h"
+#include "nVisaoPowerParam_U.h"
+
+
+namespace {
+
+QList<TnVisaoForm *> &VisoesVivas() {
+  static QList<TnVisaoForm *> visoes;
+  return visoes;
+}
+
+constexpr int IntervaloLeitura = 200;  // ms between two readings of the model
+
+QWidget *CriarVisaoDeGrid(TnDBGridEh *grid, QWidget *pai) { return nCriarVisaoGrid(grid, pai); }
+
+}  // namespace
+
+void nAplicarPainel(QLabel *label, const TnPainel *painel) {
+  label->setObjectName(painel->Name());
+  label->setText(painel->Caption());
+  label->setVisible(painel->Visible());
+  QFont fonte = label->font();
+  fonte.setBold(painel->Negrito());
+  if (painel->TamanhoFonte() > 0) fonte.setPointSize(painel->TamanhoFonte());
+  label->setFont(fonte);
+  QPalette paleta = label->palette();
+  paleta.setColor(QPalette::WindowText, painel->CorFonte() == nCorPadrao
+                                            ? label->parentWidget() ? label->parentWidget()->palette().color(QPalette::WindowText)
+                                                                     : QPalette().color(QPalette::WindowText)
+                                            : QColor(QRgb(painel->CorFonte())));
+  label->setPalette(paleta);
+  label->setFrameShape(painel->Borda() ? QFrame::StyledPanel : QFrame::NoFrame);
+  const Qt::Alignment alinhamento = painel->Alignment() == TnAlinhamentoTexto::Direita  ? Qt::AlignRight
+                                    : painel->Alignment() == TnAlinhamentoTexto::Centro ? Qt::AlignHCenter
+                                                                                        : Qt::AlignLeft;
+  label->setAlignment(alinhamento | Qt::AlignVCenter);
+  if (painel->Width() > 0) label->setMinimumWidth(painel->Width());
+  if (painel->Height() > 0) label->setMinimumHeight(painel->Height());
+}
+
+TnVisaoForm::TnVisaoForm(TnFrmVisual *form, QWidget *parent)
+    : QWidget(parent),
+      FForm(form),
+      FToolBar(new QToolBar(this)),
+      FAreaToolBar(new QWidget(this)),
+      FLayoutAreaToolBar(new QHBoxLayout(FAreaToolBar)),
+      FAreaTopo(new QWidget(this)),
+      FLayoutTopo(new QHBoxLayout(FAreaTopo)),
+      FLayoutCliente(new QVBoxLayout),
+      FStatus(new QLabel(this)),
+      FTimer(new QTimer(this)) {
+  VisoesVivas().append(this);
+  setObjectName(form ? form->Name() : QString());
+  setWindowTitle(form ? form->Caption() : QString());
+  if (form) resize(form->Width(), form->Height());
+  FToolBar->setObjectName(QStringLiteral("nToolBar"));
+  FToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  FAreaToolBar->setObjectName(QStringLiteral("nAreaToolBar"));
+  FAreaTopo->setObjectName(QStringLiteral("nAreaTopo"));
+  FStatus->setObjectName(QStringLiteral("nStatus"));
+  FLayoutAreaToolBar->setContentsMargins(0, 0, 10, 0);
+  FLayoutAreaToolBar->addStretch(1);
+  FLayoutTopo->setContentsMargins(0, 0, 0, 0);
+  FLayoutTopo->addStretch(1);
+
+  auto *linhaToolBar = new QHBoxLayout;
+  linhaToolBar->addWidget(FToolBar, 1);
+  linhaToolBar->addWidget(FAreaToolBar);
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addLayout(linhaToolBar);
+  layout->addWidget(FAreaTopo);
+  layout->addLayout(FLayoutCliente, 1);
+  layout->addWidget(FStatus);
+
+  if (form) {
+    connect(form, &QObject::destroyed, this, [this] { FormDestruido(); });
+    MontarToolBar();
+  }
+  connect(FTimer, &QTimer::timeout, this, [this] { Sincronizar(); });
+  FTimer->start(IntervaloLeitura);
+  // Descendants build their content and then read the model once more.
+  QTimer::singleShot(0, this, [this] { Sincronizar(); });
+}
+
+TnVisaoForm::~TnVisaoForm() { VisoesVivas().removeAll(this); }
+
+TnVisaoForm *TnVisaoForm::VisaoDe(const TnFrmVisual *form) {
+  for (TnVisaoForm *visao : VisoesVivas())
+    if (form && visao->FForm == form) return visao;
+  return nullptr;
+}
+
+QList<TnVisaoForm *> TnVisaoForm::Visoes() { return VisoesVivas(); }
+
+QAction *TnVisaoForm::ActionDoBotao(const TnToolButton *botao) const {
+  for (const auto &[modelo, action] : FActions)
+    if (modelo && modelo == botao) return action;
+  return nullptr;
+}
+
+QAction *TnVisaoForm::ActionDaActionForm(const TnActionForm *actionForm) const {
+  for (const auto &[modelo, action] : FActions)
+    if (modelo && modelo == actionForm) return action;
+  return nullptr;
+}
+
+void TnVisaoForm::Executar(const std::function<void()> &acao) {
+  if (ConfirmarEdicao()) nExecutarProtegido(acao);
+  if (FForm) Sincronizar();
+}
+
+void TnVisaoForm::MontarToolBar() {
+  // A rebuild may happen inside a press (a handler that adds a button, then
+  // asks something): the pressed action must outlive its own signal.
+  for (QAction *antiga : FToolBar->actions()) {
+    FToolBar->removeAction(antiga);
+    antiga->deleteLater();
+  }
+  FActions.clear();
+  FItensToolBar.clear();
+  auto criar = [this](QObject *modelo, const QString &caption, const QString &hint, int imagem,
+                      const QString &atalho) {
+    auto *action = FToolBar->addAction(TnListaImagens::Icone(imagem), caption);
+    action->setObjectName(modelo->objectName());
+    action->setToolTip(hint.isEmpty() ? caption : hint);
+    if (!atalho.isEmpty()) {
+      action->setShortcut(QKeySequence::fromString(atalho, QKeySequence::PortableText));
+      action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    }
+    FActions.append({QPointer<QObject>(modelo), action});
+    FItensToolBar.append(modelo);
+    return action;
+  };
+  for (TnActionForm *modelo : FForm->Actions()) {
+    QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr());
+    QPointer<TnActionForm> alvo(modelo);
+    connect(action, &QAction::triggered, this, [this, alvo] {
+      Executar([alvo] {
+        if (alvo) alvo->Execute();
+      });
+    });
+  }
+  if (!FForm->Actions().isEmpty() && !FForm->ToolButtons().isEmpty()) FToolBar->addSeparator();
+  for (const QPointer<TnToolButton> &modelo : FForm->ToolButtons()) {
+    if (!modelo) continue;
+    if (modelo->Separador()) FToolBar->addSeparator();
+    QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr());
+    QPointer<TnToolButton> alvo(modelo);
+    connect(action, &QAction::triggered, this, [this, alvo] {
+      Executar([alvo] {
+        if (alvo) alvo->Click();
+      });
+    });
+  }
+}
+
+void TnVisaoForm::AtualizarPaineis(QWidget *area, QHBoxLayout *layout, TnPainel *modelo,
+                                   QList<QPointer<QLabel>> &labels) {
+  const QList<TnPainel *> filhos = modelo->Filhos();
+  bool mesmos = filhos.size() == labels.size();
+  for (qsizetype i = 0; mesmos && i < filhos.size(); ++i)
+    mesmos = labels.at(i) && labels.at(i)->property("nPainel").value<QObject *>() == filhos.at(i);
+  if (!mesmos) {
+    for (const QPointer<QLabel> &label : labels) delete label.data();
+    labels.clear();
+    for (TnPainel *filho : filhos) {
+      auto *label = new QLabel(area);
+      label->setProperty("nPainel", QVariant::fromValue<QObject *>(filho));
+      // Left-aligned panels go before the stretch, the rest after it.
+      if (filho->Align() == TnAlinhamento::alLeft)
+        layout->insertWidget(0, label);
+      else
+        layout->addWidget(label);
+      labels.append(label);
+    }
+  }
+  for (qsizetype i = 0; i < filhos.size(); ++i) nAplicarPainel(labels.at(i), filhos.at(i));
+  area->setVisible(modelo->Visible() && !filhos.isEmpty());
+}
+
+void TnVisaoForm::Sincronizar() {
+  if (!FForm) return;
+  setWindowTitle(FForm->Caption());
+  // The tool bar is rebuilt when the model's buttons or actions changed.
+  QList<QObject *> itens;
+  for (TnActionForm *action : FForm->Actions()) itens.append(action);
+  for (const QPointer<TnToolButton> &botao : FForm->ToolButtons())
+    if (botao) itens.append(botao);
+  if (itens != FItensToolBar) MontarToolBar();
+  for (const auto &[modelo, action] : FActions) {
+    if (auto *b = dynamic_cast<TnToolButton *>(modelo.data())) {
+      action->setText(b->Caption());
+      action->setToolTip(b->Hint().isEmpty() ? b->Caption() : b->Hint());
+      action->setEnabled(b->Enabled());
+      action->setVisible(b->Visible());
+      action->setCheckable(b->Down());
+      action->setChecked(b->Down());
+    } else if (auto *a = dynamic_cast<TnActionForm *>(modelo.data())) {
+      action->setText(a->Caption());
+      action->setEnabled(a->Enabled());
+      action->setVisible(a->Visible());
+    }
+  }
+  AtualizarPaineis(FAreaTopo, FLayoutTopo, FForm->AreaTopo(), FLabelsTopo);
+  AtualizarPaineis(FAreaToolBar, FLayoutAreaToolBar, FForm->AreaToolBar(), FLabelsToolBar);
+  FAreaToolBar->setVisible(!FLabelsToolBar.isEmpty());
+  FStatus->setText(FForm->StatusTexto());
+  FStatus->setVisible(!FForm->StatusTexto().isEmpty());
+}
+
+bool TnVisaoForm::FocarCampo(TnField *) { return false; }
+bool TnVisaoForm::FocarParametro(TnpqParamItem *) { return false; }
+
+void TnVisaoForm::PreencherArea(TnPainel *area, QBoxLayout *layout, QWidget *pai, const QObject *exceto) {
+  for (QObject *filho : area->children()) {
+    if (filho == exceto) continue;
+    if (auto *form = dynamic_cast<TnFrmVisual *>(filho)) {
+      layout->addWidget(nCriarVisao(form, pai), 1);
+    } else if (auto *grid = dynamic_cast<TnDBGridEh *>(filho)) {
+      layout->addWidget(CriarVisaoDeGrid(grid, pai), 1);
+    } else if (auto *painel = dynamic_cast<TnPainel *>(filho)) {
+      auto *label = new QLabel(pai);
+      nAplicarPainel(label, painel);
+      layout->addWidget(label);
+      // A panel may hold a grid or a form of its own (a page's panel).
+      auto *interno = new QVBoxLayout;
+      PreencherArea(painel, interno, pai, exceto);
+      if (interno->count() > 0)
+        layout->addLayout(interno, 1);
+      else
+        delete interno;
+    }
+  }
+}
+
+void TnVisaoForm::FormDestruido() {
+  FTimer->stop();
+  if (FFechando) return;
+  FFechando = true;
+  if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+    sub->close();
+  else if (!parentWidget())
+    close();
+  deleteLater();
+}
+
+void TnVisaoForm::showEvent(QShowEvent *evento) {
+  QWidget::showEvent(evento);
+  // Inside an MDI sub-window the sub-window's close box must ask the model.
+  if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) sub->installEventFilter(this);
+}
+
+bool TnVisaoForm::eventFilter(QObject *objeto, QEvent *evento) {
+  if (evento->type() == QEvent::Close && objeto == parentWidget() && FForm && !FFechando) {
+    if (!FForm->Visible() && !FForm->Exibindo()) return false;
+    bool fechou = false;
+    ConfirmarEdicao();
+    nExecutarProtegido([&] { fechou = FForm->Fechar(mrCancel); });
+    if (!fechou) {
+      evento->ignore();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
+void TnVisaoForm::closeEvent(QCloseEvent *evento) {
+  // A window of its own (no MDI area, not modal): the model decides.
+  if (!parentWidget() && FForm && !FFechando && FForm->Visible()) {
+    bool fechou = false;
+    ConfirmarEdicao();
+    nExecutarProtegido([&] { fechou = FForm->Fechar(mrCancel); });
+    if (!fechou) {
+      evento->ignore();
+      return;
+    }
+  }
+  QWidget::closeEvent(evento);
+}
+
+QWidget *nCriarVisao(TnFrmVisual *form, QWidget *parent) {
+  if (!form) return nullptr;
+  if (auto *processo = dynamic_cast<TnFrmPowerParam *>(form)) return new TnVisaoPowerParam(processo, parent);
+  if (auto *cadastro = dynamic_cast<TnFrmCadastro *>(form)) return new TnVisaoCadastro(cadastro, parent);
+  auto *visao = new TnVisaoForm(form, parent);
+  // The grid forms' client area is the grid views' own (the grid, the
+  // lookup's search and buttons); what else the module placed there follows.
+  if (auto *cadGrid = dynamic_cast<TnFrmCadGrid *>(form)) {
+    visao->LayoutCliente()->addWidget(nCriarVisaoCadGrid(cadGrid, visao), 1);
+  } else if (auto *conGrid = dynamic_cast<TnFrmConGrid *>(form)) {
+    visao->LayoutCliente()->addWidget(nCriarVisaoConGrid(conGrid, visao), 1);
+  } else {
+    visao->PreencherArea(form->AreaCliente(), visao->LayoutCliente(), visao);
+    return visao;
+  }
+  // Skip the grid the grid view already shows.
+  TnDBGridEh *grid = nullptr;
+  if (auto *cadGrid = dynamic_cast<TnFrmCadGrid *>(form)) grid = cadGrid->Grid();
+  if (auto *conGrid = dynamic_cast<TnFrmConGrid *>(form)) grid = conGrid->Grid();
+  visao->PreencherArea(form->AreaCliente(), visao->LayoutCliente(), visao, grid);
+  return visao;
+}

@@ -1,0 +1,293 @@
+#include "nVisaoGrid_U.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "nClientDataSet_U.h"
+#include "nDBGrid_U.h"
+#include "nDelegadoGrid_U.h"
+#include "nField_U.h"
+#include "nGuarda_U.h"
+#include "nModeloDataSet_U.h"
+#include "nPainel_U.h"
+
+namespace {
+
+constexpr int nAlturaDetalhePadrao = 160;
+
+// The keys the grid model handles itself: the table must not move as well.
+bool nTeclaDoGrid(int key, TShiftState shift) {
+  switch (key) {
+    case nTeclaEnter:
+    case nTeclaTab:
+    case nTeclaEsc:
+    case 38:  // up
+    case 40:  // down
+    case 45:  // insert
+      return true;
+    case 46:  // delete: Ctrl+Delete deletes the row
+      return shift.testFlag(ssCtrl);
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+int nTeclaVirtual(int qtKey) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+  switch (qtKey) {
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return nTeclaTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return nTeclaEnter;
+    case Qt::Key_Escape:
+      return nTeclaEsc;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    default:
+      return 0;
+  }
+}
+
+TShiftState nShiftState(Qt::KeyboardModifiers modificadores) {
+  TShiftState shift;
+  if (modificadores & Qt::ShiftModifier) shift |= ssShift;
+  if (modificadores & Qt::AltModifier) shift |= ssAlt;
+  if (modificadores & Qt::ControlModifier) shift |= ssCtrl;
+  return shift;
+}
+
+TnVisaoGrid::TnVisaoGrid(TnDBGridEh *grid, QWidget *parent)
+    : QWidget(parent),
+      FGrid(grid),
+      FTabela(new QTableView(this)),
+      FModelo(new TnModeloDataSet(grid, this)),
+      FDelegado(new TnDelegadoGrid(FModelo, this)),
+      FRodape(new QLabel(this)) {
+  setObjectName(grid ? grid->Name() : QString());
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(FTabela, 1);
+  layout->addWidget(FRodape);
+  FRodape->setObjectName(QStringLiteral("rodape"));
+  FRodape->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  FTabela->setModel(FModelo);
+  FTabela->setItemDelegate(FDelegado);
+  FTabela->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::SelectedClicked);
+  FTabela->setSelectionMode(QAbstractItemView::SingleSelection);
+  FTabela->setSortingEnabled(false);
+  FTabela->verticalHeader()->setDefaultSectionSize(FTabela->fontMetrics().height() + 6);
+  FTabela->installEventFilter(this);
+  FTabela->viewport()->installEventFilter(this);
+
+  FDelegado->OnTecla = [this](int key, Qt::KeyboardModifiers modificadores) {
+    if (FGrid) FGrid->PressionarTecla(key, nShiftState(modificadores));
+  };
+  FDelegado->OnBotao = [this] {
+    if (FGrid) FGrid->EditButtonClick();
+  };
+  FModelo->OnCursorMovido = [this] { SeguirCursor(); };
+
+  connect(FTabela, &QTableView::doubleClicked, this, [this](const QModelIndex &) {
+    if (FGrid) FGrid->DblClick();
+  });
+  connect(FTabela->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int coluna) {
+    if (FGrid) FGrid->TitleClick(coluna);
+  });
+  connect(FTabela->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int linha) { AlternarDetalhe(linha); });
+  connect(FTabela->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex &atual, const QModelIndex &) {
+            if (FSincronizando || !FGrid || !atual.isValid()) return;
+            const int visao = FModelo->LinhaDaVisao(atual.row());
+            if (visao < 0)
+              FGrid->SetSelectedIndex(atual.column());
+            else
+              FGrid->ClicarCelula(visao, atual.column());
+            // A refused move (a post that failed) puts the view back on the
+            // dataset's row.
+            SeguirCursor();
+          });
+  connect(FModelo, &QAbstractItemModel::modelReset, this, [this] { AjustarColunas(); });
+  connect(FTabela->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PosicionarDetalhe(); });
+  connect(FTabela->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { PosicionarDetalhe(); });
+  Atualizar();
+}
+
+TnVisaoGrid::~TnVisaoGrid() = default;
+
+void TnVisaoGrid::Atualizar() {
+  if (!FGrid) return;
+  setVisible(FGrid->Visible());
+  setEnabled(FGrid->Enabled());
+  FTabela->setSelectionBehavior(FGrid->LinhaInteira() ? QAbstractItemView::SelectRows
+                                                      : QAbstractItemView::SelectItems);
+  if (!FGrid->Fonte().isEmpty() || FGrid->TamanhoFonte() != 0) {
+    QFont fonte = FTabela->font();
+    if (!FGrid->Fonte().isEmpty()) fonte.setFamily(FGrid->Fonte());
+    // Negative sizes are pixel heights, positive ones points.
+    if (FGrid->TamanhoFonte() < 0) fonte.setPixelSize(-FGrid->TamanhoFonte());
+    if (FGrid->TamanhoFonte() > 0) fonte.setPointSize(FGrid->TamanhoFonte());
+    FTabela->setFont(fonte);
+  }
+  FTabela->horizontalHeader()->setDefaultAlignment(
+      FGrid->TitulosMultilinha() ? Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap) : Qt::Alignment(Qt::AlignCenter));
+  FTabela->verticalHeader()->setVisible(FGrid->RowDetailPanelAtivo());
+  AjustarColunas();
+  SeguirCursor();
+}
+
+void TnVisaoGrid::AjustarColunas() {
+  if (!FGrid) return;
+  const int caractere = FTabela->fontMetrics().averageCharWidth();
+  for (int c = 0; c < FModelo->columnCount(); ++c) {
+    FTabela->setColumnHidden(c, !FModelo->ColunaVisivel(c));
+    if (!FGrid->AutoAjustarColunas()) FTabela->setColumnWidth(c, FModelo->LarguraCaracteres(c) * caractere + 8);
+  }
+  FTabela->horizontalHeader()->setSectionResizeMode(FGrid->AutoAjustarColunas() ? QHeaderView::Stretch
+                                                                                 : QHeaderView::Interactive);
+}
+
+void TnVisaoGrid::SeguirCursor() {
+  if (!FGrid) return;
+  const int linha = FModelo->LinhaAtual();
+  const int coluna = FGrid->SelectedIndex();
+  if (linha >= 0 && coluna >= 0) {
+    const QModelIndex alvo = FModelo->index(linha, coluna);
+    if (FTabela->currentIndex() != alvo) {
+      FSincronizando = true;
+      FTabela->setCurrentIndex(alvo);
+      FSincronizando = false;
+    }
+  }
+  AtualizarRodape();
+  AtualizarDetalhe();
+}
+
+void TnVisaoGrid::AtualizarRodape() {
+  const bool visivel = FGrid && FGrid->RodapeVisivel() && !FGrid->CamposSoma().isEmpty();
+  FRodape->setVisible(visivel);
+  if (!visivel) return;
+  QStringList partes;
+  for (const QString &nome : FGrid->CamposSoma()) {
+    const TnField *campo = FGrid->DataSet() ? FGrid->DataSet()->FindField(nome) : nullptr;
+    QString soma;
+    try {
+      soma = FGrid->Soma(nome).Texto().replace(QLatin1Char('.'), QLatin1Char(','));
+    } catch (...) {
+      // A sum that cannot be made (a field gone) shows blank, never breaks the view.
+    }
+    partes << QStringLiteral("%1: %2").arg(campo ? campo->DisplayLabel() : nome, soma);
+  }
+  FRodape->setText(partes.join(QStringLiteral("    ")));
+}
+
+void TnVisaoGrid::AlternarDetalhe(int linha) {
+  if (!FGrid || !FGrid->RowDetailPanelAtivo()) return;
+  if (FGrid->RowDetailPanelVisivel() && FModelo->LinhaAtual() == linha) {
+    nExecutarProtegido([this] { FGrid->OcultarRowDetailPanel(); });
+  } else {
+    const int visao = FModelo->LinhaDaVisao(linha);
+    if (visao >= 0 && FGrid->ClicarCelula(visao, qMax(0, FGrid->SelectedIndex())))
+      nExecutarProtegido([this] { FGrid->MostrarRowDetailPanel(); });
+  }
+  AtualizarDetalhe();
+}
+
+void TnVisaoGrid::AtualizarDetalhe() {
+  if (!FGrid) return;
+  const int linha = FGrid->RowDetailPanelVisivel() ? FModelo->LinhaAtual() : -1;
+  if (FLinhaDetalhe >= 0 && FLinhaDetalhe != linha && FLinhaDetalhe < FModelo->rowCount())
+    FTabela->setRowHeight(FLinhaDetalhe, FAlturaLinha);
+  if (linha < 0) {
+    if (FPainelDetalhe) FPainelDetalhe->hide();
+    FLinhaDetalhe = FDelegado->LinhaDetalhe = -1;
+    FTabela->viewport()->update();
+    return;
+  }
+  if (!FPainelDetalhe) {
+    // The detail grids placed in the grid's panel, each drawn by its view.
+    FPainelDetalhe = new QWidget(FTabela->viewport());
+    FPainelDetalhe->setObjectName(QStringLiteral("rowDetailPanel"));
+    FPainelDetalhe->setAutoFillBackground(true);
+    auto *layout = new QVBoxLayout(FPainelDetalhe);
+    layout->setContentsMargins(16, 2, 2, 2);
+    for (TnDBGridEh *detalhe : FGrid->RowDetailPanel()->findChildren<TnDBGridEh *>())
+      layout->addWidget(nCriarVisaoGrid(detalhe, FPainelDetalhe));
+  }
+  FAlturaLinha = FTabela->verticalHeader()->defaultSectionSize();
+  const int altura = FGrid->RowDetailPanel()->Height() > 0 ? FGrid->RowDetailPanel()->Height() : nAlturaDetalhePadrao;
+  FLinhaDetalhe = linha;
+  FDelegado->LinhaDetalhe = linha;
+  FDelegado->AlturaLinha = FAlturaLinha;
+  FTabela->setRowHeight(linha, FAlturaLinha + altura);
+  FPainelDetalhe->show();
+  PosicionarDetalhe();
+}
+
+void TnVisaoGrid::PosicionarDetalhe() {
+  if (!FPainelDetalhe || FLinhaDetalhe < 0 || !FPainelDetalhe->isVisibleTo(FTabela)) return;
+  const int topo = FTabela->rowViewportPosition(FLinhaDetalhe) + FAlturaLinha;
+  const int altura = FTabela->rowHeight(FLinhaDetalhe) - FAlturaLinha;
+  FPainelDetalhe->setGeometry(0, topo, FTabela->viewport()->width(), altura);
+}
+
+bool TnVisaoGrid::Tecla(int key, Qt::KeyboardModifiers modificadores) {
+  if (!FGrid || key == 0) return false;
+  const TShiftState shift = nShiftState(modificadores);
+  const int restante = FGrid->PressionarTecla(key, shift);
+  SeguirCursor();
+  return restante == 0 || nTeclaDoGrid(key, shift);
+}
+
+bool TnVisaoGrid::eventFilter(QObject *objeto, QEvent *evento) {
+  if (objeto == FTabela) {
+    if (evento->type() == QEvent::KeyPress) {
+      auto *tecla = static_cast<QKeyEvent *>(evento);
+      if (Tecla(nTeclaVirtual(tecla->key()), tecla->modifiers())) return true;
+    } else if (evento->type() == QEvent::FocusIn && FGrid) {
+      FGrid->SetFocus();
+      FTabela->viewport()->update();
+    }
+  } else if (objeto == FTabela->viewport() && evento->type() == QEvent::Resize) {
+    PosicionarDetalhe();
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
+QWidget *nCriarVisaoGrid(TnDBGridEh *grid, QWidget *parent) { return new TnVisaoGrid(grid, parent); }

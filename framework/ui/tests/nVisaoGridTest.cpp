@@ -1,0 +1,103 @@
+// The grid widget: what the user does reaches the grid model.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableView>
+#include <memory>
+
+#include "nClientDataSet_U.h"
+#include "nDBGrid_U.h"
+#include "nField_U.h"
+#include "nFrmConGrid_U.h"
+#include "nFrmVisual_U.h"
+#include "nDialogos_U.h"
+#include "nVisaoConGrid_U.h"
+#include "nModeloDataSet_U.h"
+#include "nVisaoGrid_U.h"
+
+namespace {
+
+std::unique_ptr<TnClientDataSet> nDadosVisao() {
+  auto dados = std::make_unique<TnClientDataSet>();
+  dados->AddFieldDef(QStringLiteral("CODIGO"), TnFieldType::Integer);
+  dados->AddFieldDef(QStringLiteral("VALOR"), TnFieldType::FMTBcd, 0, false, 15, 2);
+  dados->CreateDataSet();
+  for (int i = 1; i <= 3; ++i) {
+    dados->Append();
+    dados->Fields(0)->SetValue(i);
+    dados->Fields(1)->SetValue(QStringLiteral("%1.10").arg(i));
+    dados->Post();
+  }
+  dados->First();
+  return dados;
+}
+
+void nTeclar(QWidget *alvo, int tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QKeyEvent evento(QEvent::KeyPress, tecla, mods);
+  QApplication::sendEvent(alvo, &evento);
+}
+
+}  // namespace
+
+TEST(nVisaoGrid, KeysGoToTheGridModelAndTheViewFollowsTheDatasetRow) {
+  auto dados = nDadosVisao();
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  QList<int> teclas;
+  grid.OnKeyDown = [&](TnDBGridEh &, int &key, TShiftState) {
+    teclas << key;
+    if (key == nTeclaF3) key = 0;
+  };
+  TnVisaoGrid visao(&grid);
+  visao.show();
+  nTeclar(visao.Tabela(), Qt::Key_Down);
+  EXPECT_EQ(dados->RecNo(), 2);
+  EXPECT_EQ(visao.Tabela()->currentIndex().row(), 1);
+  nTeclar(visao.Tabela(), Qt::Key_F3);
+  EXPECT_EQ(teclas, (QList<int>{40, nTeclaF3}));
+}
+
+TEST(nVisaoGrid, DoubleClickAndTitleClickReachTheGridsHandlers) {
+  auto dados = nDadosVisao();
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  int duplos = 0;
+  QString titulo;
+  grid.OnDblClick = [&](QObject *) { ++duplos; };
+  grid.OnTitleClick = [&](TnDBGridEh &, TnColunaGrid &coluna) { titulo = coluna.FieldName; };
+  TnVisaoGrid visao(&grid);
+  emit visao.Tabela()->doubleClicked(visao.Modelo()->index(0, 0));
+  emit visao.Tabela()->horizontalHeader()->sectionClicked(1);
+  EXPECT_EQ(duplos, 1);
+  EXPECT_EQ(titulo, QStringLiteral("VALOR"));
+}
+
+TEST(nVisaoGrid, TheFooterShowsTheExactSumsOfTheListedFields) {
+  auto dados = nDadosVisao();
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  grid.SetRodapeVisivel(true);
+  grid.SetCamposSoma({QStringLiteral("VALOR")});
+  TnVisaoGrid visao(&grid);
+  EXPECT_TRUE(visao.Rodape()->text().contains(QStringLiteral("6,30"))) << visao.Rodape()->text().toStdString();
+}
+
+TEST(nVisaoConGrid, EnterOnTheLookupGridClosesTheModalFormWithTheChosenRow) {
+  auto dados = nDadosVisao();
+  TnFrmConGrid form(nullptr, dados.get());
+  const TnExecutarFormModal anterior = nSetExecutarFormModal([](TnFrmVisual &f) {
+    auto &con = static_cast<TnFrmConGrid &>(f);
+    TnVisaoConGrid visao(&con);
+    visao.show();
+    nTeclar(visao.VisaoGrid()->Tabela(), Qt::Key_Down);
+    nTeclar(visao.VisaoGrid()->Tabela(), Qt::Key_Down);
+    nTeclar(visao.VisaoGrid()->Tabela(), Qt::Key_Return);
+  });
+  const int resultado = form.ShowModal();
+  nSetExecutarFormModal(anterior);
+  EXPECT_EQ(resultado, mrOk);
+  EXPECT_EQ(dados->FieldByName(QStringLiteral("CODIGO"))->AsInteger(), 3);
+}

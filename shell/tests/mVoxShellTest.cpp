@@ -1,0 +1,280 @@
+// The shell's classes: the tax agenda filter, the module's tool bar, the
+// splash captions, the post-conversion hook, and how the program starts
+// (options, no screen, the session's user).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "mVoxJobCadastro_U.h"
+#include "mVoxSMenu_U.h"
+#include "mVoxSSplash_U.h"
+#include "nBancoTeste_U.h"
+#include "nClasseInfo_U.h"
+#include "nConfig_U.h"
+#include "nDMConexao_U.h"
+#include "nException_U.h"
+#include "nExecutarProjeto_U.h"
+#include "nInserirOuAtualizarJobCadastroPadrao_U.h"
+#include "nRegistro_U.h"
+#include "nSchema_U.h"
+
+namespace {
+
+// A configuration on a file of the test's own, installed while it lives.
+class TnConfigTeste {
+ public:
+  TnConfigTeste() : FConfig(FPasta.filePath(QStringLiteral("mVox.ini"))) { nSetConfig(&FConfig); }
+  ~TnConfigTeste() { nSetConfig(nullptr); }
+  TnConfig &operator*() { return FConfig; }
+  TnConfig *operator->() { return &FConfig; }
+
+ private:
+  QTemporaryDir FPasta;
+  TnConfig FConfig;
+};
+
+QStringList Textos(const QToolBar *barra) {
+  QStringList textos;
+  for (const QAction *acao : barra->actions())
+    if (!acao->isSeparator()) textos << acao->text();
+  return textos;
+}
+
+QAction *Botao(const QToolBar *barra, const QString &texto) {
+  for (QAction *acao : barra->actions())
+    if (acao->text() == texto) return acao;
+  return nullptr;
+}
+
+}  // namespace
+
+// --- the tax agenda filter
+
+TEST(mVoxSMenu, AgendaLibraryIsRefusedInAnyLetterCaseWhileTheOptionIsOn) {
+  TnConfigTeste config;
+  config->SetNaoAbrirAgendaTributaria(true);
+  TmVoxSMenu menu;
+  EXPECT_FALSE(menu.PodeAbrirPacote(QStringLiteral("wSipPkPbAge")));
+  EXPECT_FALSE(menu.PodeAbrirPacote(QStringLiteral("WSIPPKPBAGE")));
+  EXPECT_FALSE(menu.PodeAbrirPacote(QStringLiteral("wsippkpbage")));
+}
+
+TEST(mVoxSMenu, AgendaLibraryOpensWhileTheOptionIsOff) {
+  TnConfigTeste config;
+  config->SetNaoAbrirAgendaTributaria(false);
+  TmVoxSMenu menu;
+  EXPECT_TRUE(menu.PodeAbrirPacote(QStringLiteral("wSipPkPbAge")));
+}
+
+TEST(mVoxSMenu, OptionIsReadAgainOnEveryQuestion) {
+  TnConfigTeste config;
+  TmVoxSMenu menu;
+  EXPECT_TRUE(menu.PodeAbrirPacote(QStringLiteral("wSipPkPbAge")));
+  config->SetNaoAbrirAgendaTributaria(true);
+  EXPECT_FALSE(menu.PodeAbrirPacote(QStringLiteral("wSipPkPbAge")));
+  config->SetNaoAbrirAgendaTributaria(false);
+  EXPECT_TRUE(menu.PodeAbrirPacote(QStringLiteral("wSipPkPbAge")));
+}
+
+TEST(mVoxSMenu, OtherLibrariesGetTheInheritedAnswerWhateverTheOption) {
+  TnConfigTeste config;
+  config->SetNaoAbrirAgendaTributaria(true);
+  TmVoxSMenu menu;
+  TnFrmMenuMorvane base;
+  for (const QString &nome : {QStringLiteral("mVoxPk"), QStringLiteral("mVoxPkPbCfg"), QStringLiteral("wSipPkPbAgeX"),
+                              QStringLiteral("wSipPk")})
+    EXPECT_EQ(menu.PodeAbrirPacote(nome), base.PodeAbrirPacote(nome)) << nome.toStdString();
+}
+
+// --- window and tool bar
+
+TEST(mVoxSMenu, CaptionAndPeriodButton) {
+  TmVoxSMenu menu;
+  EXPECT_EQ(menu.windowTitle(), QStringLiteral("Protocolo - Morvane"));
+  EXPECT_EQ(menu.BtnPeriodo()->text(), QStringLiteral("Período"));
+  EXPECT_EQ(menu.BtnPeriodo()->toolTip(), QStringLiteral("Selecionar Período de Movimentos"));
+  EXPECT_EQ(menu.BtnPeriodo()->property("nImageIndex").toInt(), 91);
+}
+
+TEST(mVoxSMenu, ToolBarHasTheInheritedButtonsThenTheModuleButtonsInOrder) {
+  TmVoxSMenu menu;
+  menu.CriarBtnToolBar();
+  EXPECT_EQ(Textos(menu.ToolBarPrincipal()),
+            (QStringList{"Período", "Protocolo", "Documentos", "Agenda Tributária"}));
+  EXPECT_EQ(Botao(menu.ToolBarPrincipal(), QStringLiteral("Protocolo"))->statusTip(),
+            QStringLiteral("Cadastro de Protocolo"));
+  EXPECT_EQ(Botao(menu.ToolBarPrincipal(), QStringLiteral("Documentos"))->statusTip(),
+            QStringLiteral("Cadastro de Documentos"));
+}
+
+TEST(mVoxSMenu, AgendaButtonWithoutItsModuleIsHarmlessAndSaysWhy) {
+  TmVoxSMenu menu;
+  menu.CriarBtnToolBar();
+  QAction *agenda = Botao(menu.ToolBarPrincipal(), QStringLiteral("Agenda Tributária"));
+  ASSERT_NE(agenda, nullptr);
+  EXPECT_FALSE(agenda->isEnabled());
+  EXPECT_TRUE(agenda->toolTip().startsWith(QStringLiteral("Agenda Tributária")));
+  EXPECT_TRUE(agenda->toolTip().contains(QStringLiteral("indisponível")));
+}
+
+TEST(mVoxSMenu, ButtonsOfRegisteredClassesAreEnabled) {
+  TnClasseInfo info;
+  info.Nome = QStringLiteral("TtBixDPDorvAgenda");
+  info.NomePai = QStringLiteral("TnDataModule");
+  nRegisterClass(info);
+  TmVoxSMenu menu;
+  menu.CriarBtnToolBar();
+  nUnRegisterClass(info.Nome);
+  EXPECT_TRUE(Botao(menu.ToolBarPrincipal(), QStringLiteral("Agenda Tributária"))->isEnabled());
+  EXPECT_EQ(Botao(menu.ToolBarPrincipal(), QStringLiteral("Agenda Tributária"))->toolTip(),
+            QStringLiteral("Agenda Tributária"));
+}
+
+// --- splash
+
+TEST(mVoxSSplash, NineNonEmptyCaptionsOnAPictureOfTheBackgroundSize) {
+  TmVoxSSplash splash;
+  const QStringList itens = splash.GetListaSplashItens();
+  ASSERT_EQ(itens.size(), 9);
+  for (const QString &item : itens) EXPECT_FALSE(item.trimmed().isEmpty());
+  splash.Preparar();
+  EXPECT_EQ(splash.pixmap().size(), QSize(TnFrmSplashMorvane::Largura, TnFrmSplashMorvane::Altura));
+}
+
+// --- post-conversion hook
+
+class mVoxJobCadastro : public TnBancoVazioTeste {
+ protected:
+  void TearDown() override {
+    nSetDepoisConverter({});
+    TnBancoVazioTeste::TearDown();
+  }
+};
+
+TEST_F(mVoxJobCadastro, ConversionWithTheHookInstalledWritesTheStandardJobs) {
+  TmVoxJobCadastro::Instalar();
+  nConverterBanco(Conexao());
+  EXPECT_EQ(Contar(QStringLiteral("JOBCADASTRO")), TnInserirOuAtualizarJobCadastroPadrao::JobsPadrao().size());
+  // A second conversion changes nothing.
+  nConverterBanco(Conexao());
+  EXPECT_EQ(Contar(QStringLiteral("JOBCADASTRO")), TnInserirOuAtualizarJobCadastroPadrao::JobsPadrao().size());
+}
+
+// --- start-up
+
+TEST(nExecutarProjeto, NoScreenIsToldWhenNeitherDisplayIsSet) {
+  QProcessEnvironment vazio;
+  EXPECT_FALSE(nMotivoSemTela({QStringLiteral("mVox")}, vazio).isEmpty());
+  QProcessEnvironment xcb;
+  xcb.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  EXPECT_FALSE(nMotivoSemTela({QStringLiteral("mVox")}, xcb).isEmpty());
+  // An X11 platform is not satisfied by a Wayland display.
+  xcb.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+  EXPECT_FALSE(nMotivoSemTela({QStringLiteral("mVox")}, xcb).isEmpty());
+  EXPECT_TRUE(nMotivoSemTela({QStringLiteral("mVox")}, xcb).contains(QStringLiteral("DISPLAY")));
+}
+
+TEST(nExecutarProjeto, ScreenIsAssumedWithADisplayOrAPlatformThatNeedsNone) {
+  QProcessEnvironment x11;
+  x11.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0"));
+  EXPECT_TRUE(nMotivoSemTela({QStringLiteral("mVox")}, x11).isEmpty());
+  QProcessEnvironment alternativas;
+  alternativas.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland;xcb"));
+  alternativas.insert(QStringLiteral("DISPLAY"), QStringLiteral(":1"));
+  EXPECT_TRUE(nMotivoSemTela({QStringLiteral("mVox")}, alternativas).isEmpty());
+  QProcessEnvironment offscreen;
+  offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  EXPECT_TRUE(nMotivoSemTela({QStringLiteral("mVox")}, offscreen).isEmpty());
+  // The argument wins over the environment.
+  EXPECT_TRUE(nMotivoSemTela({QStringLiteral("mVox"), QStringLiteral("-platform"), QStringLiteral("offscreen")},
+                             QProcessEnvironment())
+                  .isEmpty());
+}
+
+TEST(nExecutarProjeto, OptionsNameTheDatabaseTheUserAndTheSample) {
+  TnConfigTeste config;
+  const TnOpcoesProjeto opcoes =
+      nLerOpcoesProjeto({QStringLiteral("mVox"), QStringLiteral("--banco"), QStringLiteral("/tmp/x.db"),
+                         QStringLiteral("--usuario"), QStringLiteral("2"), QStringLiteral("--exemplo")});
+  EXPECT_TRUE(opcoes.Erro.isEmpty()) << opcoes.Erro.toStdString();
+  EXPECT_EQ(opcoes.Conexao.Tipo, TnTipoServidor::SQLite);
+  EXPECT_EQ(opcoes.Conexao.Arquivo, QStringLiteral("/tmp/x.db"));
+  EXPECT_EQ(opcoes.Usuario, 2);
+  EXPECT_TRUE(opcoes.Exemplo);
+  EXPECT_EQ(nLerOpcoesProjeto({QStringLiteral("mVox"), QStringLiteral("--postgresql")}).Conexao.Tipo,
+            TnTipoServidor::PostgreSQL);
+}
+
+TEST(nExecutarProjeto, UserComesFromTheConfigurationWhenNotGiven) {
+  TnConfigTeste config;
+  EXPECT_FALSE(nLerOpcoesProjeto({QStringLiteral("mVox")}).Usuario.has_value());
+  config->Gravar(QStringLiteral("Sessao/Usuario"), 2);
+  EXPECT_EQ(nLerOpcoesProjeto({QStringLiteral("mVox")}).Usuario, 2);
+}
+
+TEST(nExecutarProjeto, BadOptionsAreRefusedWithAReason) {
+  TnConfigTeste config;
+  EXPECT_FALSE(nLerOpcoesProjeto({QStringLiteral("mVox"), QStringLiteral("--usuario"), QStringLiteral("abc")}).Erro.isEmpty());
+  EXPECT_FALSE(nLerOpcoesProjeto({QStringLiteral("mVox"), QStringLiteral("--desconhecida")}).Erro.isEmpty());
+  EXPECT_FALSE(nLerOpcoesProjeto({QStringLiteral("mVox"), QStringLiteral("sobra")}).Erro.isEmpty());
+}
+
+class nExecutarProjetoUsuario : public TnBancoTeste {};
+
+TEST_F(nExecutarProjetoUsuario, DefaultUserIsTheSampleFirstAndAnUnknownOneIsRefused) {
+  EXPECT_EQ(nUsuarioInicial(Conexao(), std::nullopt), 1);
+  EXPECT_EQ(nUsuarioInicial(Conexao(), 2), 2);
+  EXPECT_THROW(nUsuarioInicial(Conexao(), 99), Exception);
+}
+
+// The program itself, started as the user would.
+namespace {
+struct TnSaida {
+  int Codigo = -1;
+  QString Erro;
+};
+
+TnSaida RodarPrograma(const QProcessEnvironment &ambiente, const QStringList &argumentos) {
+  QProcess processo;
+  processo.setProcessEnvironment(ambiente);
+  processo.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mVox")), argumentos);
+  if (!processo.waitForFinished(30000)) {
+    processo.kill();
+    processo.waitForFinished();
+    return {};
+  }
+  return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2,
+          QString::fromUtf8(processo.readAllStandardError())};
+}
+
+QProcessEnvironment AmbienteSemTela() {
+  QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+  for (const char *nome : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ambiente.remove(QString::fromLatin1(nome));
+  return ambiente;
+}
+}  // namespace
+
+TEST(nExecutarProjetoPrograma, WithoutAScreenTheProgramSaysSoAndEndsWithCode2) {
+  QTemporaryDir pasta;
+  const TnSaida saida = RodarPrograma(
+      AmbienteSemTela(), {QStringLiteral("--banco"), pasta.filePath(QStringLiteral("m.db")), QStringLiteral("--exemplo")});
+  EXPECT_EQ(saida.Codigo, 2);
+  EXPECT_TRUE(saida.Erro.contains(QStringLiteral("Não há tela"))) << saida.Erro.toStdString();
+  // Nothing was done before the check: no database was created.
+  EXPECT_FALSE(QFileInfo::exists(pasta.filePath(QStringLiteral("m.db"))));
+}
+
+TEST(nExecutarProjetoPrograma, UnreachableDatabaseGivesOneMessageAndCode1) {
+  QTemporaryDir pasta;
+  QProcessEnvironment ambiente = AmbienteSemTela();
+  ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  // A folder is no database file.
+  const TnSaida saida = RodarPrograma(ambiente, {QStringLiteral("--banco"), pasta.path()});
+  EXPECT_EQ(saida.Codigo, 1);
+  EXPECT_TRUE(saida.Erro.contains(QStringLiteral("Não foi possível abrir o banco de dados"))) << saida.Erro.toStdString();
+}
