@@ -84,3 +84,9 @@ void nLiberarHooksDoPacote(const QString &pacote) {
     GPacoteDoHook.clear();
   }
 }
+
+bool TnDMDireitoUsuario::DireitoCadastrado(const QString &nome) const {
+  QSqlQuery consulta = nDMConexao()->Executar(
+      QStringLiteral("select count(*) from USUARIODIREITO where upper(NOMEDIREITO) = :pNome"), {nome.toUpper()});
+  return consulta.next() && consulta.value(0).toLongLong() > 0;
+}

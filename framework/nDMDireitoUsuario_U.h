@@ -23,6 +23,9 @@ class NFRAMEWORK_EXPORT TnDMDireitoUsuario {
   QChar PegarDireito(const QString &nome) const;
   QChar PegarDireito(int codigoUsuario, const QString &nome) const;
   bool TemDireito(const QString &nome) const { return PegarDireito(nome) == QChar(Concedido); }
+  // Whether any user has a row for the right `nome` (any case): tells a right
+  // never administered from one this user was refused.
+  bool DireitoCadastrado(const QString &nome) const;
 
   // For the rights administration: sets (or replaces) the user's value of
   // the right, or removes it.

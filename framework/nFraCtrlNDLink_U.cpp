@@ -1,6 +1,7 @@
 #include "nFraCtrlNDLink_U.h"
 
 #include <QRegularExpression>
+#include <limits>
 
 #include "nDMConexao_U.h"
 #include "nException_U.h"
@@ -14,11 +15,17 @@ bool Identificador(const QString &nome) {
   return padrao.match(nome).hasMatch();
 }
 
-bool ColunaNumerica(const QString &tabela, const QString &campo) {
+// The largest code a whole-number column holds; 0 when the column is not one.
+qlonglong LimiteColunaNumerica(const QString &tabela, const QString &campo) {
   const TnTabelaDef *t = TnSchema::Tabela(tabela);
   const TnColunaDef *c = t ? t->Coluna(campo) : nullptr;
-  if (!c) return false;
-  return c->Tipo == TnTipoColuna::SmallInt || c->Tipo == TnTipoColuna::Integer || c->Tipo == TnTipoColuna::BigInt;
+  if (!c) return 0;
+  switch (c->Tipo) {
+    case TnTipoColuna::SmallInt: return 32767;
+    case TnTipoColuna::Integer: return 2147483647LL;
+    case TnTipoColuna::BigInt: return std::numeric_limits<qlonglong>::max();
+    default: return 0;
+  }
 }
 
 }  // namespace
@@ -38,10 +45,12 @@ bool TnFraCtrlNDLink::ValorDaChave(QVariant &valor) const {
   const QString codigo = item->GetAsString().trimmed();
   if (codigo.isEmpty()) return false;
   valor = codigo;
-  if (ColunaNumerica(tabela, campo)) {
+  if (const qlonglong limite = LimiteColunaNumerica(tabela, campo)) {
+    // A code the column cannot hold does not exist; PostgreSQL would refuse
+    // to compare it rather than find nothing.
     bool ok = false;
     const qlonglong n = codigo.toLongLong(&ok);
-    if (!ok) return false;
+    if (!ok || n > limite || n < -limite - 1) return false;
     valor = n;
   }
   return true;

@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QStyle>
 
 #include "nDBGrid_U.h"
@@ -42,6 +45,27 @@ QWidget *TnDelegadoGrid::createEditor(QWidget *parent, const QStyleOptionViewIte
     combo->installEventFilter(const_cast<TnDelegadoGrid *>(this));
     return combo;
   }
+  if (tipo == TnTipoControle::CheckList && !definicao->NomesValores().isEmpty()) {
+    auto *lista = new QListWidget(parent);
+    lista->setObjectName(QStringLiteral("editorCheckList"));
+    const QStringList valores = definicao->Valores();
+    const QStringList nomes = definicao->Nomes();
+    for (int i = 0; i < nomes.size(); ++i) {
+      auto *item = new QListWidgetItem(nomes.at(i), lista);
+      item->setData(Qt::UserRole, valores.value(i));
+      item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
+      item->setCheckState(Qt::Unchecked);
+    }
+    lista->installEventFilter(const_cast<TnDelegadoGrid *>(this));
+    return lista;
+  }
+  if (tipo == TnTipoControle::Memo || (tipo == TnTipoControle::Padrao && campo && campo->DataType() == TnFieldType::Memo)) {
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QStringLiteral("editorMemo"));
+    memo->setTabChangesFocus(true);
+    memo->installEventFilter(const_cast<TnDelegadoGrid *>(this));
+    return memo;
+  }
   auto *edit = new QLineEdit(parent);
   edit->setObjectName(QStringLiteral("editorTexto"));
   edit->setFrame(false);
@@ -71,6 +95,14 @@ QWidget *TnDelegadoGrid::createEditor(QWidget *parent, const QStyleOptionViewIte
 QString TnDelegadoGrid::TextoDoEditor(const QWidget *editor) {
   if (const auto *combo = qobject_cast<const QComboBox *>(editor)) return combo->currentText();
   if (const auto *edit = qobject_cast<const QLineEdit *>(editor)) return nSemMascaraVazia(edit);
+  if (const auto *memo = qobject_cast<const QPlainTextEdit *>(editor)) return memo->toPlainText();
+  if (const auto *lista = qobject_cast<const QListWidget *>(editor)) {
+    // The values in the list's order, whatever order they were ticked in.
+    QStringList marcados;
+    for (int i = 0; i < lista->count(); ++i)
+      if (lista->item(i)->checkState() == Qt::Checked) marcados << lista->item(i)->data(Qt::UserRole).toString();
+    return marcados.join(QLatin1Char(';'));
+  }
   return {};
 }
 
@@ -82,7 +114,37 @@ void TnDelegadoGrid::setEditorData(QWidget *editor, const QModelIndex &index) co
   } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
     // Only on opening: a refresh while the user types must not undo the typing.
     if (!edit->isModified()) edit->setText(texto);
+  } else if (auto *memo = qobject_cast<QPlainTextEdit *>(editor)) {
+    if (!memo->document()->isModified()) {
+      memo->setPlainText(texto);
+      memo->document()->setModified(false);
+      memo->moveCursor(QTextCursor::End);
+    }
+  } else if (auto *lista = qobject_cast<QListWidget *>(editor)) {
+    // An entry is ticked by its value or, from a module that shows the
+    // captions, by its caption.
+    QStringList marcados;
+    for (const QString &parte : texto.split(QLatin1Char(';'), Qt::SkipEmptyParts)) marcados << parte.trimmed();
+    for (int i = 0; i < lista->count(); ++i) {
+      QListWidgetItem *item = lista->item(i);
+      const bool marcado = marcados.contains(item->data(Qt::UserRole).toString()) ||
+                           marcados.contains(item->text(), Qt::CaseInsensitive);
+      item->setCheckState(marcado ? Qt::Checked : Qt::Unchecked);
+    }
   }
+}
+
+void TnDelegadoGrid::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                          const QModelIndex &index) const {
+  QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+  int linhas = 0;
+  if (const auto *lista = qobject_cast<const QListWidget *>(editor)) linhas = qMin(8, lista->count()) + 1;
+  if (qobject_cast<const QPlainTextEdit *>(editor)) linhas = 5;
+  if (linhas == 0) return;
+  QRect area = editor->geometry();
+  area.setHeight(qMax(area.height(), linhas * editor->fontMetrics().height() + 8));
+  area.setWidth(qMax(area.width(), 160));
+  editor->setGeometry(area);
 }
 
 void TnDelegadoGrid::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const {
@@ -104,7 +166,10 @@ bool TnDelegadoGrid::eventFilter(QObject *objeto, QEvent *evento) {
   if (editor && evento->type() == QEvent::KeyPress) {
     auto *tecla = static_cast<QKeyEvent *>(evento);
     const int key = nTeclaVirtual(tecla->key());
-    if (key == nTeclaEnter || key == nTeclaTab || key == nTeclaF3) {
+    // Enter in a memo is a new line unless Ctrl is held.
+    const bool novaLinha = key == nTeclaEnter && qobject_cast<QPlainTextEdit *>(editor) &&
+                           !(tecla->modifiers() & Qt::ControlModifier);
+    if (!novaLinha && (key == nTeclaEnter || key == nTeclaTab || key == nTeclaF3)) {
       const QModelIndex indice = FIndiceEditado;
       const QString texto = TextoDoEditor(editor);
       if (indice.isValid() &&

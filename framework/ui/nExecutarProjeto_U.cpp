@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QStatusBar>
 #include <cstdio>
 #include <cstdlib>
@@ -128,19 +127,6 @@ TnOpcoesProjeto nLerOpcoesProjeto(const QStringList &argumentos) {
     opcoes.Usuario = codigo;
   }
   return opcoes;
-}
-
-int nUsuarioInicial(TnDMConexao &conexao, std::optional<int> pedido) {
-  if (pedido) {
-    QSqlQuery consulta =
-        conexao.Executar(QStringLiteral("select count(*) from USUARIO where CODIGOUSUARIO = :CODIGO"), {*pedido});
-    if (!consulta.next() || consulta.value(0).toInt() == 0)
-      throw Exception(QStringLiteral("O usuário %1 não está cadastrado.").arg(*pedido));
-    return *pedido;
-  }
-  QSqlQuery consulta = conexao.Executar(QStringLiteral("select min(CODIGOUSUARIO) from USUARIO"));
-  if (consulta.next() && !consulta.value(0).isNull()) return consulta.value(0).toInt();
-  return 1;
 }
 
 int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabricaSplash &fabricaSplash,

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "nDMConexao_U.h"
+#include "nUsuarioSessao_U.h"
 #include "nframeworkui_export.h"
 
 class QDialog;
@@ -55,6 +56,3 @@ NFRAMEWORKUI_EXPORT TnOpcoesProjeto nLerOpcoesProjeto(const QStringList &argumen
 // WAYLAND_DISPLAY; any other named platform (offscreen, vnc…) is taken as is.
 NFRAMEWORKUI_EXPORT QString nMotivoSemTela(const QStringList &argumentos, const QProcessEnvironment &ambiente);
 
-// The user of the session: `pedido` when given (raises Exception when USUARIO
-// has no such user), else the lowest user code of USUARIO, else 1.
-NFRAMEWORKUI_EXPORT int nUsuarioInicial(TnDMConexao &conexao, std::optional<int> pedido);

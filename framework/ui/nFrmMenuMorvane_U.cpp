@@ -22,6 +22,8 @@
 
 #include "nDMClientDataSet_U.h"
 #include "nDMConexao_U.h"
+#include "nDMDireitoUsuario_U.h"
+#include "nDialogos_U.h"
 #include "nDMPower_U.h"
 #include "nException_U.h"
 #include "nFrmPowerParam_U.h"
@@ -35,6 +37,14 @@ namespace {
 
 const QString kPeriodoInicio = QStringLiteral("DataLctoPro_MAIORIGUAL");
 const QString kPeriodoFim = QStringLiteral("DataLctoPro_MENORIGUAL");
+
+// Whether a selection list ("CODIGOEMPRESA;DataLctoPro_MAIORIGUAL") names a
+// parameter of the period.
+bool AplicaPeriodo(const QString &verificaSelecao) {
+  for (const QString &nome : verificaSelecao.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+    if (nome.trimmed().startsWith(QStringLiteral("DataLctoPro"), Qt::CaseInsensitive)) return true;
+  return false;
+}
 
 // One segment of a menu path: "02 Movimentos" is number 2, shown "Movimentos".
 struct TnSegmento {
@@ -229,7 +239,28 @@ QAction *TnFrmMenuMorvane::ItemMenu(const TnAction *action) const {
 void TnFrmMenuMorvane::ExecutarItem(TnAction *action) {
   // The action belongs to FActions, which a rebuilt menu clears.
   if (FActions.IndexOf(action) < 0) return;
-  nExecutarProtegido([action] { action->Execute(); });
+  nExecutarProtegido([this, action] {
+    if (VerificarDireito(action)) action->Execute();
+  });
+}
+
+QString TnFrmMenuMorvane::NomeDireito(const TnAction *action) const {
+  if (!action) return {};
+  if (action->DireitoProprio() || action->HashAcaoMestre() == 0) return action->Name();
+  const TnHash32 &hash = FActions.GetHashComp();
+  for (const TnAction *mestre : FActions.Actions())
+    if (mestre != action && mestre->DireitoProprio() && hash.HashValue(mestre->Name()) == action->HashAcaoMestre())
+      return mestre->Name();
+  return {};
+}
+
+bool TnFrmMenuMorvane::VerificarDireito(const TnAction *action) {
+  TnDMDireitoUsuario *direitos = nDMDireitoUsuario();
+  if (!action || !action->ControlaDireito() || !direitos) return true;
+  const QString nome = NomeDireito(action);
+  const bool permitido = !nome.isEmpty() && (direitos->TemDireito(nome) || !direitos->DireitoCadastrado(nome));
+  if (!permitido) nShowMessage(QStringLiteral("Usuário sem permissão para acessar esta opção."));
+  return permitido;
 }
 
 // --- tool bar
@@ -252,7 +283,8 @@ QAction *TnFrmMenuMorvane::CriarToolButtonMain(const QString &nomeClasse, const 
     botao->setToolTip(hint);
     connect(botao, &QAction::triggered, this, [this, nomeClasse] {
       nExecutarProtegido([this, nomeClasse] {
-        AbrirClasse(nomeClasse, FActions.Find(QStringLiteral("act") + nomeClasse));
+        TnAction *action = FActions.Find(QStringLiteral("act") + nomeClasse);
+        if (VerificarDireito(action)) AbrirClasse(nomeClasse, action);
       });
     });
   } else {
@@ -283,7 +315,20 @@ bool TnFrmMenuMorvane::SelecionarPeriodo() {
   selecao.SetParam(kPeriodoFim, fim);
   statusBar()->showMessage(QStringLiteral("Período: %1 a %2")
                                .arg(inicio.toString(QStringLiteral("dd/MM/yyyy")), fim.toString(QStringLiteral("dd/MM/yyyy"))));
+  AtualizarRegistrosAbertos();
   return true;
+}
+
+void TnFrmMenuMorvane::AtualizarRegistrosAbertos() {
+  QList<TnDMClientDataSet *> registros;
+  for (const TnJanela &entrada : std::as_const(FJanelas)) {
+    TnDataModule *dm = entrada.Form ? entrada.Form->DataModule() : entrada.Modulo;
+    auto *registro = dynamic_cast<TnDMClientDataSet *>(dm);
+    if (registro && TnRegistro::Instancia().Viva(registro) && !registros.contains(registro) &&
+        AplicaPeriodo(registro->VerificaSelecao()))
+      registros.append(registro);
+  }
+  for (TnDMClientDataSet *registro : std::as_const(registros)) nExecutarProtegido([registro] { registro->Refresh(); });
 }
 
 bool TnFrmMenuMorvane::PerguntarPeriodo(QDate &inicio, QDate &fim) {

@@ -104,12 +104,34 @@ class NFRAMEWORKUI_EXPORT TnFrmMenuMorvane : public QMainWindow {
   // The MDI window showing `form`; null when none.
   QMdiSubWindow *JanelaDoForm(const TnFrmVisual *form) const;
 
+  // Whether the user may open what `action` opens; when not, says so through
+  // the dialogs ("Usuário sem permissão para acessar esta opção.") and gives
+  // false. Only actions with ControlaDireito are checked, and only while the
+  // rights service is on. A detail is governed by its master's right (the
+  // action of this list whose name hashes to HashAcaoMestre); a detail whose
+  // master is not in the list is refused.
+  //
+  // A right is granted by the value '8'. A right that no user has any row for
+  // (a class added after the rights were last administered) leaves the entry
+  // open to everyone, so a fresh installation is usable; once the right is
+  // administered for anybody, a user without a row for it is refused.
+  bool VerificarDireito(const TnAction *action);
+  // The name of the right that governs `action`: its own name, or its
+  // master's for a detail; empty when the master is not in the list.
+  QString NomeDireito(const TnAction *action) const;
+
   // Asks the selection period and applies it: DataLctoPro_MAIORIGUAL and
-  // DataLctoPro_MENORIGUAL of the session's selection. False when cancelled.
+  // DataLctoPro_MENORIGUAL of the session's selection, then refreshes the
+  // open registers that apply them (AtualizarRegistrosAbertos). False when
+  // cancelled.
   bool SelecionarPeriodo();
   // Asks the user for a period (a dialog with two dates); `inicio` and `fim`
   // come in as the current one. Tests replace it.
   virtual bool PerguntarPeriodo(QDate &inicio, QDate &fim);
+  // Reads again the rows of every register open in a window here whose
+  // selection list names a DataLctoPro parameter; each one under the guard,
+  // so one failing register does not keep the others stale.
+  void AtualizarRegistrosAbertos();
 
   // Closes every MDI window and frees the modules opened here (the project
   // runner calls it before the libraries are unloaded).

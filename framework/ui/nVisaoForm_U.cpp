@@ -1,13 +1,16 @@
 #include "nVisaoForm_U.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "nDBGrid_U.h"
@@ -33,7 +36,48 @@ constexpr int IntervaloLeitura = 200;  // ms between two readings of the model
 
 QWidget *CriarVisaoDeGrid(TnDBGridEh *grid, QWidget *pai) { return nCriarVisaoGrid(grid, pai); }
 
+// The icon of a standard action that carries no image index of its own: the
+// standard buttons are drawn icon-only, so each needs one.
+QIcon IconePadrao(const QString &nome) {
+  static const QList<QPair<QString, QStyle::StandardPixmap>> icones = {
+      {QStringLiteral("actDataSetFirst"), QStyle::SP_MediaSkipBackward},
+      {QStringLiteral("actDataSetPrior"), QStyle::SP_ArrowLeft},
+      {QStringLiteral("actDataSetNext"), QStyle::SP_ArrowRight},
+      {QStringLiteral("actDataSetLast"), QStyle::SP_MediaSkipForward},
+      {QStringLiteral("actDataSetInsert"), QStyle::SP_FileIcon},
+      {QStringLiteral("actDataSetEdit"), QStyle::SP_FileDialogDetailedView},
+      {QStringLiteral("actDataSetDelete"), QStyle::SP_TrashIcon},
+      {QStringLiteral("actDataSetPost"), QStyle::SP_DialogSaveButton},
+      {QStringLiteral("actDataSetCancel"), QStyle::SP_DialogCancelButton},
+      {QStringLiteral("actDataSetRefresh"), QStyle::SP_BrowserReload},
+      {QStringLiteral("actFechar"), QStyle::SP_DialogCloseButton},
+  };
+  for (const auto &[acao, pixmap] : icones)
+    if (acao.compare(nome, Qt::CaseInsensitive) == 0) return QApplication::style()->standardIcon(pixmap);
+  return {};
+}
+
 }  // namespace
+
+int nTipoActionForm(const QString &nomeAction) {
+  static const QList<QPair<QString, int>> tipos = {
+      {QStringLiteral("actDataSetFirst"), 0},  {QStringLiteral("actDataSetPrior"), 0},
+      {QStringLiteral("actDataSetNext"), 0},   {QStringLiteral("actDataSetLast"), 0},
+      {QStringLiteral("actDataSetEdit"), 1},   {QStringLiteral("actDataSetInsert"), 2},
+      {QStringLiteral("actDataSetDelete"), 3}, {QStringLiteral("actDataSetPost"), 4},
+      {QStringLiteral("actDataSetCancel"), 4}, {QStringLiteral("actDataSetRefresh"), 5},
+      {QStringLiteral("actFechar"), 6},
+  };
+  for (const auto &[nome, tipo] : tipos)
+    if (nome.compare(nomeAction, Qt::CaseInsensitive) == 0) return tipo;
+  return -1;
+}
+
+bool nActionFormPermitida(const TnFrmVisual &form, const TnActionForm &action) {
+  const int tipo = nTipoActionForm(action.Name());
+  if (tipo < 0 || !form.TiposActionForm().contains(tipo)) return true;
+  return form.ValorActionForm();
+}
 
 void nAplicarPainel(QLabel *label, const TnPainel *painel) {
   label->setObjectName(painel->Name());
@@ -140,10 +184,16 @@ void TnVisaoForm::MontarToolBar() {
   FActions.clear();
   FItensToolBar.clear();
   auto criar = [this](QObject *modelo, const QString &caption, const QString &hint, int imagem,
-                      const QString &atalho) {
-    auto *action = FToolBar->addAction(TnListaImagens::Icone(imagem), caption);
+                      const QString &atalho, bool soIcone) {
+    const QIcon icone = imagem < 0 && soIcone ? IconePadrao(modelo->objectName()) : TnListaImagens::Icone(imagem);
+    auto *action = FToolBar->addAction(icone, caption);
     action->setObjectName(modelo->objectName());
     action->setToolTip(hint.isEmpty() ? caption : hint);
+    // Icon-only buttons keep the bar within a narrow window; the caption is
+    // the tool tip.
+    if (soIcone && !icone.isNull())
+      if (auto *botao = qobject_cast<QToolButton *>(FToolBar->widgetForAction(action)))
+        botao->setToolButtonStyle(Qt::ToolButtonIconOnly);
     if (!atalho.isEmpty()) {
       action->setShortcut(QKeySequence::fromString(atalho, QKeySequence::PortableText));
       action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -153,7 +203,8 @@ void TnVisaoForm::MontarToolBar() {
     return action;
   };
   for (TnActionForm *modelo : FForm->Actions()) {
-    QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr());
+    QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr(),
+                            nTipoActionForm(modelo->Name()) >= 0);
     QPointer<TnActionForm> alvo(modelo);
     connect(action, &QAction::triggered, this, [this, alvo] {
       Executar([alvo] {
@@ -165,7 +216,8 @@ void TnVisaoForm::MontarToolBar() {
   for (const QPointer<TnToolButton> &modelo : FForm->ToolButtons()) {
     if (!modelo) continue;
     if (modelo->Separador()) FToolBar->addSeparator();
-    QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr());
+    QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr(),
+                            !modelo->MostrarCaption());
     QPointer<TnToolButton> alvo(modelo);
     connect(action, &QAction::triggered, this, [this, alvo] {
       Executar([alvo] {
@@ -218,8 +270,9 @@ void TnVisaoForm::Sincronizar() {
       action->setChecked(b->Down());
     } else if (auto *a = dynamic_cast<TnActionForm *>(modelo.data())) {
       action->setText(a->Caption());
+      if (a->Hint().isEmpty()) action->setToolTip(a->Caption());
       action->setEnabled(a->Enabled());
-      action->setVisible(a->Visible());
+      action->setVisible(a->Visible() && nActionFormPermitida(*FForm, *a));
     }
   }
   AtualizarPaineis(FAreaTopo, FLayoutTopo, FForm->AreaTopo(), FLabelsTopo);

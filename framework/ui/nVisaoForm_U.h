@@ -99,5 +99,17 @@ class NFRAMEWORKUI_EXPORT TnVisaoForm : public QWidget {
 // chrome), else the chrome alone.
 NFRAMEWORKUI_EXPORT QWidget *nCriarVisao(TnFrmVisual *form, QWidget *parent = nullptr);
 
+// The kind of a standard data-set action, as the form-button configuration
+// (TnFrmVisual::ConfigurarActionForm) names it: 0 navigation (Primeiro,
+// Anterior, Próximo, Último), 1 Alterar, 2 Incluir, 3 Excluir, 4 Gravar and
+// Cancelar, 5 Atualizar, 6 Fechar; -1 for any other action (a module's own,
+// a process form's), which the configuration never touches.
+NFRAMEWORKUI_EXPORT int nTipoActionForm(const QString &nomeAction);
+// Whether the form's configuration lets its action show: the listed kinds
+// take the configuration's flag (true shown, false hidden); the kinds not
+// listed, and the actions of no kind, show. A form never configured shows
+// them all.
+NFRAMEWORKUI_EXPORT bool nActionFormPermitida(const TnFrmVisual &form, const TnActionForm &action);
+
 // A label drawing a panel of the model (caption, font colour, bold, size).
 NFRAMEWORKUI_EXPORT void nAplicarPainel(QLabel *label, const TnPainel *painel);

@@ -5,15 +5,19 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QKeySequence>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "nActionForm_U.h"
 #include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
 #include "nDelegadoGrid_U.h"
 #include "nField_U.h"
 #include "nGuarda_U.h"
+#include "nListaImagens_U.h"
 #include "nModeloDataSet_U.h"
 #include "nPainel_U.h"
 
@@ -143,6 +147,8 @@ TnVisaoGrid::TnVisaoGrid(TnDBGridEh *grid, QWidget *parent)
             // dataset's row.
             SeguirCursor();
           });
+  FTabela->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(FTabela, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) { MostrarMenuPopup(p); });
   connect(FModelo, &QAbstractItemModel::modelReset, this, [this] { AjustarColunas(); });
   connect(FTabela->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PosicionarDetalhe(); });
   connect(FTabela->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { PosicionarDetalhe(); });
@@ -247,8 +253,11 @@ void TnVisaoGrid::AtualizarDetalhe() {
     FPainelDetalhe->setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(FPainelDetalhe);
     layout->setContentsMargins(16, 2, 2, 2);
-    for (TnDBGridEh *detalhe : FGrid->RowDetailPanel()->findChildren<TnDBGridEh *>())
-      layout->addWidget(nCriarVisaoGrid(detalhe, FPainelDetalhe));
+    // The model's classes carry no meta-object of their own: findChildren
+    // would take every child for a grid.
+    for (QObject *filho : FGrid->RowDetailPanel()->findChildren<QObject *>())
+      if (auto *detalhe = dynamic_cast<TnDBGridEh *>(filho))
+        layout->addWidget(nCriarVisaoGrid(detalhe, FPainelDetalhe));
   }
   FAlturaLinha = FTabela->verticalHeader()->defaultSectionSize();
   const int altura = FGrid->RowDetailPanel()->Height() > 0 ? FGrid->RowDetailPanel()->Height() : nAlturaDetalhePadrao;
@@ -265,6 +274,37 @@ void TnVisaoGrid::PosicionarDetalhe() {
   const int topo = FTabela->rowViewportPosition(FLinhaDetalhe) + FAlturaLinha;
   const int altura = FTabela->rowHeight(FLinhaDetalhe) - FAlturaLinha;
   FPainelDetalhe->setGeometry(0, topo, FTabela->viewport()->width(), altura);
+}
+
+QMenu *TnVisaoGrid::CriarMenuPopup(QWidget *pai) {
+  if (!FGrid) return nullptr;
+  QMenu *menu = nullptr;
+  for (TnActionForm *item : FGrid->ItensPopup()) {
+    if (!item->Visible()) continue;
+    if (!menu) menu = new QMenu(pai);
+    QAction *acao = menu->addAction(TnListaImagens::Icone(item->ImageIndex()), item->Caption());
+    acao->setObjectName(item->Name());
+    acao->setEnabled(item->Enabled());
+    if (!item->ShortCutStr().isEmpty())
+      acao->setShortcut(QKeySequence::fromString(item->ShortCutStr(), QKeySequence::PortableText));
+    QPointer<TnActionForm> alvo(item);
+    connect(acao, &QAction::triggered, this, [this, alvo] {
+      // Execute runs the handler under the guard.
+      if (alvo) alvo->Execute();
+      SeguirCursor();
+    });
+  }
+  return menu;
+}
+
+void TnVisaoGrid::MostrarMenuPopup(const QPoint &posicao) {
+  // The menu acts on the row under the mouse, as a click would choose it.
+  const QModelIndex indice = FTabela->indexAt(posicao);
+  if (indice.isValid()) FTabela->setCurrentIndex(indice);
+  QMenu *menu = CriarMenuPopup(this);
+  if (!menu) return;
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(FTabela->viewport()->mapToGlobal(posicao));
 }
 
 bool TnVisaoGrid::Tecla(int key, Qt::KeyboardModifiers modificadores) {

@@ -8,6 +8,7 @@
 #include "nframeworkui_export.h"
 
 class QLabel;
+class QMenu;
 class QTableView;
 class QVBoxLayout;
 class TnDBGridEh;
@@ -41,6 +42,11 @@ class NFRAMEWORKUI_EXPORT TnVisaoGrid : public QWidget {
   // Reads the grid's options, columns and state again.
   void Atualizar();
 
+  // The grid's popup items as a menu owned by `pai` (visible items only,
+  // disabled ones greyed); choosing one runs its handler under the guard.
+  // Null when the grid has no visible item. The context menu shows it.
+  QMenu *CriarMenuPopup(QWidget *pai);
+
  protected:
   bool eventFilter(QObject *objeto, QEvent *evento) override;
 
@@ -52,6 +58,7 @@ class NFRAMEWORKUI_EXPORT TnVisaoGrid : public QWidget {
   void PosicionarDetalhe();
   bool Tecla(int key, Qt::KeyboardModifiers modificadores);
   void AlternarDetalhe(int linha);
+  void MostrarMenuPopup(const QPoint &posicao);
 
   QPointer<TnDBGridEh> FGrid;
   QTableView *FTabela;

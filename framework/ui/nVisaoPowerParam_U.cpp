@@ -6,7 +6,11 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -15,7 +19,13 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "nDMClientDataSet_U.h"
 #include "nDMPower_U.h"
+#include "nException_U.h"
+#include "nFraCtrlNDLink_U.h"
+#include "nFraCtrlParam_U.h"
+#include "nField_U.h"
+#include "nRegistro_U.h"
 #include "nFraProgresso_U.h"
 #include "nGuarda_U.h"
 #include "nMsgTree_U.h"
@@ -134,24 +144,18 @@ void TnVisaoPowerParam::MontarPaginas() {
     auto *layout = new QVBoxLayout(widget);
     if (i == 0) {
       auto *campos = new QFormLayout;
+      FCampos = campos;
       for (TnpqParamItem *parametro : form->ParametrosExibidos()) {
-        QWidget *editor = nullptr;
         const int indice = static_cast<int>(FEditores.size());
-        if (!parametro->Nomes().isEmpty() && !parametro->MultiSelecao()) {
-          auto *combo = new QComboBox(widget);
-          combo->addItems(parametro->Nomes());
-          connect(combo, &QComboBox::activated, this, [this, indice] { Executar([this, indice] { ConfirmarParametro(indice); }); });
-          editor = combo;
-        } else {
-          auto *texto = new QLineEdit(widget);
-          connect(texto, &QLineEdit::editingFinished, this, [this, indice] { ConfirmarParametro(indice); });
-          editor = texto;
-        }
+        TnEditorParam entrada;
+        entrada.Item = parametro;
+        QWidget *editor = CriarEditor(entrada, indice, widget);
         editor->setObjectName(parametro->Alias());
         editor->setToolTip(parametro->Hint());
-        editor->installEventFilter(this);
-        campos->addRow(parametro->Caption(), editor);
-        FEditores.append({parametro, editor});
+        entrada.Rotulo = new QLabel(parametro->Caption(), widget);
+        entrada.Rotulo->setBuddy(entrada.Texto ? static_cast<QWidget *>(entrada.Texto) : editor);
+        campos->addRow(entrada.Rotulo, editor);
+        FEditores.append(entrada);
       }
       layout->addLayout(campos);
       // Page 0 also holds the parameter panel's siblings (the grid before a
@@ -171,37 +175,204 @@ void TnVisaoPowerParam::MontarPaginas() {
   FPaginasMontadas = form->PageCount();
 }
 
+QWidget *TnVisaoPowerParam::CriarEditor(TnEditorParam &entrada, int indice, QWidget *pai) {
+  TnpqParamItem *parametro = entrada.Item;
+  if (parametro->Tipo() == TnTipoParam::CheckList) {
+    // One checkable line per entry; a tick goes to the item at once.
+    auto *lista = new QListWidget(pai);
+    for (const QString &nome : parametro->Nomes()) {
+      auto *linha = new QListWidgetItem(nome, lista);
+      linha->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+      linha->setCheckState(Qt::Unchecked);
+    }
+    lista->setMaximumHeight(qMax(60, lista->sizeHintForRow(0) * (static_cast<int>(parametro->Nomes().size()) + 1)));
+    connect(lista, &QListWidget::itemChanged, this, [this, indice] { ConfirmarParametro(indice); });
+    lista->installEventFilter(this);
+    entrada.Lista = lista;
+    entrada.Editor = lista;
+    return lista;
+  }
+  if (!parametro->Nomes().isEmpty() && !parametro->MultiSelecao()) {
+    auto *combo = new QComboBox(pai);
+    combo->addItems(parametro->Nomes());
+    connect(combo, &QComboBox::activated, this, [this, indice] { Executar([this, indice] { ConfirmarParametro(indice); }); });
+    combo->installEventFilter(this);
+    entrada.Combo = combo;
+    entrada.Editor = combo;
+    return combo;
+  }
+  auto *texto = new QLineEdit(pai);
+  switch (parametro->Tipo()) {
+    case TnTipoParam::Data:
+      texto->setPlaceholderText(QStringLiteral("dd/mm/aaaa"));
+      texto->setMaxLength(10);
+      break;
+    case TnTipoParam::MesAno:
+      texto->setPlaceholderText(QStringLiteral("mm/aaaa"));
+      texto->setMaxLength(7);
+      break;
+    default:
+      break;
+  }
+  connect(texto, &QLineEdit::editingFinished, this, [this, indice] { ConfirmarParametro(indice); });
+  texto->installEventFilter(this);
+  entrada.Texto = texto;
+  entrada.Editor = texto;
+  if (parametro->LookupClassName().isEmpty()) return texto;
+
+  // The dictionary names a lookup: the code and its button side by side.
+  auto *caixa = new QWidget(pai);
+  auto *linha = new QHBoxLayout(caixa);
+  linha->setContentsMargins(0, 0, 0, 0);
+  linha->setSpacing(2);
+  texto->setParent(caixa);
+  texto->setObjectName(parametro->Alias() + QStringLiteral("Texto"));
+  linha->addWidget(texto, 1);
+  auto *botao = new QToolButton(caixa);
+  botao->setObjectName(parametro->Alias() + QStringLiteral("Botao"));
+  botao->setText(QStringLiteral("..."));
+  botao->setToolTip(QStringLiteral("Consultar"));
+  botao->setFocusPolicy(Qt::NoFocus);
+  linha->addWidget(botao);
+  const QString alias = parametro->Alias();
+  connect(botao, &QToolButton::clicked, this, [this, alias] { AbrirLookupParametro(alias); });
+  entrada.Botao = botao;
+  entrada.Editor = caixa;
+  return caixa;
+}
+
 bool TnVisaoPowerParam::ConfirmarParametro(int indice) {
   if (indice < 0 || indice >= FEditores.size()) return true;
-  auto [parametro, editor] = FEditores.at(indice);
-  QString valor;
-  if (auto *combo = qobject_cast<QComboBox *>(editor))
-    valor = parametro->Valores().value(combo->currentIndex());
-  else
-    valor = static_cast<QLineEdit *>(editor)->text().trimmed();
-  if (valor == parametro->GetAsString()) return true;
-  return nExecutarProtegido([&] { parametro->SetAsString(valor); });
+  const TnEditorParam entrada = FEditores.at(indice);
+  TnpqParamItem *parametro = entrada.Item;
+  if (entrada.Combo) {
+    const QString valor = parametro->Valores().value(entrada.Combo->currentIndex());
+    if (valor == parametro->GetAsString()) return true;
+    return nExecutarProtegido([&] { parametro->SetAsString(valor); });
+  }
+  if (entrada.Lista) {
+    // The ticked values in the list's order, as the item keeps them.
+    QStringList marcados;
+    for (int i = 0; i < entrada.Lista->count(); ++i)
+      if (entrada.Lista->item(i)->checkState() == Qt::Checked) marcados << parametro->Valores().value(i);
+    const QString valor = marcados.join(QLatin1Char(';'));
+    if (valor == parametro->GetAsString()) return true;
+    return nExecutarProtegido([&] { parametro->SetAsString(valor); });
+  }
+  // The editor model reads what the user typed (a month/year "mm/aaaa").
+  const QString texto = entrada.Texto->text().trimmed();
+  if (texto == parametro->Editor()->Texto()) return true;
+  return nExecutarProtegido([&] { parametro->Editor()->SetTexto(texto); });
+}
+
+void TnVisaoPowerParam::SairParametro(int indice) {
+  if (indice < 0 || indice >= FEditores.size()) return;
+  TnpqParamItem *parametro = FEditores.at(indice).Item;
+  if (!ConfirmarParametro(indice)) return;
+  // A link's code must exist; the message shows, the code stays for the user
+  // to correct.
+  if (auto *link = dynamic_cast<TnFraCtrlNDLink *>(parametro->Editor());
+      link && !parametro->IsNull() && !parametro->TabelaLink().isEmpty() && !parametro->CampoLink().isEmpty())
+    nExecutarProtegido([link] { link->Checar(); });
+  nExecutarProtegido([parametro] { parametro->Editor()->Sair(); });
+  if (Processo()) Sincronizar();
+}
+
+bool TnVisaoPowerParam::eventFilter(QObject *objeto, QEvent *evento) {
+  if (evento->type() == QEvent::FocusOut) {
+    // A popup or another window taking the focus (a message this very exit
+    // shows among them) is no leaving of the editor.
+    const Qt::FocusReason motivo = static_cast<QFocusEvent *>(evento)->reason();
+    if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason) {
+      for (int i = 0; i < FEditores.size(); ++i) {
+        const TnEditorParam &e = FEditores.at(i);
+        if (objeto == e.Texto || objeto == e.Combo || objeto == e.Lista) {
+          SairParametro(i);
+          break;
+        }
+      }
+    }
+  }
+  return TnVisaoForm::eventFilter(objeto, evento);
+}
+
+bool TnVisaoPowerParam::AbrirLookupParametro(const QString &alias) {
+  const TnEditorParam *entrada = Entrada(alias);
+  if (!entrada || entrada->Item->LookupClassName().isEmpty()) return false;
+  TnpqParamItem *parametro = entrada->Item;
+  if (!ConfirmarParametro(static_cast<int>(entrada - FEditores.constData()))) return false;
+  bool escolheu = false;
+  nExecutarProtegido([&] {
+    const QString classe = parametro->LookupClassName();
+    auto *lookup = dynamic_cast<TnDMClientDataSet *>(PrepararDM(classe, QString(), false, true));
+    if (!lookup) throw Exception(QStringLiteral("A classe %1 não está disponível neste programa.").arg(classe));
+    lookup->Abrir();
+    const QString nomeCampo = parametro->CampoLookup().isEmpty() ? parametro->Dicionario() : parametro->CampoLookup();
+    const TnField *campo = lookup->nClientDataSet->FindField(nomeCampo);
+    if (!campo) throw Exception(QStringLiteral("A consulta %1 não tem o campo %2.").arg(classe, nomeCampo));
+    std::unique_ptr<TnFrmVisual> form(lookup->CriarForm());
+    if (!form || form->ShowModal() != mrOk) return;
+    const QString valor = campo->AsString().trimmed();
+    if (valor.isEmpty()) return;
+    if (parametro->MultiSelecao()) {
+      // Added to the list typed so far, once.
+      QStringList partes;
+      for (const QString &parte : parametro->GetAsString().split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        partes << parte.trimmed();
+      if (!partes.contains(valor)) partes << valor;
+      parametro->SetAsString(partes.join(QLatin1Char(';')));
+    } else {
+      parametro->SetAsString(valor);
+    }
+    escolheu = true;
+  });
+  if (Processo()) Sincronizar();
+  return escolheu;
 }
 
 bool TnVisaoPowerParam::ConfirmarEdicao() {
-  for (int i = 0; i < FEditores.size(); ++i)
-    if (FEditores.at(i).second->hasFocus() && !ConfirmarParametro(i)) return false;
+  for (int i = 0; i < FEditores.size(); ++i) {
+    const TnEditorParam &e = FEditores.at(i);
+    const bool focado = (e.Texto && e.Texto->hasFocus()) || (e.Combo && e.Combo->hasFocus()) ||
+                        (e.Lista && e.Lista->hasFocus());
+    if (focado && !ConfirmarParametro(i)) return false;
+  }
   return true;
 }
 
-QWidget *TnVisaoPowerParam::EditorParametro(const QString &alias) const {
-  for (const auto &[parametro, editor] : FEditores)
-    if (parametro->Alias().compare(alias, Qt::CaseInsensitive) == 0) return editor;
+const TnVisaoPowerParam::TnEditorParam *TnVisaoPowerParam::Entrada(const QString &alias) const {
+  for (const TnEditorParam &entrada : FEditores)
+    if (entrada.Item->Alias().compare(alias, Qt::CaseInsensitive) == 0) return &entrada;
   return nullptr;
 }
 
+QWidget *TnVisaoPowerParam::EditorParametro(const QString &alias) const {
+  const TnEditorParam *entrada = Entrada(alias);
+  return entrada ? entrada->Editor : nullptr;
+}
+
+QLineEdit *TnVisaoPowerParam::TextoParametro(const QString &alias) const {
+  const TnEditorParam *entrada = Entrada(alias);
+  return entrada ? entrada->Texto : nullptr;
+}
+
+QToolButton *TnVisaoPowerParam::BotaoLookup(const QString &alias) const {
+  const TnEditorParam *entrada = Entrada(alias);
+  return entrada ? entrada->Botao : nullptr;
+}
+
+QLabel *TnVisaoPowerParam::RotuloParametro(const QString &alias) const {
+  const TnEditorParam *entrada = Entrada(alias);
+  return entrada ? entrada->Rotulo : nullptr;
+}
+
 bool TnVisaoPowerParam::FocarParametro(TnpqParamItem *parametro) {
-  for (const auto &[item, editor] : FEditores) {
-    if (item != parametro) continue;
-    if (!item->Visivel() || !item->Habilitado()) return false;
+  for (const TnEditorParam &entrada : std::as_const(FEditores)) {
+    if (entrada.Item != parametro) continue;
+    if (!parametro->Visivel() || !parametro->Habilitado()) return false;
     Processo()->SetPaginaAtiva(0);
     FPaginas->setCurrentIndex(0);
-    editor->setFocus();
+    (entrada.Texto ? static_cast<QWidget *>(entrada.Texto) : entrada.Editor)->setFocus();
     return true;
   }
   return false;
@@ -275,13 +446,29 @@ void TnVisaoPowerParam::Sincronizar() {
   if (FPaginas->currentIndex() != form->PaginaAtiva()) FPaginas->setCurrentIndex(form->PaginaAtiva());
   FArvore->setVisible(form->PainelMsgTree()->Visible());
   if (form->Progresso()) LigarProgresso(form->Progresso());
-  for (const auto &[parametro, editor] : FEditores) {
-    editor->setVisible(parametro->Visivel());
-    editor->setEnabled(parametro->Habilitado());
-    if (editor->hasFocus()) continue;
-    if (auto *combo = qobject_cast<QComboBox *>(editor))
-      combo->setCurrentIndex(static_cast<int>(parametro->Valores().indexOf(parametro->GetAsString())));
-    else if (auto *texto = qobject_cast<QLineEdit *>(editor); texto->text() != parametro->GetAsString())
-      texto->setText(parametro->GetAsString());
+  for (const TnEditorParam &entrada : std::as_const(FEditores)) SincronizarEditor(entrada);
+}
+
+void TnVisaoPowerParam::SincronizarEditor(const TnEditorParam &entrada) {
+  TnpqParamItem *parametro = entrada.Item;
+  if (FCampos) FCampos->setRowVisible(entrada.Editor, parametro->Visivel());
+  entrada.Editor->setEnabled(parametro->Habilitado());
+  if (entrada.Rotulo) {
+    QFont fonte = entrada.Rotulo->font();
+    fonte.setBold(parametro->Obrigatorio());
+    entrada.Rotulo->setFont(fonte);
+    entrada.Rotulo->setEnabled(parametro->Habilitado());
+  }
+  if (entrada.Combo) {
+    if (!entrada.Combo->hasFocus())
+      entrada.Combo->setCurrentIndex(static_cast<int>(parametro->Valores().indexOf(parametro->GetAsString())));
+  } else if (entrada.Lista) {
+    const QSignalBlocker bloqueio(entrada.Lista);
+    for (int i = 0; i < entrada.Lista->count(); ++i)
+      entrada.Lista->item(i)->setCheckState(parametro->Marcado(parametro->Valores().value(i)) ? Qt::Checked
+                                                                                             : Qt::Unchecked);
+  } else if (!entrada.Texto->hasFocus()) {
+    const QString texto = parametro->Editor()->Texto();
+    if (entrada.Texto->text() != texto) entrada.Texto->setText(texto);
   }
 }

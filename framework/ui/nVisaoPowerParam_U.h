@@ -7,8 +7,13 @@
 #include "nVisaoForm_U.h"
 #include "nframeworkui_export.h"
 
+class QComboBox;
+class QFormLayout;
 class QLabel;
+class QLineEdit;
+class QListWidget;
 class QProgressBar;
+class QToolButton;
 class QStandardItemModel;
 class QTabWidget;
 class QTreeView;
@@ -32,8 +37,24 @@ class NFRAMEWORKUI_EXPORT TnVisaoPowerParam : public TnVisaoForm {
   QStandardItemModel *ModeloArvore() const { return FModeloArvore; }
   QProgressBar *BarraTotal() const { return FBarraTotal; }
   QProgressBar *BarraParcial() const { return FBarraParcial; }
-  // The editor of a parameter (by alias, any case); null when not shown.
+  // The editor of a parameter (by alias, any case); null when not shown. By
+  // kind: a combo (a value list), a check list (a list of checkable lines), a
+  // line edit (text, date "dd/mm/aaaa", month/year "mm/aaaa", codes), or, for
+  // an item with a dictionary lookup class, a box holding the line edit and
+  // the lookup button.
   QWidget *EditorParametro(const QString &alias) const;
+  // The line edit of a text-like parameter (inside the box when it has a
+  // button); null for a combo or a check list.
+  QLineEdit *TextoParametro(const QString &alias) const;
+  // The lookup button of a parameter; null when its item has no lookup class.
+  QToolButton *BotaoLookup(const QString &alias) const;
+  // The caption beside a parameter's editor (bold while it is required).
+  QLabel *RotuloParametro(const QString &alias) const;
+  // Opens the lookup class of the parameter's item as a modal grid; a chosen
+  // row's value (the item's CampoLookup, else its dictionary key) replaces a
+  // single code or is added to a multi-select's list. True when a row was
+  // chosen.
+  bool AbrirLookupParametro(const QString &alias);
 
   void Sincronizar() override;
   bool ConfirmarEdicao() override;
@@ -43,7 +64,27 @@ class NFRAMEWORKUI_EXPORT TnVisaoPowerParam : public TnVisaoForm {
   // TnFraProgresso::SetAoCriar installs).
   static void ApresentarProgresso(TnFraProgresso &frame);
 
+ protected:
+  // An editor losing the focus: what was typed goes to the item, a link's
+  // code is checked, then the item's editor model leaves (OnParamExit).
+  bool eventFilter(QObject *objeto, QEvent *evento) override;
+
  private:
+  // One shown parameter and the widgets that draw it.
+  struct TnEditorParam {
+    TnpqParamItem *Item = nullptr;
+    QWidget *Editor = nullptr;  // what EditorParametro gives
+    QLabel *Rotulo = nullptr;
+    QLineEdit *Texto = nullptr;
+    QComboBox *Combo = nullptr;
+    QListWidget *Lista = nullptr;
+    QToolButton *Botao = nullptr;
+  };
+
+  QWidget *CriarEditor(TnEditorParam &editor, int indice, QWidget *pai);
+  const TnEditorParam *Entrada(const QString &alias) const;
+  void SairParametro(int indice);
+  void SincronizarEditor(const TnEditorParam &editor);
   void MontarPaginas();
   void LigarArvore();
   void RelerArvore();
@@ -63,6 +104,7 @@ class NFRAMEWORKUI_EXPORT TnVisaoPowerParam : public TnVisaoForm {
   int FIdArvore = 0;
   TnFraProgresso *FProgresso = nullptr;
   int FIdProgresso = 0;
-  QList<QPair<TnpqParamItem *, QWidget *>> FEditores;
+  QList<TnEditorParam> FEditores;
+  QFormLayout *FCampos = nullptr;
   int FPaginasMontadas = 0;
 };

@@ -17,6 +17,7 @@
 #include "nClasseInfo_U.h"
 #include "nDMClientDataSet_U.h"
 #include "nDMConexao_U.h"
+#include "nDMDireitoUsuario_U.h"
 #include "nDialogosTeste_U.h"
 #include "nException_U.h"
 #include "nFrmMenuMorvane_U.h"
@@ -317,13 +318,14 @@ class nFrmMenuMorvaneAbrir : public TnBancoTeste {
     FAnterior = nSetMostrarForm([this](TnFrmVisual &form, bool visivel) {
       if (visivel) FJanela->MostrarNaAreaMdi(new QLabel(form.Caption()), &form);
     });
-    FJanela = std::make_unique<TnFrmMenuMorvane>();
+    FJanela = std::make_unique<TnMenuPeriodo>();
     FJanela->ConfigurarVisualMenu();
     FJanela->show();
   }
   void TearDown() override {
     FJanela.reset();
     nSetMostrarForm(FAnterior);
+    nDMConexao()->Selecao().Limpar();
     TnRegistro::Instancia().DestruirTodos();
     TnBancoTeste::TearDown();
   }
@@ -332,7 +334,7 @@ class nFrmMenuMorvaneAbrir : public TnBancoTeste {
 
   TnClassesTeste FClasses;
   TnMostrarForm FAnterior;
-  std::unique_ptr<TnFrmMenuMorvane> FJanela;
+  std::unique_ptr<TnMenuPeriodo> FJanela;
 };
 
 TEST_F(nFrmMenuMorvaneAbrir, ChoosingTheEntryOpensTheClassFormInAnMdiWindow) {
@@ -422,4 +424,159 @@ TEST_F(nFrmMenuMorvaneAbrir, ClosingEveryWindowFreesEveryModuleOpenedHere) {
   FJanela->FecharJanelas();
   EXPECT_EQ(Vivos(), 0);
   EXPECT_TRUE(FJanela->AreaMdi()->subWindowList().isEmpty());
+}
+
+// --- user rights on opening
+
+namespace {
+const QString kSemPermissao = QStringLiteral("Usuário sem permissão para acessar esta opção.");
+const QString kDireitoUsuarios = QStringLiteral("actTnTesteDMUsuarioMenu");
+}  // namespace
+
+class nFrmMenuMorvaneDireito : public nFrmMenuMorvaneAbrir {
+ protected:
+  void SetUp() override {
+    nFrmMenuMorvaneAbrir::SetUp();
+    FDialogos->SetAceitarMensagens(true);
+  }
+  TnDMDireitoUsuario &Direitos() { return *nDMDireitoUsuario(); }
+  int Janelas() { return static_cast<int>(FJanela->AreaMdi()->subWindowList().size()); }
+  // A detail action governed by `mestre`'s right, as a detail register declares it.
+  TnAction &AdicionarDetalhe(const QString &mestre) {
+    auto detalhe = std::make_unique<TnAction>();
+    detalhe->SetName(QStringLiteral("actTnTesteDetalheMenu"));
+    detalhe->SetDireitoProprio(false);
+    detalhe->SetHashAcaoMestre(FJanela->ActionList().GetHashComp().HashValue(mestre));
+    return FJanela->ActionList().Add(std::move(detalhe));
+  }
+
+  TnDialogosTeste FDialogos;
+};
+
+TEST_F(nFrmMenuMorvaneDireito, UserWithoutRowForAnAdministeredRightIsRefusedAndNothingOpens) {
+  Direitos().SetDireito(Conexao().CodigoUsuario() + 1, kDireitoUsuarios, u'8');  // someone else has it
+  Item()->trigger();
+  EXPECT_EQ(FDialogos->Textos(), QStringList{kSemPermissao});
+  EXPECT_EQ(Vivos(), 0);
+  EXPECT_EQ(Janelas(), 0);
+}
+
+TEST_F(nFrmMenuMorvaneDireito, OnlyTheValueEightGrants) {
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios, u'1');
+  Item()->trigger();
+  EXPECT_EQ(FDialogos->Textos(), QStringList{kSemPermissao});
+  EXPECT_EQ(Vivos(), 0);
+
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios, u'8');
+  Item()->trigger();
+  EXPECT_EQ(FDialogos->Textos().size(), 1);
+  EXPECT_EQ(Vivos(), 1);
+  EXPECT_EQ(Janelas(), 1);
+}
+
+TEST_F(nFrmMenuMorvaneDireito, RightNeverAdministeredForAnyoneLeavesTheEntryOpen) {
+  Direitos().SetDireito(Conexao().CodigoUsuario(), QStringLiteral("actOutraClasse"), u'0');
+  Item()->trigger();
+  EXPECT_TRUE(FDialogos->Textos().isEmpty());
+  EXPECT_EQ(Vivos(), 1);
+}
+
+TEST_F(nFrmMenuMorvaneDireito, RightNameMatchesInAnyCase) {
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios.toUpper(), u'8');
+  Direitos().SetDireito(Conexao().CodigoUsuario() + 1, kDireitoUsuarios.toLower(), u'0');
+  Item()->trigger();
+  EXPECT_TRUE(FDialogos->Textos().isEmpty());
+  EXPECT_EQ(Vivos(), 1);
+}
+
+TEST_F(nFrmMenuMorvaneDireito, ActionWithoutRightControlOrServiceOffIsNotChecked) {
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios, u'0');
+  TnAction *action = FJanela->ActionList().Find(kDireitoUsuarios);
+  ASSERT_NE(action, nullptr);
+  action->SetControlaDireito(false);
+  EXPECT_TRUE(FJanela->VerificarDireito(action));
+  action->SetControlaDireito(true);
+
+  nSetDMDireitoUsuario(nullptr);
+  const bool semServico = FJanela->VerificarDireito(action);
+  nRestaurarDMDireitoUsuario();
+  EXPECT_TRUE(semServico);
+  EXPECT_TRUE(FDialogos->Textos().isEmpty());
+  EXPECT_FALSE(FJanela->VerificarDireito(action));
+}
+
+TEST_F(nFrmMenuMorvaneDireito, DetailIsGovernedByItsMastersRight) {
+  TnAction &detalhe = AdicionarDetalhe(kDireitoUsuarios);
+  EXPECT_EQ(FJanela->NomeDireito(&detalhe), kDireitoUsuarios);
+  // The detail's own name has a granting row; it does not count.
+  Direitos().SetDireito(Conexao().CodigoUsuario(), detalhe.Name(), u'8');
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios, u'0');
+  EXPECT_FALSE(FJanela->VerificarDireito(&detalhe));
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios, u'8');
+  EXPECT_TRUE(FJanela->VerificarDireito(&detalhe));
+  EXPECT_EQ(FDialogos->Textos(), QStringList{kSemPermissao});
+}
+
+TEST_F(nFrmMenuMorvaneDireito, DetailWhoseMasterIsNotInTheMenuIsRefused) {
+  TnAction &detalhe = AdicionarDetalhe(QStringLiteral("actTnClasseAusente"));
+  EXPECT_TRUE(FJanela->NomeDireito(&detalhe).isEmpty());
+  EXPECT_FALSE(FJanela->VerificarDireito(&detalhe));
+  EXPECT_EQ(FDialogos->Textos(), QStringList{kSemPermissao});
+}
+
+TEST_F(nFrmMenuMorvaneDireito, ClassButtonChecksTheRightToo) {
+  Direitos().SetDireito(Conexao().CodigoUsuario(), kDireitoUsuarios, u'0');
+  QAction *botao = FJanela->CriarToolButtonMain(QStringLiteral("TnTesteDMUsuarioMenu"), QStringLiteral("Usuários"), false,
+                                                QStringLiteral("Usuários"), 1);
+  botao->trigger();
+  EXPECT_EQ(FDialogos->Textos(), QStringList{kSemPermissao});
+  EXPECT_EQ(Vivos(), 0);
+}
+
+// --- the period refreshes the open registers
+
+namespace {
+// A register that counts its refreshes instead of reading rows again.
+class TnTesteDMPeriodoMenu : public TnTesteDMUsuarioMenu {
+ public:
+  void Refresh() override { ++Atualizacoes; }
+  int Atualizacoes = 0;
+};
+}  // namespace
+
+class nFrmMenuMorvanePeriodoAberto : public nFrmMenuMorvaneAbrir {
+ protected:
+  void SetUp() override {
+    nFrmMenuMorvaneAbrir::SetUp();
+    FClasses.Registrar(
+        nInfoClasse<TnTesteDMPeriodoMenu>(QStringLiteral("TnTesteDMPeriodoMenu"), QStringLiteral("TnDMClientDataSet")));
+  }
+  TnTesteDMPeriodoMenu *Abrir(const QString &verificaSelecao) {
+    FJanela->AbrirClasse(QStringLiteral("TnTesteDMPeriodoMenu"));
+    const auto instancias = TnRegistro::Instancia().Instancias(QStringLiteral("TnTesteDMPeriodoMenu"));
+    EXPECT_EQ(instancias.size(), 1);
+    auto *dm = instancias.isEmpty() ? nullptr : dynamic_cast<TnTesteDMPeriodoMenu *>(instancias.first());
+    if (dm) dm->SetVerificaSelecaoManual(verificaSelecao);
+    return dm;
+  }
+};
+
+TEST_F(nFrmMenuMorvanePeriodoAberto, NewPeriodRefreshesAnOpenRegisterThatAppliesIt) {
+  TnTesteDMPeriodoMenu *dm = Abrir(QStringLiteral("CODIGOEMPRESA;DataLctoPro_MAIORIGUAL;DataLctoPro_MENORIGUAL"));
+  ASSERT_NE(dm, nullptr);
+  FJanela->Resposta = qMakePair(QDate(2026, 10, 1), QDate(2026, 10, 31));
+  FJanela->BtnPeriodo()->trigger();
+  EXPECT_EQ(dm->Atualizacoes, 1);
+  // A cancelled question changes nothing and reads nothing again.
+  FJanela->Resposta.reset();
+  FJanela->BtnPeriodo()->trigger();
+  EXPECT_EQ(dm->Atualizacoes, 1);
+}
+
+TEST_F(nFrmMenuMorvanePeriodoAberto, RegisterThatIgnoresThePeriodIsNotRefreshed) {
+  TnTesteDMPeriodoMenu *dm = Abrir(QStringLiteral("CODIGOEMPRESA"));
+  ASSERT_NE(dm, nullptr);
+  FJanela->Resposta = qMakePair(QDate(2026, 10, 1), QDate(2026, 10, 31));
+  FJanela->BtnPeriodo()->trigger();
+  EXPECT_EQ(dm->Atualizacoes, 0);
 }
