@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QKeyCombination>
-#include <QObject>
 #include <QString>
 
+#include "nComandoForm_U.h"
 #include "nEventos_U.h"
 #include "nframework_export.h"
 
@@ -14,32 +13,14 @@
 // A press (Click, or the button's shortcut through the form) runs OnClick
 // under the guard (nExecutarProtegido), with the button as the sender; a
 // disabled or hidden button cannot be pressed.
-class NFRAMEWORK_EXPORT TnToolButton : public QObject {
+class NFRAMEWORK_EXPORT TnToolButton : public TnComandoForm {
  public:
   explicit TnToolButton(QObject *parent = nullptr);
   ~TnToolButton() override;
 
-  QString Name() const { return objectName(); }
-  void SetName(const QString &nome) { setObjectName(nome); }
-  const QString &Caption() const { return FCaption; }
-  void SetCaption(const QString &caption) { FCaption = caption; }
-  const QString &Hint() const { return FHint; }
-  void SetHint(const QString &hint) { FHint = hint; }
-  // Index in the application's image list; -1 for none.
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int indice) { FImageIndex = indice; }
-  // The shortcut as given ("Shift+F6") and as keys (Key_unknown when the
-  // text is empty or not understood).
-  const QString &ShortCutStr() const { return FShortCutStr; }
-  QKeyCombination ShortCut() const { return FShortCut; }
-  void SetShortCut(const QString &texto);
   int Tag() const { return FTag; }
   void SetTag(int tag) { FTag = tag; }
 
-  bool Enabled() const { return FEnabled; }
-  void SetEnabled(bool valor) { FEnabled = valor; }
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool valor) { FVisible = valor; }
   // Drawn pressed in (a toggle button's state). Pressing does not change it.
   bool Down() const { return FDown; }
   void SetDown(bool valor) { FDown = valor; }
@@ -63,14 +44,7 @@ class NFRAMEWORK_EXPORT TnToolButton : public QObject {
   bool Click();
 
  private:
-  QString FCaption;
-  QString FHint;
-  int FImageIndex = -1;
-  QString FShortCutStr;
-  QKeyCombination FShortCut;
   int FTag = 0;
-  bool FEnabled = true;
-  bool FVisible = true;
   bool FDown = false;
   bool FSeparador = false;
   bool FMostrarCaption = true;
