@@ -581,9 +581,7 @@ void TnClientDataSet::SetFilter(const QString &filtro) {
     ChecarModoNavegacao();
     FFilter = filtro;
     FFiltro = novo && !novo->Vazio() ? std::move(novo) : nullptr;
-    InvalidarVisao();
-    Sincronizar();
-    NotificarReinicio();
+    RefazerVisao();
     First();
     return;
   }
@@ -605,9 +603,7 @@ void TnClientDataSet::SetFiltered(bool filtrado) {
     FFiltered = antes;
     throw;
   }
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
   First();
 }
 
@@ -617,9 +613,7 @@ void TnClientDataSet::SetFilterCaseInsensitive(bool semCaixa) {
   if (!Active() || !FFiltered) return;
   ChecarModoNavegacao();
   PrepararFiltro();
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
   First();
 }
 
@@ -635,9 +629,7 @@ void TnClientDataSet::SetIndexFieldNames(const QString &campos) {
   FIndexFieldNames = campos;
   FIndexName.clear();
   FOrdenacao = std::move(ordenacao);
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
 }
 
 void TnClientDataSet::SetIndexName(const QString &nome) {
@@ -660,9 +652,7 @@ void TnClientDataSet::SetIndexName(const QString &nome) {
     FOrdenacao = anterior;
     throw;
   }
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
 }
 
 bool TnClientDataSet::FindKey(const QVariantList &valores) {
@@ -772,9 +762,7 @@ void TnClientDataSet::SetMasterSource(TnClientDataSet *mestre, const QString &ma
   if (mestre) mestre->FDetalhes.push_back(this);
   if (!Active()) return;
   PrepararFaixa();
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
   First();
 }
 
@@ -1232,9 +1220,7 @@ void TnClientDataSet::EmptyDataSet() {
 }
 
 void TnClientDataSet::DepoisDeMudarDados() {
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
   AvisarOutrosCursores();
   if (!ControlsDisabled()) SeguirDetalhes();
 }
@@ -1405,9 +1391,7 @@ void TnClientDataSet::MestreMudou() {
   ChecarModoNavegacao();
   FValoresMestre = novos;
   FFaixaAtiva = true;
-  InvalidarVisao();
-  Sincronizar();
-  NotificarReinicio();
+  RefazerVisao();
   First();
 }
 

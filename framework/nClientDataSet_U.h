@@ -326,6 +326,13 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   const std::vector<int> &Visao() const;
   void Sincronizar() const;
   void InvalidarVisao() { FVersaoVisao = 0; }
+  // After the view's rules changed (filter, index, range): rebuild the view,
+  // keep the cursor on its row and tell the observers to start over.
+  void RefazerVisao() {
+    InvalidarVisao();
+    Sincronizar();
+    NotificarReinicio();
+  }
   void ReconstruirVisao() const;
   bool Passa(const QVector<QVariant> &linha) const;
   void PrepararFiltro();
