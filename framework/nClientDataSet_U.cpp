@@ -174,16 +174,21 @@ std::vector<QVector<QVariant>> LerLinhas(QSqlQuery &query, int colunas, int larg
 }  // namespace
 
 template <class F>
-void TnClientDataSet::Notificar(F &&aviso) {
-  if (FControlesDesabilitados > 0) {
-    FMudouDesabilitado = true;
-    return;
-  }
+void TnClientDataSet::Avisar(F &&aviso) {
   if (FObservadores.empty()) return;
   // An observer may remove itself (or others) while being told.
   const std::vector<TnObservadorDataSet *> observadores = FObservadores;
   for (TnObservadorDataSet *observador : observadores)
     if (std::find(FObservadores.begin(), FObservadores.end(), observador) != FObservadores.end()) aviso(*observador);
+}
+
+template <class F>
+void TnClientDataSet::Notificar(F &&aviso) {
+  if (FControlesDesabilitados > 0) {
+    FMudouDesabilitado = true;
+    return;
+  }
+  Avisar(std::forward<F>(aviso));
 }
 
 // ---------------------------------------------------------------------------
@@ -1442,9 +1447,5 @@ void TnClientDataSet::NotificarMovimento() {
     FMoveuDesabilitado = true;
     return;
   }
-  if (FObservadores.empty()) return;
-  const std::vector<TnObservadorDataSet *> observadores = FObservadores;
-  for (TnObservadorDataSet *observador : observadores)
-    if (std::find(FObservadores.begin(), FObservadores.end(), observador) != FObservadores.end())
-      observador->CursorMovido();
+  Avisar([](TnObservadorDataSet &o) { o.CursorMovido(); });
 }

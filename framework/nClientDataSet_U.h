@@ -368,6 +368,10 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   QVariantList ValoresDoMestre() const;
   void AvisarOutrosCursores();
   void MudancaExterna();
+  // Tells every observer; one removed while others are told is skipped.
+  template <class F>
+  void Avisar(F &&aviso);
+  // Avisar, unless controls are disabled (then one reset follows later).
   template <class F>
   void Notificar(F &&aviso);
   void NotificarReinicio();
