@@ -13,6 +13,18 @@ void _mVoxPk_Ini_Inicializar();
 void _mVoxPk_Ini_Finalizar();
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
+// --- archive
+void mVoxDMProtocoloLocalCaixa_U_Inicializar();
+void mVoxDMProtocoloLocalCaixa_U_Finalizar();
+void mVoxDCProtocoloLocalCaixa_U_Inicializar();
+void mVoxDCProtocoloLocalCaixa_U_Finalizar();
+// --- end archive
+// --- protocols
+// --- end protocols
+// --- documents and routes
+// --- end documents and routes
+// --- document types
+// --- end document types
 }  // namespace nUnidades
 
 namespace {
@@ -21,6 +33,16 @@ using namespace nUnidades;
 
 const TnUnidadePacote GUnidades[] = {
     {"_mVoxPk_Ini", &_mVoxPk_Ini_Inicializar, &_mVoxPk_Ini_Finalizar},
+    // --- archive
+    {"mVoxDMProtocoloLocalCaixa_U", &mVoxDMProtocoloLocalCaixa_U_Inicializar, &mVoxDMProtocoloLocalCaixa_U_Finalizar},
+    {"mVoxDCProtocoloLocalCaixa_U", &mVoxDCProtocoloLocalCaixa_U_Inicializar, &mVoxDCProtocoloLocalCaixa_U_Finalizar},
+    // --- end archive
+    // --- protocols
+    // --- end protocols
+    // --- documents and routes
+    // --- end documents and routes
+    // --- document types
+    // --- end document types
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

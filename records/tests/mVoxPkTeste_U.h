@@ -1,0 +1,48 @@
+#pragma once
+
+// The fixture of the protocol library's tests: a fresh sample database, no
+// session selection, and the modules a test created freed after it.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include "nBancoTeste_U.h"
+#include "nDMClientDataSet_U.h"
+#include "nDMConexao_U.h"
+#include "nException_U.h"
+#include "nRegistro_U.h"
+#include "nSQLFuncoes_U.h"
+
+class TmVoxCadastroTeste : public TnBancoTeste {
+ protected:
+  void SetUp() override {
+    TnBancoTeste::SetUp();
+    nDMConexao()->Selecao().Limpar();
+  }
+  void TearDown() override {
+    TnRegistro::Instancia().DestruirTodos();
+    nDMConexao()->Selecao().Limpar();
+    TnBancoTeste::TearDown();
+  }
+
+  // A new module of the class, created by name as the program does, its
+  // rows read.
+  template <class T = TnDMClientDataSet>
+  static T *Criar(const QString &classe) {
+    T *dm = dynamic_cast<T *>(CriarDM(classe, nullptr, QString()));
+    if (dm) dm->Abrir();
+    return dm;
+  }
+
+  // The message of the error the call raised; empty when it raised none.
+  template <class F>
+  static QString ErroDe(F &&chamada) {
+    try {
+      chamada();
+    } catch (const Exception &e) {
+      return e.message();
+    }
+    return {};
+  }
+};
