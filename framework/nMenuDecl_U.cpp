@@ -29,6 +29,9 @@ void nGerarActionsMenu(TnActionList &lista, const TnOnExecute &onExecute, const 
       case TnRegraDireito::Consulta:
         if (modulo == nModuloMVox) action.SetControlaDireito(false);
         break;
+      case TnRegraDireito::Livre:
+        action.SetControlaDireito(false);
+        break;
       case TnRegraDireito::Detalhe:
         action.SetControlaDireito(true);
         action.SetDireitoProprio(false);

@@ -27,6 +27,7 @@ enum class TnRegraDireito {
   Padrao,    // a right of its own (the action's defaults)
   Consulta,  // a lookup: its "mVox" actions have no right of their own (control off)
   Detalhe,   // a detail register: governed by its master's right
+  Livre,     // no right of its own on any of its actions, whatever the module
 };
 
 struct NFRAMEWORK_EXPORT TnDireitoMenu {

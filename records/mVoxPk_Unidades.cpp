@@ -18,12 +18,60 @@ void mVoxDMProtocoloLocalCaixa_U_Inicializar();
 void mVoxDMProtocoloLocalCaixa_U_Finalizar();
 void mVoxDCProtocoloLocalCaixa_U_Inicializar();
 void mVoxDCProtocoloLocalCaixa_U_Finalizar();
+void mVoxDMProtocoloDocCaixa_U_Inicializar();
+void mVoxDMProtocoloDocCaixa_U_Finalizar();
+void mVoxDCProtocoloDocCaixa_U_Inicializar();
+void mVoxDCProtocoloDocCaixa_U_Finalizar();
+void mVoxDMProtocoloDocEnvelope_U_Inicializar();
+void mVoxDMProtocoloDocEnvelope_U_Finalizar();
+void mVoxDCProtocoloDocEnvelope_U_Inicializar();
+void mVoxDCProtocoloDocEnvelope_U_Finalizar();
+void mVoxDMProtocoloDocArquivo_U_Inicializar();
+void mVoxDMProtocoloDocArquivo_U_Finalizar();
+void mVoxDCProtocoloDocArquivo_U_Inicializar();
+void mVoxDCProtocoloDocArquivo_U_Finalizar();
 // --- end archive
 // --- protocols
+void mVoxDMProtocolo_U_Inicializar();
+void mVoxDMProtocolo_U_Finalizar();
+void mVoxDCProtocolo_U_Inicializar();
+void mVoxDCProtocolo_U_Finalizar();
+void mVoxDMProtocoloItem_U_Inicializar();
+void mVoxDMProtocoloItem_U_Finalizar();
+void mVoxDMProtocoloRespEstab_U_Inicializar();
+void mVoxDMProtocoloRespEstab_U_Finalizar();
+void mVoxDMCfgTipoProtocolo_U_Inicializar();
+void mVoxDMCfgTipoProtocolo_U_Finalizar();
 // --- end protocols
 // --- documents and routes
+void mVoxDMProtocoloDocEmp_U_Inicializar();
+void mVoxDMProtocoloDocEmp_U_Finalizar();
+void mVoxDCProtocoloDocEmp_U_Inicializar();
+void mVoxDCProtocoloDocEmp_U_Finalizar();
+void mVoxDMProtocoloDocMovimento_U_Inicializar();
+void mVoxDMProtocoloDocMovimento_U_Finalizar();
+void mVoxDMProtocoloRota_U_Inicializar();
+void mVoxDMProtocoloRota_U_Finalizar();
+void mVoxDCProtocoloRota_U_Inicializar();
+void mVoxDCProtocoloRota_U_Finalizar();
+void mVoxDMProtocoloRotaEntrega_U_Inicializar();
+void mVoxDMProtocoloRotaEntrega_U_Finalizar();
 // --- end documents and routes
 // --- document types
+void mVoxDMHistoricoPro_U_Inicializar();
+void mVoxDMHistoricoPro_U_Finalizar();
+void mVoxDCHistoricoPro_U_Inicializar();
+void mVoxDCHistoricoPro_U_Finalizar();
+void mVoxDMProtocoloTipoDoc_U_Inicializar();
+void mVoxDMProtocoloTipoDoc_U_Finalizar();
+void mVoxDCProtocoloTipoDoc_U_Inicializar();
+void mVoxDCProtocoloTipoDoc_U_Finalizar();
+void mVoxDMProtocoloGrupoDoc_U_Inicializar();
+void mVoxDMProtocoloGrupoDoc_U_Finalizar();
+void mVoxDMProtocoloGrupoTipoDoc_U_Inicializar();
+void mVoxDMProtocoloGrupoTipoDoc_U_Finalizar();
+void mVoxDCProtocoloGrupoTipoDoc_U_Inicializar();
+void mVoxDCProtocoloGrupoTipoDoc_U_Finalizar();
 // --- end document types
 }  // namespace nUnidades
 
@@ -36,12 +84,36 @@ const TnUnidadePacote GUnidades[] = {
     // --- archive
     {"mVoxDMProtocoloLocalCaixa_U", &mVoxDMProtocoloLocalCaixa_U_Inicializar, &mVoxDMProtocoloLocalCaixa_U_Finalizar},
     {"mVoxDCProtocoloLocalCaixa_U", &mVoxDCProtocoloLocalCaixa_U_Inicializar, &mVoxDCProtocoloLocalCaixa_U_Finalizar},
+    {"mVoxDMProtocoloDocCaixa_U", &mVoxDMProtocoloDocCaixa_U_Inicializar, &mVoxDMProtocoloDocCaixa_U_Finalizar},
+    {"mVoxDCProtocoloDocCaixa_U", &mVoxDCProtocoloDocCaixa_U_Inicializar, &mVoxDCProtocoloDocCaixa_U_Finalizar},
+    {"mVoxDMProtocoloDocEnvelope_U", &mVoxDMProtocoloDocEnvelope_U_Inicializar, &mVoxDMProtocoloDocEnvelope_U_Finalizar},
+    {"mVoxDCProtocoloDocEnvelope_U", &mVoxDCProtocoloDocEnvelope_U_Inicializar, &mVoxDCProtocoloDocEnvelope_U_Finalizar},
+    {"mVoxDMProtocoloDocArquivo_U", &mVoxDMProtocoloDocArquivo_U_Inicializar, &mVoxDMProtocoloDocArquivo_U_Finalizar},
+    {"mVoxDCProtocoloDocArquivo_U", &mVoxDCProtocoloDocArquivo_U_Inicializar, &mVoxDCProtocoloDocArquivo_U_Finalizar},
     // --- end archive
     // --- protocols
+    {"mVoxDMProtocolo_U", &mVoxDMProtocolo_U_Inicializar, &mVoxDMProtocolo_U_Finalizar},
+    {"mVoxDCProtocolo_U", &mVoxDCProtocolo_U_Inicializar, &mVoxDCProtocolo_U_Finalizar},
+    {"mVoxDMProtocoloItem_U", &mVoxDMProtocoloItem_U_Inicializar, &mVoxDMProtocoloItem_U_Finalizar},
+    {"mVoxDMProtocoloRespEstab_U", &mVoxDMProtocoloRespEstab_U_Inicializar, &mVoxDMProtocoloRespEstab_U_Finalizar},
+    {"mVoxDMCfgTipoProtocolo_U", &mVoxDMCfgTipoProtocolo_U_Inicializar, &mVoxDMCfgTipoProtocolo_U_Finalizar},
     // --- end protocols
     // --- documents and routes
+    {"mVoxDMProtocoloDocEmp_U", &mVoxDMProtocoloDocEmp_U_Inicializar, &mVoxDMProtocoloDocEmp_U_Finalizar},
+    {"mVoxDCProtocoloDocEmp_U", &mVoxDCProtocoloDocEmp_U_Inicializar, &mVoxDCProtocoloDocEmp_U_Finalizar},
+    {"mVoxDMProtocoloDocMovimento_U", &mVoxDMProtocoloDocMovimento_U_Inicializar, &mVoxDMProtocoloDocMovimento_U_Finalizar},
+    {"mVoxDMProtocoloRota_U", &mVoxDMProtocoloRota_U_Inicializar, &mVoxDMProtocoloRota_U_Finalizar},
+    {"mVoxDCProtocoloRota_U", &mVoxDCProtocoloRota_U_Inicializar, &mVoxDCProtocoloRota_U_Finalizar},
+    {"mVoxDMProtocoloRotaEntrega_U", &mVoxDMProtocoloRotaEntrega_U_Inicializar, &mVoxDMProtocoloRotaEntrega_U_Finalizar},
     // --- end documents and routes
     // --- document types
+    {"mVoxDMHistoricoPro_U", &mVoxDMHistoricoPro_U_Inicializar, &mVoxDMHistoricoPro_U_Finalizar},
+    {"mVoxDCHistoricoPro_U", &mVoxDCHistoricoPro_U_Inicializar, &mVoxDCHistoricoPro_U_Finalizar},
+    {"mVoxDMProtocoloTipoDoc_U", &mVoxDMProtocoloTipoDoc_U_Inicializar, &mVoxDMProtocoloTipoDoc_U_Finalizar},
+    {"mVoxDCProtocoloTipoDoc_U", &mVoxDCProtocoloTipoDoc_U_Inicializar, &mVoxDCProtocoloTipoDoc_U_Finalizar},
+    {"mVoxDMProtocoloGrupoDoc_U", &mVoxDMProtocoloGrupoDoc_U_Inicializar, &mVoxDMProtocoloGrupoDoc_U_Finalizar},
+    {"mVoxDMProtocoloGrupoTipoDoc_U", &mVoxDMProtocoloGrupoTipoDoc_U_Inicializar, &mVoxDMProtocoloGrupoTipoDoc_U_Finalizar},
+    {"mVoxDCProtocoloGrupoTipoDoc_U", &mVoxDCProtocoloGrupoTipoDoc_U_Inicializar, &mVoxDCProtocoloGrupoTipoDoc_U_Finalizar},
     // --- end document types
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };

@@ -220,6 +220,18 @@ TEST(nGerarActionsMenuTest, ALookupDropsTheRightOnlyOnItsOwnModulesEntries) {
   EXPECT_TRUE(lista[1].ControlaDireito());
 }
 
+TEST(nGerarActionsMenuTest, AClassFreeOfRightsDropsTheRightOnEveryModulesEntries) {
+  TnActionList lista;
+  nGerarActionsMenu(lista, nullptr, {nModuloMVox, nModuloRTul}, QStringLiteral("TmVoxDCCfgEstabPro"),
+                    {{.Caption = "Configuração da Filial", .Category = "5 Configurações\\00 Consultas", .Modulo = "mVox"},
+                     {.Caption = "Protocolo", .Category = "10 Configurações\\00 Consultas", .Modulo = "rTul"}},
+                    QString(), {TnRegraDireito::Livre, {}});
+  ASSERT_EQ(lista.Count(), 2);
+  EXPECT_FALSE(lista[0].ControlaDireito());
+  EXPECT_FALSE(lista[1].ControlaDireito());
+  EXPECT_TRUE(lista[1].DireitoProprio());
+}
+
 TEST(nGerarActionsMenuTest, ADetailIsGovernedByItsMastersRightThroughTheHashOfTheMastersActionName) {
   TnActionList lista;
   nGerarActionsMenu(lista, nullptr, {nModuloMVox}, QStringLiteral("TmVoxDMProtocoloItem"),

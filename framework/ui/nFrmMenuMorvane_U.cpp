@@ -73,11 +73,18 @@ struct TnNoMenu {
   QList<TnNoMenu> Filhos;
   QList<TnAction *> Itens;
 
+  // Segments that show the same name make one submenu, whatever their
+  // numbers ("Cadastros" joins "01 Cadastros"): the user never sees two
+  // menus of one caption side by side. The submenu takes the smallest number.
   TnNoMenu &Filho(const TnSegmento &segmento) {
     for (TnNoMenu &filho : Filhos)
-      if (filho.Segmento.TemNumero == segmento.TemNumero && filho.Segmento.Numero == segmento.Numero &&
-          filho.Segmento.Nome == segmento.Nome)
+      if (filho.Segmento.Nome.compare(segmento.Nome, Qt::CaseInsensitive) == 0) {
+        if (segmento.TemNumero && (!filho.Segmento.TemNumero || segmento.Numero < filho.Segmento.Numero)) {
+          filho.Segmento.TemNumero = true;
+          filho.Segmento.Numero = segmento.Numero;
+        }
         return filho;
+      }
     Filhos.append(TnNoMenu{segmento, {}, {}});
     return Filhos.last();
   }

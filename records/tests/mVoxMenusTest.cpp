@@ -26,7 +26,7 @@ struct Entrada {
   bool Menu = true;
 };
 
-enum class Direito { Padrao, Consulta, Detalhe };
+enum class Direito { Padrao, Consulta, Detalhe, Livre };
 
 struct Classe {
   const char *Nome;
@@ -53,7 +53,8 @@ const std::vector<Classe> &Familia() {
        {{"mVox", "01 Cadastros\\20 Arquivamento", "Arquivo de Documentos", 1, -1, "", false, false, false}}},
       {"TmVoxDCProtocoloDocArquivo", 1,
        {{"mVox", "01 Cadastros\\20 Documentos\\00 Consultas", "Arquivo de Documentos", 0, -1, "", false, false,
-         false}}},
+         false}},
+       Direito::Consulta},
       {"TmVoxDMProtocoloItem", 1,
        {{"mVox", "02 Movimentos\\10 Protocolos", "Protocolo - Itens", 2, -1, "", false, false, false}},
        Direito::Detalhe, "TmVoxDMProtocolo", true},
@@ -126,10 +127,11 @@ const std::vector<Classe> &Familia() {
       {"TmVoxDMCfgEstabPro", 1,
        {{"mVox", "5 Configurações", "Configuração da Filial", 1, 101, "Shift+Ctrl+F12", false, false, true},
         {"rTul", "10 Configurações", "Protocolo", 25, 101, "", false, false, false}}},
-      // Rights stay under control on both of its actions.
+      // No right on either of its actions.
       {"TmVoxDCCfgEstabPro", 2,
        {{"mVox", "5 Configurações\\00 Consultas", "Configuração da Filial", 1, 101, "", false, false, false},
-        {"rTul", "10 Configurações\\00 Consultas", "Protocolo", 25, 101, "", false, false, false}}},
+        {"rTul", "10 Configurações\\00 Consultas", "Protocolo", 25, 101, "", false, false, false}},
+       Direito::Livre},
   };
   return familia;
 }
@@ -165,8 +167,9 @@ void ConferirActions(const TnModulos &modulos) {
       EXPECT_EQ(a.CriarHTTP(), e.Http);
       EXPECT_EQ(a.CriarMenu(), e.Menu);
       EXPECT_EQ(a.VerificaSelecao(), classe.SelecaoData ? kSelecaoData : QString());
-      const bool consultaDoModulo = classe.Regra == Direito::Consulta && Texto(e.Modulo) == QStringLiteral("mVox");
-      EXPECT_EQ(a.ControlaDireito(), !consultaDoModulo);
+      const bool semDireito = classe.Regra == Direito::Livre ||
+                              (classe.Regra == Direito::Consulta && Texto(e.Modulo) == QStringLiteral("mVox"));
+      EXPECT_EQ(a.ControlaDireito(), !semDireito);
       EXPECT_EQ(a.DireitoProprio(), classe.Regra != Direito::Detalhe);
       const quint32 hash = classe.Regra == Direito::Detalhe
                                ? lista.GetHashComp().HashValue(QStringLiteral("act") + Texto(classe.Mestre))
@@ -212,7 +215,9 @@ TEST(MenusDoModulo, DetailsAndLookupsNeverReachTheMainMenu) {
     if (!a->Name().startsWith(QStringLiteral("actTmVox"))) continue;
     const bool consulta = a->Name().startsWith(QStringLiteral("actTmVoxDC"));
     const bool detalhe = !a->DireitoProprio();
-    if (consulta || detalhe) EXPECT_FALSE(a->CriarMenu()) << a->Name().toStdString();
+    if (consulta || detalhe) {
+      EXPECT_FALSE(a->CriarMenu()) << a->Name().toStdString();
+    }
   }
 }
 

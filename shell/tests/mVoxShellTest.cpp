@@ -6,6 +6,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMdiArea>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -20,6 +23,7 @@
 #include "nException_U.h"
 #include "nExecutarProjeto_U.h"
 #include "nInserirOuAtualizarJobCadastroPadrao_U.h"
+#include "nPacotes_U.h"
 #include "nRegistro_U.h"
 #include "nSchema_U.h"
 
@@ -51,7 +55,76 @@ QAction *Botao(const QToolBar *barra, const QString &texto) {
   return nullptr;
 }
 
+// The item reached through the menu bar by captions, submenus first; null
+// when the path leads nowhere.
+QAction *ItemDoMenu(QMenuBar *barra, const QStringList &caminho) {
+  QList<QAction *> acoes = barra->actions();
+  QAction *achada = nullptr;
+  for (const QString &parte : caminho) {
+    achada = nullptr;
+    for (QAction *acao : acoes)
+      if (!achada && acao->text() == parte) achada = acao;
+    if (!achada) return nullptr;
+    if (achada->menu()) acoes = achada->menu()->actions();
+  }
+  return achada;
+}
+
 }  // namespace
+
+// --- the module's menu
+
+TEST(mVoxSMenu, RegistersOfTheModuleLibrariesAppearUnderTheirPaths) {
+  TmVoxSMenu menu;
+  menu.AbriPacotes();
+  menu.ConfigurarVisualMenu();
+  QMenuBar *barra = menu.menuBar();
+  EXPECT_NE(ItemDoMenu(barra, {QStringLiteral("Movimentos"), QStringLiteral("Protocolos"), QStringLiteral("Protocolo")}),
+            nullptr);
+  EXPECT_NE(ItemDoMenu(barra, {QStringLiteral("Cadastros"), QStringLiteral("Arquivamento"),
+                               QStringLiteral("Caixas de Documentos")}),
+            nullptr);
+  EXPECT_NE(ItemDoMenu(barra, {QStringLiteral("Configurações"), QStringLiteral("Configuração da Filial")}), nullptr);
+  // A path written without numbers joins the numbered menu of the same name.
+  EXPECT_NE(ItemDoMenu(barra, {QStringLiteral("Cadastros"), QStringLiteral("Documentos"),
+                               QStringLiteral("Históricos e Observações")}),
+            nullptr);
+  int cadastros = 0;
+  for (const QAction *acao : barra->actions()) cadastros += acao->text() == QStringLiteral("Cadastros") ? 1 : 0;
+  EXPECT_EQ(cadastros, 1);
+  // Details and lookups exist as actions only.
+  const TnAction *itens = menu.ActionList().Find(QStringLiteral("actTmVoxDMProtocoloItem"));
+  ASSERT_NE(itens, nullptr);
+  EXPECT_EQ(menu.ItemMenu(itens), nullptr);
+  const TnAction *consulta = menu.ActionList().Find(QStringLiteral("actTmVoxDCProtocolo"));
+  ASSERT_NE(consulta, nullptr);
+  EXPECT_EQ(menu.ItemMenu(consulta), nullptr);
+  TnRegistro::Instancia().DestruirTodos();
+  menu.Pacotes().DescarregarPacotes();
+}
+
+// Every register and lookup of the module opens its form in the main window
+// on the sample office and closes again.
+using mVoxSMenuFormularios = TnBancoTeste;
+
+TEST_F(mVoxSMenuFormularios, EveryModuleClassOpensItsFormFromTheMainWindow) {
+  TmVoxSMenu menu;
+  menu.AbriPacotes();
+  menu.ConfigurarVisualMenu();
+  QStringList classes;
+  for (const TnAction *action : menu.ActionList().Actions())
+    if (action->Name().startsWith(QStringLiteral("actTmVox")) && !classes.contains(action->Name().mid(3)))
+      classes << action->Name().mid(3);
+  EXPECT_EQ(classes.size(), 31);
+  for (const QString &classe : classes) {
+    SCOPED_TRACE(classe.toStdString());
+    EXPECT_NO_THROW(menu.AbrirClasse(classe));
+    menu.AreaMdi()->closeAllSubWindows();
+    QCoreApplication::processEvents();
+  }
+  TnRegistro::Instancia().DestruirTodos();
+  menu.Pacotes().DescarregarPacotes();
+}
 
 // --- the tax agenda filter
 
