@@ -2,7 +2,9 @@
 
 #include "nDMConexao_U.h"
 #include "nException_U.h"
+#include "nSQLFuncoes_U.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 
 namespace {
@@ -15,7 +17,88 @@ QVariant Ler(const QString &sql, int empresa, int estab) {
   return consulta.next() ? consulta.value(0) : QVariant();
 }
 
+// The debit tables by protocol type, and the suffix of each one's key column.
+struct TabelaDebito {
+  int Tipo;
+  const char *Tabela;
+  const char *Sufixo;
+};
+constexpr TabelaDebito kTabelasDebito[] = {
+    {1, "DEBITOFEDERAL", "FED"},   {2, "DEBITOESTADUAL", "EST"}, {3, "DEBITOMUNICIPAL", "MUN"},
+    {4, "DEBITOSINDICAL", "SIND"}, {5, "DEBITOGPS", "GPS"},      {9, "DEBITOFGTS", "FGTS"},
+    {10, "DEBITOFOLHA", "FOLHA"},
+};
+constexpr int kTamanhoChaveOrigem = 25;
+constexpr int kTipoFolha = 6;
+
+const TabelaDebito *TabelaDoTipo(int tipo) {
+  for (const TabelaDebito &tabela : kTabelasDebito)
+    if (tabela.Tipo == tipo) return &tabela;
+  return nullptr;
+}
+
+// A debit key taken apart; Tabela null when the text is not one.
+struct ChaveDebito {
+  const TabelaDebito *Tabela = nullptr;
+  int Empresa = 0;
+  int Chave = 0;
+};
+
+ChaveDebito LerChaveDebito(const QString &chaveOrigem) {
+  static const QRegularExpression formato(QStringLiteral("^D(\\d{2})([A-Z]+);(\\d+);(\\d+)$"));
+  const QRegularExpressionMatch partes = formato.match(chaveOrigem.trimmed());
+  if (!partes.hasMatch()) return {};
+  bool tipoOk = false, empresaOk = false, chaveOk = false;
+  ChaveDebito lida;
+  const TabelaDebito *tabela = TabelaDoTipo(partes.captured(1).toInt(&tipoOk));
+  lida.Empresa = partes.captured(3).toInt(&empresaOk);
+  lida.Chave = partes.captured(4).toInt(&chaveOk);
+  // The suffix must be the type's own: a key whose two halves disagree names
+  // no debit for certain.
+  if (!tipoOk || !empresaOk || !chaveOk || !tabela || partes.captured(2) != QLatin1String(tabela->Sufixo)) return {};
+  lida.Tabela = tabela;
+  return lida;
+}
+
 }  // namespace
+
+QString MontarChaveOrigem(int tipo, int empresa, int chave) {
+  const TabelaDebito *tabela = TabelaDoTipo(tipo);
+  if (!tabela) throw Exception(QStringLiteral("O tipo de protocolo %1 não tem tabela de débitos.").arg(tipo));
+  if (empresa < 0 || chave < 0)
+    throw Exception(QStringLiteral("Empresa ou chave de débito inválida: %1, %2.").arg(empresa).arg(chave));
+  const QString texto = QStringLiteral("D%1%2;%3;%4")
+                            .arg(tipo, 2, 10, QLatin1Char('0'))
+                            .arg(QLatin1String(tabela->Sufixo))
+                            .arg(empresa)
+                            .arg(chave);
+  // Only a company code beyond the suite's smallint could pass the limit.
+  if (texto.size() > kTamanhoChaveOrigem)
+    throw Exception(QStringLiteral("Chave de origem maior que %1 caracteres: %2").arg(kTamanhoChaveOrigem).arg(texto));
+  return texto;
+}
+
+int PegarTipo(const QString &chaveOrigem) {
+  const QString chave = chaveOrigem.trimmed();
+  if (const ChaveDebito debito = LerChaveDebito(chave); debito.Tabela) return debito.Tabela->Tipo;
+  if (chave.startsWith(QLatin1String("FPA"))) return kTipoFolha;
+  if (chave.startsWith(QLatin1String("FIN;"))) {
+    bool ok = false;
+    const int tipo = chave.section(QLatin1Char(';'), 1, 1).toInt(&ok);
+    return ok ? tipo : 0;
+  }
+  return 0;
+}
+
+bool LimparProDeb(const QString &chaveOrigem) {
+  const ChaveDebito debito = LerChaveDebito(chaveOrigem);
+  if (!debito.Tabela) return false;
+  const QString sql = QStringLiteral(
+                          "update %1 set CODIGOPROTOCOLO = null where CODIGOEMPRESA = :empresa and "
+                          "CHAVEDEBITO%2 = :chave")
+                          .arg(QLatin1String(debito.Tabela->Tabela), QLatin1String(debito.Tabela->Sufixo));
+  return ExecutarSQLDireto(sql, {debito.Empresa, debito.Chave}) == 1;
+}
 
 bool ChecarConfiguracaoPro(int empresa, int estab) {
   return Ler(QStringLiteral("select count(*) from CFGESTABPRO where ") + kCondicaoEstab, empresa, estab).toLongLong() >

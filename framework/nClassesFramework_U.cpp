@@ -8,6 +8,7 @@
 #include "nUnidadeRegistro_U.h"
 #include "rTulDCEmpresa_U.h"
 #include "rTulDCEstab_U.h"
+#include "rTulDCImposto_U.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ TnUnidadeRegistro &Unidade() {
         base,
         nInfoClasse<TrTulDCEmpresa>(QStringLiteral("TrTulDCEmpresa"), QStringLiteral("TnDMClientDataSet")),
         nInfoClasse<TrTulDCEstab>(QStringLiteral("TrTulDCEstab"), QStringLiteral("TnDMClientDataSet")),
+        nInfoClasse<TrTulDCImposto>(QStringLiteral("TrTulDCImposto"), QStringLiteral("TnDMClientDataSet")),
         // The process bases, so the "is a" chain of every process reaches them.
         nInfoClasse<TnDMPower>(QStringLiteral("TnDMPower"), QStringLiteral("TnDataModule")),
         nInfoClasse<TnDMPowerParam>(QStringLiteral("TnDMPowerParam"), QStringLiteral("TnDMPower")),

@@ -1,10 +1,20 @@
 #pragma once
 
+#include <QPointer>
+#include <QString>
+
 #include "mvoxpk_export.h"
 #include "nDMClientDataSet_U.h"
 
+class TmVoxDMProtocoloItem;
+class TnPainel;
+
 // The register of protocols: the documents handed over to a client
-// establishment, or received from it, one protocol per form.
+// establishment, or received from it, one protocol per form with its items
+// in a grid below. A protocol is open until withdrawn (DATAHORABAIXA) and
+// becomes cancelled when its last item is; withdrawn and cancelled protocols
+// are never changed here. Users without the right "DireitoAltProtocolo" may
+// create protocols but not change them once stored.
 class MVOXPK_EXPORT TmVoxDMProtocolo : public TnDMClientDataSet {
  public:
   TmVoxDMProtocolo();
@@ -14,7 +24,74 @@ class MVOXPK_EXPORT TmVoxDMProtocolo : public TnDMClientDataSet {
   // The register opens on the session's period of launch dates.
   static QString PegarVerificaSelecao();
   QString ChavePrimaria() const override;
-  // Every write is stamped with who made it, when and from where.
-  void ValidarDado() override;
+
   void DataModuleCreate() override;
+  void DataModuleDestroy() override;
+  // Also forgets the establishment whose delivery form was fetched, so the
+  // next one is read again, and shows the status read.
+  void Refresh() override;
+  // The three tool buttons and the status label.
+  void DepoisConfigurar(TnFrmVisual *form) override;
+  // The status label, and company and establishment editable only on a new
+  // protocol.
+  void ConfigurarCampo(TnRemetente sender) override;
+  // The audit stamps, then refuses withdrawn protocols (except while the
+  // withdrawal itself posts) and cancelled ones, discarding the changes.
+  void ValidarDado() override;
+  // A protocol number typed over a stored protocol: 0 or a text that is no
+  // number is ignored; a number with no protocol is refused.
+  void ProcurarRegistro(TnField *campo, const QString &texto) override;
+
+  void nClientDataSetNewRecord(TnClientDataSet &dataSet) override;
+  void nClientDataSetBeforeInsert(TnClientDataSet &dataSet) override;
+  void nClientDataSetBeforePost(TnClientDataSet &dataSet) override;
+  void nClientDataSetAfterPost(TnClientDataSet &dataSet) override;
+  void nClientDataSetAfterScroll(TnClientDataSet &dataSet) override;
+  void nClientDataSetAfterOpen(TnClientDataSet &dataSet) override;
+  void nClientDataSetBeforeCancel(TnClientDataSet &dataSet) override;
+  void nClientDataSetAfterCancel(TnClientDataSet &dataSet) override;
+  void nClientDataSetCODIGOPROTOCOLOChange(TnField &campo);
+  void nClientDataSetCODIGOESTABDefIntExit(TnField &campo);
+
+  // "Baixar Protocolo" (F6): asks who delivered, who received and when, and
+  // records the withdrawal. Nothing for a withdrawn protocol; a cancelled
+  // one is refused.
+  void actBaixarProtocolo(TnRemetente sender);
+  // "InformacoesBaixa" (Shift+F6): shows the withdrawal data of a withdrawn
+  // protocol.
+  void actInformacoesBaixa(TnRemetente sender);
+  // "Cancelar Tudo" (Alt+F6): after one question, cancels every item of the
+  // protocol through the items grid of this register's own form. Nothing
+  // without that grid, or on a withdrawn or cancelled protocol.
+  void actCancelarTudo(TnRemetente sender);
+
+  // The status label ("Baixado" / "Cancelado") of the live form; null
+  // without one.
+  TnPainel *LbBaixado() const { return FLbBaixado; }
+
+ private:
+  TnField *Campo(const char *nome) const;
+  bool Baixado() const;
+  bool Cancelado() const;
+  // The editor state after a move to another protocol: the number editable
+  // over stored protocols, the right applied, company and establishment
+  // editable only on a new one; the items follow.
+  void AplicarEstadoNavegacao();
+  void AplicarDireitoAlteracao();
+  // Refuses a typed protocol number that names no stored protocol.
+  void ChecarNumeroDigitado(TnField *campo, const QString &texto);
+  void BaixarProtocolo();
+  // The items module shown in this register's form; null when the form (or
+  // the grid) is not there. Found among this module's own details, so that
+  // with two protocols open each one reaches its own items.
+  TmVoxDMProtocoloItem *Itens() const;
+  bool CanceladoNoBanco() const;
+
+  QPointer<TnPainel> FLbBaixado;
+  // The delivery form fetched for UltimoEmpEstab ("company;establishment").
+  QString FTipoEntrega;
+  QString UltimoEmpEstab;
+  // True only while the withdrawal posts.
+  bool FEhBaixa = false;
+  bool FCancelandoInsercao = false;
 };

@@ -11,8 +11,12 @@
 namespace nUnidades {
 void _mVoxPk_Ini_Inicializar();
 void _mVoxPk_Ini_Finalizar();
+// --- generation
+// --- end generation
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
+void mVoxDireitoUsuario_U_Inicializar();
+void mVoxDireitoUsuario_U_Finalizar();
 // --- archive
 void mVoxDMProtocoloLocalCaixa_U_Inicializar();
 void mVoxDMProtocoloLocalCaixa_U_Finalizar();
@@ -81,6 +85,7 @@ using namespace nUnidades;
 
 const TnUnidadePacote GUnidades[] = {
     {"_mVoxPk_Ini", &_mVoxPk_Ini_Inicializar, &_mVoxPk_Ini_Finalizar},
+    {"mVoxDireitoUsuario_U", &mVoxDireitoUsuario_U_Inicializar, &mVoxDireitoUsuario_U_Finalizar},
     // --- archive
     {"mVoxDMProtocoloLocalCaixa_U", &mVoxDMProtocoloLocalCaixa_U_Inicializar, &mVoxDMProtocoloLocalCaixa_U_Finalizar},
     {"mVoxDCProtocoloLocalCaixa_U", &mVoxDCProtocoloLocalCaixa_U_Inicializar, &mVoxDCProtocoloLocalCaixa_U_Finalizar},
@@ -115,6 +120,8 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDMProtocoloGrupoTipoDoc_U", &mVoxDMProtocoloGrupoTipoDoc_U_Inicializar, &mVoxDMProtocoloGrupoTipoDoc_U_Finalizar},
     {"mVoxDCProtocoloGrupoTipoDoc_U", &mVoxDCProtocoloGrupoTipoDoc_U_Inicializar, &mVoxDCProtocoloGrupoTipoDoc_U_Finalizar},
     // --- end document types
+    // --- generation
+    // --- end generation
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

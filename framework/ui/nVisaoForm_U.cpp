@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -174,11 +175,37 @@ void TnVisaoForm::Executar(const std::function<void()> &acao) {
   if (FForm) Sincronizar();
 }
 
+// A key goes first to the focused widget and then up through its parents, so
+// the innermost form that knows the key takes it: a form shown inside another
+// (a detail grid) may use the same keys as its master, where Qt's own
+// shortcuts would find two and fire neither.
+bool TnVisaoForm::event(QEvent *evento) {
+  if (evento->type() == QEvent::ShortcutOverride) {
+    auto *tecla = static_cast<QKeyEvent *>(evento);
+    const QKeySequence sequencia(tecla->keyCombination());
+    for (const auto &[modelo, action] : FActions)
+      if (modelo && action && action->isEnabled() && action->isVisible() && !action->shortcut().isEmpty() &&
+          action->shortcut().matches(sequencia) == QKeySequence::ExactMatch) {
+        evento->accept();
+        action->trigger();
+        return true;
+      }
+  }
+  return QWidget::event(evento);
+}
+
+TnVisaoForm *TnVisaoForm::VisaoDoFoco() {
+  for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget())
+    if (auto *visao = dynamic_cast<TnVisaoForm *>(w)) return visao;
+  return nullptr;
+}
+
 void TnVisaoForm::MontarToolBar() {
   // A rebuild may happen inside a press (a handler that adds a button, then
   // asks something): the pressed action must outlive its own signal.
   for (QAction *antiga : FToolBar->actions()) {
     FToolBar->removeAction(antiga);
+    removeAction(antiga);
     antiga->deleteLater();
   }
   FActions.clear();
@@ -195,6 +222,8 @@ void TnVisaoForm::MontarToolBar() {
       if (auto *botao = qobject_cast<QToolButton *>(FToolBar->widgetForAction(action)))
         botao->setToolButtonStyle(Qt::ToolButtonIconOnly);
     if (!atalho.isEmpty()) {
+      // The form takes its own keys wherever the focus is inside it (see
+      // event()); the shortcut here is what the button shows.
       action->setShortcut(QKeySequence::fromString(atalho, QKeySequence::PortableText));
       action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }

@@ -59,6 +59,9 @@ class NFRAMEWORKUI_EXPORT TnVisaoForm : public QWidget {
   // The live view of a form; null when the form is not on screen.
   static TnVisaoForm *VisaoDe(const TnFrmVisual *form);
   static QList<TnVisaoForm *> Visoes();
+  // The form view that most closely holds the keyboard focus; null when the
+  // focus is in none.
+  static TnVisaoForm *VisaoDoFoco();
 
   QVBoxLayout *LayoutCliente() const { return FLayoutCliente; }
   // Shows what sits in a panel of the model: child forms (their own views),
@@ -71,6 +74,7 @@ class NFRAMEWORKUI_EXPORT TnVisaoForm : public QWidget {
   void Executar(const std::function<void()> &acao);
   void closeEvent(QCloseEvent *evento) override;
   bool eventFilter(QObject *objeto, QEvent *evento) override;
+  bool event(QEvent *evento) override;
   void showEvent(QShowEvent *evento) override;
 
  private:

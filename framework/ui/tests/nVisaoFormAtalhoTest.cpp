@@ -1,0 +1,45 @@
+// Tool-bar shortcuts of a form and of a form shown inside it, pressed through
+// the real keyboard path (shortcut override, then the key).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "nFrmVisual_U.h"
+#include "nVisaoForm_U.h"
+
+namespace {
+
+TEST(VisaoFormAtalhoTeste, InnerFormTakesAKeyItsMasterAlsoUsesAndTheMasterKeepsItElsewhere) {
+  TnFrmVisual mestre;
+  int doMestre = 0, doDetalhe = 0;
+  mestre.CriarToolButton(QStringLiteral("Informações"), QString(), 65, [&](QObject *) { ++doMestre; },
+                         QStringLiteral("Shift+F6"));
+  auto *detalhe = new TnFrmVisual(nullptr, mestre.AreaCliente());
+  detalhe->CriarToolButton(QStringLiteral("Cancelar Item"), QString(), 168, [&](QObject *) { ++doDetalhe; },
+                           QStringLiteral("Shift+F6"));
+
+  std::unique_ptr<QWidget> janela(nCriarVisao(&mestre, nullptr));
+  auto &visao = *dynamic_cast<TnVisaoForm *>(janela.get());
+  TnVisaoForm *visaoDetalhe = TnVisaoForm::VisaoDe(detalhe);
+  ASSERT_NE(visaoDetalhe, nullptr);
+  auto *editorMestre = new QLineEdit(&visao);
+  auto *editorDetalhe = new QLineEdit(visaoDetalhe);
+  visao.show();
+  QApplication::setActiveWindow(&visao);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&visao));
+
+  editorDetalhe->setFocus();
+  QTest::keyClick(editorDetalhe, Qt::Key_F6, Qt::ShiftModifier);
+  EXPECT_EQ(doDetalhe, 1);
+  EXPECT_EQ(doMestre, 0);
+
+  editorMestre->setFocus();
+  QTest::keyClick(editorMestre, Qt::Key_F6, Qt::ShiftModifier);
+  EXPECT_EQ(doDetalhe, 1);
+  EXPECT_EQ(doMestre, 1);
+}
+
+}  // namespace
