@@ -12,6 +12,10 @@ namespace nUnidades {
 void _mVoxPk_Ini_Inicializar();
 void _mVoxPk_Ini_Finalizar();
 // --- generation
+void nFrmGerarProtocolo_U_Inicializar();
+void nFrmGerarProtocolo_U_Finalizar();
+void mVoxDPGerarProtocoloBase_U_Inicializar();
+void mVoxDPGerarProtocoloBase_U_Finalizar();
 // --- end generation
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
@@ -121,6 +125,8 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDCProtocoloGrupoTipoDoc_U", &mVoxDCProtocoloGrupoTipoDoc_U_Inicializar, &mVoxDCProtocoloGrupoTipoDoc_U_Finalizar},
     // --- end document types
     // --- generation
+    {"nFrmGerarProtocolo_U", &nFrmGerarProtocolo_U_Inicializar, &nFrmGerarProtocolo_U_Finalizar},
+    {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
     // --- end generation
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };

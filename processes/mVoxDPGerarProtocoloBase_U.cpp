@@ -1,0 +1,576 @@
+#include "mVoxDPGerarProtocoloBase_U.h"
+
+#include <QRegularExpression>
+#include <exception>
+
+#include "mVoxItem_U.h"
+#include "mVoxSFuncoes_U.h"
+#include "mVox_U.h"
+#include "nClasseInfo_U.h"
+#include "nDBGrid_U.h"
+#include "nDMConexao_U.h"
+#include "nDMSQLDataSet_U.h"
+#include "nDateField_U.h"
+#include "nDateTimeField_U.h"
+#include "nDialogos_U.h"
+#include "nException_U.h"
+#include "nFMTBCDField_U.h"
+#include "nFieldMapper_U.h"
+#include "nFraProgresso_U.h"
+#include "nFrmGerarProtocolo_U.h"
+#include "nIntegerField_U.h"
+#include "nLargeIntField_U.h"
+#include "nPainel_U.h"
+#include "nRegistro_U.h"
+#include "nSQLDataSet_U.h"
+#include "nStringField_U.h"
+#include "nUnidadeRegistro_U.h"
+
+namespace {
+
+const QString kTitulo = QStringLiteral("Gerar Protocolo");
+const QString kCodigoProtocolo = QStringLiteral("CODIGOPROTOCOLO");
+const QString kCRLF = QStringLiteral("\r\n");
+
+const QString kSQLInsertPro = QStringLiteral(
+    "insert into PROTOCOLO (CODIGOPROTOCOLO ,CODIGOEMPRESA ,CODIGOESTAB ,DATALCTOPRO ,TIPOPRO ,OBSERVACAO "
+    ",DATAHORACADASTRO ,CODIGOUSUARIO ,FORMAENTREGA ,NATUREZAPRO ,CANCELADO ,ORIGEMDADO) values (:pCODIGOPROTOCOLO "
+    ",:pCODIGOEMPRESA ,:pCODIGOESTAB ,:pDATALCTOPRO ,:pTIPOPRO ,:pOBSERVACAO ,:pDATAHORACADASTRO ,:pCODIGOUSUARIO "
+    ",:pFORMAENTREGA ,:pNATUREZAPRO ,:pCANCELADO ,:pORIGEMDADO) ");
+
+const QString kSQLInsertItensPro = QStringLiteral(
+    "insert into PROTOCOLOITEM ( CODIGOPROTOCOLO ,SEQITEMPRO ,DESCRITEM ,DATALCTOPRO ,VENCIMENTO ,VALOR "
+    ",CODIGOIMPOSTO ,VARIACAOIMPOSTO ,CODIGODOCEMP ,CodigoFuncContr ,CANCELADO ,CHAVEORIGEM ,CODIGOUSUARIO "
+    ",DATAHORACADASTRO ,ORIGEMDADO ,COMPETENCIA) values (:pCODIGOPROTOCOLO ,:pSEQITEMPRO ,:pDESCRITEM "
+    ",:pDATALCTOPRO ,:pVENCIMENTO ,:pVALOR ,:pCODIGOIMPOSTO ,:pVARIACAOIMPOSTO ,:pCODIGODOCEMP ,:pCodigoFuncContr "
+    ",:pCANCELADO ,:pCHAVEORIGEM ,:pCODIGOUSUARIO ,:pDATAHORACADASTRO ,:pORIGEMDADO ,:pCOMPETENCIA) ");
+
+const QString kSQLUpdateDebito = QStringLiteral(
+    "update %1 set CODIGOPROTOCOLO = :pCodigoPro where CHAVEDEBITO%2 = :pChaveDebito and CODIGOEMPRESA = "
+    ":pCodigoEmpresa");
+
+// The statement's parameters take these types in order. Dates go as dates
+// (the columns hold no time), the value as an exact decimal, and the one-
+// character yes/no and kind columns as text.
+void Tipar(TnSQLDataSet &sql, std::initializer_list<TnFieldType> tipos) {
+  int i = 0;
+  for (TnFieldType tipo : tipos) sql.Params(i++).SetDataType(tipo);
+}
+
+std::unique_ptr<TnSQLDataSet> NovaInstrucao(const QString &texto) {
+  auto sql = std::make_unique<TnSQLDataSet>();
+  sql->SetSQLConnection(nDMConexao());
+  sql->SetCommandText(texto);
+  sql->SetPrepared(true);
+  return sql;
+}
+
+bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
+
+bool Marcado(const TnField *campo) { return campo && !campo->IsNull() && campo->AsInteger() == 1; }
+
+// Table names and key suffixes come from the program's own lists; they are
+// pasted into the statement, so anything but a plain name is refused.
+const QString &NomeSQL(const QString &nome) {
+  static const QRegularExpression valido(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+  if (!valido.match(nome).hasMatch())
+    throw Exception(QStringLiteral("Nome de tabela ou coluna inválido: '%1'.").arg(nome));
+  return nome;
+}
+
+// Runs the handler when the scope ends, however it ends.
+class TnAoSair {
+ public:
+  explicit TnAoSair(std::function<void()> acao) : FAcao(std::move(acao)) {}
+  ~TnAoSair() {
+    try {
+      if (FAcao) FAcao();
+    } catch (...) {
+      // Cleaning up must not hide the error that left the scope.
+    }
+  }
+  TnAoSair(const TnAoSair &) = delete;
+  TnAoSair &operator=(const TnAoSair &) = delete;
+
+ private:
+  std::function<void()> FAcao;
+};
+
+}  // namespace
+
+TmVoxDPGerarProtocoloBase::TmVoxDPGerarProtocoloBase() { npqPowerParam().SetCaption(kTitulo); }
+
+TmVoxDPGerarProtocoloBase::~TmVoxDPGerarProtocoloBase() = default;
+
+QString TmVoxDPGerarProtocoloBase::GetFormClass() const { return TnFrmGerarProtocolo::NomeClasse; }
+
+// --- the form's parts
+
+TnFrmGerarProtocolo *TmVoxDPGerarProtocoloBase::FormGerar() const {
+  return dynamic_cast<TnFrmGerarProtocolo *>(Form());
+}
+
+TnClientDataSet *TmVoxDPGerarProtocoloBase::ClientDataSet() const {
+  TnFrmGerarProtocolo *form = FormGerar();
+  return form ? &form->nClientDataSet() : nullptr;
+}
+
+TnClientDataSet *TmVoxDPGerarProtocoloBase::ClientDataSetDet() const {
+  TnFrmGerarProtocolo *form = FormGerar();
+  return form ? &form->nClientDataSetDet() : nullptr;
+}
+
+TmVox *TmVoxDPGerarProtocoloBase::MapPro() const {
+  TnClientDataSet *dados = ClientDataSet();
+  return dados ? &TnFieldMapper::MapearFields<TmVox>(*dados) : nullptr;
+}
+
+TmVoxItem *TmVoxDPGerarProtocoloBase::MapProItem() const {
+  TnClientDataSet *dados = ClientDataSetDet();
+  return dados ? &TnFieldMapper::MapearFields<TmVoxItem>(*dados) : nullptr;
+}
+
+TnFrmGerarProtocolo *TmVoxDPGerarProtocoloBase::GarantirForm() {
+  if (!Form()) {
+    // A caller that runs the process by code has set the parameters itself;
+    // building the form must not put the kept ones over them.
+    const QVariantMap valores = npqPowerParam().Valores();
+    CriarForm();
+    npqPowerParam().SetValores(valores);
+  }
+  TnFrmGerarProtocolo *form = FormGerar();
+  if (!form)
+    throw Exception(
+        QStringLiteral("O formulário do processo %1 não é um %2.").arg(ClassName(), TnFrmGerarProtocolo::NomeClasse));
+  return form;
+}
+
+void TmVoxDPGerarProtocoloBase::TomarGrids(TnFrmGerarProtocolo *form) {
+  FDBGridEH = form->nDBGridEh();
+  FDBGridEHDet = form->nDBGridEhDet();
+}
+
+// --- the framework's virtual operations
+
+void TmVoxDPGerarProtocoloBase::DepoisConfigurar(TnFrmVisual *form) {
+  TnDMPowerParamTab::DepoisConfigurar(form);
+  if (auto *gerar = dynamic_cast<TnFrmGerarProtocolo *>(form)) {
+    TomarGrids(gerar);
+    TnPainel *tab = CriarTab(kTitulo);
+    FDBGridEH->setParent(tab);
+    FDBGridEH->OnKeyDown = [this](TnDBGridEh &sender, int &key, TShiftState shift) {
+      nDBGridKeyDownMaster(sender, key, shift);
+    };
+    FDBGridEH->OnDblClick = [this](QObject *sender) { DoDblClickMaster(sender); };
+    FDBGridEHDet->OnKeyDown = [this](TnDBGridEh &sender, int &key, TShiftState shift) {
+      nDBGridKeyDownDetail(sender, key, shift);
+    };
+    FDBGridEHDet->OnDblClick = [this](QObject *sender) { DoDblClick(sender); };
+  }
+  SetTemAlteracao(false);
+}
+
+void TmVoxDPGerarProtocoloBase::LimparParamsINI() {
+  TnDMPowerParamTab::LimparParamsINI();
+  for (TnpqParamItem *item : npqPowerParam().Params()) item->SetAsString(QString());
+}
+
+void TmVoxDPGerarProtocoloBase::Executar() {
+  TnDMPowerParamTab::Executar();
+  TnFrmGerarProtocolo *form = GarantirForm();
+  if (!FDBGridEH || !FDBGridEHDet) TomarGrids(form);
+  FDBGridEH->OcultarRowDetailPanel();
+
+  TnClientDataSet &mestre = form->nClientDataSet();
+  TnClientDataSet &detalhe = form->nClientDataSetDet();
+  {
+    mestre.DisableControls();
+    detalhe.DisableControls();
+    TnAoSair habilitar([&] {
+      detalhe.EnableControls();
+      mestre.EnableControls();
+    });
+    mestre.EmptyDataSet();
+    detalhe.EmptyDataSet();
+    // The children append items of every proposal: none may fall outside
+    // the view while they do.
+    detalhe.SetFiltered(false);
+    mestre.SetIndexFieldNames(kCodigoProtocolo);
+    detalhe.SetIndexFieldNames(kCodigoProtocolo);
+    MapPro();
+    MapProItem();
+
+    PrepararSQL();
+    PegarValoresIniciais();
+    GerarProtocolo();
+
+    mestre.First();
+    detalhe.First();
+  }
+  FDBGridEH->SetFocus();
+  AtualizarDM(QStringLiteral("TmVoxDMProtocolo"), QString(), 0);
+  SetTemAlteracao(false);
+}
+
+// --- the children's operations
+
+void TmVoxDPGerarProtocoloBase::AtualizarOrigemItem(qint64, int) {}
+
+void TmVoxDPGerarProtocoloBase::GerarProtocolo() {}
+
+void TmVoxDPGerarProtocoloBase::PrepararSQL() {
+  sqlInsertPro = NovaInstrucao(kSQLInsertPro);
+  Tipar(*sqlInsertPro, {TnFieldType::LargeInt, TnFieldType::SmallInt, TnFieldType::SmallInt, TnFieldType::Date,
+                        TnFieldType::String, TnFieldType::String, TnFieldType::DateTime, TnFieldType::SmallInt,
+                        TnFieldType::String, TnFieldType::String, TnFieldType::String, TnFieldType::SmallInt});
+  sqlInsertItensPro = NovaInstrucao(kSQLInsertItensPro);
+  Tipar(*sqlInsertItensPro, {TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::String, TnFieldType::Date,
+                             TnFieldType::Date, TnFieldType::FMTBcd, TnFieldType::Integer, TnFieldType::SmallInt,
+                             TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::String, TnFieldType::String,
+                             TnFieldType::SmallInt, TnFieldType::DateTime, TnFieldType::SmallInt, TnFieldType::Date});
+  sqlInsertItensPro->Params(2).SetSize(200);
+  sqlUpdateDebito.reset();
+}
+
+void TmVoxDPGerarProtocoloBase::PegarValoresIniciais() {
+  FCodProtocolo =
+      nDMSQLDataSet()->PegarProximoCodigo(QStringLiteral("PROTOCOLO"), kCodigoProtocolo, QString(), 0, 1) - 1;
+  bool ok = false;
+  const int forma = PegarFormaEntrega(FCodigoEmpresa, FCodigoEstab).trimmed().toInt(&ok);
+  FFormaEntrega = ok ? forma : 2;
+}
+
+void TmVoxDPGerarProtocoloBase::PegarCfgDescr(int tipo) {
+  const QVariant mascara =
+      nDMSQLDataSet()->PegarValorCampo(QStringLiteral("CFGTIPOPROTOCOLO"), QStringLiteral("DESCRTIPOPROTOCOLO"),
+                                       QStringLiteral("CODIGOTIPOPROTOCOLO = ") + QString::number(tipo));
+  FMascaraDescr = mascara.isNull() ? QString() : mascara.toString();
+}
+
+// --- the save
+
+void TmVoxDPGerarProtocoloBase::actGravarExecute(QObject *) {
+  // The inherited Gravar posts the framework grid's dataset, which a
+  // generation does not use.
+  LimparMsgTreeLista();
+  const TnClientDataSet *mestre = ClientDataSet();
+  const TnClientDataSet *detalhe = ClientDataSetDet();
+  if (!mestre || !detalhe || !mestre->Active() || !detalhe->Active() || !TemAlteracao()) return;
+  Gravar();
+}
+
+void TmVoxDPGerarProtocoloBase::InserirProtocolo(qint64 numero) {
+  const TmVox &pro = *MapPro();
+  TnSQLDataSet &sql = *sqlInsertPro;
+  sql.Params(0).SetValue(numero);
+  const TnField *campos[] = {pro.CODIGOEMPRESA, pro.CODIGOESTAB,      pro.DATALCTOPRO,   pro.TIPOPRO,
+                             pro.OBSERVACAO,    pro.DATAHORACADASTRO, pro.CODIGOUSUARIO, pro.FORMAENTREGA,
+                             pro.NATUREZAPRO,   pro.CANCELADO,        pro.ORIGEMDADO};
+  int i = 1;
+  for (const TnField *campo : campos) sql.Params(i++).SetValue(campo->Value());
+  sql.ExecSQL();
+}
+
+void TmVoxDPGerarProtocoloBase::InserirItem(qint64 numero, int sequencia) {
+  const TmVoxItem &item = *MapProItem();
+  TnSQLDataSet &sql = *sqlInsertItensPro;
+  sql.Params(0).SetValue(numero);
+  sql.Params(1).SetValue(sequencia);
+  const TnField *campos[] = {item.DESCRITEM,     item.DATALCTOPRO,     item.VENCIMENTO,    item.VALOR,
+                             item.CODIGOIMPOSTO, item.VARIACAOIMPOSTO, item.CODIGODOCEMP,  item.CodigoFuncContr,
+                             item.CANCELADO,     item.CHAVEORIGEM,     item.CODIGOUSUARIO, item.DATAHORACADASTRO,
+                             item.ORIGEMDADO,    item.COMPETENCIA};
+  int i = 2;
+  for (const TnField *campo : campos) sql.Params(i++).SetValue(campo->Value());
+  sql.ExecSQL();
+}
+
+void TmVoxDPGerarProtocoloBase::AtualizarDebito(qint64 numero) {
+  const TmVoxItem &item = *MapProItem();
+  const QString texto =
+      kSQLUpdateDebito.arg(NomeSQL(item.TABELA->AsString().trimmed()), NomeSQL(item.TABELACHAVE->AsString().trimmed()));
+  if (!sqlUpdateDebito || sqlUpdateDebito->CommandText() != texto) {
+    sqlUpdateDebito = NovaInstrucao(texto);
+    Tipar(*sqlUpdateDebito, {TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::SmallInt});
+  }
+  sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoPro")).SetValue(numero);
+  sqlUpdateDebito->ParamByName(QStringLiteral("pChaveDebito")).SetValue(item.CHAVEDEBITO->Value());
+  sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(MapPro()->CODIGOEMPRESA->Value());
+  // However many rows it stamps: the debit may have gone meanwhile.
+  sqlUpdateDebito->ExecSQL();
+}
+
+void TmVoxDPGerarProtocoloBase::Gravar() {
+  TnClientDataSet &mestre = *ClientDataSet();
+  TnClientDataSet &detalhe = *ClientDataSetDet();
+  const TmVox &pro = *MapPro();
+  const TmVoxItem &item = *MapProItem();
+  if (!sqlInsertPro || !sqlInsertItensPro) PrepararSQL();
+  sqlUpdateDebito.reset();
+
+  // The screen as it is now: a failed save puts it back, rows, marks,
+  // filter, current rows and the open protocol, so the user can save again.
+  const bool filtrado = detalhe.Filtered();
+  const QString filtro = detalhe.Filter();
+  const bool mestreNaLinha = !mestre.IsEmpty();
+  const TnBookmark marcaMestre = mestreNaLinha ? mestre.GetBookmark() : 0;
+  const bool detalheNaLinha = !detalhe.IsEmpty();
+  const TnBookmark marcaDetalhe = detalheNaLinha ? detalhe.GetBookmark() : 0;
+  const bool painelAberto = FDBGridEH && FDBGridEH->RowDetailPanelVisivel();
+  const bool logMestre = mestre.nLogChanges();
+  const bool logDetalhe = detalhe.nLogChanges();
+  mestre.SetnLogChanges(true);
+  detalhe.SetnLogChanges(true);
+  const int pontoMestre = mestre.SetSavePoint();
+  const int pontoDetalhe = detalhe.SetSavePoint();
+  TnAoSair log([&] {
+    mestre.SetnLogChanges(logMestre);
+    detalhe.SetnLogChanges(logDetalhe);
+  });
+
+  TnFraProgresso *progresso = CriarProgresso();
+  TnAoSair liberar([this] { LiberarProgresso(); });
+  detalhe.SetFiltered(false);
+  // One step per item.
+  progresso->MostrarSimples(detalhe.RecordCount(), QStringLiteral("Gerando Protocolos..."));
+
+  // 64-bit: protocol numbers go up to 9999999999.
+  qint64 numero =
+      nDMSQLDataSet()->PegarProximoCodigo(QStringLiteral("PROTOCOLO"), kCodigoProtocolo, QString(), 0, 1) - 1;
+
+  mestre.DisableControls();
+  detalhe.DisableControls();
+  bool habilitados = false;
+  auto habilitar = [&] {
+    if (habilitados) return;
+    habilitados = true;
+    detalhe.EnableControls();
+    mestre.EnableControls();
+  };
+  TnAoSair aoSair(habilitar);
+
+  std::exception_ptr erro;
+  QString mensagem;
+  bool silencioso = false;
+  try {
+    mestre.First();
+    detalhe.First();
+    nDMConexao()->StartTransaction(1, true, false);
+    while (!mestre.Eof()) {
+      detalhe.SetFilter(kCodigoProtocolo + QStringLiteral(" = ") + pro.CODIGOPROTOCOLO->AsString());
+      detalhe.SetFiltered(true);
+      detalhe.First();
+      int sequencia = 0;
+      TnMsgTreeNode *noProtocolo = nullptr;
+      while (!detalhe.Eof()) {
+        progresso->IncProgressoTotal();
+        if (!Marcado(item.GERAR)) {
+          detalhe.Next();
+          continue;
+        }
+        ++sequencia;
+        if (sequencia == 1) {
+          ++numero;
+          InserirProtocolo(numero);
+          noProtocolo = MsgTree(TnTipoMensagem::Sucesso, QStringLiteral("Protocolo ") + QString::number(numero) +
+                                                             QStringLiteral(" gerado com sucesso para a ") +
+                                                             QStringLiteral("Empresa ") + pro.EMPRESA->AsString() +
+                                                             QStringLiteral(", ") + QStringLiteral("Filial ") +
+                                                             pro.ESTAB->AsString());
+        }
+        InserirItem(numero, sequencia);
+        MsgTree(TnTipoMensagem::Sucesso,
+                item.TIPODEBITO->AsString() + QStringLiteral(" - ") + item.DESCRITEM->AsString(), noProtocolo);
+        if (!Vazio(item.TABELA))
+          AtualizarDebito(numero);
+        else
+          AtualizarOrigemItem(numero, sequencia);
+        detalhe.Delete();
+      }
+      if (detalhe.IsEmpty())
+        mestre.Delete();
+      else
+        mestre.Next();
+    }
+    nDMConexao()->Commit(1);
+  } catch (const EAbort &) {
+    erro = std::current_exception();
+    silencioso = true;
+  } catch (const Exception &e) {
+    erro = std::current_exception();
+    mensagem = e.message();
+  } catch (const std::exception &e) {
+    erro = std::current_exception();
+    mensagem = QString::fromLocal8Bit(e.what());
+  }
+
+  if (erro) {
+    // Named while the rows that failed are still current.
+    const QString texto = QStringLiteral("Empresa: ") + pro.CODIGOEMPRESA->AsString() + kCRLF +
+                          QStringLiteral("Filial: ") + pro.CODIGOESTAB->AsString() + kCRLF +
+                          QStringLiteral("Protocolo: ") + pro.CODIGOPROTOCOLO->AsString() + kCRLF +
+                          item.TIPODEBITO->AsString() + QStringLiteral(": ") + mensagem;
+    try {
+      nDMConexao()->RollBack(1);
+    } catch (...) {
+      // The server drops a failed transaction by itself.
+    }
+    LimparMsgTreeLista();
+    mestre.RestoreSavePoint(pontoMestre);
+    detalhe.RestoreSavePoint(pontoDetalhe);
+    mestre.MergeChangeLog();
+    detalhe.MergeChangeLog();
+    detalhe.SetFiltered(false);
+    detalhe.SetFilter(filtro);
+    detalhe.SetFiltered(filtrado);
+    if (mestreNaLinha && mestre.BookmarkValid(marcaMestre)) mestre.GotoBookmark(marcaMestre);
+    if (detalheNaLinha && detalhe.BookmarkValid(marcaDetalhe)) detalhe.GotoBookmark(marcaDetalhe);
+    habilitar();
+    if (painelAberto && FDBGridEH) FDBGridEH->MostrarRowDetailPanel();
+    if (silencioso) std::rethrow_exception(erro);
+    throw Exception(texto);
+  }
+
+  mestre.MergeChangeLog();
+  detalhe.MergeChangeLog();
+  detalhe.SetFiltered(false);
+  detalhe.SetFilter(filtro);
+  detalhe.SetFiltered(filtrado);
+  mestre.First();
+  detalhe.First();
+  habilitar();
+  SetTemAlteracao(false);
+  AtualizarDM(QStringLiteral("TmVoxDMProtocolo"), QString(), 0);
+}
+
+// --- marking
+
+void TmVoxDPGerarProtocoloBase::GravarTodosSelecionados(const QVariant &codigoProtocolo, bool todos) {
+  TnClientDataSet *mestre = ClientDataSet();
+  const TmVox *pro = MapPro();
+  if (!mestre || !mestre->Active() || mestre->IsEmpty() || codigoProtocolo.isNull()) return;
+  if (pro->CODIGOPROTOCOLO->Value() != codigoProtocolo && !mestre->Locate(kCodigoProtocolo, codigoProtocolo)) return;
+  mestre->Edit();
+  pro->TODOSSELECIONADOS->SetAsInteger(todos ? 1 : 0);
+  mestre->Post();
+}
+
+void TmVoxDPGerarProtocoloBase::MarcarItem() {
+  TnClientDataSet *detalhe = ClientDataSetDet();
+  // An edit on an empty view would insert a row.
+  if (!detalhe || !detalhe->Active() || detalhe->IsEmpty()) return;
+  const TmVoxItem &item = *MapProItem();
+  if (!Vazio(item.PROTOCOLO)) {
+    nShowMessage(QStringLiteral("Este item não pode ser selecionado, pois já teve o protocolo ") +
+                 item.PROTOCOLO->AsString() + QStringLiteral(" gerado."));
+    return;
+  }
+  detalhe->Edit();
+  item.GERAR->SetAsInteger(Marcado(item.GERAR) ? 0 : 1);
+  detalhe->Post();
+  SetTemAlteracao(true);
+
+  const QVariant codigo = item.CODIGOPROTOCOLO->Value();
+  const TnBookmark marca = detalhe->GetBookmark();
+  bool todos = true;
+  {
+    detalhe->DisableControls();
+    TnAoSair habilitar([detalhe] { detalhe->EnableControls(); });
+    for (detalhe->First(); !detalhe->Eof(); detalhe->Next())
+      if (Vazio(item.PROTOCOLO) && (item.GERAR->IsNull() || item.GERAR->AsInteger() == 0)) todos = false;
+    detalhe->GotoBookmark(marca);
+  }
+  GravarTodosSelecionados(codigo, todos);
+}
+
+void TmVoxDPGerarProtocoloBase::MarcarItensMaster() {
+  TnClientDataSet *mestre = ClientDataSet();
+  TnClientDataSet *detalhe = ClientDataSetDet();
+  if (!mestre || !detalhe || !mestre->Active() || !detalhe->Active() || mestre->IsEmpty()) return;
+  const TmVox &pro = *MapPro();
+  const TmVoxItem &item = *MapProItem();
+  const QVariant codigo = pro.CODIGOPROTOCOLO->Value();
+  if (codigo.isNull()) return;
+  // Opening the row shows its items; without the panel the filter is set
+  // all the same, so only this protocol's items are switched.
+  if (!FDBGridEH || !FDBGridEH->MostrarRowDetailPanel()) FormGerar()->FiltrarItensDoMestre();
+
+  bool algumMarcado = false;
+  bool mudou = false;
+  if (!detalhe->IsEmpty()) {
+    detalhe->DisableControls();
+    TnAoSair habilitar([detalhe] { detalhe->EnableControls(); });
+    for (detalhe->First(); !detalhe->Eof(); detalhe->Next()) {
+      if (!Vazio(item.PROTOCOLO)) continue;
+      const bool eraMarcado = Marcado(item.GERAR);
+      algumMarcado = algumMarcado || eraMarcado;
+      detalhe->Edit();
+      item.GERAR->SetAsInteger(eraMarcado ? 0 : 1);
+      detalhe->Post();
+      mudou = true;
+    }
+    detalhe->First();
+  }
+  if (mudou) SetTemAlteracao(true);
+  GravarTodosSelecionados(codigo, !algumMarcado);
+}
+
+void TmVoxDPGerarProtocoloBase::DesmarcarTodos() {
+  TnClientDataSet *detalhe = ClientDataSetDet();
+  if (!detalhe || !detalhe->Active()) return;
+  const TmVoxItem &item = *MapProItem();
+  const bool filtrado = detalhe->Filtered();
+  detalhe->DisableControls();
+  TnAoSair habilitar([detalhe] { detalhe->EnableControls(); });
+  detalhe->SetFiltered(false);
+  for (detalhe->First(); !detalhe->Eof(); detalhe->Next()) {
+    if (!Marcado(item.GERAR)) continue;
+    detalhe->Edit();
+    item.GERAR->SetAsInteger(0);
+    detalhe->Post();
+    GravarTodosSelecionados(item.CODIGOPROTOCOLO->Value(), false);
+  }
+  detalhe->First();
+  detalhe->SetFiltered(filtrado);
+}
+
+void TmVoxDPGerarProtocoloBase::actCancelarExecute(QObject *sender) {
+  TnDMPowerParamTab::actCancelarExecute(sender);
+  TnClientDataSet *detalhe = ClientDataSetDet();
+  if (detalhe && detalhe->Active() && TemAlteracao()) detalhe->CancelUpdates();
+  DesmarcarTodos();
+  SetTemAlteracao(false);
+}
+
+// --- grid events
+
+void TmVoxDPGerarProtocoloBase::nDBGridKeyDownMaster(TnDBGridEh &, int &key, TShiftState shift) {
+  if (key == nTeclaEnter && shift.testFlag(ssCtrl)) {
+    key = 0;
+    MarcarItensMaster();
+  }
+}
+
+void TmVoxDPGerarProtocoloBase::DoDblClickMaster(QObject *) { MarcarItensMaster(); }
+
+void TmVoxDPGerarProtocoloBase::nDBGridKeyDownDetail(TnDBGridEh &, int &key, TShiftState shift) {
+  if (key == nTeclaEnter && shift.testFlag(ssCtrl)) {
+    key = 0;
+    MarcarItem();
+  }
+}
+
+void TmVoxDPGerarProtocoloBase::DoDblClick(QObject *) { MarcarItem(); }
+
+namespace nUnidades {
+static TnUnidadeRegistro GUnidade = TnUnidadeRegistro::DeClasses([] {
+  // Registered for the parent chain of the generation processes only: the
+  // base is not created by name.
+  TnClasseInfo base = nInfoClasse<TmVoxDPGerarProtocoloBase>(QStringLiteral("TmVoxDPGerarProtocoloBase"),
+                                                             QStringLiteral("TnDMPowerParamTab"));
+  base.Criar = nullptr;
+  return QList<TnClasseInfo>{base};
+});
+void mVoxDPGerarProtocoloBase_U_Inicializar() { GUnidade.Inicializar(); }
+void mVoxDPGerarProtocoloBase_U_Finalizar() { GUnidade.Finalizar(); }
+}  // namespace nUnidades

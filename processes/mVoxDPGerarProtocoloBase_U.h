@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "mvoxpk_export.h"
+#include "nDMPowerParamTab_U.h"
+#include "nTeclado_U.h"
+
+class TmVox;
+class TmVoxItem;
+class TnDBGridEh;
+class TnFrmGerarProtocolo;
+class TnSQLDataSet;
+
+// The base of the processes that create protocols (the generation from the
+// suite's sources and the individual protocol). A run writes nothing: the
+// child's GerarProtocolo fills the generation screen's two datasets with
+// proposed protocols (through MapPro) and their proposed items (through
+// MapProItem), each item carrying its proposal's number. The user marks
+// items; Gravar then writes every proposal with at least one marked item,
+// with its marked items numbered from 1, into PROTOCOLO and PROTOCOLOITEM,
+// and stamps each item's source row with the new protocol number, all in one
+// transaction. Written rows leave the screen; the rest stays.
+//
+// Protocol numbers are given at save time, consecutively from the next free
+// one, in the order of the proposal numbers. When another user takes a number
+// meanwhile, the insert hits the existing key and the whole save fails; a
+// failed save writes nothing and leaves the screen as it was before it, so
+// the user can save again.
+//
+// The datasets belong to the form (TnFrmGerarProtocolo); the process reaches
+// them through it and finds nothing once the form is gone, so a caller may
+// free the form before the process.
+class MVOXPK_EXPORT TmVoxDPGerarProtocoloBase : public TnDMPowerParamTab {
+ public:
+  TmVoxDPGerarProtocoloBase();
+  ~TmVoxDPGerarProtocoloBase() override;
+
+  // --- the framework's virtual operations
+  QString GetFormClass() const override;
+  // Empties both datasets and lets GerarProtocolo fill them; ends in the
+  // unchanged state. Without a form yet, one is built first (keeping the
+  // parameter values a caller set).
+  void Executar() override;
+  // Moves the master grid into the tab "Gerar Protocolo" and binds marking
+  // to the grids' Ctrl+Enter and double click.
+  void DepoisConfigurar(TnFrmVisual *form) override;
+  // Also empties every parameter of the panel.
+  void LimparParamsINI() override;
+  // The save. Raises, after rolling back, "Empresa: …" CR LF "Filial: …"
+  // CR LF "Protocolo: <proposal>" CR LF "<item type>: <error>".
+  void actGravarExecute(QObject *sender) override;
+  // Unmarks every item.
+  void actCancelarExecute(QObject *sender) override;
+
+  // --- the children's operations
+  // Links the source of an item whose TABELA is empty to the protocol just
+  // written (inside the save's transaction; a raise fails the whole save).
+  // Base: nothing.
+  virtual void AtualizarOrigemItem(qint64 codigoProtocolo, int seqItem);
+  // Prepares the save's insert statements on the framework connection.
+  virtual void PrepararSQL();
+  // CodProtocolo from the next free protocol number, FormaEntrega from the
+  // current establishment's configuration.
+  virtual void PegarValoresIniciais();
+  // Fills the datasets. Base: nothing.
+  virtual void GerarProtocolo();
+  // MascaraDescr := the description template of the protocol type; empty
+  // when the type has none.
+  virtual void PegarCfgDescr(int tipo);
+
+  // --- marking (the user's Ctrl+Enter and double click)
+  // Switches the current item; an item that already belongs to a protocol
+  // is refused with a message.
+  void MarcarItem();
+  // Opens the current protocol's items and switches every one that may be
+  // marked.
+  void MarcarItensMaster();
+  // Unmarks every item of every protocol.
+  void DesmarcarTodos();
+
+  void nDBGridKeyDownMaster(TnDBGridEh &sender, int &key, TShiftState shift);
+  void DoDblClickMaster(QObject *sender);
+  void nDBGridKeyDownDetail(TnDBGridEh &sender, int &key, TShiftState shift);
+  void DoDblClick(QObject *sender);
+
+  // --- what the children fill the datasets from
+  const QString &MascaraDescr() const { return FMascaraDescr; }
+  void SetMascaraDescr(const QString &mascara) { FMascaraDescr = mascara; }
+  // The last proposal number used; the items of the proposal being built
+  // carry it.
+  qint64 CodProtocolo() const { return FCodProtocolo; }
+  void SetCodProtocolo(qint64 codigo) { FCodProtocolo = codigo; }
+  int FormaEntrega() const { return FFormaEntrega; }
+  void SetFormaEntrega(int forma) { FFormaEntrega = forma; }
+  int CodigoEmpresa() const { return FCodigoEmpresa; }
+  void SetCodigoEmpresa(int codigo) { FCodigoEmpresa = codigo; }
+  int CodigoEstab() const { return FCodigoEstab; }
+  void SetCodigoEstab(int codigo) { FCodigoEstab = codigo; }
+  const QString &NomeEmpresa() const { return FNomeEmpresa; }
+  void SetNomeEmpresa(const QString &nome) { FNomeEmpresa = nome; }
+  const QString &NomeEstab() const { return FNomeEstab; }
+  void SetNomeEstab(const QString &nome) { FNomeEstab = nome; }
+
+  // --- the form's parts; null without a form
+  TnFrmGerarProtocolo *FormGerar() const;
+  TnDBGridEh *DBGridEH() const { return FDBGridEH; }
+  TnDBGridEh *DBGridEHDet() const { return FDBGridEHDet; }
+  TnClientDataSet *ClientDataSet() const;
+  TnClientDataSet *ClientDataSetDet() const;
+  // The typed views of the datasets' current rows.
+  TmVox *MapPro() const;
+  TmVoxItem *MapProItem() const;
+
+ protected:
+  // The three statements of the save.
+  std::unique_ptr<TnSQLDataSet> sqlInsertPro;
+  std::unique_ptr<TnSQLDataSet> sqlInsertItensPro;
+  std::unique_ptr<TnSQLDataSet> sqlUpdateDebito;
+
+ private:
+  TnFrmGerarProtocolo *GarantirForm();
+  void TomarGrids(TnFrmGerarProtocolo *form);
+  void Gravar();
+  void InserirProtocolo(qint64 numero);
+  void InserirItem(qint64 numero, int sequencia);
+  void AtualizarDebito(qint64 numero);
+  // Stores the all-selected flag on the master row of the proposal.
+  void GravarTodosSelecionados(const QVariant &codigoProtocolo, bool todos);
+
+  QString FMascaraDescr;
+  qint64 FCodProtocolo = 0;
+  int FFormaEntrega = 2;
+  int FCodigoEmpresa = 0;
+  int FCodigoEstab = 0;
+  QString FNomeEmpresa;
+  QString FNomeEstab;
+  QPointer<TnDBGridEh> FDBGridEH;
+  QPointer<TnDBGridEh> FDBGridEHDet;
+};
