@@ -205,15 +205,17 @@ void TnVisaoForm::MontarToolBar() {
   // asks something): the pressed action must outlive its own signal.
   for (QAction *antiga : FToolBar->actions()) {
     FToolBar->removeAction(antiga);
-    removeAction(antiga);
     antiga->deleteLater();
   }
+  // Actions kept off the bar (see below) go too.
+  for (const auto &[modelo, antiga] : std::as_const(FActions))
+    if (antiga && antiga->parent() == this) antiga->deleteLater();
   FActions.clear();
   FItensToolBar.clear();
   auto criar = [this](QObject *modelo, const QString &caption, const QString &hint, int imagem,
-                      const QString &atalho, bool soIcone) {
+                      const QString &atalho, bool soIcone, bool naBarra = true) {
     const QIcon icone = imagem < 0 && soIcone ? IconePadrao(modelo->objectName()) : TnListaImagens::Icone(imagem);
-    auto *action = FToolBar->addAction(icone, caption);
+    auto *action = naBarra ? FToolBar->addAction(icone, caption) : new QAction(icone, caption, this);
     action->setObjectName(modelo->objectName());
     action->setToolTip(hint.isEmpty() ? caption : hint);
     // Icon-only buttons keep the bar within a narrow window; the caption is
@@ -231,9 +233,20 @@ void TnVisaoForm::MontarToolBar() {
     FItensToolBar.append(modelo);
     return action;
   };
+  // An action that a tool button of the same caption stands for (a process
+  // form's Executar, Gravar, Cancelar) is not drawn twice: it stays off the
+  // bar, reachable by its keys and by code.
+  auto temBotao = [this](const QString &caption) {
+    for (const QPointer<TnToolButton> &botao : FForm->ToolButtons())
+      if (botao && botao->Caption() == caption) return true;
+    return false;
+  };
+  bool algumaNaBarra = false;
   for (TnActionForm *modelo : FForm->Actions()) {
+    const bool naBarra = !temBotao(modelo->Caption());
+    algumaNaBarra = algumaNaBarra || naBarra;
     QAction *action = criar(modelo, modelo->Caption(), modelo->Hint(), modelo->ImageIndex(), modelo->ShortCutStr(),
-                            nTipoActionForm(modelo->Name()) >= 0);
+                            nTipoActionForm(modelo->Name()) >= 0, naBarra);
     QPointer<TnActionForm> alvo(modelo);
     connect(action, &QAction::triggered, this, [this, alvo] {
       Executar([alvo] {
@@ -241,7 +254,7 @@ void TnVisaoForm::MontarToolBar() {
       });
     });
   }
-  if (!FForm->Actions().isEmpty() && !FForm->ToolButtons().isEmpty()) FToolBar->addSeparator();
+  if (algumaNaBarra && !FForm->ToolButtons().isEmpty()) FToolBar->addSeparator();
   for (const QPointer<TnToolButton> &modelo : FForm->ToolButtons()) {
     if (!modelo) continue;
     if (modelo->Separador()) FToolBar->addSeparator();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QToolBar>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -173,6 +174,23 @@ TEST_F(VisaoPowerParamTeste, ProgressBarsFollowTheRunWhileItHoldsTheEventLoop) {
   EXPECT_TRUE(visivel);
   FVisao->Sincronizar();  // the frame is gone after the run
   EXPECT_FALSE(FVisao->BarraTotal()->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(VisaoPowerParamTeste, EachCommandAppearsOnceOnTheBarAndF9StillRuns) {
+  QStringList textos;
+  for (QAction *action : FVisao->ToolBar()->actions())
+    if (!action->isSeparator() && action->isVisible()) textos << action->text();
+  EXPECT_EQ(textos.count(QStringLiteral("Executar")), 1);
+  // Gravar and Cancelar show only for a process that has them.
+  EXPECT_LE(textos.count(QStringLiteral("Gravar")), 1);
+  EXPECT_LE(textos.count(QStringLiteral("Cancelar")), 1);
+  // The action behind the button stays reachable.
+  Executar();
+  EXPECT_EQ(FProcesso->Execucoes, 1);
 }
 
 }  // namespace
