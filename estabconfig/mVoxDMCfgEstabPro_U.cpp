@@ -1,7 +1,36 @@
 #include "mVoxDMCfgEstabPro_U.h"
 
+#include <QScopeGuard>
+#include <memory>
+
+#include "nDMSQLDataSet_U.h"
+#include "nDataModule_U.h"
 #include "nDefinicao_U.h"
+#include "nException_U.h"
+#include "nFrmCadastro_U.h"
+#include "nModulos_U.h"
+#include "nPainel_U.h"
+#include "nRegistro_U.h"
+#include "nSQLFuncoes_U.h"
 #include "nUnidadeRegistro_U.h"
+
+namespace {
+
+const QString kEntregueEmMaos = QStringLiteral("2");
+
+// The stored text of a one-character code column ('2', '0'), blanks dropped.
+QString Codigo(const TnField *campo) { return campo->IsNull() ? QString() : campo->AsString().trimmed(); }
+
+// The condition that finds the establishment of the current row in a table
+// keyed by company and establishment.
+QString CondicaoFilial(const TnClientDataSet &dados) {
+  return ValorParaSQL(dados.FieldByName(QStringLiteral("CODIGOEMPRESA")), QStringLiteral("="), true) +
+         QStringLiteral(" and ") +
+         ValorParaSQL(dados.FieldByName(QStringLiteral("CODIGOESTAB")), QStringLiteral("="), true);
+}
+
+
+}  // namespace
 
 TmVoxDMCfgEstabPro::TmVoxDMCfgEstabPro() {
   nClientDataSet->SetCommandText(
@@ -68,6 +97,9 @@ void TmVoxDMCfgEstabPro::DefinirColunasFilial(TnClientDataSet &dados) {
 void TmVoxDMCfgEstabPro::DataModuleCreate() {
   TnDMClientDataSet::DataModuleCreate();
   DefinirColunasFilial(*nClientDataSet);
+  // Inside the suite's base module the office works on its own companies'
+  // establishments, picked without the company.
+  nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetVisible(PegarModuloAtual() != nModuloRTul);
 
   TnField *forma = nClientDataSet->FieldByName(QStringLiteral("FORMAENTREGA"));
   forma->SetRequired(true);
@@ -79,6 +111,13 @@ void TmVoxDMCfgEstabPro::DataModuleCreate() {
       {QStringLiteral("Retirado=1"), QStringLiteral("Entregue em Mãos=2"), QStringLiteral("Entregue via Internet=3")});
   forma->Definicao().LigarTextos();
   forma->Definicao().AdicionarPropriedadePropria(QStringLiteral("OnChange"));
+  // Both ways of choosing the form, typed or picked from the list, run the
+  // field rules again.
+  forma->OnSetText = [this](TnField &campo, const QString &texto) {
+    campo.Definicao().SetText(campo, texto);
+    ChecarConfigurarCampo(&campo);
+  };
+  forma->Definicao().OnChange = [this](TnField &campo) { ChecarConfigurarCampo(&campo); };
 
   TnField *mesmoEndereco = nClientDataSet->FieldByName(QStringLiteral("MESMOENDERECOENT"));
   mesmoEndereco->SetRequired(true);
@@ -91,6 +130,88 @@ void TmVoxDMCfgEstabPro::DataModuleCreate() {
   mesmoEndereco->Definicao().LigarTextos();
   mesmoEndereco->Definicao().AdicionarPropriedadePropria(QStringLiteral("Hint"));
   mesmoEndereco->Definicao().AdicionarPropriedadePropria(QStringLiteral("Enabled"));
+}
+
+void TmVoxDMCfgEstabPro::DepoisConfigurar(TnFrmVisual *form) {
+  TnDMClientDataSet::DepoisConfigurar(form);
+  SetAtualizarAoExibir(false);
+  if (auto *cadastro = dynamic_cast<TnFrmCadastro *>(form)) {
+    cadastro->InserirGrupoSeparador(QStringLiteral("CODIGOGRUPODOC"),
+                          QStringLiteral("Configuração do Grupo do Tipo de Documento"));
+    cadastro->InserirGrupoSeparador(QStringLiteral("FORMAENTREGA"), QStringLiteral("Configuração da Entrega"));
+  }
+}
+
+void TmVoxDMCfgEstabPro::ConfigurarCampo(TnRemetente sender) {
+  TnDMClientDataSet::ConfigurarCampo(sender);
+  const TnField *forma = nClientDataSet->FieldByName(QStringLiteral("FORMAENTREGA"));
+  if (forma->IsNull()) return;
+  const bool emMaos = Codigo(forma) == kEntregueEmMaos;
+  TnField *mesmoEndereco = nClientDataSet->FieldByName(QStringLiteral("MESMOENDERECOENT"));
+  EdEnabledField(mesmoEndereco, emMaos);
+  mesmoEndereco->SetRequired(emMaos);
+}
+
+void TmVoxDMCfgEstabPro::ValidarDado() {
+  TnDMClientDataSet::ValidarDado();
+  const QString mensagem = QStringLiteral("Já existe configuração cadastrada para este estabelecimento.");
+  if (nClientDataSet->State() == TnDataSetState::Insert) {
+    if (nDMSQLDataSet()->PegarTemRegistro(QStringLiteral("CFGESTABPRO"), QStringLiteral("CODIGOEMPRESA"),
+                                          CondicaoFilial(*nClientDataSet)))
+      throw Exception(mensagem);
+  } else if (nClientDataSet->State() == TnDataSetState::Edit) {
+    // Moving a configuration onto another establishment is refused alike,
+    // whether or not that one has a configuration.
+    for (const char *nome : {"CODIGOEMPRESA", "CODIGOESTAB"}) {
+      const TnField *campo = nClientDataSet->FieldByName(QString::fromLatin1(nome));
+      if (campo->OldValue() != campo->Value()) throw Exception(mensagem);
+    }
+  }
+}
+
+void TmVoxDMCfgEstabPro::nClientDataSetBeforeDelete(TnClientDataSet &dataSet) {
+  TnDMClientDataSet::nClientDataSetBeforeDelete(dataSet);
+  throw EAbort();
+}
+
+void TmVoxDMCfgEstabPro::nClientDataSetAfterPost(TnClientDataSet &dataSet) {
+  TnDMClientDataSet::nClientDataSetAfterPost(dataSet);
+  if (PreparandoCampos()) return;
+  AbrirEnderecoEntrega();
+}
+
+void TmVoxDMCfgEstabPro::AbrirEnderecoEntrega() {
+  if (Codigo(nClientDataSet->FieldByName(QStringLiteral("MESMOENDERECOENT"))) != QStringLiteral("0") ||
+      Codigo(nClientDataSet->FieldByName(QStringLiteral("FORMAENTREGA"))) != kEntregueEmMaos)
+    return;
+  if (nDMSQLDataSet()->PegarTemRegistro(QStringLiteral("ESTABENTREGA"), QStringLiteral("CODIGOEMPRESA"),
+                                        CondicaoFilial(*nClientDataSet)))
+    return;
+
+  TnDataModule *modulo = CriarDM(QStringLiteral("TmVoxDMEstabEntrega"), nullptr, nModoIndividual);
+  auto *endereco = dynamic_cast<TnDMClientDataSet *>(modulo);
+  // The form first, then the module, whatever happens in between.
+  std::unique_ptr<TnFrmVisual> form;
+  const auto liberar = qScopeGuard([&] {
+    form.reset();
+    if (modulo) nLiberarDM(modulo);
+  });
+  if (!endereco) return;
+
+  TnClientDataSet &dados = *endereco->nClientDataSet;
+  const QVariant empresa = nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"))->Value();
+  const QVariant estab = nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"))->Value();
+  // The address belongs to the establishment just configured: its key is
+  // given, not typed.
+  dados.FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetVisible(false);
+  dados.FieldByName(QStringLiteral("CODIGOESTAB"))->SetVisible(false);
+  form.reset(endereco->CriarForm());
+  if (auto *cadastro = dynamic_cast<TnFrmCadastro *>(form.get())) cadastro->SetEntradaUnica(true);
+  dados.Append();
+  dados.FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetValue(empresa);
+  dados.FieldByName(QStringLiteral("CODIGOESTAB"))->SetValue(estab);
+  // Saving or giving up the address is that register's own business.
+  form->ShowModal();
 }
 
 namespace nUnidades {

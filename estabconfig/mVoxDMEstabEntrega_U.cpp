@@ -1,7 +1,25 @@
 #include "mVoxDMEstabEntrega_U.h"
 
+#include <optional>
+
+#include "nDMSQLDataSet_U.h"
 #include "nDefinicao_U.h"
+#include "nException_U.h"
+#include "nSQLFuncoes_U.h"
 #include "nUnidadeRegistro_U.h"
+
+namespace {
+
+// A configuration code compared as a number, so "2", " 2" and 2 are alike.
+// Null, and text that is no number, give nothing.
+std::optional<int> Numero(const QVariant &valor) {
+  if (valor.isNull()) return std::nullopt;
+  bool ok = false;
+  const int numero = valor.toString().trimmed().toInt(&ok);
+  return ok ? std::optional<int>(numero) : std::nullopt;
+}
+
+}  // namespace
 
 TmVoxDMEstabEntrega::TmVoxDMEstabEntrega() {
   nClientDataSet->SetCommandText(QStringLiteral(
@@ -77,6 +95,37 @@ void TmVoxDMEstabEntrega::DataModuleCreate() {
   nClientDataSet->FieldByName(QStringLiteral("BAIRROENDERENTREGA"))
       ->Definicao()
       .SetHint(QStringLiteral("Informe o bairro da entrega"));
+}
+
+void TmVoxDMEstabEntrega::ValidarDado() {
+  TnDMClientDataSet::ValidarDado();
+  const QString onde =
+      ValorParaSQL(nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA")), QStringLiteral("="), true) +
+      QStringLiteral(" and ") +
+      ValorParaSQL(nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB")), QStringLiteral("="), true);
+
+  const QString duplicado = QStringLiteral("Já existe cadastrado um endereço de entrega para este estabelecimento.");
+  if (nClientDataSet->State() == TnDataSetState::Insert) {
+    if (nDMSQLDataSet()->PegarTemRegistro(QStringLiteral("ESTABENTREGA"), QStringLiteral("CODIGOEMPRESA"), onde))
+      throw Exception(duplicado);
+  } else if (nClientDataSet->State() == TnDataSetState::Edit) {
+    for (const char *nome : {"CODIGOEMPRESA", "CODIGOESTAB"}) {
+      const TnField *campo = nClientDataSet->FieldByName(QString::fromLatin1(nome));
+      if (campo->OldValue() != campo->Value()) throw Exception(duplicado);
+    }
+  }
+
+  const QVariantList configuracao =
+      nDMSQLDataSet()
+          ->PegarValorCampo(QStringLiteral("CFGESTABPRO"), QStringLiteral("FORMAENTREGA, MESMOENDERECOENT"), onde)
+          .toList();
+  const std::optional<int> forma = Numero(configuracao.value(0));
+  const QVariant mesmoEndereco = configuracao.value(1);
+  if (mesmoEndereco.isNull()) throw Exception(QStringLiteral("Não existe configuração para este estabelecimento."));
+  if (forma != 2) throw Exception(QStringLiteral("A forma de entrega configurada não precisa de endereço de entrega."));
+  if (Numero(mesmoEndereco) == 1)
+    throw Exception(
+        QStringLiteral("A configuração para entrega deste estabelecimento é no mesmo endereço da empresa."));
 }
 
 namespace nUnidades {

@@ -5,6 +5,8 @@
 #include "nActionsDataSet_U.h"
 #include "nClientDataSet_U.h"
 #include "nDefinicao_U.h"
+#include "nEditorCampo_U.h"
+#include "nFraGrupoSeparador_U.h"
 
 TnFrmCadastro::TnFrmCadastro(TnDataModule *dataModule, TnClientDataSet *dados, const QString &atributos,
                              QObject *parent)
@@ -12,14 +14,21 @@ TnFrmCadastro::TnFrmCadastro(TnDataModule *dataModule, TnClientDataSet *dados, c
   FAreaCampos->SetAlign(TnAlinhamento::alTop);
   FAreaCampos->SetBorda(false);
   QList<TnField *> campos;
+  QStringList nomesLookup;  // shown beside their code's editor
+  if (FDados)
+    for (int i = 0; i < FDados->FieldCount(); ++i)
+      for (const QString &nome : FDados->Fields(i)->Definicao().LookupResultFields()) nomesLookup << nome.toUpper();
+  auto comLinha = [&nomesLookup](const TnField *campo) {
+    return campo->Visible() && !nomesLookup.contains(campo->FieldName().toUpper());
+  };
   if (FDados) {
     const QString lista = atributos.trimmed();
     if (lista.isEmpty() || lista == QStringLiteral("*")) {
       for (int i = 0; i < FDados->FieldCount(); ++i)
-        if (FDados->Fields(i)->Visible()) campos.append(FDados->Fields(i));
+        if (comLinha(FDados->Fields(i))) campos.append(FDados->Fields(i));
     } else {
       for (const QString &nome : lista.split(QRegularExpression(QStringLiteral("[,;]")), Qt::SkipEmptyParts))
-        if (TnField *campo = FDados->FindField(nome.trimmed()); campo && campo->Visible()) campos.append(campo);
+        if (TnField *campo = FDados->FindField(nome.trimmed()); campo && comLinha(campo)) campos.append(campo);
     }
   }
   int topo = Margem;
@@ -50,6 +59,29 @@ QString TnFrmCadastro::ClassName() const { return QStringLiteral("TnFrmCadastro"
 bool TnFrmCadastro::HerdaDe(const QString &nomeClasse) const {
   return nomeClasse.compare(QStringLiteral("TnFrmCadastro"), Qt::CaseInsensitive) == 0 ||
          TnFrmVisual::HerdaDe(nomeClasse);
+}
+
+TnFraGrupoSeparador *TnFrmCadastro::InserirGrupoSeparador(const QString &campoSeguinte, const QString &caption) {
+  const TnEditorCampo *editor = Editor(campoSeguinte);
+  if (!editor) return nullptr;
+  const int topo = editor->Top();
+  const int espaco = AlturaEditor + EspacoEditor;
+  for (TnPainel *painel : FAreaCampos->Filhos())
+    if (painel->Top() >= topo) painel->SetTop(painel->Top() + espaco);
+  auto *grupo = new TnFraGrupoSeparador(FAreaCampos, editor->Campo()->FieldName(), caption);
+  grupo->SetLeft(Margem);
+  grupo->SetTop(topo);
+  grupo->SetHeight(AlturaEditor);
+  grupo->SetAncoras(true, true, true, false);
+  FAreaCampos->SetHeight(FAreaCampos->Height() + espaco);
+  return grupo;
+}
+
+QList<TnFraGrupoSeparador *> TnFrmCadastro::GruposSeparadores() const {
+  QList<TnFraGrupoSeparador *> grupos;
+  for (TnPainel *painel : FAreaCampos->Filhos())
+    if (auto *grupo = dynamic_cast<TnFraGrupoSeparador *>(painel)) grupos << grupo;
+  return grupos;
 }
 
 TnEditorCampo *TnFrmCadastro::Editor(const QString &nomeCampo) const {

@@ -25,7 +25,9 @@ class NFRAMEWORK_EXPORT TnFrmCadastro : public TnFrmVisual {
   static constexpr int Margem = 8;
 
   // Editors for the visible fields of `dados`: all of them for "*" (or an
-  // empty text), else those listed (commas or ";") in that order.
+  // empty text), else those listed (commas or ";") in that order. A name
+  // field that a code field looks up gets no row of its own: it is shown
+  // beside its code's editor.
   TnFrmCadastro(TnDataModule *dataModule, TnClientDataSet *dados, const QString &atributos = QStringLiteral("*"),
                 QObject *parent = nullptr);
   ~TnFrmCadastro() override;
@@ -40,6 +42,11 @@ class NFRAMEWORK_EXPORT TnFrmCadastro : public TnFrmVisual {
   // The editor of a field (by name, any case); null when the form has none.
   TnEditorCampo *Editor(const QString &nomeCampo) const;
   TnEditorCampo *Editor(const TnField *campo) const;
+  // Puts a group header (caption) just above the editor of `campoSeguinte`;
+  // the rows from there down move down to make room. Null when the form
+  // shows no editor for that field.
+  class TnFraGrupoSeparador *InserirGrupoSeparador(const QString &campoSeguinte, const QString &caption);
+  QList<class TnFraGrupoSeparador *> GruposSeparadores() const;
   // The first editor that can take the focus gets it.
   bool FocarPrimeiroEditor();
 

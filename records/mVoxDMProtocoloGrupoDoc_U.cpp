@@ -2,6 +2,8 @@
 
 #include "mVoxFuncoesCadastro_U.h"
 #include "nDefinicao_U.h"
+#include "nFrmCadScrollBox_U.h"
+#include "nRegistro_U.h"
 #include "nUnidadeRegistro_U.h"
 
 TmVoxDMProtocoloGrupoDoc::TmVoxDMProtocoloGrupoDoc() {
@@ -21,6 +23,34 @@ QList<TnMenuDecl> TmVoxDMProtocoloGrupoDoc::Menus() {
   menu.Modulo = QStringLiteral("mVox");
   menu.CriarHTTP = true;
   return {menu};
+}
+
+void TmVoxDMProtocoloGrupoDoc::DepoisConfigurar(TnFrmVisual *form) {
+  TnDMClientDataSet::DepoisConfigurar(form);
+  if (!form) return;
+  if (auto *cadastro = dynamic_cast<TnFrmCadScrollBox *>(form)) {
+    for (TnPainel *controle : cadastro->ControlesTopo()) controle->SetAlign(TnAlinhamento::alTop);
+    if (TnEditorCampo *descricao = cadastro->Editor(QStringLiteral("DESCRGRUPODOC")))
+      cadastro->AreaCampos()->SetHeight(descricao->Bottom() + 100);
+  }
+  SetAtualizarAoExibir(false);
+
+  const QString classeMembros = QStringLiteral("TmVoxDMProtocoloGrupoTipoDoc");
+  // A form built again keeps the members module it was given the first time.
+  TnDMClientDataSet *membros = nullptr;
+  for (TnDMClientDataSet *detalhe : Detalhes())
+    if (detalhe->ClassName().compare(classeMembros, Qt::CaseInsensitive) == 0) membros = detalhe;
+  if (!membros) {
+    TnDataModule *criado = CriarDM(classeMembros, nullptr, QString());
+    membros = dynamic_cast<TnDMClientDataSet *>(criado);
+    if (!membros) {
+      if (criado) nLiberarDM(criado);
+      return;
+    }
+  }
+  membros->SetTipoForm(1);
+  membros->nClientDataSet->FieldByName(QStringLiteral("CODIGOGRUPODOC"))->SetVisible(false);
+  CriarDetalhe(classeMembros, QStringLiteral("CODIGOGRUPODOC"), form, membros, QString(), nullptr, false);
 }
 
 QString TmVoxDMProtocoloGrupoDoc::ChavePrimaria() const { return QStringLiteral("CODIGOGRUPODOC"); }

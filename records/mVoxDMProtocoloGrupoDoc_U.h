@@ -12,6 +12,11 @@ class MVOXPK_EXPORT TmVoxDMProtocoloGrupoDoc : public TnDMClientDataSet {
 
   static QList<TnMenuDecl> Menus();
   static int PegarTipoObjeto() { return 1; }
+  // The register form keeps the description at the top and gives the rest
+  // of the form to the grid of the group's document types (their group code
+  // is implied by the group and not shown). Without that grid (its class
+  // cannot be created) the form still opens, with the group alone.
+  void DepoisConfigurar(TnFrmVisual *form) override;
   QString ChavePrimaria() const override;
   // Two groups never share one description. An edited group is compared only
   // with the other groups, so groups stored before the rule existed with the

@@ -1,7 +1,10 @@
 #include "mVoxDMProtocoloTipoDoc_U.h"
 
+#include <set>
+
 #include "mVoxFuncoesCadastro_U.h"
 #include "nDefinicao_U.h"
+#include "nException_U.h"
 #include "nUnidadeRegistro_U.h"
 
 TmVoxDMProtocoloTipoDoc::TmVoxDMProtocoloTipoDoc() {
@@ -75,9 +78,60 @@ void TmVoxDMProtocoloTipoDoc::DataModuleCreate() {
                                         QStringLiteral("Quinzenal=2"), QStringLiteral("Decendial=3")});
   periodo->Definicao().LigarTextos();
 
+  TnField *meses = nClientDataSet->FieldByName(QStringLiteral("MESOCORRENCIA"));
+  meses->SetDisplayLabel(QStringLiteral("Mês Ocorrência"));
+  meses->Definicao().SetHint(QStringLiteral("Informe os meses em que a tarefa ocorrerá"));
+  meses->Definicao().SetTipoControle(TnTipoControle::CheckList);
+  meses->Definicao().SetNomesValores({QStringLiteral("Janeiro=1"), QStringLiteral("Fevereiro=2"),
+                                      QStringLiteral("Março=3"), QStringLiteral("Abril=4"), QStringLiteral("Maio=5"),
+                                      QStringLiteral("Junho=6"), QStringLiteral("Julho=7"), QStringLiteral("Agosto=8"),
+                                      QStringLiteral("Setembro=9"), QStringLiteral("Outubro=10"),
+                                      QStringLiteral("Novembro=11"), QStringLiteral("Dezembro=12")});
+  meses->Definicao().LigarTextos();
+  // The list shows the captions; what the editor or a grid cell hands over
+  // (ticked values, typed captions) is stored in the one form.
+  meses->OnSetText = [](TnField &campo, const QString &texto) {
+    const QString valor = NormalizarMeses(campo, texto);
+    if (valor.isEmpty())
+      campo.Clear();
+    else
+      campo.SetAsString(valor);
+  };
+
   ConfigurarSimNao(nClientDataSet->FieldByName(QStringLiteral("GERARENVELOPE")), QStringLiteral("Gerar Envelope"),
                    QStringLiteral("Informe sim para o tipo de documento gerar e ser atribuido a um envelope "
                                   "automaticamente na distribuição de documentos"));
+}
+
+QString TmVoxDMProtocoloTipoDoc::NormalizarMeses(TnField &campo, const QString &texto) {
+  std::set<int> meses;
+  for (const QString &parte : texto.split(u';', Qt::SkipEmptyParts)) {
+    const QString item = parte.trimmed();
+    if (item.isEmpty()) continue;
+    bool numero = true;
+    for (const QChar c : item) numero = numero && c.isDigit() && c.unicode() < 128;
+    const QString valor = numero ? item : campo.Definicao().ValorDoNome(item);
+    const int mes = valor.toInt();
+    if (mes < 1 || mes > 12)
+      throw EnField(&campo,
+                    QStringLiteral("'%1' não é um valor válido para o campo %2.").arg(item, campo.DisplayLabel()));
+    meses.insert(mes);
+  }
+  QStringList partes;
+  for (const int mes : meses) partes << QString::number(mes);
+  return partes.join(u';');
+}
+
+void TmVoxDMProtocoloTipoDoc::nClientDataSetBeforePost(TnClientDataSet &dataSet) {
+  TnField *campo = dataSet.FieldByName(QStringLiteral("MESOCORRENCIA"));
+  if (!campo->IsNull()) {
+    const QString valor = NormalizarMeses(*campo, campo->AsString());
+    if (valor.isEmpty())
+      campo->Clear();
+    else if (valor != campo->AsString())
+      campo->SetAsString(valor);
+  }
+  TnDMClientDataSet::nClientDataSetBeforePost(dataSet);
 }
 
 void TmVoxDMProtocoloTipoDoc::ValidarDado() {

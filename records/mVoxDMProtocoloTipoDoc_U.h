@@ -16,4 +16,14 @@ class MVOXPK_EXPORT TmVoxDMProtocoloTipoDoc : public TnDMClientDataSet {
   // Two types never share one description.
   void ValidarDado() override;
   void DataModuleCreate() override;
+  // The months of occurrence are stored in their one form whoever wrote
+  // them (the check list, a grid cell, code).
+  void nClientDataSetBeforePost(TnClientDataSet &dataSet) override;
+
+  // The stored form of a list of months: the month numbers in calendar order,
+  // each once, joined by ";" without blanks, leading zeros or a trailing ";"
+  // ("1;4;7;10"); empty for no month. The document generation matches whole
+  // tokens of it. `texto` may hold month numbers ("04") and month captions
+  // ("Abril") in any order; anything else raises EnField on `campo`.
+  static QString NormalizarMeses(TnField &campo, const QString &texto);
 };

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "nClientDataSet_U.h"
 #include "nDefinicao_U.h"
 #include "nField_U.h"
+#include "nFraGrupoSeparador_U.h"
 #include "nGuarda_U.h"
 
 namespace {
@@ -70,7 +72,14 @@ TnVisaoCadastro::TnVisaoCadastro(TnFrmCadastro *form, QWidget *parent)
   auto *area = new QWidget(FRolagem);
   auto *layout = new QVBoxLayout(area);
   layout->setSpacing(TnFrmCadastro::EspacoEditor);
-  for (TnEditorCampo *editor : form->Editores()) CriarLinha(editor, area);
+  const QList<TnFraGrupoSeparador *> grupos = form->GruposSeparadores();
+  for (TnEditorCampo *editor : form->Editores()) {
+    // A group header stands just above the editor that opens its group.
+    for (const TnFraGrupoSeparador *grupo : grupos)
+      if (grupo->CampoSeguinte().compare(editor->Campo()->FieldName(), Qt::CaseInsensitive) == 0)
+        layout->addWidget(CriarGrupoSeparador(*grupo, area));
+    CriarLinha(editor, area);
+  }
   layout->addStretch(1);
   FRolagem->setWidget(area);
   FRolagem->setMinimumHeight(qMin(form->AreaCampos()->Height(), 400));
@@ -82,6 +91,23 @@ TnVisaoCadastro::TnVisaoCadastro(TnFrmCadastro *form, QWidget *parent)
 TnVisaoCadastro::~TnVisaoCadastro() { qDeleteAll(FLinhas); }
 
 TnFrmCadastro *TnVisaoCadastro::Cadastro() const { return static_cast<TnFrmCadastro *>(Form()); }
+
+QWidget *TnVisaoCadastro::CriarGrupoSeparador(const TnFraGrupoSeparador &grupo, QWidget *area) {
+  auto *cabecalho = new QWidget(area);
+  cabecalho->setObjectName(grupo.Name());
+  auto *layout = new QHBoxLayout(cabecalho);
+  layout->setContentsMargins(0, 6, 0, 0);
+  auto *titulo = new QLabel(grupo.Caption(), cabecalho);
+  QFont fonte = titulo->font();
+  fonte.setBold(true);
+  titulo->setFont(fonte);
+  layout->addWidget(titulo);
+  auto *regua = new QFrame(cabecalho);
+  regua->setFrameShape(QFrame::HLine);
+  regua->setFrameShadow(QFrame::Sunken);
+  layout->addWidget(regua, 1);
+  return cabecalho;
+}
 
 void TnVisaoCadastro::CriarLinha(TnEditorCampo *editor, QWidget *area) {
   auto *linha = new TnLinha;

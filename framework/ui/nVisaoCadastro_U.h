@@ -44,6 +44,7 @@ class NFRAMEWORKUI_EXPORT TnVisaoCadastro : public TnVisaoForm {
  private:
   struct TnLinha;
   void CriarLinha(TnEditorCampo *editor, QWidget *area);
+  QWidget *CriarGrupoSeparador(const class TnFraGrupoSeparador &grupo, QWidget *area);
   // The text the widget holds, in the form Digitar takes.
   QString TextoDoWidget(const TnLinha &linha) const;
   void MostrarValor(TnLinha &linha);

@@ -1,5 +1,6 @@
 #include "mVoxPkTeste_U.h"
 #include "nDefinicao_U.h"
+#include "nFrmCadastro_U.h"
 
 namespace {
 
@@ -97,6 +98,132 @@ TEST_F(TipoDocTeste, CaseChangeUnchangedSaveAndFreeDescriptionAreAccepted) {
   EXPECT_EQ(Renomear(1, QStringLiteral("Guias Federais")), QString());
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("DESCRTIPODOC = 'GUIA D''ÁGUA'")), 1);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("DESCRTIPODOC = 'Guias Federais'")), 1);
+}
+
+// --- the months of occurrence
+
+const QString kTodosOsMeses = QStringLiteral("1;2;3;4;5;6;7;8;9;10;11;12");
+
+class MesesTipoDocTeste : public TipoDocTeste {
+ protected:
+  void SetUp() override {
+    TipoDocTeste::SetUp();
+    if (HasFatalFailure()) return;
+    FForm = dynamic_cast<TnFrmCadastro *>(FDM->CriarForm());
+    ASSERT_NE(FForm, nullptr);
+    FMeses = FForm->Editor(QStringLiteral("MESOCORRENCIA"));
+    ASSERT_NE(FMeses, nullptr);
+    ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOTIPODOC"), 5));
+  }
+  QVariant Gravado(int codigo) {
+    return Valor(QStringLiteral("select MESOCORRENCIA from PROTOCOLOTIPODOC where CODIGOTIPODOC = :C"), {codigo});
+  }
+  // The captions the check list ticks for the stored value, as the screen
+  // reads it back: each ";" token that is one of the list's values.
+  QStringList Marcados() {
+    const TnDefinicao &def = Campo("MESOCORRENCIA")->Definicao();
+    const QStringList valores = Campo("MESOCORRENCIA")->AsString().split(u';', Qt::SkipEmptyParts);
+    QStringList nomes;
+    for (qsizetype i = 0; i < def.Valores().size(); ++i)
+      if (valores.contains(def.Valores().at(i))) nomes << def.Nomes().at(i);
+    return nomes;
+  }
+
+  TnFrmCadastro *FForm = nullptr;
+  TnEditorCampo *FMeses = nullptr;
+};
+
+TEST_F(MesesTipoDocTeste, RegisterFormOffersTheTwelveMonthsAsACheckList) {
+  const TnDefinicao &def = Campo("MESOCORRENCIA")->Definicao();
+  EXPECT_EQ(def.TipoControle(), TnTipoControle::CheckList);
+  EXPECT_EQ(def.Nomes(), (QStringList{"Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho", "Julho", "Agosto",
+                                      "Setembro", "Outubro", "Novembro", "Dezembro"}));
+  EXPECT_EQ(def.Valores().join(u';'), kTodosOsMeses);
+  EXPECT_EQ(Campo("MESOCORRENCIA")->DisplayLabel(), QStringLiteral("Mês Ocorrência"));
+  EXPECT_EQ(FMeses->Hint(), QStringLiteral("Informe os meses em que a tarefa ocorrerá"));
+  EXPECT_TRUE(FMeses->PodeEditar());
+}
+
+// What the check list hands over when January, April, July and October are
+// ticked is stored as the generation reads it, and ticks the same months when
+// the type is read again.
+TEST_F(MesesTipoDocTeste, TickedMonthsAreStoredAsTheirNumbersAndTickTheSameMonthsWhenReadAgain) {
+  ASSERT_TRUE(FMeses->Digitar(QStringLiteral("1;4;7;10")));
+  EXPECT_EQ(FMeses->Text(), QStringLiteral("Janeiro;Abril;Julho;Outubro"));
+  Dados().Post();
+  EXPECT_EQ(Gravado(5).toString(), QStringLiteral("1;4;7;10"));
+
+  Dados().Close();
+  FDM->Abrir();
+  ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOTIPODOC"), 5));
+  EXPECT_EQ(Marcados(), (QStringList{"Janeiro", "Abril", "Julho", "Outubro"}));
+}
+
+TEST_F(MesesTipoDocTeste, AllMonthsFitTheColumnAndNoMonthStoresNothing) {
+  ASSERT_TRUE(FMeses->Digitar(kTodosOsMeses));
+  Dados().Post();
+  EXPECT_EQ(Gravado(5).toString(), kTodosOsMeses);
+  EXPECT_EQ(Marcados().size(), 12);
+
+  ASSERT_TRUE(FMeses->Digitar(QString()));
+  Dados().Post();
+  EXPECT_TRUE(Gravado(5).isNull());
+  EXPECT_TRUE(Marcados().isEmpty());
+}
+
+// The generation matches whole tokens: "04" or " 4" would never match month
+// 4, a trailing ";" or a repeated month would make a token of its own.
+TEST_F(MesesTipoDocTeste, MonthsWrittenLooselyAreStoredInTheOneFormTheGenerationMatches) {
+  // Typed in a grid cell: captions and numbers mixed, out of order.
+  Dados().Edit();
+  Campo("MESOCORRENCIA")->SetText(QStringLiteral("outubro; 04;Janeiro;;abril;"));
+  EXPECT_EQ(Campo("MESOCORRENCIA")->AsString(), QStringLiteral("1;4;10"));
+  Dados().Post();
+  EXPECT_EQ(Gravado(5).toString(), QStringLiteral("1;4;10"));
+
+  // Written by code, bypassing the editor.
+  ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOTIPODOC"), 3));
+  Dados().Edit();
+  Campo("MESOCORRENCIA")->SetAsString(QStringLiteral("12; 09;06;3;"));
+  Dados().Post();
+  EXPECT_EQ(Gravado(3).toString(), QStringLiteral("3;6;9;12"));
+
+  Dados().Edit();
+  Campo("MESOCORRENCIA")->SetAsString(QStringLiteral(" ; "));
+  Dados().Post();
+  EXPECT_TRUE(Gravado(3).isNull());
+}
+
+TEST_F(MesesTipoDocTeste, SomethingThatIsNoMonthIsRefusedAndNothingIsStored) {
+  Dados().Edit();
+  EXPECT_EQ(ErroDe([&] { Campo("MESOCORRENCIA")->SetText(QStringLiteral("Janeiro;13")); }),
+            QStringLiteral("'13' não é um valor válido para o campo Mês Ocorrência."));
+  EXPECT_EQ(ErroDe([&] { Campo("MESOCORRENCIA")->SetText(QStringLiteral("Jan")); }),
+            QStringLiteral("'Jan' não é um valor válido para o campo Mês Ocorrência."));
+  EXPECT_TRUE(Campo("MESOCORRENCIA")->IsNull());
+  Campo("MESOCORRENCIA")->SetAsString(QStringLiteral("0;1"));
+  EXPECT_EQ(ErroDe([&] { Dados().Post(); }), QStringLiteral("'0' não é um valor válido para o campo Mês Ocorrência."));
+  Dados().Cancel();
+  EXPECT_TRUE(Gravado(5).isNull());
+}
+
+// --- deleting
+
+// Nothing else is touched: the groups keep the type among their members and
+// the documents keep their type.
+TEST_F(TipoDocTeste, DeletedTypeLeavesItsGroupMembershipsInPlace) {
+  ExecutarSQLDireto(
+      QStringLiteral(
+          "insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO) "
+          "values (900, 3, 1, 1, :DATA)"),
+      {QDate(2026, 3, 31)});
+  const int membros = Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3"));
+  ASSERT_EQ(membros, 2);
+  ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOTIPODOC"), 3));
+  Dados().Delete();
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3")), 0);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3")), membros);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("CODIGOTIPODOC = 3")), 1);
 }
 
 TEST_F(TipoDocTeste, PartnerLookupIsCreatedByItsDesignName) {

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -443,6 +444,27 @@ TEST_F(InstalarUiTeste, GuardFocusesTheEditorOfTheRefusedField) {
   nAoAbrirModal([](QWidget *janela) { janela->close(); });
   nExecutarProtegido([&] { throw EnField(nome, QStringLiteral("Informe o nome!")); });
   EXPECT_EQ(form.Foco(), form.Editor(nome));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VisaoCadastroGrupoTeste, GroupHeaderIsDrawnRightAboveTheRowOfItsField) {
+  auto dados = nDadosCadastroTeste();
+  TnFrmCadastro form(nullptr, dados.get());
+  form.InserirGrupoSeparador(QStringLiteral("DATA"), QStringLiteral("Datas do cliente"));
+  TnVisaoCadastro visao(&form);
+  QWidget *cabecalho = visao.findChild<QWidget *>(QStringLiteral("grpDATA"));
+  QWidget *linha = visao.findChild<QWidget *>(QStringLiteral("pnlDATA"));
+  ASSERT_NE(cabecalho, nullptr);
+  ASSERT_NE(linha, nullptr);
+  auto *titulo = cabecalho->findChild<QLabel *>();
+  ASSERT_NE(titulo, nullptr);
+  EXPECT_EQ(titulo->text(), QStringLiteral("Datas do cliente"));
+  EXPECT_TRUE(titulo->font().bold());
+  QLayout *layout = linha->parentWidget()->layout();
+  EXPECT_EQ(layout->indexOf(cabecalho) + 1, layout->indexOf(linha));
 }
 
 }  // namespace
