@@ -171,8 +171,9 @@ bool TnDialogosQt::InputQueryListBox(const QString &caption, const QStringList &
   QObject::connect(botoes, &QDialogButtonBox::accepted, &janela, &QDialog::accept);
   QObject::connect(botoes, &QDialogButtonBox::rejected, &janela, &QDialog::reject);
   QObject::connect(itens, &QListWidget::itemDoubleClicked, &janela, &QDialog::accept);
-  if (janela.exec() != QDialog::Accepted || !itens->currentItem()) return false;
-  linha = itens->currentItem()->text();
+  if (janela.exec() != QDialog::Accepted) return false;
+  // OK on an empty list is still OK: the caller gets an empty line.
+  linha = itens->currentItem() ? itens->currentItem()->text() : QString();
   return true;
 }
 

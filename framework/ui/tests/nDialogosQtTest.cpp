@@ -96,6 +96,13 @@ TEST_F(DialogosQtTeste, ListQuestionPreselectsTheLineAndCancelLeavesItAlone) {
   EXPECT_EQ(linha, QStringLiteral("C"));
 }
 
+TEST_F(DialogosQtTeste, OkOnAnEmptyListIsStillAnOkWithAnEmptyLine) {
+  QString linha = QStringLiteral("antes");
+  nAoAbrirModal([](QWidget *janela) { qobject_cast<QDialog *>(janela)->accept(); });
+  EXPECT_TRUE(nInputQueryListBox(QStringLiteral("Configuração Nome Arquivo"), {}, linha));
+  EXPECT_EQ(linha, QString());
+}
+
 TEST_F(DialogosQtTeste, FieldDialogWritesTheTypedValuesIntoItsControls) {
   TnFrmDlgScrollBox dlg(QStringLiteral("Gerar Protocolo"));
   dlg.CriarControlsFraFields(QStringLiteral("Empresa"), TnTipoFraControle::Inteiro, 6, QString(), QString());

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "mvoxpk_export.h"
+
+class TnClientDataSet;
+class TnField;
+
+// Fills an item description template: free text in which a field name in
+// square brackets ("[NOMEFUNC]") stands for a value of the source row. The
+// office keeps one template per protocol type (CFGTIPOPROTOCOLO).
+//
+// Each family of sources (tax debits, payroll, financial documents) describes
+// itself once, on a fresh filler per item:
+//   - its tokens, in order, each with the value it takes (Adicionar);
+//   - the rule for a result that came out empty (SetRegraVazio);
+//   - the length the result is cut to (SetTamanhoMaximo; none by default);
+//   - whether a failure is reported as a description failure
+//     (SetFalhaDeDescricao).
+// Montar then fills:
+//   1. the result starts as the template;
+//   2. each token, in the order added, replaces every occurrence of itself in
+//      the whole current result, letters compared without regard to case. A
+//      value put in by an earlier token is searched by the later ones: a
+//      value holding "[NOMEFUNC]" gets the name too (templates have no
+//      escape, and offices rely on the order);
+//   3. the empty rule, then the cut.
+// Whatever no token matches (other text, unknown names, lone brackets) stays
+// as typed.
+//
+// Every value is read whether its token occurs or not: a row without the
+// shape its family expects fails on the first item, instead of failing or
+// not depending on what the office typed in the template.
+class MVOXPK_EXPORT TmVoxMontarDescricao {
+ public:
+  // How a column's value is written into the text. A null value writes
+  // nothing in every form (an absent value is neither the number zero nor
+  // the zero date), and so does a blank text in the number and date forms.
+  enum class TnForma {
+    // The field's text as the dataset gives it (TnField::AsString), the
+    // form the office reads elsewhere in the suite: dates "dd/mm/yyyy",
+    // date-times with the time left out at midnight, decimals with a comma,
+    // no grouping and no trailing zeros ("1234,5"), whole numbers as digits.
+    Texto,
+    // Read as a whole number, at least 4 digits, zeros on the left ("0007",
+    // "12345", "-0007").
+    Zeros4,
+    // The same with at least 6 digits.
+    Zeros6,
+    // Read as a date: "MM/YYYY".
+    MesAno,
+  };
+
+  // When a filled result counts as empty.
+  enum class TnVazio {
+    SemCaracteres,  // no characters at all; blanks are text
+    SoEspacos,      // nothing but spaces (or nothing)
+  };
+
+  // A value, read when the filler runs. May raise (a column missing, a text
+  // that is not a number or a date).
+  using TnValor = std::function<QString()>;
+
+  explicit TmVoxMontarDescricao(QString mascara);
+
+  // The next token (brackets included, as the template writes it in any
+  // case) and its value.
+  void Adicionar(const QString &token, TnValor valor);
+  // The next token, taking the column's value of the row current when
+  // Montar runs. The field must outlive the filler.
+  void Adicionar(const QString &token, const TnField &campo, TnForma forma);
+
+  // What an empty result becomes. The rule may read the row like a value and
+  // may itself give an empty text.
+  void SetRegraVazio(TnVazio criterio, TnValor regra);
+  // The result keeps at most `maximo` characters; 0 keeps it whole.
+  void SetTamanhoMaximo(int maximo) { FTamanhoMaximo = maximo; }
+  // When set, any failure while filling raises Exception with
+  // MsgFalhaDescricao(), CR LF and the failure's own text.
+  void SetFalhaDeDescricao(bool envolver) { FFalhaDeDescricao = envolver; }
+
+  // The filled description.
+  QString Montar() const;
+
+  // A column's value in one of the forms.
+  static QString Formatar(const TnField &campo, TnForma forma);
+  // "Problemas ao montar a descrição!"
+  static QString MsgFalhaDescricao();
+
+ private:
+  struct TnPasso {
+    QString Token;
+    TnValor Valor;
+  };
+
+  QString Preencher() const;
+  bool Vazio(const QString &texto) const;
+
+  QString FMascara;
+  QList<TnPasso> FPassos;
+  TnVazio FCriterioVazio = TnVazio::SemCaracteres;
+  TnValor FRegraVazio;
+  int FTamanhoMaximo = 0;
+  bool FFalhaDeDescricao = false;
+};
+
+// The description of a tax-debit item (federal, state, municipal, union, GPS,
+// FGTS and payroll debits) from the template `mascara` and the CURRENT row of
+// `dados`, the generation's debit query. The query's columns come in a fixed
+// order and are read by position, each checked against its name (any case):
+//   0 CODIGOEMPRESA, 1 CHAVEDEBITO, 2 CODIGOESTAB, 3 CODIGOIMPOSTO,
+//   4 VARIACAOIMPOSTO, 5 DATALCTOCTR, 6 DATAFINAL, 7 VALORDEBITO,
+//   8 DATAVENCIMENTO, 9 FORMADEBITO, 10 SITUACAODEBITO, 11 CODIGOTABCTBCTR,
+//   12 CHAVEORIGEM, 13 CODIGOUSUARIO, 14 DATAHORADEBITO, 15 CODIGOPROTOCOLO,
+//   16 DESCRIMPOSTO, 17 DESCRPROTOCOLO, and, when the row has them (tested
+//   by name), 18 OBSERVDEBITO (every debit table but the union one),
+//   19 CodigoFuncContr and 20 NOMEFUNC (payroll debits).
+// A token whose optional column the row lacks stays in the text.
+// An empty result becomes DESCRIMPOSTO; still empty, the employee
+// ("0007 - Name") for a payroll debit, else "Sem descrição para o débito "
+// and the company code. Cut to 100 characters. Raises Exception
+// "Problemas ao montar a descrição!" CR LF + the cause when a column is
+// missing or a value cannot be read in its form.
+MVOXPK_EXPORT QString mVoxMontarDescricaoCTR(const QString &mascara, const TnClientDataSet &dados);

@@ -1,0 +1,420 @@
+#include <QDate>
+#include <QDateTime>
+#include <memory>
+#include <utility>
+
+#include "mVoxMontarDescricao_U.h"
+#include "mVoxPkTeste_U.h"
+#include "nClientDataSet_U.h"
+#include "nDialogosTeste_U.h"
+#include "nEditorCampo_U.h"
+#include "nSQLFuncoes_U.h"
+
+namespace {
+
+// The debit tables as the generation's query returns them: the union table
+// has no observation, the payroll table adds the employee.
+enum class TnTabela { Federal, Sindical, Folha };
+
+// One row of the debit query, in the query's column order.
+std::unique_ptr<TnClientDataSet> ConsultaDebitos(TnTabela tabela) {
+  auto dados = std::make_unique<TnClientDataSet>();
+  const bool folha = tabela == TnTabela::Folha;
+  // The payroll statement gives the tax columns as untyped nulls.
+  const TnFieldType tipoImposto = folha ? TnFieldType::String : TnFieldType::Integer;
+  dados->AddFieldDef(QStringLiteral("CODIGOEMPRESA"), TnFieldType::SmallInt);
+  dados->AddFieldDef(QStringLiteral("CHAVEDEBITO"), TnFieldType::Integer);
+  dados->AddFieldDef(QStringLiteral("CODIGOESTAB"), TnFieldType::SmallInt);
+  dados->AddFieldDef(QStringLiteral("CODIGOIMPOSTO"), tipoImposto, folha ? 10 : 0);
+  dados->AddFieldDef(QStringLiteral("VARIACAOIMPOSTO"), tipoImposto, folha ? 10 : 0);
+  dados->AddFieldDef(QStringLiteral("DATALCTOCTR"), TnFieldType::Date);
+  dados->AddFieldDef(QStringLiteral("DATAFINAL"), TnFieldType::Date);
+  dados->AddFieldDef(QStringLiteral("VALORDEBITO"), TnFieldType::FMTBcd, 0, false, 18, 2);
+  dados->AddFieldDef(QStringLiteral("DATAVENCIMENTO"), TnFieldType::Date);
+  dados->AddFieldDef(QStringLiteral("FORMADEBITO"), tipoImposto, folha ? 10 : 0);
+  dados->AddFieldDef(QStringLiteral("SITUACAODEBITO"), TnFieldType::SmallInt);
+  dados->AddFieldDef(QStringLiteral("CODIGOTABCTBCTR"), TnFieldType::Integer);
+  dados->AddFieldDef(QStringLiteral("CHAVEORIGEM"), TnFieldType::String, 50);
+  dados->AddFieldDef(QStringLiteral("CODIGOUSUARIO"), TnFieldType::SmallInt);
+  dados->AddFieldDef(QStringLiteral("DATAHORADEBITO"), TnFieldType::DateTime);
+  dados->AddFieldDef(QStringLiteral("CODIGOPROTOCOLO"), TnFieldType::LargeInt);
+  dados->AddFieldDef(QStringLiteral("DESCRIMPOSTO"), TnFieldType::String, 100);
+  dados->AddFieldDef(QStringLiteral("DESCRPROTOCOLO"), TnFieldType::String, 100);
+  if (tabela != TnTabela::Sindical) dados->AddFieldDef(QStringLiteral("OBSERVDEBITO"), TnFieldType::String, 100);
+  if (folha) {
+    dados->AddFieldDef(QStringLiteral("CodigoFuncContr"), TnFieldType::Integer);
+    dados->AddFieldDef(QStringLiteral("NOMEFUNC"), TnFieldType::String, 100);
+  }
+  dados->CreateDataSet();
+
+  dados->Append();
+  auto set = [&](const char *campo, const QVariant &valor) {
+    dados->FieldByName(QString::fromLatin1(campo))->SetValue(valor);
+  };
+  set("CODIGOEMPRESA", 2);
+  set("CHAVEDEBITO", 42);
+  set("CODIGOESTAB", 3);
+  set("DATALCTOCTR", QDate(2026, 3, 10));
+  set("DATAFINAL", folha ? QDate(2026, 3, 10) : QDate(2026, 3, 31));
+  set("VALORDEBITO", QStringLiteral("1234.50"));
+  set("DATAVENCIMENTO", QDate(2026, 4, 20));
+  set("SITUACAODEBITO", 0);
+  set("CODIGOTABCTBCTR", 2201);
+  set("CHAVEORIGEM", QStringLiteral("CTR"));
+  set("CODIGOUSUARIO", 5);
+  set("DATAHORADEBITO", QDateTime(QDate(2026, 3, 10), QTime(14, 5, 7)));
+  if (!folha) {
+    set("CODIGOIMPOSTO", 10);
+    set("VARIACAOIMPOSTO", 1);
+    set("FORMADEBITO", 2);
+    set("DESCRIMPOSTO", QStringLiteral("ICMS - Substituição Tributária"));
+    set("DESCRPROTOCOLO", QStringLiteral("ICMS-ST"));
+  }
+  if (tabela == TnTabela::Federal) set("OBSERVDEBITO", QStringLiteral("Farinha de trigo"));
+  if (folha) {
+    set("OBSERVDEBITO", QStringLiteral("Salário líquido"));
+    set("CodigoFuncContr", 7);
+    set("NOMEFUNC", QStringLiteral("Ana Paula Nogueira"));
+  }
+  dados->Post();
+  return dados;
+}
+
+// Changes one column of the current row.
+void Alterar(TnClientDataSet &dados, const char *campo, const QVariant &valor) {
+  dados.Edit();
+  dados.FieldByName(QString::fromLatin1(campo))->SetValue(valor);
+  dados.Post();
+}
+
+QString Montar(const QString &mascara, const TnClientDataSet &dados) { return mVoxMontarDescricaoCTR(mascara, dados); }
+
+QString FalhaDe(const QString &mascara, const TnClientDataSet &dados) {
+  try {
+    mVoxMontarDescricaoCTR(mascara, dados);
+  } catch (const Exception &e) {
+    return e.message();
+  }
+  return {};
+}
+
+// --- Tokens and their forms ----------------------------------------------------
+
+// A token read from the wrong place of the query, or in the wrong form,
+// shows another value in every protocol of the type.
+TEST(MontarDescricaoCTR, EachTokenTakesItsQueryColumnInItsForm) {
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  const QList<std::pair<QString, QString>> esperados = {
+      {QStringLiteral("[CODIGOEMPRESA]"), QStringLiteral("0002")},
+      {QStringLiteral("[CHAVEDEBITO]"), QStringLiteral("000042")},
+      {QStringLiteral("[CODIGOESTAB]"), QStringLiteral("0003")},
+      {QStringLiteral("[CODIGOIMPOSTO]"), QStringLiteral("10")},
+      {QStringLiteral("[VARIACAOIMPOSTO]"), QStringLiteral("1")},
+      {QStringLiteral("[DATALCTOCTR]"), QStringLiteral("10/03/2026")},
+      {QStringLiteral("[DATAFINAL]"), QStringLiteral("31/03/2026")},
+      {QStringLiteral("[COMPETENCIA]"), QStringLiteral("03/2026")},
+      {QStringLiteral("[VALORDEBITO]"), QStringLiteral("1234,5")},
+      {QStringLiteral("[DATAVENCIMENTO]"), QStringLiteral("20/04/2026")},
+      {QStringLiteral("[FORMADEBITO]"), QStringLiteral("2")},
+      {QStringLiteral("[SITUACAODEBITO]"), QStringLiteral("0")},
+      {QStringLiteral("[CODIGOTABCTBCTR]"), QStringLiteral("2201")},
+      {QStringLiteral("[CHAVEORIGEM]"), QStringLiteral("CTR")},
+      {QStringLiteral("[CODIGOUSUARIO]"), QStringLiteral("5")},
+      {QStringLiteral("[DATAHORADEBITO]"), QStringLiteral("10/03/2026 14:05:07")},
+      {QStringLiteral("[DESCRIMPOSTO]"), QStringLiteral("ICMS - Substituição Tributária")},
+      {QStringLiteral("[DESCRPROTOCOLO]"), QStringLiteral("ICMS-ST")},
+      {QStringLiteral("[OBSERVDEBITO]"), QStringLiteral("Farinha de trigo")},
+  };
+  for (const auto &[token, valor] : esperados)
+    EXPECT_EQ(Montar(QStringLiteral("<") + token + QStringLiteral(">"), *federal), QStringLiteral("<%1>").arg(valor))
+        << token.toStdString();
+
+  // Codes longer than their padding keep every digit.
+  Alterar(*federal, "CODIGOEMPRESA", 12345);
+  Alterar(*federal, "CHAVEDEBITO", 1234567);
+  EXPECT_EQ(Montar(QStringLiteral("[CODIGOEMPRESA]/[CHAVEDEBITO]"), *federal), QStringLiteral("12345/1234567"));
+}
+
+TEST(MontarDescricaoCTR, TokensMatchInAnyCaseAndEveryOccurrenceIsFilled) {
+  const auto folha = ConsultaDebitos(TnTabela::Folha);
+  EXPECT_EQ(Montar(QStringLiteral("[nomefunc] ([codigofunccontr]) [NomeFunc] [CODIGOFUNCCONTR]/[Competencia]"), *folha),
+            QStringLiteral("Ana Paula Nogueira (0007) Ana Paula Nogueira 0007/03/2026"));
+}
+
+// The tokens are filled one after the other over the whole current text:
+// what an earlier token put in is searched by the later ones, never by the
+// earlier ones.
+TEST(MontarDescricaoCTR, ValuePutInByAnEarlierTokenIsFilledOnlyByLaterOnes) {
+  const auto folha = ConsultaDebitos(TnTabela::Folha);
+  Alterar(*folha, "OBSERVDEBITO", QStringLiteral("pago a [nomefunc] em [CODIGOEMPRESA]"));
+  EXPECT_EQ(Montar(QStringLiteral("[OBSERVDEBITO]"), *folha),
+            QStringLiteral("pago a Ana Paula Nogueira em [CODIGOEMPRESA]"));
+
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  Alterar(*federal, "DESCRIMPOSTO", QStringLiteral("ICMS [ObservDebito]"));
+  EXPECT_EQ(Montar(QStringLiteral("[DESCRIMPOSTO]"), *federal), QStringLiteral("ICMS Farinha de trigo"));
+}
+
+TEST(MontarDescricaoCTR, TextThatIsNoTokenOfTheDebitsStaysAsTyped) {
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  // The forecasts are offered by the template editor but no query gives them.
+  EXPECT_EQ(
+      Montar(QStringLiteral("[PREVVALORJUROS] [PREVVALORMULTA] [DATAPREV] [DATARESC] [CODIGOEMPRESA [ ] ["
+                            "CODIGOESTAB ]x"),
+             *federal),
+      QStringLiteral("[PREVVALORJUROS] [PREVVALORMULTA] [DATAPREV] [DATARESC] [CODIGOEMPRESA [ ] [CODIGOESTAB ]x"));
+}
+
+TEST(MontarDescricaoCTR, TokenOfAColumnTheRowLacksStaysInTheText) {
+  const auto sindical = ConsultaDebitos(TnTabela::Sindical);
+  EXPECT_EQ(Montar(QStringLiteral("[CODIGOEMPRESA] [OBSERVDEBITO] [CodigoFuncContr] [NOMEFUNC]"), *sindical),
+            QStringLiteral("0002 [OBSERVDEBITO] [CodigoFuncContr] [NOMEFUNC]"));
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  EXPECT_EQ(Montar(QStringLiteral("[OBSERVDEBITO] [CodigoFuncContr] [NOMEFUNC]"), *federal),
+            QStringLiteral("Farinha de trigo [CodigoFuncContr] [NOMEFUNC]"));
+}
+
+// A payroll debit has no tax: its tax tokens vanish, its period is its
+// launch date, and the employee comes padded.
+TEST(MontarDescricaoCTR, PayrollDebitFillsTheEmployeeAndEmptiesTheTaxTokens) {
+  const auto folha = ConsultaDebitos(TnTabela::Folha);
+  EXPECT_EQ(Montar(QStringLiteral("Folha [CodigoFuncContr] - [NOMEFUNC] [COMPETENCIA] [DATAFINAL] "
+                                  "{[CODIGOIMPOSTO][VARIACAOIMPOSTO][FORMADEBITO][DESCRIMPOSTO][DESCRPROTOCOLO]} "
+                                  "[OBSERVDEBITO]"),
+                   *folha),
+            QStringLiteral("Folha 0007 - Ana Paula Nogueira 03/2026 10/03/2026 {} Salário líquido"));
+}
+
+// A missing period must not become the zero date.
+TEST(MontarDescricaoCTR, NullValuesWriteNothingInEveryForm) {
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  Alterar(*federal, "DATAFINAL", QVariant());
+  Alterar(*federal, "OBSERVDEBITO", QVariant());
+  Alterar(*federal, "CHAVEDEBITO", QVariant());
+  EXPECT_EQ(Montar(QStringLiteral("<[COMPETENCIA]|[DATAFINAL]|[OBSERVDEBITO]|[CHAVEDEBITO]>"), *federal),
+            QStringLiteral("<|||>"));
+}
+
+// --- Empty result and length -----------------------------------------------------
+
+TEST(MontarDescricaoCTR, EmptyResultFallsBackToTaxThenEmployeeThenCompany) {
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  // No template row for the type.
+  EXPECT_EQ(Montar(QString(), *federal), QStringLiteral("ICMS - Substituição Tributária"));
+  // A template whose only token came out empty counts as empty too.
+  Alterar(*federal, "OBSERVDEBITO", QVariant());
+  EXPECT_EQ(Montar(QStringLiteral("[OBSERVDEBITO]"), *federal), QStringLiteral("ICMS - Substituição Tributária"));
+  // A tax without a description: the company, unpadded.
+  Alterar(*federal, "DESCRIMPOSTO", QString());
+  EXPECT_EQ(Montar(QString(), *federal), QStringLiteral("Sem descrição para o débito 2"));
+
+  const auto folha = ConsultaDebitos(TnTabela::Folha);
+  EXPECT_EQ(Montar(QString(), *folha), QStringLiteral("0007 - Ana Paula Nogueira"));
+
+  // Only a text with no characters at all is empty: blanks are kept.
+  EXPECT_EQ(Montar(QStringLiteral("   "), *folha), QStringLiteral("   "));
+}
+
+TEST(MontarDescricaoCTR, DescriptionIsCutToItsFirst100Characters) {
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  const QString longa = QString(95, QLatin1Char('x')) + QStringLiteral(" [CODIGOEMPRESA]");
+  EXPECT_EQ(Montar(longa, *federal), QString(95, QLatin1Char('x')) + QStringLiteral(" 0002"));
+  const QString maior = QString(97, QLatin1Char('x')) + QStringLiteral(" [CHAVEDEBITO]");
+  EXPECT_EQ(Montar(maior, *federal), QString(97, QLatin1Char('x')) + QStringLiteral(" 00"));
+  // Columns as long as the tables allow still give at most 100.
+  Alterar(*federal, "DESCRIMPOSTO", QString(100, QLatin1Char('i')));
+  Alterar(*federal, "OBSERVDEBITO", QString(100, QLatin1Char('o')));
+  EXPECT_EQ(Montar(QStringLiteral("[DESCRIMPOSTO][OBSERVDEBITO]"), *federal), QString(100, QLatin1Char('i')));
+}
+
+// --- Failures ------------------------------------------------------------------
+
+TEST(MontarDescricaoCTR, RowOfAnotherShapeFailsAsADescriptionProblem) {
+  const QString prefixo = QStringLiteral("Problemas ao montar a descrição!\r\n");
+
+  // A query that lost its last columns fails whatever the template names.
+  TnClientDataSet curta;
+  curta.AddFieldDef(QStringLiteral("CODIGOEMPRESA"), TnFieldType::SmallInt);
+  curta.AddFieldDef(QStringLiteral("CHAVEDEBITO"), TnFieldType::Integer);
+  curta.CreateDataSet();
+  curta.Append();
+  curta.FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetValue(1);
+  curta.Post();
+  EXPECT_EQ(FalhaDe(QStringLiteral("[CODIGOEMPRESA]"), curta),
+            prefixo + QStringLiteral("A consulta dos débitos não tem a coluna CODIGOESTAB na posição 2."));
+
+  // A query whose columns changed places: values would go to the wrong
+  // tokens without the check.
+  TnClientDataSet trocada;
+  const auto federal = ConsultaDebitos(TnTabela::Federal);
+  for (int i = 0; i < federal->FieldCount(); ++i) {
+    const TnField *c = federal->Fields(i == 5 ? 6 : i == 6 ? 5 : i);
+    trocada.AddFieldDef(c->FieldName(), c->DataType(), c->Size(), false, c->Precision(), c->Scale());
+  }
+  trocada.CreateDataSet();
+  EXPECT_EQ(FalhaDe(QStringLiteral("x"), trocada),
+            prefixo + QStringLiteral("A consulta dos débitos não tem a coluna DATALCTOCTR na posição 5."));
+}
+
+TEST(MontarDescricaoCTR, ValueThatIsNoNumberOrNoDateFailsWithTheCause) {
+  // Columns typed as text by the engine still read when they hold digits
+  // and dates; anything else stops the description with the reason.
+  const auto base = ConsultaDebitos(TnTabela::Federal);
+  TnClientDataSet texto;
+  for (int i = 0; i < base->FieldCount(); ++i)
+    texto.AddFieldDef(base->Fields(i)->FieldName(), TnFieldType::String, 100);
+  texto.CreateDataSet();
+  texto.Append();
+  for (int i = 0; i < base->FieldCount(); ++i) texto.Fields(i)->SetAsString(base->Fields(i)->AsString());
+  texto.Post();
+  EXPECT_EQ(Montar(QStringLiteral("[CODIGOEMPRESA] [COMPETENCIA]"), texto), QStringLiteral("0002 03/2026"));
+
+  Alterar(texto, "CODIGOEMPRESA", QStringLiteral("dois"));
+  const QString semNumero = FalhaDe(QStringLiteral("x"), texto);
+  EXPECT_TRUE(semNumero.startsWith(QStringLiteral("Problemas ao montar a descrição!\r\n"))) << semNumero.toStdString();
+  EXPECT_TRUE(semNumero.contains(QStringLiteral("dois"))) << semNumero.toStdString();
+
+  Alterar(texto, "CODIGOEMPRESA", QStringLiteral("2"));
+  Alterar(texto, "DATAFINAL", QStringLiteral("fim do mês"));
+  const QString semData = FalhaDe(QStringLiteral("x"), texto);
+  EXPECT_TRUE(semData.startsWith(QStringLiteral("Problemas ao montar a descrição!\r\n"))) << semData.toStdString();
+  EXPECT_TRUE(semData.contains(QStringLiteral("fim do mês"))) << semData.toStdString();
+}
+
+// --- The filler's options for the other families ----------------------------------
+
+// Payroll keeps a template of blanks; the financial family replaces it; and
+// neither cuts its descriptions.
+TEST(MontarDescricao, EmptyCriterionAndCutAreTheFamilysChoice) {
+  auto montar = [](const QString &mascara, TmVoxMontarDescricao::TnVazio criterio) {
+    TmVoxMontarDescricao m(mascara);
+    m.Adicionar(QStringLiteral("[NOMEFUNC]"), [] { return QString(); });
+    m.SetRegraVazio(criterio, [] { return QStringLiteral("Geração automática"); });
+    return m.Montar();
+  };
+  using V = TmVoxMontarDescricao::TnVazio;
+  EXPECT_EQ(montar(QStringLiteral("  "), V::SemCaracteres), QStringLiteral("  "));
+  EXPECT_EQ(montar(QStringLiteral(" [NOMEFUNC] "), V::SoEspacos), QStringLiteral("Geração automática"));
+  EXPECT_EQ(montar(QStringLiteral("Folha [NOMEFUNC]"), V::SoEspacos), QStringLiteral("Folha "));
+  const QString longa(150, QLatin1Char('x'));
+  EXPECT_EQ(montar(longa, V::SemCaracteres), longa);
+}
+
+// Without the description wrapper a family's failure reaches the caller as
+// it was raised.
+TEST(MontarDescricao, FailureIsWrappedOnlyWhenTheFamilyAsks) {
+  TmVoxMontarDescricao m(QStringLiteral("[X]"));
+  m.Adicionar(QStringLiteral("[X]"), []() -> QString { throw Exception(QStringLiteral("sem valor")); });
+  try {
+    m.Montar();
+    ADD_FAILURE() << "não falhou";
+  } catch (const Exception &e) {
+    EXPECT_EQ(e.message(), QStringLiteral("sem valor"));
+  }
+  m.SetFalhaDeDescricao(true);
+  try {
+    m.Montar();
+    ADD_FAILURE() << "não falhou";
+  } catch (const Exception &e) {
+    EXPECT_EQ(e.message(), QStringLiteral("Problemas ao montar a descrição!\r\nsem valor"));
+  }
+}
+
+// --- The debit query as the database gives it ----------------------------------
+
+// The engines type the query's columns differently (SQLite has no date type
+// and leaves expression columns untyped); the descriptions must not differ.
+class MontarDescricaoConsultaTeste : public TmVoxCadastroTeste {
+ protected:
+  static QString Colunas(const QString &chave) {
+    return QStringLiteral(
+               "select D.CODIGOEMPRESA ,D.CHAVEDEBITO%1 CHAVEDEBITO ,D.CODIGOESTAB ,D.CODIGOIMPOSTO "
+               ",D.VARIACAOIMPOSTO ,D.DATALCTOCTR ,D.DATAFINAL ,D.VALORDEBITO ,D.DATAVENCIMENTO ,D.FORMADEBITO "
+               ",D.SITUACAODEBITO ,D.CODIGOTABCTBCTR ,D.CHAVEORIGEM ,D.CODIGOUSUARIO ,D.DATAHORADEBITO "
+               ",D.CODIGOPROTOCOLO ,I.DESCRIMPOSTO ,I.DESCRPROTOCOLO ")
+        .arg(chave);
+  }
+  static QString Imposto(const QString &tabela) {
+    return QStringLiteral(
+               " from %1 D join IMPOSTO I on D.CODIGOIMPOSTO = I.CODIGOIMPOSTO and D.VARIACAOIMPOSTO = "
+               "I.VARIACAOIMPOSTO where D.CODIGOEMPRESA = :pCodigoEmpresa and D.CHAVEDEBITO%2 = :pChave")
+        .arg(tabela, tabela == QLatin1String("DEBITOSINDICAL") ? QStringLiteral("SIND") : QStringLiteral("FED"));
+  }
+  // Payroll debit (2, 3) as the generation reads it: the tax columns are
+  // bare nulls and the observation comes once more at the end.
+  static std::unique_ptr<TnClientDataSet> Folha() {
+    return ExecutarSQL(
+        QStringLiteral("select D.CODIGOEMPRESA ,D.CHAVEDEBITOFOLHA CHAVEDEBITO ,D.CODIGOESTAB ,null as "
+                       "CODIGOIMPOSTO ,null as VARIACAOIMPOSTO ,D.DATALCTOCTR ,D.DATALCTOCTR as DATAFINAL "
+                       ",D.VALORDEBITO ,D.DATAVENCIMENTO ,null as FORMADEBITO ,D.SITUACAODEBITO "
+                       ",D.CODIGOTABCTBCTR ,D.CHAVEORIGEM ,D.CODIGOUSUARIO ,D.DATAHORADEBITO "
+                       ",D.CODIGOPROTOCOLO ,null as DESCRIMPOSTO ,null as DESCRPROTOCOLO ,D.OBSERVDEBITO "
+                       ",D.CodigoFuncContr ,F.NOMEFUNC , D.OBSERVDEBITO from DEBITOFOLHA D JOIN FUNCIONARIO F "
+                       "ON F.CODIGOEMPRESA = D.CODIGOEMPRESA AND F.CodigoFuncContr = D.CodigoFuncContr "
+                       "where D.CODIGOEMPRESA = :pCodigoEmpresa and D.CHAVEDEBITOFOLHA = :pChave"),
+        {2, 3});
+  }
+};
+
+TEST_F(MontarDescricaoConsultaTeste, DebitRowReadFromTheDatabaseFillsTheSameOnEveryEngine) {
+  auto federal = ExecutarSQL(
+      Colunas(QStringLiteral("FED")) + QStringLiteral(", D.OBSERVDEBITO") + Imposto(QStringLiteral("DEBITOFEDERAL")),
+      {1, 1});
+  ASSERT_EQ(federal->RecordCount(), 1);
+  EXPECT_EQ(Montar(QStringLiteral("[CODIGOEMPRESA]-[CHAVEDEBITO]-[CODIGOESTAB] [DESCRPROTOCOLO] [COMPETENCIA] "
+                                  "[VALORDEBITO] [DATAVENCIMENTO] [OBSERVDEBITO]"),
+                   *federal),
+            QStringLiteral("0001-000001-0001 IRPJ - Estimativa Mensal 11/2026 1250 31/12/2026 Lucro presumido"));
+  EXPECT_EQ(Montar(QStringLiteral("[DATALCTOCTR] [DATAFINAL] [DATAHORADEBITO] [CODIGOIMPOSTO]/[VARIACAOIMPOSTO] "
+                                  "[FORMADEBITO] [CHAVEORIGEM] [CODIGOUSUARIO]"),
+                   *federal),
+            QStringLiteral("10/11/2026 30/11/2026 10/11/2026 09:30:00 1/0 0 CTR 2"));
+
+  auto sindical = ExecutarSQL(Colunas(QStringLiteral("SIND")) + Imposto(QStringLiteral("DEBITOSINDICAL")), {2, 1});
+  ASSERT_EQ(sindical->RecordCount(), 1);
+  EXPECT_EQ(Montar(QStringLiteral("[DESCRPROTOCOLO] [VALORDEBITO] [OBSERVDEBITO]"), *sindical),
+            QStringLiteral("Contribuição Sindical 95 [OBSERVDEBITO]"));
+}
+
+TEST_F(MontarDescricaoConsultaTeste, PayrollDebitRowWithUntypedNullColumnsFillsTheEmployee) {
+  auto folha = Folha();
+  ASSERT_EQ(folha->RecordCount(), 1);
+  EXPECT_EQ(Montar(QString(), *folha), QStringLiteral("0003 - Carlos Eduardo Lima"));
+  EXPECT_EQ(Montar(QStringLiteral("[COMPETENCIA] [CodigoFuncContr] [NOMEFUNC] {[CODIGOIMPOSTO][DESCRPROTOCOLO]} "
+                                  "[VALORDEBITO] [OBSERVDEBITO]|"),
+                   *folha),
+            QStringLiteral("11/2026 0003 Carlos Eduardo Lima {} 2071,92 |"));
+}
+
+// The template editor and the filler must agree on the names: a token the
+// editor offers and no debit fills would reach every protocol as typed. Only
+// the interest and fine forecasts are offered without a value.
+TEST_F(MontarDescricaoConsultaTeste, EveryDebitTokenTheEditorOffersIsFilledButTheForecasts) {
+  const QStringList previsoes = {QStringLiteral("[PREVVALORJUROS]"), QStringLiteral("[PREVVALORMULTA]"),
+                                 QStringLiteral("[DATAPREV]")};
+  auto federal = ExecutarSQL(
+      Colunas(QStringLiteral("FED")) + QStringLiteral(", D.OBSERVDEBITO") + Imposto(QStringLiteral("DEBITOFEDERAL")),
+      {1, 1});
+  auto folha = Folha();
+  auto *cfg = Criar(QStringLiteral("TmVoxDMCfgTipoProtocolo"));
+  ASSERT_NE(cfg, nullptr);
+  TnDialogosTeste dialogos;
+  for (const auto &[tipo, dados] : {std::pair{1, federal.get()}, std::pair{10, folha.get()}}) {
+    ASSERT_TRUE(cfg->nClientDataSet->Locate(QStringLiteral("CODIGOTIPOPROTOCOLO"), tipo));
+    dialogos->Cancelar();
+    cfg->EdFindFieldControl(QStringLiteral("DESCRTIPOPROTOCOLO"))->ClicarBotao();
+    ASSERT_FALSE(dialogos->Perguntas().isEmpty());
+    const QStringList linhas = dialogos->Perguntas().last().Opcoes;
+    ASSERT_FALSE(linhas.isEmpty());
+    for (const QString &linha : linhas) {
+      const QString token = linha.mid(linha.indexOf(QLatin1Char('[')));
+      const QString preenchido = Montar(QStringLiteral("<") + token + QStringLiteral(">"), *dados);
+      if (previsoes.contains(token))
+        EXPECT_EQ(preenchido, QStringLiteral("<") + token + QStringLiteral(">"));
+      else
+        EXPECT_FALSE(preenchido.contains(token)) << tipo << " " << linha.toStdString();
+    }
+  }
+}
+
+}  // namespace
