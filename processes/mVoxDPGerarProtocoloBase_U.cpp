@@ -8,6 +8,7 @@
 #include "mVox_U.h"
 #include "nClasseInfo_U.h"
 #include "nDBGrid_U.h"
+#include "nAoSair_U.h"
 #include "nDMConexao_U.h"
 #include "nDMSQLDataSet_U.h"
 #include "nDateField_U.h"
@@ -45,9 +46,11 @@ const QString kSQLInsertItensPro = QStringLiteral(
     ",:pDATALCTOPRO ,:pVENCIMENTO ,:pVALOR ,:pCODIGOIMPOSTO ,:pVARIACAOIMPOSTO ,:pCODIGODOCEMP ,:pCodigoFuncContr "
     ",:pCANCELADO ,:pCHAVEORIGEM ,:pCODIGOUSUARIO ,:pDATAHORACADASTRO ,:pORIGEMDADO ,:pCOMPETENCIA) ");
 
+// Stamps the debit only while it is still free: another user may have
+// protocolled it (or deleted it) since it was listed.
 const QString kSQLUpdateDebito = QStringLiteral(
     "update %1 set CODIGOPROTOCOLO = :pCodigoPro where CHAVEDEBITO%2 = :pChaveDebito and CODIGOEMPRESA = "
-    ":pCodigoEmpresa");
+    ":pCodigoEmpresa and CODIGOPROTOCOLO is null");
 
 // The statement's parameters take these types in order. Dates go as dates
 // (the columns hold no time), the value as an exact decimal, and the one-
@@ -78,23 +81,6 @@ const QString &NomeSQL(const QString &nome) {
   return nome;
 }
 
-// Runs the handler when the scope ends, however it ends.
-class TnAoSair {
- public:
-  explicit TnAoSair(std::function<void()> acao) : FAcao(std::move(acao)) {}
-  ~TnAoSair() {
-    try {
-      if (FAcao) FAcao();
-    } catch (...) {
-      // Cleaning up must not hide the error that left the scope.
-    }
-  }
-  TnAoSair(const TnAoSair &) = delete;
-  TnAoSair &operator=(const TnAoSair &) = delete;
-
- private:
-  std::function<void()> FAcao;
-};
 
 }  // namespace
 
@@ -296,8 +282,14 @@ void TmVoxDPGerarProtocoloBase::AtualizarDebito(qint64 numero) {
   sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoPro")).SetValue(numero);
   sqlUpdateDebito->ParamByName(QStringLiteral("pChaveDebito")).SetValue(item.CHAVEDEBITO->Value());
   sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(MapPro()->CODIGOEMPRESA->Value());
-  // However many rows it stamps: the debit may have gone meanwhile.
-  sqlUpdateDebito->ExecSQL();
+  // Exactly the one debit: none means it is no longer free, and saving the
+  // item anyway would leave one debit in two protocols, or an item with no
+  // debit behind it.
+  if (sqlUpdateDebito->ExecSQL() != 1)
+    throw Exception(
+        QStringLiteral("O débito \"%1\" (%2, chave %3) não está mais livre: foi protocolado por outro "
+                       "usuário depois da listagem, ou excluído.")
+            .arg(item.DESCRITEM->AsString(), item.TABELA->AsString().trimmed(), item.CHAVEDEBITO->AsString()));
 }
 
 void TmVoxDPGerarProtocoloBase::Gravar() {
@@ -330,7 +322,9 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
 
   TnFraProgresso *progresso = CriarProgresso();
   TnAoSair liberar([this] { LiberarProgresso(); });
+  const QString indice = detalhe.IndexFieldNames();
   detalhe.SetFiltered(false);
+  detalhe.SetIndexFieldNames(kCodigoProtocolo);
   // One step per item.
   progresso->MostrarSimples(detalhe.RecordCount(), QStringLiteral("Gerando Protocolos..."));
 
@@ -357,12 +351,16 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
     detalhe.First();
     nDMConexao()->StartTransaction(1, true, false);
     while (!mestre.Eof()) {
-      detalhe.SetFilter(kCodigoProtocolo + QStringLiteral(" = ") + pro.CODIGOPROTOCOLO->AsString());
-      detalhe.SetFiltered(true);
-      detalhe.First();
+      // The proposal's items are one run of the index on the proposal
+      // number, found by a binary search, in the order they were proposed
+      // (equal keys keep their order): a filter per proposal would scan
+      // every item of the run again.
+      const QVariant proposta = pro.CODIGOPROTOCOLO->Value();
+      const bool temItens = detalhe.FindKey({proposta});
+      auto daProposta = [&] { return temItens && !detalhe.Eof() && item.CODIGOPROTOCOLO->Value() == proposta; };
       int sequencia = 0;
       TnMsgTreeNode *noProtocolo = nullptr;
-      while (!detalhe.Eof()) {
+      while (daProposta()) {
         progresso->IncProgressoTotal();
         if (!Marcado(item.GERAR)) {
           detalhe.Next();
@@ -387,7 +385,7 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
           AtualizarOrigemItem(numero, sequencia);
         detalhe.Delete();
       }
-      if (detalhe.IsEmpty())
+      if (!detalhe.FindKey({proposta}))
         mestre.Delete();
       else
         mestre.Next();
@@ -420,6 +418,7 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
     detalhe.RestoreSavePoint(pontoDetalhe);
     mestre.MergeChangeLog();
     detalhe.MergeChangeLog();
+    detalhe.SetIndexFieldNames(indice);
     detalhe.SetFiltered(false);
     detalhe.SetFilter(filtro);
     detalhe.SetFiltered(filtrado);
@@ -433,6 +432,7 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
 
   mestre.MergeChangeLog();
   detalhe.MergeChangeLog();
+  detalhe.SetIndexFieldNames(indice);
   detalhe.SetFiltered(false);
   detalhe.SetFilter(filtro);
   detalhe.SetFiltered(filtrado);

@@ -28,7 +28,9 @@ class TnSQLDataSet;
 // one, in the order of the proposal numbers. When another user takes a number
 // meanwhile, the insert hits the existing key and the whole save fails; a
 // failed save writes nothing and leaves the screen as it was before it, so
-// the user can save again.
+// the user can save again. Likewise a debit is stamped only while it is still
+// free: one that another user protocolled after the listing, or deleted,
+// fails the whole save naming the item.
 //
 // The datasets belong to the form (TnFrmGerarProtocolo); the process reaches
 // them through it and finds nothing once the form is gone, so a caller may

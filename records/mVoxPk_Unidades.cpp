@@ -16,6 +16,8 @@ void nFrmGerarProtocolo_U_Inicializar();
 void nFrmGerarProtocolo_U_Finalizar();
 void mVoxDPGerarProtocoloBase_U_Inicializar();
 void mVoxDPGerarProtocoloBase_U_Finalizar();
+void mVoxDPGerarProtocolo_U_Inicializar();
+void mVoxDPGerarProtocolo_U_Finalizar();
 // --- end generation
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
@@ -127,6 +129,7 @@ const TnUnidadePacote GUnidades[] = {
     // --- generation
     {"nFrmGerarProtocolo_U", &nFrmGerarProtocolo_U_Inicializar, &nFrmGerarProtocolo_U_Finalizar},
     {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
+    {"mVoxDPGerarProtocolo_U", &mVoxDPGerarProtocolo_U_Inicializar, &mVoxDPGerarProtocolo_U_Finalizar},
     // --- end generation
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };

@@ -445,6 +445,43 @@ TEST_F(GerarProtocoloBaseTeste, ADebitItemStampsItsTableByKeyAndCompanyOnlyAndAn
   EXPECT_EQ(FProcesso->EmTransacao, (QList<bool>{true}));
 }
 
+TEST_F(GerarProtocoloBaseTeste, ADebitNoLongerFreeAtSaveTimeFailsTheWholeSaveNamingTheItem) {
+  Executar({{.Empresa = 1, .Itens = {Debito("COFINS", "DEBITOFEDERAL", "FED", 4)}},
+            {.Empresa = 2,
+             .Itens = {Debito("IRPJ", "DEBITOFEDERAL", "FED", 1), Debito("CSLL", "DEBITOFEDERAL", "FED", 2)}}});
+  MarcarProposta(1);
+  MarcarProposta(2);
+  const QString livre =
+      QStringLiteral("não está mais livre: foi protocolado por outro usuário depois da listagem, ou excluído.");
+
+  // Another user protocolled company 2's debit 1 after the listing.
+  ExecutarSQLDireto(
+      QStringLiteral("update DEBITOFEDERAL set CODIGOPROTOCOLO = 900 where CODIGOEMPRESA = 2 and CHAVEDEBITOFED = 1"));
+  EXPECT_EQ(Gravar(), QStringLiteral("Empresa: 2\r\nFilial: 1\r\nProtocolo: 2\r\nDébitos Federais: O débito \"IRPJ\" "
+                                     "(DEBITOFEDERAL, chave 1) ") +
+                          livre);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 0);
+  EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO is not null")), 1);
+  EXPECT_EQ(Valor(QStringLiteral("select CODIGOPROTOCOLO from DEBITOFEDERAL where CODIGOEMPRESA = 2 and "
+                                 "CHAVEDEBITOFED = 1"))
+                .toLongLong(),
+            900);
+
+  // Free again, but the other debit was deleted meanwhile.
+  ExecutarSQLDireto(QStringLiteral("update DEBITOFEDERAL set CODIGOPROTOCOLO = null"));
+  ExecutarSQLDireto(QStringLiteral("delete from DEBITOFEDERAL where CODIGOEMPRESA = 2 and CHAVEDEBITOFED = 2"));
+  EXPECT_EQ(Gravar(), QStringLiteral("Empresa: 2\r\nFilial: 1\r\nProtocolo: 2\r\nDébitos Federais: O débito \"CSLL\" "
+                                     "(DEBITOFEDERAL, chave 2) ") +
+                          livre);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 0);
+  EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO is not null")), 0);
+
+  // Without the deleted one, every free debit is stamped once.
+  MarcarItem(2, 2);
+  ASSERT_EQ(Gravar(), QString());
+  EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO is not null")), 2);
+}
+
 TEST_F(GerarProtocoloBaseTeste, AnErrorOnTheSecondProtocolRollsEverythingBackNamesItAndKeepsTheScreenForAnotherSave) {
   TnItemTeste boleto = Item("Boleto 123");
   boleto.Tipo = QStringLiteral("Boletos");

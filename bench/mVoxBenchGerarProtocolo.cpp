@@ -1,0 +1,556 @@
+// A large office's month through "Gerar Protocolo": 1,000 establishments
+// (100 companies of 10), 15,000 debits of November 2026 over the seven debit
+// tables, five years of earlier months in the same tables (900,000 debits,
+// all protocolled) and the 60,000 earlier protocols. The process proposes
+// one protocol per establishment and type, every item is marked ("Selecionar
+// todos.") and saved.
+//
+// The floor is the same work done with plain prepared statements in the same
+// run on the same file: the same establishment list, configuration reads,
+// debit selects and template reads, the same inserts of protocols and items
+// and the same guarded debit updates, with the rows kept in plain structs.
+// Prints both times and the ratio (goal: at most 2).
+#include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "mVoxDPGerarProtocolo_U.h"
+#include "nClientDataSet_U.h"
+#include "nDMConexao_U.h"
+#include "nDialetoSQL_U.h"
+#include "nException_U.h"
+#include "nPacotes_U.h"
+#include "nParamsSalvos_U.h"
+#include "nRegistro_U.h"
+#include "nSchema_U.h"
+#include "npqParamItem_U.h"
+
+namespace {
+
+constexpr int kEmpresas = 100;
+constexpr int kEstabsPorEmpresa = 10;
+constexpr int kEstabs = kEmpresas * kEstabsPorEmpresa;
+constexpr int kMesesHistorico = 60;
+constexpr int kFuncionarios = 20;
+constexpr int kRodadas = 2;
+// Earlier protocols are numbered 1..kEstabs * kMesesHistorico.
+constexpr int kUltimoAntigo = kEstabs * kMesesHistorico;
+
+struct TnTabelaBench {
+  int Tipo;
+  const char *Nome;
+  const char *Sufixo;
+  bool Observacao;
+  bool Folha;
+  int PorEstab;  // debits per establishment and month
+  int Imposto;   // first tax code (federal: one code per debit)
+};
+// 15 debits per establishment and month.
+constexpr TnTabelaBench kTabelas[] = {
+    {1, "DEBITOFEDERAL", "FED", true, false, 4, 1},    {2, "DEBITOESTADUAL", "EST", true, false, 2, 10},
+    {3, "DEBITOMUNICIPAL", "MUN", true, false, 2, 20}, {4, "DEBITOSINDICAL", "SIND", false, false, 1, 30},
+    {5, "DEBITOGPS", "GPS", true, false, 2, 40},       {9, "DEBITOFGTS", "FGTS", true, false, 2, 50},
+    {10, "DEBITOFOLHA", "FOLHA", true, true, 2, 0},
+};
+const QDate kMes(2026, 11, 1);
+
+void Falhar(const QString &texto) {
+  std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
+  std::exit(1);
+}
+
+QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
+
+QSqlQuery Preparar(const QString &sql) {
+  QSqlQuery q(nDMConexao()->Database());
+  q.setForwardOnly(true);
+  q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+  if (!q.prepare(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  return q;
+}
+
+void Exec(QSqlQuery &q) {
+  if (!q.exec()) Falhar(q.lastError().text() + QStringLiteral("\n") + q.lastQuery());
+}
+
+void ExecDireto(const QString &sql) {
+  QSqlQuery q(nDMConexao()->Database());
+  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+}
+
+// --- the office
+
+void InserirCadastros() {
+  QSqlQuery empresa =
+      Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
+  QSqlQuery estab = Preparar(
+      QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB, APELIDOESTAB) values (?, ?, ?, ?)"));
+  QSqlQuery config =
+      Preparar(QStringLiteral("insert into CFGESTABPRO (CODIGOEMPRESA, CODIGOESTAB, CODIGOGRUPODOC, "
+                              "FORMAENTREGA, MESMOENDERECOENT) values (?, ?, 1, ?, '1')"));
+  QSqlQuery funcionario =
+      Preparar(QStringLiteral("insert into FUNCIONARIO (CODIGOEMPRESA, CODIGOFUNCCONTR, NOMEFUNC) values (?, ?, ?)"));
+  for (int e = 1; e <= kEmpresas; ++e) {
+    empresa.addBindValue(e);
+    empresa.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda").arg(e));
+    Exec(empresa);
+    for (int s = 1; s <= kEstabsPorEmpresa; ++s) {
+      estab.addBindValue(e);
+      estab.addBindValue(s);
+      estab.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda - Filial %2").arg(e).arg(s));
+      estab.addBindValue(QStringLiteral("Filial %1").arg(s));
+      Exec(estab);
+      config.addBindValue(e);
+      config.addBindValue(s);
+      config.addBindValue(QString::number(s % 3 + 1));
+      Exec(config);
+    }
+    for (int f = 1; f <= kFuncionarios; ++f) {
+      funcionario.addBindValue(e);
+      funcionario.addBindValue(f);
+      funcionario.addBindValue(QStringLiteral("Funcionário %1 da Empresa %2").arg(f).arg(e));
+      Exec(funcionario);
+    }
+  }
+  QSqlQuery imposto = Preparar(QStringLiteral(
+      "insert into IMPOSTO (CODIGOIMPOSTO, VARIACAOIMPOSTO, DESCRIMPOSTO, DESCRPROTOCOLO) values (?, 0, ?, ?)"));
+  for (int codigo : {1, 2, 3, 4, 10, 20, 30, 40, 50}) {
+    imposto.addBindValue(codigo);
+    imposto.addBindValue(QStringLiteral("Imposto %1").arg(codigo));
+    imposto.addBindValue(QStringLiteral("Guia %1").arg(codigo));
+    Exec(imposto);
+  }
+  QSqlQuery tipo =
+      Preparar(QStringLiteral("insert into CFGTIPOPROTOCOLO (CODIGOTIPOPROTOCOLO, DESCRTIPOPROTOCOLO) values (?, ?)"));
+  for (const TnTabelaBench &t : kTabelas) {
+    tipo.addBindValue(t.Tipo);
+    tipo.addBindValue(t.Folha ? QStringLiteral("Folha [CodigoFuncContr] - [NOMEFUNC] - Competência [COMPETENCIA]")
+                              : QStringLiteral("[DESCRPROTOCOLO] - Competência [COMPETENCIA]"));
+    Exec(tipo);
+  }
+}
+
+// Month `m` (0 is five years back, kMesesHistorico is the month listed):
+// every establishment's debits, stamped with that month's protocol except
+// in the month listed.
+void InserirDebitos() {
+  for (const TnTabelaBench &t : kTabelas) {
+    const QString tabela = QLatin1String(t.Nome);
+    const QString chave = QStringLiteral("CHAVEDEBITO") + QLatin1String(t.Sufixo);
+    QSqlQuery q = Preparar(
+        t.Folha
+            ? QStringLiteral("insert into %1 (CODIGOEMPRESA, %2, CODIGOESTAB, DATALCTOCTR, VALORDEBITO, "
+                             "DATAVENCIMENTO, SITUACAODEBITO, CODIGOTABCTBCTR, CHAVEORIGEM, CODIGOUSUARIO, "
+                             "DATAHORADEBITO, CODIGOPROTOCOLO, OBSERVDEBITO, CODIGOFUNCCONTR) values (?, ?, ?, ?, ?, "
+                             "?, 0, 2701, 'FPA', 2, ?, ?, ?, ?)")
+                  .arg(tabela, chave)
+            : QStringLiteral("insert into %1 (CODIGOEMPRESA, %2, CODIGOESTAB, CODIGOIMPOSTO, VARIACAOIMPOSTO, "
+                             "DATALCTOCTR, DATAFINAL, VALORDEBITO, DATAVENCIMENTO, FORMADEBITO, SITUACAODEBITO, "
+                             "CODIGOTABCTBCTR, CHAVEORIGEM, CODIGOUSUARIO, DATAHORADEBITO, CODIGOPROTOCOLO%3) "
+                             "values (?, ?, ?, ?, 0, ?, ?, ?, ?, 0, 0, 2100, 'CTR', 2, ?, ?%4)")
+                  .arg(tabela, chave, t.Observacao ? QStringLiteral(", OBSERVDEBITO") : QString(),
+                       t.Observacao ? QStringLiteral(", ?") : QString()));
+    std::vector<int> chaves(kEmpresas + 1, 0);
+    for (int m = 0; m <= kMesesHistorico; ++m) {
+      const QDate mes = kMes.addMonths(m - kMesesHistorico);
+      const QVariant lancamento = Banco(QDate(mes.year(), mes.month(), 10));
+      const QVariant fim = Banco(QDate(mes.year(), mes.month(), mes.daysInMonth()));
+      const QVariant vencimento = Banco(mes.addMonths(1).addDays(19));
+      const QVariant momento = Banco(QDateTime(QDate(mes.year(), mes.month(), 10), QTime(9, 30)));
+      for (int e = 1; e <= kEmpresas; ++e) {
+        for (int s = 1; s <= kEstabsPorEmpresa; ++s) {
+          const int estab = (e - 1) * kEstabsPorEmpresa + s;
+          const QVariant protocolo = m < kMesesHistorico ? QVariant(qlonglong(m * kEstabs + estab)) : QVariant();
+          for (int d = 0; d < t.PorEstab; ++d) {
+            const QString valor =
+                QStringLiteral("%1.%2").arg(100 + (estab * 7 + d * 13) % 5000).arg(d * 7 % 100, 2, 10, QChar('0'));
+            q.addBindValue(e);
+            q.addBindValue(++chaves[e]);
+            q.addBindValue(s);
+            if (t.Folha) {
+              q.addBindValue(fim);
+              q.addBindValue(valor);
+              q.addBindValue(vencimento);
+              q.addBindValue(momento);
+              q.addBindValue(protocolo);
+              q.addBindValue(QStringLiteral("Salário líquido"));
+              q.addBindValue((s * 2 + d) % kFuncionarios + 1);
+            } else {
+              q.addBindValue(t.Imposto + (t.Tipo == 1 ? d : 0));
+              q.addBindValue(lancamento);
+              q.addBindValue(fim);
+              q.addBindValue(valor);
+              q.addBindValue(vencimento);
+              q.addBindValue(momento);
+              q.addBindValue(protocolo);
+              if (t.Observacao) q.addBindValue(QStringLiteral("Competência normal"));
+            }
+            Exec(q);
+          }
+        }
+      }
+    }
+  }
+}
+
+void InserirProtocolosAntigos() {
+  QSqlQuery q = Preparar(QStringLiteral(
+      "insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, TIPOPRO, OBSERVACAO, "
+      "DATAHORACADASTRO, CODIGOUSUARIO, FORMAENTREGA, NATUREZAPRO, CANCELADO, ORIGEMDADO) values (?, ?, ?, ?, '1', "
+      "'Gerado em', ?, 1, '2', '1', '0', 1)"));
+  for (int m = 0; m < kMesesHistorico; ++m) {
+    const QDate dia = kMes.addMonths(m - kMesesHistorico + 1);
+    for (int estab = 1; estab <= kEstabs; ++estab) {
+      q.addBindValue(qlonglong(m * kEstabs + estab));
+      q.addBindValue((estab - 1) / kEstabsPorEmpresa + 1);
+      q.addBindValue((estab - 1) % kEstabsPorEmpresa + 1);
+      q.addBindValue(Banco(dia));
+      q.addBindValue(Banco(QDateTime(dia, QTime(9, 30))));
+      Exec(q);
+    }
+  }
+}
+
+// Back to the month unlisted: the month's debits free, no new protocol.
+void Desfazer() {
+  QSqlDatabase db = nDMConexao()->Database();
+  db.transaction();
+  for (const TnTabelaBench &t : kTabelas)
+    ExecDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null where CODIGOPROTOCOLO > %2")
+                   .arg(QLatin1String(t.Nome))
+                   .arg(kUltimoAntigo));
+  ExecDireto(QStringLiteral("delete from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
+  ExecDireto(QStringLiteral("delete from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
+  db.commit();
+}
+
+int Contar(const QString &sql) {
+  QSqlQuery q(nDMConexao()->Database());
+  if (!q.exec(sql) || !q.next()) Falhar(q.lastError().text());
+  return q.value(0).toInt();
+}
+
+// Checks that a run saved the whole month in `propostas` protocols.
+void Conferir(const char *quem, int propostas) {
+  const int protocolos =
+      Contar(QStringLiteral("select count(*) from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
+  const int itens = Contar(QStringLiteral("select count(*) from PROTOCOLOITEM"));
+  int livres = 0;
+  for (const TnTabelaBench &t : kTabelas)
+    livres +=
+        Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null").arg(QLatin1String(t.Nome)));
+  if (protocolos != propostas || itens != kEstabs * 15 || livres != 0)
+    Falhar(QStringLiteral("%1: %2 protocolos, %3 itens, %4 débitos livres")
+               .arg(QLatin1String(quem))
+               .arg(protocolos)
+               .arg(itens)
+               .arg(livres));
+}
+
+// --- the process
+
+struct TnTempos {
+  double Listar = 0;
+  double Marcar = 0;
+  double Gravar = 0;
+  double Total() const { return Listar + Marcar + Gravar; }
+};
+
+// `unico`: "Protocolo Único" (one proposal per establishment), else
+// "Dividido em Tipos" (one per establishment and type).
+TnTempos Processo(bool unico) {
+  auto *processo = dynamic_cast<TmVoxDPGerarProtocolo *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocolo")));
+  if (!processo) Falhar(QStringLiteral("TmVoxDPGerarProtocolo não registrado"));
+  processo->SetChamadoPorOutro(true);
+  TnpqPowerParam &p = processo->npqPowerParam();
+  p.Param(QStringLiteral("pDataInicial"))->SetAsDate(kMes);
+  p.Param(QStringLiteral("pDataFinal"))->SetAsDate(QDate(2026, 11, 30));
+  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10"));
+  p.Param(QStringLiteral("pFormaGer"))->SetAsString(unico ? QStringLiteral("1") : QStringLiteral("2"));
+  p.Param(QStringLiteral("pListarDebitos"))->SetAsString(QStringLiteral("0"));
+
+  TnTempos tempos;
+  QElapsedTimer relogio;
+  try {
+    relogio.start();
+    processo->Executar();
+    tempos.Listar = relogio.nsecsElapsed() / 1e6;
+    if (processo->ClientDataSetDet()->RecordCount() != kEstabs * 15)
+      Falhar(QStringLiteral("itens listados: %1").arg(processo->ClientDataSetDet()->RecordCount()));
+    relogio.restart();
+    processo->actSelecionarTodosExecute(nullptr);
+    tempos.Marcar = relogio.nsecsElapsed() / 1e6;
+    relogio.restart();
+    processo->actGravarExecute(nullptr);
+    tempos.Gravar = relogio.nsecsElapsed() / 1e6;
+  } catch (const Exception &e) {
+    Falhar(e.message());
+  }
+  nLiberarDM(processo);
+  Conferir("processo", unico ? kEstabs : kEstabs * 7);
+  return tempos;
+}
+
+// --- the floor
+
+struct TnItemPiso {
+  int Tabela;
+  int Chave;
+  QVariant Vencimento;
+  QVariant Valor;
+  QVariant Imposto;
+  QVariant Variacao;
+  QString Descricao;
+  QString ChaveOrigem;
+};
+
+struct TnPropostaPiso {
+  int Empresa;
+  int Estab;
+  QString Observacao;
+  QString FormaEntrega;
+  std::vector<TnItemPiso> Itens;
+};
+
+QString Competencia(const QVariant &data) {
+  return QDate::fromString(data.toString().left(10), Qt::ISODate).toString(QStringLiteral("MM/yyyy"));
+}
+
+TnTempos Piso(bool unico) {
+  TnTempos tempos;
+  QElapsedTimer relogio;
+  relogio.start();
+  const QDateTime agora = nDMConexao()->Now();
+  const QVariant hoje = Banco(agora.date());
+  const QVariant momento = Banco(agora);
+  const QVariant competencia = Banco(kMes);
+  const QVariant inicio = Banco(kMes);
+  const QVariant fim = Banco(QDate(2026, 11, 30));
+
+  QSqlQuery lista = Preparar(QStringLiteral(
+      "select E.CODIGOEMPRESA, S.CODIGOESTAB, E.NOMEEMPRESA, coalesce(nullif(S.APELIDOESTAB, ''), S.NOMEESTAB) from "
+      "EMPRESA E join ESTAB S on S.CODIGOEMPRESA = E.CODIGOEMPRESA where 1 = 1 order by E.CODIGOEMPRESA, "
+      "S.CODIGOESTAB"));
+  QSqlQuery configurado =
+      Preparar(QStringLiteral("select count(*) from CFGESTABPRO where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
+  QSqlQuery forma =
+      Preparar(QStringLiteral("select FORMAENTREGA from CFGESTABPRO where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
+  QSqlQuery modelo =
+      Preparar(QStringLiteral("select DESCRTIPOPROTOCOLO from CFGTIPOPROTOCOLO where CODIGOTIPOPROTOCOLO = ?"));
+  std::vector<QSqlQuery> debitos;
+  for (const TnTabelaBench &t : kTabelas) {
+    const QString sufixo = QLatin1String(t.Sufixo);
+    debitos.push_back(Preparar(
+        t.Folha
+            ? QStringLiteral("select D.CODIGOEMPRESA, D.CHAVEDEBITO%1, D.CODIGOESTAB, null, null, D.DATALCTOCTR, "
+                             "D.DATALCTOCTR, D.VALORDEBITO, D.DATAVENCIMENTO, null, D.SITUACAODEBITO, "
+                             "D.CODIGOTABCTBCTR, D.CHAVEORIGEM, D.CODIGOUSUARIO, D.DATAHORADEBITO, "
+                             "D.CODIGOPROTOCOLO, null, null, D.OBSERVDEBITO, D.CodigoFuncContr, F.NOMEFUNC from "
+                             "DEBITOFOLHA D join FUNCIONARIO F on F.CODIGOEMPRESA = D.CODIGOEMPRESA and "
+                             "F.CodigoFuncContr = D.CodigoFuncContr where D.CODIGOEMPRESA = ? and D.CODIGOESTAB = "
+                             "? and D.DATALCTOCTR between ? and ? and D.CODIGOPROTOCOLO is null order by "
+                             "D.CHAVEDEBITO%1")
+                  .arg(sufixo)
+            : QStringLiteral("select D.CODIGOEMPRESA, D.CHAVEDEBITO%1, D.CODIGOESTAB, D.CODIGOIMPOSTO, "
+                             "D.VARIACAOIMPOSTO, D.DATALCTOCTR, D.DATAFINAL, D.VALORDEBITO, D.DATAVENCIMENTO, "
+                             "D.FORMADEBITO, D.SITUACAODEBITO, D.CODIGOTABCTBCTR, D.CHAVEORIGEM, "
+                             "D.CODIGOUSUARIO, D.DATAHORADEBITO, D.CODIGOPROTOCOLO, I.DESCRIMPOSTO, "
+                             "I.DESCRPROTOCOLO%2 from %3 D join IMPOSTO I on D.CODIGOIMPOSTO = I.CODIGOIMPOSTO "
+                             "and D.VARIACAOIMPOSTO = I.VARIACAOIMPOSTO where D.CODIGOEMPRESA = ? and "
+                             "D.CODIGOESTAB = ? and D.DATALCTOCTR between ? and ? and D.CODIGOPROTOCOLO is null "
+                             "and D.FORMADEBITO in (0, 2) order by D.CHAVEDEBITO%1")
+                  .arg(sufixo, t.Observacao ? QStringLiteral(", D.OBSERVDEBITO") : QString(), QLatin1String(t.Nome))));
+  }
+
+  std::vector<TnPropostaPiso> propostas;
+  const QString gerado = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+  Exec(lista);
+  while (lista.next()) {
+    const int empresa = lista.value(0).toInt();
+    const int estab = lista.value(1).toInt();
+    configurado.addBindValue(empresa);
+    configurado.addBindValue(estab);
+    Exec(configurado);
+    const bool temConfiguracao = configurado.next() && configurado.value(0).toInt() > 0;
+    configurado.finish();
+    if (!temConfiguracao) continue;
+    forma.addBindValue(empresa);
+    forma.addBindValue(estab);
+    Exec(forma);
+    const QString formaEntrega = forma.next() ? forma.value(0).toString().trimmed() : QString();
+    forma.finish();
+    if (unico) propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
+    for (size_t t = 0; t < std::size(kTabelas); ++t) {
+      QSqlQuery &q = debitos[t];
+      q.addBindValue(empresa);
+      q.addBindValue(estab);
+      q.addBindValue(inicio);
+      q.addBindValue(fim);
+      Exec(q);
+      TnPropostaPiso proposta{empresa, estab, QString(), formaEntrega, {}};
+      QString mascara;
+      bool primeiro = true;
+      while (q.next()) {
+        if (primeiro) {
+          primeiro = false;
+          modelo.addBindValue(kTabelas[t].Tipo);
+          Exec(modelo);
+          mascara = modelo.next() ? modelo.value(0).toString() : QString();
+          modelo.finish();
+        }
+        TnItemPiso item;
+        item.Tabela = static_cast<int>(t);
+        item.Chave = q.value(1).toInt();
+        item.Imposto = q.value(3);
+        item.Variacao = q.value(4);
+        item.Vencimento = q.value(8);
+        item.Valor = q.value(7);
+        QString descricao = mascara;
+        descricao.replace(QStringLiteral("[DESCRPROTOCOLO]"), q.value(17).toString(), Qt::CaseInsensitive);
+        descricao.replace(QStringLiteral("[COMPETENCIA]"), Competencia(q.value(6)), Qt::CaseInsensitive);
+        if (kTabelas[t].Folha) {
+          descricao.replace(QStringLiteral("[CodigoFuncContr]"),
+                            QStringLiteral("%1").arg(q.value(19).toInt(), 4, 10, QChar('0')), Qt::CaseInsensitive);
+          descricao.replace(QStringLiteral("[NOMEFUNC]"), q.value(20).toString(), Qt::CaseInsensitive);
+        }
+        item.Descricao = descricao.left(100);
+        item.ChaveOrigem = QStringLiteral("D%1%2;%3;%4")
+                               .arg(kTabelas[t].Tipo, 2, 10, QChar('0'))
+                               .arg(QLatin1String(kTabelas[t].Sufixo))
+                               .arg(empresa)
+                               .arg(item.Chave);
+        proposta.Itens.push_back(std::move(item));
+      }
+      q.finish();
+      if (proposta.Itens.empty()) continue;
+      if (unico) {
+        for (TnItemPiso &i : proposta.Itens) propostas.back().Itens.push_back(std::move(i));
+      } else {
+        proposta.Observacao = QStringLiteral("Débitos - ") + gerado;
+        propostas.push_back(std::move(proposta));
+      }
+    }
+  }
+  tempos.Listar = relogio.nsecsElapsed() / 1e6;
+
+  relogio.restart();
+  QSqlDatabase db = nDMConexao()->Database();
+  db.transaction();
+  QSqlQuery proximo(db);
+  if (!proximo.exec(QStringLiteral("select max(CODIGOPROTOCOLO) from PROTOCOLO")) || !proximo.next())
+    Falhar(proximo.lastError().text());
+  qlonglong numero = proximo.value(0).toLongLong();
+  proximo.finish();
+  QSqlQuery protocolo = Preparar(QStringLiteral(
+      "insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, TIPOPRO, OBSERVACAO, "
+      "DATAHORACADASTRO, CODIGOUSUARIO, FORMAENTREGA, NATUREZAPRO, CANCELADO, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, "
+      "?, ?, ?, ?, ?, ?)"));
+  QSqlQuery item = Preparar(QStringLiteral(
+      "insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, DATALCTOPRO, VENCIMENTO, VALOR, "
+      "CODIGOIMPOSTO, VARIACAOIMPOSTO, CODIGODOCEMP, CodigoFuncContr, CANCELADO, CHAVEORIGEM, CODIGOUSUARIO, "
+      "DATAHORACADASTRO, ORIGEMDADO, COMPETENCIA) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  std::vector<QSqlQuery> carimbos;
+  for (const TnTabelaBench &t : kTabelas)
+    carimbos.push_back(Preparar(QStringLiteral("update %1 set CODIGOPROTOCOLO = ? where CHAVEDEBITO%2 = ? and "
+                                               "CODIGOEMPRESA = ? and CODIGOPROTOCOLO is null")
+                                    .arg(QLatin1String(t.Nome), QLatin1String(t.Sufixo))));
+  for (const TnPropostaPiso &p : propostas) {
+    ++numero;
+    for (const QVariant &v :
+         {QVariant(numero), QVariant(p.Empresa), QVariant(p.Estab), hoje, QVariant(QStringLiteral("1")),
+          QVariant(p.Observacao), momento, QVariant(1), QVariant(p.FormaEntrega), QVariant(QStringLiteral("1")),
+          QVariant(QStringLiteral("0")), QVariant(1)})
+      protocolo.addBindValue(v);
+    Exec(protocolo);
+    int sequencia = 0;
+    for (const TnItemPiso &i : p.Itens) {
+      for (const QVariant &v : {QVariant(numero), QVariant(++sequencia), QVariant(i.Descricao), hoje, i.Vencimento,
+                                i.Valor, i.Imposto, i.Variacao, QVariant(), QVariant(), QVariant(QStringLiteral("0")),
+                                QVariant(i.ChaveOrigem), QVariant(1), momento, QVariant(1), competencia})
+        item.addBindValue(v);
+      Exec(item);
+      QSqlQuery &carimbo = carimbos[static_cast<size_t>(i.Tabela)];
+      carimbo.addBindValue(numero);
+      carimbo.addBindValue(i.Chave);
+      carimbo.addBindValue(p.Empresa);
+      Exec(carimbo);
+      if (carimbo.numRowsAffected() != 1) Falhar(QStringLiteral("débito não livre no piso"));
+    }
+  }
+  db.commit();
+  tempos.Gravar = relogio.nsecsElapsed() / 1e6;
+  Conferir("piso", static_cast<int>(propostas.size()));
+  return tempos;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  // As the program does at start (shell/mVox.cpp).
+  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
+  QCoreApplication app(argc, argv);
+  QTemporaryDir pasta;
+  TnParamsSalvos params(pasta.filePath(QStringLiteral("params.ini")));
+  nSetParamsSalvos(&params);
+  TnPacotes pacotes;
+  pacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
+  if (!TnRegistro::Instancia().Registrada(QStringLiteral("TmVoxDPGerarProtocolo")))
+    Falhar(QStringLiteral("mVoxPk não carregado"));
+
+  TnConfigConexao config;
+  config.Arquivo = pasta.filePath(QStringLiteral("bench-gerar-protocolo.db"));
+  nDMConexao()->Conectar(config);
+  nConverterBanco(*nDMConexao());
+  nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+  {
+    QElapsedTimer relogio;
+    relogio.start();
+    QSqlDatabase db = nDMConexao()->Database();
+    db.transaction();
+    InserirCadastros();
+    InserirDebitos();
+    InserirProtocolosAntigos();
+    db.commit();
+    ExecDireto(QStringLiteral("analyze"));
+    std::printf(
+        "escritório: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
+        "anteriores (montado em %.1f s)\n",
+        kEstabs, kEstabs * 15, kEstabs * 15 * kMesesHistorico, kMesesHistorico, kUltimoAntigo,
+        relogio.nsecsElapsed() / 1e9);
+  }
+
+  for (const bool unico : {false, true}) {
+    TnTempos melhorProcesso{1e300, 0, 0};
+    TnTempos melhorPiso{1e300, 0, 0};
+    for (int r = 0; r < kRodadas; ++r) {
+      const TnTempos piso = Piso(unico);
+      Desfazer();
+      const TnTempos processo = Processo(unico);
+      Desfazer();
+      if (piso.Total() < melhorPiso.Total()) melhorPiso = piso;
+      if (processo.Total() < melhorProcesso.Total()) melhorProcesso = processo;
+    }
+    std::printf("\n%s (%d protocolos, %d itens)\n", unico ? "Protocolo Único" : "Dividido em Tipos",
+                unico ? kEstabs : kEstabs * 7, kEstabs * 15);
+    std::printf(
+        "  processo (TmVoxDPGerarProtocolo): listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f "
+        "ms\n",
+        melhorProcesso.Listar, melhorProcesso.Marcar, melhorProcesso.Gravar, melhorProcesso.Total());
+    std::printf("  piso (instruções simples): ler %.1f ms, gravar %.1f ms, total %.1f ms\n", melhorPiso.Listar,
+                melhorPiso.Gravar, melhorPiso.Total());
+    std::printf("  razão processo/piso: %.2f (meta: até 2.00)\n", melhorProcesso.Total() / melhorPiso.Total());
+  }
+  TnRegistro::Instancia().DestruirTodos();
+  nDMConexao()->Desconectar();
+  pacotes.DescarregarPacotes();
+  nSetParamsSalvos(nullptr);
+  return 0;
+}
