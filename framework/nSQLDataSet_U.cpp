@@ -92,10 +92,18 @@ int TnSQLDataSet::ExecSQL() {
 
 void TnSQLDataSet::Open() {
   QSqlQuery &query = Executar();
-  auto resultado = std::make_unique<TnClientDataSet>();
-  resultado->CarregarDaQuery(query);
+  // A statement run again and again (once per establishment in a large
+  // office) reads into the same result: its fields stay while the columns
+  // are the same, and only the rows are new.
+  if (!FResultado) FResultado = std::make_unique<TnClientDataSet>();
+  try {
+    FResultado->CarregarDaQuery(query);
+  } catch (...) {
+    query.finish();
+    FResultado.reset();
+    throw;
+  }
   query.finish();
-  FResultado = std::move(resultado);
 }
 
 void TnSQLDataSet::Close() { FResultado.reset(); }

@@ -73,7 +73,8 @@ class NFRAMEWORK_EXPORT TnSQLDataSet {
   // Runs the statement; gives the rows affected.
   int ExecSQL();
 
-  // As a query: runs it and keeps its rows.
+  // As a query: runs it and keeps its rows. Opening again reads into the
+  // same result dataset (its fields stay while the columns match).
   void Open();
   void Close();
   bool Active() const { return FResultado != nullptr; }
