@@ -2,6 +2,7 @@
 
 #include "nDefinicao_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nFuncoesDados_U.h"
 
 TmVoxDCProtocoloDocEmp::TmVoxDCProtocoloDocEmp() {
   nClientDataSet->SetCommandText(
@@ -35,15 +36,7 @@ void TmVoxDCProtocoloDocEmp::DataModuleCreate() {
   TnDMClientDataSet::DataModuleCreate();
   nClientDataSet->SetnLogChanges(false);
 
-  TnField *empresa = nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"));
-  empresa->SetRequired(true);
-  empresa->Definicao().SetTamanhoMaximo(4);
-  empresa->Definicao().SetDicionario(QStringLiteral("CODIGOEMPRESA"));
-
-  TnField *estab = nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"));
-  estab->SetRequired(true);
-  estab->Definicao().SetTamanhoMaximo(4);
-  estab->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"));
+  ConfigurarCamposEmpresaEstab(*nClientDataSet);
 
   TnField *codigo = nClientDataSet->FieldByName(QStringLiteral("CODIGODOCEMP"));
   codigo->SetRequired(true);

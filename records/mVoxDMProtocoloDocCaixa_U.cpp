@@ -2,6 +2,7 @@
 
 #include "nDefinicao_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nFuncoesDados_U.h"
 
 TmVoxDMProtocoloDocCaixa::TmVoxDMProtocoloDocCaixa() {
   nClientDataSet->SetCommandText(
@@ -35,14 +36,7 @@ void TmVoxDMProtocoloDocCaixa::DataModuleCreate() {
   caixa->Definicao().SetDicionario(QStringLiteral("CODIGOCAIXAPRO"));
   caixa->Definicao().SetAutoIncrementar(true);
 
-  TnField *empresa = nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"));
-  empresa->SetRequired(true);
-  empresa->Definicao().SetTamanhoMaximo(4);
-
-  TnField *estab = nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"));
-  estab->SetRequired(true);
-  estab->Definicao().SetTamanhoMaximo(4);
-  estab->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"));
+  ConfigurarCamposEmpresaEstab(*nClientDataSet);
 
   TnField *competInicial = nClientDataSet->FieldByName(QStringLiteral("COMPETINICIAL"));
   competInicial->SetDisplayLabel(QStringLiteral("Competência Inicial"));

@@ -3,6 +3,7 @@
 #include "mVoxFuncoesCadastro_U.h"
 #include "nDefinicao_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nFuncoesDados_U.h"
 
 TmVoxDMProtocoloDocEmp::TmVoxDMProtocoloDocEmp() {
   nClientDataSet->SetCommandText(
@@ -46,15 +47,7 @@ void TmVoxDMProtocoloDocEmp::DataModuleCreate() {
   tipo->Definicao().SetTamanhoMaximo(4);
   tipo->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOTIPODOC"));
 
-  TnField *empresa = nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"));
-  empresa->SetRequired(true);
-  empresa->Definicao().SetTamanhoMaximo(4);
-  empresa->Definicao().SetDicionario(QStringLiteral("CODIGOEMPRESA"));
-
-  TnField *estab = nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"));
-  estab->SetRequired(true);
-  estab->Definicao().SetTamanhoMaximo(4);
-  estab->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"));
+  ConfigurarCamposEmpresaEstab(*nClientDataSet);
 
   TnField *lancamento = nClientDataSet->FieldByName(QStringLiteral("DATALCTOPRO"));
   lancamento->SetRequired(true);

@@ -3,6 +3,7 @@
 #include "mVoxFuncoesCadastro_U.h"
 #include "nDefinicao_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nFuncoesDados_U.h"
 
 TmVoxDMProtocoloRotaEntrega::TmVoxDMProtocoloRotaEntrega() {
   nClientDataSet->SetCommandText(
@@ -41,14 +42,7 @@ void TmVoxDMProtocoloRotaEntrega::DataModuleCreate() {
   sequencia->Definicao().SetDicionario(QStringLiteral("SEQROTA"));
   sequencia->Definicao().SetAutoIncrementar(true);
 
-  TnField *empresa = nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"));
-  empresa->SetRequired(true);
-  empresa->Definicao().SetTamanhoMaximo(4);
-
-  TnField *estab = nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"));
-  estab->SetRequired(true);
-  estab->Definicao().SetTamanhoMaximo(4);
-  estab->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"));
+  ConfigurarCamposEmpresaEstab(*nClientDataSet);
 
   TnField *observacao = nClientDataSet->FieldByName(QStringLiteral("OBSERVACAO"));
   observacao->SetDisplayLabel(QStringLiteral("Observação"));

@@ -66,14 +66,7 @@ void TmVoxDMProtocolo::DataModuleCreate() {
   codigo->SetConstraintErrorMessage(QStringLiteral("Código de protocolo inválido!"));
   codigo->Definicao().SetAutoIncrementar(true);
 
-  TnField *empresa = campo("CODIGOEMPRESA");
-  empresa->SetRequired(true);
-  empresa->Definicao().SetTamanhoMaximo(4);
-
-  TnField *estab = campo("CODIGOESTAB");
-  estab->SetRequired(true);
-  estab->Definicao().SetTamanhoMaximo(4);
-  estab->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"));
+  ConfigurarCamposEmpresaEstab(*nClientDataSet);
 
   TnField *data = campo("DATALCTOPRO");
   data->SetRequired(true);
@@ -109,7 +102,7 @@ void TmVoxDMProtocolo::DataModuleCreate() {
     campo(nome)->SetVisible(false);
 
   codigo->OnChange = [this](TnField &f) { nClientDataSetCODIGOPROTOCOLOChange(f); };
-  estab->Definicao().OnExit = [this](TnField &f) { nClientDataSetCODIGOESTABDefIntExit(f); };
+  campo("CODIGOESTAB")->Definicao().OnExit = [this](TnField &f) { nClientDataSetCODIGOESTABDefIntExit(f); };
 
   FEhBaixa = false;
   AddInfoDetalhe(QStringLiteral("TmVoxDMProtocoloItem"), QStringLiteral("CODIGOPROTOCOLO"),
