@@ -188,7 +188,18 @@ void TmVoxDPGerarProtocoloBase::Executar() {
 
     PrepararSQL();
     PegarValoresIniciais();
-    GerarProtocolo();
+    {
+      // The listing only reads: one read transaction over all its statements
+      // spares the database a lock per statement (thousands in a large
+      // office). Only when no transaction is open: a caller's own is left
+      // as it is.
+      const bool propria = !nDMConexao()->EmTransacao();
+      if (propria) nDMConexao()->StartTransaction(1, true, false);
+      TnAoSair encerrar([propria] {
+        if (propria && nDMConexao()->EmTransacao()) nDMConexao()->RollBack(1);
+      });
+      GerarProtocolo();
+    }
 
     mestre.First();
     detalhe.First();

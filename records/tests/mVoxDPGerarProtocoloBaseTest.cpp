@@ -746,3 +746,16 @@ TEST_F(GerarProtocoloBaseTeste, ACallerMayFreeTheFormBeforeTheProcess) {
   nLiberarDM(FProcesso);
   FProcesso = nullptr;
 }
+
+namespace {
+
+TEST_F(GerarProtocoloBaseTeste, ARunLeavesNoTransactionOfItsOwnAndACallersOneOpen) {
+  Executar({{.Itens = {Item("A")}}});
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
+  nDMConexao()->StartTransaction(1, true, false);
+  Executar({{.Itens = {Item("B")}}});
+  EXPECT_EQ(nDMConexao()->ProfundidadeTransacao(), 1);
+  nDMConexao()->RollBack(1);
+}
+
+}  // namespace
