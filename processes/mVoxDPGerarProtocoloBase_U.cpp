@@ -226,7 +226,8 @@ void TmVoxDPGerarProtocoloBase::PrepararSQL() {
                              TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::String, TnFieldType::String,
                              TnFieldType::SmallInt, TnFieldType::DateTime, TnFieldType::SmallInt, TnFieldType::Date});
   sqlInsertItensPro->Params(2).SetSize(200);
-  sqlUpdateDebito.reset();
+  sqlUpdateDebito = nullptr;
+  sqlUpdateDebitos.clear();
 }
 
 void TmVoxDPGerarProtocoloBase::PegarValoresIniciais() {
@@ -286,10 +287,12 @@ void TmVoxDPGerarProtocoloBase::AtualizarDebito(qint64 numero) {
   const TmVoxItem &item = *MapProItem();
   const QString texto =
       kSQLUpdateDebito.arg(NomeSQL(item.TABELA->AsString().trimmed()), NomeSQL(item.TABELACHAVE->AsString().trimmed()));
-  if (!sqlUpdateDebito || sqlUpdateDebito->CommandText() != texto) {
-    sqlUpdateDebito = NovaInstrucao(texto);
-    Tipar(*sqlUpdateDebito, {TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::SmallInt});
+  std::unique_ptr<TnSQLDataSet> &instrucao = sqlUpdateDebitos[texto];
+  if (!instrucao) {
+    instrucao = NovaInstrucao(texto);
+    Tipar(*instrucao, {TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::SmallInt});
   }
+  sqlUpdateDebito = instrucao.get();
   sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoPro")).SetValue(numero);
   sqlUpdateDebito->ParamByName(QStringLiteral("pChaveDebito")).SetValue(item.CHAVEDEBITO->Value());
   sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(MapPro()->CODIGOEMPRESA->Value());
@@ -309,7 +312,8 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   const TmVox &pro = *MapPro();
   const TmVoxItem &item = *MapProItem();
   if (!sqlInsertPro || !sqlInsertItensPro) PrepararSQL();
-  sqlUpdateDebito.reset();
+  sqlUpdateDebito = nullptr;
+  sqlUpdateDebitos.clear();
 
   // The screen as it is now: a failed save puts it back, rows, marks,
   // filter, current rows and the open protocol, so the user can save again.

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "mvoxpk_export.h"
@@ -120,7 +121,11 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocoloBase : public TnDMPowerParamTab {
   // The three statements of the save.
   std::unique_ptr<TnSQLDataSet> sqlInsertPro;
   std::unique_ptr<TnSQLDataSet> sqlInsertItensPro;
-  std::unique_ptr<TnSQLDataSet> sqlUpdateDebito;
+  // The debit write-back of the item being saved (one of sqlUpdateDebitos).
+  TnSQLDataSet *sqlUpdateDebito = nullptr;
+  // The write-back of each debit table, prepared once per save: the items
+  // of one establishment alternate between tables.
+  std::map<QString, std::unique_ptr<TnSQLDataSet>> sqlUpdateDebitos;
 
  private:
   TnFrmGerarProtocolo *GarantirForm();
