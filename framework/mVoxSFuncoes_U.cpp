@@ -17,29 +17,17 @@ QVariant Ler(const QString &sql, int empresa, int estab) {
   return consulta.next() ? consulta.value(0) : QVariant();
 }
 
-// The debit tables by protocol type, and the suffix of each one's key column.
-struct TabelaDebito {
-  int Tipo;
-  const char *Tabela;
-  const char *Sufixo;
-};
-constexpr TabelaDebito kTabelasDebito[] = {
-    {1, "DEBITOFEDERAL", "FED"},   {2, "DEBITOESTADUAL", "EST"}, {3, "DEBITOMUNICIPAL", "MUN"},
-    {4, "DEBITOSINDICAL", "SIND"}, {5, "DEBITOGPS", "GPS"},      {9, "DEBITOFGTS", "FGTS"},
-    {10, "DEBITOFOLHA", "FOLHA"},
+constexpr TnTabelaDebito kTabelasDebito[] = {
+    {1, "DEBITOFEDERAL", "FED", true},    {2, "DEBITOESTADUAL", "EST", true}, {3, "DEBITOMUNICIPAL", "MUN", true},
+    {4, "DEBITOSINDICAL", "SIND", false}, {5, "DEBITOGPS", "GPS", true},      {9, "DEBITOFGTS", "FGTS", true},
+    {10, "DEBITOFOLHA", "FOLHA", true},
 };
 constexpr int kTamanhoChaveOrigem = 25;
 constexpr int kTipoFolha = 6;
 
-const TabelaDebito *TabelaDoTipo(int tipo) {
-  for (const TabelaDebito &tabela : kTabelasDebito)
-    if (tabela.Tipo == tipo) return &tabela;
-  return nullptr;
-}
-
 // A debit key taken apart; Tabela null when the text is not one.
 struct ChaveDebito {
-  const TabelaDebito *Tabela = nullptr;
+  const TnTabelaDebito *Tabela = nullptr;
   int Empresa = 0;
   int Chave = 0;
 };
@@ -50,7 +38,7 @@ ChaveDebito LerChaveDebito(const QString &chaveOrigem) {
   if (!partes.hasMatch()) return {};
   bool tipoOk = false, empresaOk = false, chaveOk = false;
   ChaveDebito lida;
-  const TabelaDebito *tabela = TabelaDoTipo(partes.captured(1).toInt(&tipoOk));
+  const TnTabelaDebito *tabela = TabelaDebitoDoTipo(partes.captured(1).toInt(&tipoOk));
   lida.Empresa = partes.captured(3).toInt(&empresaOk);
   lida.Chave = partes.captured(4).toInt(&chaveOk);
   // The suffix must be the type's own: a key whose two halves disagree names
@@ -62,8 +50,14 @@ ChaveDebito LerChaveDebito(const QString &chaveOrigem) {
 
 }  // namespace
 
+const TnTabelaDebito *TabelaDebitoDoTipo(int tipo) {
+  for (const TnTabelaDebito &tabela : kTabelasDebito)
+    if (tabela.Tipo == tipo) return &tabela;
+  return nullptr;
+}
+
 QString MontarChaveOrigem(int tipo, int empresa, int chave) {
-  const TabelaDebito *tabela = TabelaDoTipo(tipo);
+  const TnTabelaDebito *tabela = TabelaDebitoDoTipo(tipo);
   if (!tabela) throw Exception(QStringLiteral("O tipo de protocolo %1 não tem tabela de débitos.").arg(tipo));
   if (empresa < 0 || chave < 0)
     throw Exception(QStringLiteral("Empresa ou chave de débito inválida: %1, %2.").arg(empresa).arg(chave));

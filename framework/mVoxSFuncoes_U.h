@@ -30,6 +30,18 @@ NFRAMEWORK_EXPORT QString PegarFormaEntrega(int empresa, int estab);
 // that mark items with no debit behind them ("FP", "RF", "RE", "00", "FI"),
 // so cancelling its item always releases the debit.
 
+// A tax-debit table of the suite: the protocol type it serves, its name, the
+// suffix of its key column (CHAVEDEBITO + suffix) and whether it has an
+// observation column (OBSERVDEBITO).
+struct TnTabelaDebito {
+  int Tipo;
+  const char *Tabela;
+  const char *Sufixo;
+  bool Observacao;
+};
+// The debit table of a protocol type; null for a type with none.
+NFRAMEWORK_EXPORT const TnTabelaDebito *TabelaDebitoDoTipo(int tipo);
+
 // The origin key of the debit `chave` of company `empresa` for a protocol of
 // type `tipo`. Raises Exception for a type that has no debit table, or for a
 // negative company or key.

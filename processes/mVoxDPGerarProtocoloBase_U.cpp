@@ -340,6 +340,16 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   const QString indice = detalhe.IndexFieldNames();
   detalhe.SetFiltered(false);
   detalhe.SetIndexFieldNames(kCodigoProtocolo);
+  // The rows taken out or put back become the datasets' own, and the item
+  // grid shows again what it showed before the save.
+  auto restaurarVisao = [&] {
+    mestre.MergeChangeLog();
+    detalhe.MergeChangeLog();
+    detalhe.SetIndexFieldNames(indice);
+    detalhe.SetFiltered(false);
+    detalhe.SetFilter(filtro);
+    detalhe.SetFiltered(filtrado);
+  };
   // One step per item.
   progresso->MostrarSimples(detalhe.RecordCount(), QStringLiteral("Gerando Protocolos..."));
 
@@ -431,12 +441,7 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
     LimparMsgTreeLista();
     mestre.RestoreSavePoint(pontoMestre);
     detalhe.RestoreSavePoint(pontoDetalhe);
-    mestre.MergeChangeLog();
-    detalhe.MergeChangeLog();
-    detalhe.SetIndexFieldNames(indice);
-    detalhe.SetFiltered(false);
-    detalhe.SetFilter(filtro);
-    detalhe.SetFiltered(filtrado);
+    restaurarVisao();
     if (mestreNaLinha && mestre.BookmarkValid(marcaMestre)) mestre.GotoBookmark(marcaMestre);
     if (detalheNaLinha && detalhe.BookmarkValid(marcaDetalhe)) detalhe.GotoBookmark(marcaDetalhe);
     habilitar();
@@ -445,12 +450,7 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
     throw Exception(texto);
   }
 
-  mestre.MergeChangeLog();
-  detalhe.MergeChangeLog();
-  detalhe.SetIndexFieldNames(indice);
-  detalhe.SetFiltered(false);
-  detalhe.SetFilter(filtro);
-  detalhe.SetFiltered(filtrado);
+  restaurarVisao();
   mestre.First();
   detalhe.First();
   habilitar();

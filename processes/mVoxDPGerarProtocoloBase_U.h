@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "mvoxpk_export.h"
+#include "nDBGrid_U.h"
 #include "nDMPowerParamTab_U.h"
 #include "nTeclado_U.h"
 
 class TmVox;
 class TmVoxItem;
-class TnDBGridEh;
 class TnFrmGerarProtocolo;
 class TnSQLDataSet;
 

@@ -60,26 +60,7 @@ QString Titulos(const int (&lista)[N]) {
   return titulos.join(QStringLiteral(", "));
 }
 
-// The debit table of each tax-debit type, the suffix of its key column
-// (CHAVEDEBITO + suffix) and whether it has an observation column.
-struct TnTabelaDebito {
-  int Tipo;
-  const char *Tabela;
-  const char *Sufixo;
-  bool Observacao;
-};
-constexpr TnTabelaDebito kTabelas[] = {
-    {1, "DEBITOFEDERAL", "FED", true},    {2, "DEBITOESTADUAL", "EST", true}, {3, "DEBITOMUNICIPAL", "MUN", true},
-    {4, "DEBITOSINDICAL", "SIND", false}, {5, "DEBITOGPS", "GPS", true},      {9, "DEBITOFGTS", "FGTS", true},
-    {10, "DEBITOFOLHA", "FOLHA", true},
-};
 constexpr const char *kTabelaFolha = "DEBITOFOLHA";
-
-const TnTabelaDebito *TabelaDoTipo(int tipo) {
-  for (const TnTabelaDebito &t : kTabelas)
-    if (t.Tipo == tipo) return &t;
-  return nullptr;
-}
 
 // The debit statements. The column order is fixed: the description
 // templates read the columns by position. %1 key suffix, %2 observation
@@ -492,7 +473,7 @@ int TmVoxDPGerarProtocolo::InserirPro(int codigoEmpresa, int codigoEstab, const 
 int TmVoxDPGerarProtocolo::CarregarDados() {
   curDados = nullptr;
   if (Contem(kListaConstCTR, FTipo)) {
-    ATabela = QLatin1String(TabelaDoTipo(FTipo)->Tabela);
+    ATabela = QLatin1String(TabelaDebitoDoTipo(FTipo)->Tabela);
     return CarregarDadosCtr();
   }
   if (Contem(kListaConstFPA, FTipo)) return CarregarDadosFpa();
@@ -502,7 +483,7 @@ int TmVoxDPGerarProtocolo::CarregarDados() {
 TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoDebito() {
   std::unique_ptr<TnSQLDataSet> &sql = FInstrucoes[ATabela];
   if (!sql) {
-    const TnTabelaDebito &tabela = *TabelaDoTipo(FTipo);
+    const TnTabelaDebito &tabela = *TabelaDebitoDoTipo(FTipo);
     const bool folha = ATabela == QLatin1String(kTabelaFolha);
     const QString observacao = tabela.Observacao && !folha ? QStringLiteral(", D.OBSERVDEBITO") : QString();
     sql = std::make_unique<TnSQLDataSet>();
@@ -519,7 +500,7 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoDebito() {
 }
 
 int TmVoxDPGerarProtocolo::CarregarDadosCtr() {
-  AChaveDebito = QLatin1String(TabelaDoTipo(FTipo)->Sufixo);
+  AChaveDebito = QLatin1String(TabelaDebitoDoTipo(FTipo)->Sufixo);
   TnSQLDataSet &sql = InstrucaoDebito();
   sql.ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(CodigoEmpresa());
   sql.ParamByName(QStringLiteral("pCodigoEstab")).SetValue(CodigoEstab());

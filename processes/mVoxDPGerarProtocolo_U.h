@@ -9,7 +9,6 @@
 
 #include "mVoxDPGerarProtocoloBase_U.h"
 #include "mvoxpk_export.h"
-#include "nDBGrid_U.h"
 #include "nToolButton_U.h"
 
 class TnClientDataSet;

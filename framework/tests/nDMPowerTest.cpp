@@ -15,6 +15,7 @@
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -87,14 +88,11 @@ class TnDMPowerTest : public TnBancoTeste {
  protected:
   void SetUp() override {
     TnBancoTeste::SetUp();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
   }
   void TearDown() override {
     FUnidade.Finalizar();
     TnRegistro::Instancia().DestruirTodos();
-    nSetParamsSalvos(nullptr);
     TnBancoTeste::TearDown();
   }
   template <class T>
@@ -104,8 +102,7 @@ class TnDMPowerTest : public TnBancoTeste {
     return dm;
   }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TnUnidadeRegistro FUnidade = TnUnidadeRegistro::DeClasses([] {
     return QList<TnClasseInfo>{
         nInfoClasse<TnTesteDPConsulta>("TnTesteDPConsulta", "TnDMPowerParamGrid"),

@@ -16,6 +16,7 @@
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -98,8 +99,6 @@ class TnFrmPowerParamTest : public TnBancoTeste {
  protected:
   void SetUp() override {
     TnBancoTeste::SetUp();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
     FProcesso = dynamic_cast<TnTesteDPFormulario *>(CriarDM(QStringLiteral("TnTesteDPFormulario")));
     ASSERT_NE(FProcesso, nullptr);
@@ -107,13 +106,11 @@ class TnFrmPowerParamTest : public TnBancoTeste {
   void TearDown() override {
     FUnidade.Finalizar();
     TnRegistro::Instancia().DestruirTodos();
-    nSetParamsSalvos(nullptr);
     TnBancoTeste::TearDown();
   }
   TnpqParamItem *P(const char *nome) { return FProcesso->npqPowerParam().Param(QString::fromLatin1(nome)); }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TnTesteDPFormulario *FProcesso = nullptr;
   TnUnidadeRegistro FUnidade = TnUnidadeRegistro::DeClasses([] {
     return QList<TnClasseInfo>{nInfoClasse<TnTesteDPFormulario>("TnTesteDPFormulario", "TnDMPowerParamTab"),

@@ -24,6 +24,7 @@
 #include "nParamsSalvos_U.h"
 #include "nStringField_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -129,8 +130,6 @@ class GerarProtocoloBaseTeste : public TmVoxCadastroTeste {
  protected:
   void SetUp() override {
     TmVoxCadastroTeste::SetUp();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
     FProcesso = dynamic_cast<TmVoxDPGerarProtocoloTeste *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocoloTeste")));
     ASSERT_NE(FProcesso, nullptr);
@@ -138,7 +137,6 @@ class GerarProtocoloBaseTeste : public TmVoxCadastroTeste {
   void TearDown() override {
     FUnidade.Finalizar();
     TmVoxCadastroTeste::TearDown();
-    nSetParamsSalvos(nullptr);
   }
 
   void Executar(QList<TnPropostaTeste> propostas) {
@@ -160,19 +158,6 @@ class GerarProtocoloBaseTeste : public TmVoxCadastroTeste {
   void MarcarProposta(qint64 proposta) {
     ASSERT_TRUE(Mestre().Locate(QStringLiteral("CODIGOPROTOCOLO"), proposta));
     FProcesso->MarcarItensMaster();
-  }
-  // Every row of a dataset, whatever its filter, as "value|value|…" in the
-  // order the rows were added.
-  static QStringList Linhas(TnClientDataSet &dados, const QStringList &campos) {
-    TnClientDataSet cursor;
-    cursor.CloneCursor(&dados, true);
-    QStringList linhas;
-    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-      QStringList valores;
-      for (const QString &campo : campos) valores << cursor.FieldByName(campo)->AsString();
-      linhas << valores.join(u'|');
-    }
-    return linhas;
   }
   QStringList Propostas() {
     return Linhas(Mestre(), {QStringLiteral("CODIGOPROTOCOLO"), QStringLiteral("TODOSSELECIONADOS")});
@@ -210,8 +195,7 @@ class GerarProtocoloBaseTeste : public TmVoxCadastroTeste {
                       {codigo, empresa, QDate(2026, 11, 30), QDateTime(QDate(2026, 11, 30), QTime(8, 0))});
   }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TmVoxDPGerarProtocoloTeste *FProcesso = nullptr;
   TnUnidadeRegistro FUnidade = TnUnidadeRegistro::DeClasses([] {
     return QList<TnClasseInfo>{

@@ -25,6 +25,7 @@
 #include "nToolButton_U.h"
 #include "nUnidadeRegistro_U.h"
 #include "npqParamItem_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -58,8 +59,6 @@ class GerarProtocoloTeste : public TmVoxCadastroTeste {
  protected:
   void SetUp() override {
     TmVoxCadastroTeste::SetUp();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
     FProcesso = Novo();
     ASSERT_NE(FProcesso, nullptr);
@@ -67,7 +66,6 @@ class GerarProtocoloTeste : public TmVoxCadastroTeste {
   void TearDown() override {
     FUnidade.Finalizar();
     TmVoxCadastroTeste::TearDown();
-    nSetParamsSalvos(nullptr);
   }
 
   static TmVoxDPGerarProtocolo *Novo(const QString &classe = QStringLiteral("TmVoxDPGerarProtocolo")) {
@@ -92,18 +90,6 @@ class GerarProtocoloTeste : public TmVoxCadastroTeste {
   TnClientDataSet &Mestre() { return *FProcesso->ClientDataSet(); }
   TnClientDataSet &Detalhe() { return *FProcesso->ClientDataSetDet(); }
 
-  // Every row of a dataset, whatever its filter, as "value|value|…".
-  static QStringList Linhas(TnClientDataSet &dados, const QStringList &campos) {
-    TnClientDataSet cursor;
-    cursor.CloneCursor(&dados, true);
-    QStringList linhas;
-    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-      QStringList valores;
-      for (const QString &campo : campos) valores << cursor.FieldByName(campo)->AsString();
-      linhas << valores.join(u'|');
-    }
-    return linhas;
-  }
   // "proposal|company|establishment|observation"
   QStringList Propostas() {
     return Linhas(Mestre(), {"CODIGOPROTOCOLO", "CODIGOEMPRESA", "CODIGOESTAB", "OBSERVACAO"});
@@ -147,8 +133,7 @@ class GerarProtocoloTeste : public TmVoxCadastroTeste {
          QDateTime(QDate(2026, 11, 20), QTime(10, 0))});
   }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TmVoxDPGerarProtocolo *FProcesso = nullptr;
   TnUnidadeRegistro FUnidade = TnUnidadeRegistro::DeClasses([] {
     return QList<TnClasseInfo>{

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 
 #include "nBancoTeste_U.h"
+#include "nClientDataSet_U.h"
 #include "nDMClientDataSet_U.h"
 #include "nDMConexao_U.h"
 #include "nException_U.h"
@@ -33,6 +35,20 @@ class TmVoxCadastroTeste : public TnBancoTeste {
     T *dm = dynamic_cast<T *>(CriarDM(classe, nullptr, QString()));
     if (dm) dm->Abrir();
     return dm;
+  }
+
+  // Every row of a dataset, whatever its filter, as "value|value|…" in the
+  // order of its view.
+  static QStringList Linhas(TnClientDataSet &dados, const QStringList &campos) {
+    TnClientDataSet cursor;
+    cursor.CloneCursor(&dados, true);
+    QStringList linhas;
+    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
+      QStringList valores;
+      for (const QString &campo : campos) valores << cursor.FieldByName(campo)->AsString();
+      linhas << valores.join(u'|');
+    }
+    return linhas;
   }
 
   // The message of the error the call raised; empty when it raised none.

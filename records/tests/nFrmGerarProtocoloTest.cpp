@@ -17,6 +17,7 @@
 #include "nParamsSalvos_U.h"
 #include "nStringField_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -68,8 +69,6 @@ class GerarProtocoloTelaTeste : public TmVoxCadastroTeste {
  protected:
   void SetUp() override {
     TmVoxCadastroTeste::SetUp();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
     FProcesso = dynamic_cast<TmVoxDPGerarProtocoloTela *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocoloTela")));
     ASSERT_NE(FProcesso, nullptr);
@@ -79,7 +78,6 @@ class GerarProtocoloTelaTeste : public TmVoxCadastroTeste {
   void TearDown() override {
     FUnidade.Finalizar();
     TmVoxCadastroTeste::TearDown();
-    nSetParamsSalvos(nullptr);
   }
   TnDBGridEh &Mestre() { return *FForm->nDBGridEh(); }
   TnDBGridEh &Itens() { return *FForm->nDBGridEhDet(); }
@@ -106,8 +104,7 @@ class GerarProtocoloTelaTeste : public TmVoxCadastroTeste {
     return cores;
   }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TmVoxDPGerarProtocoloTela *FProcesso = nullptr;
   TnFrmGerarProtocolo *FForm = nullptr;
   TnUnidadeRegistro FUnidade = TnUnidadeRegistro::DeClasses([] {

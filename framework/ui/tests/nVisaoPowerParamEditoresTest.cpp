@@ -25,6 +25,7 @@
 #include "nUnidadeRegistro_U.h"
 #include "nVisaoPowerParam_U.h"
 #include "npqParamItem_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -82,8 +83,6 @@ class VisaoParamEditoresTeste : public TnBancoTeste {
   void SetUp() override {
     TnBancoTeste::SetUp();
     RegistrarChaveLookup();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
     FProcesso = dynamic_cast<TnTesteDPEditores *>(CriarDM(QStringLiteral("TnTesteDPEditores")));
     ASSERT_NE(FProcesso, nullptr);
@@ -96,7 +95,6 @@ class VisaoParamEditoresTeste : public TnBancoTeste {
     FVisao.reset();
     FUnidade.Finalizar();
     TnRegistro::Instancia().DestruirTodos();
-    nSetParamsSalvos(nullptr);
     TnBancoTeste::TearDown();
   }
   TnpqParamItem &Item(const char *alias) { return *FProcesso->npqPowerParam().Param(QString::fromLatin1(alias)); }
@@ -113,8 +111,7 @@ class VisaoParamEditoresTeste : public TnBancoTeste {
     QCoreApplication::sendEvent(editor, &saiu);
   }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TnTesteDPEditores *FProcesso = nullptr;
   TnFrmPowerParam *FForm = nullptr;
   std::unique_ptr<TnVisaoPowerParam> FVisao;

@@ -24,6 +24,7 @@
 #include "nUnidadeRegistro_U.h"
 #include "nVisaoPowerParam_U.h"
 #include "npqParamItem_U.h"
+#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
@@ -75,8 +76,6 @@ class VisaoPowerParamTeste : public TnBancoTeste {
  protected:
   void SetUp() override {
     TnBancoTeste::SetUp();
-    FParams = std::make_unique<TnParamsSalvos>(FPasta.filePath(QStringLiteral("params.ini")));
-    nSetParamsSalvos(FParams.get());
     FUnidade.Inicializar();
     FAoCriarAnterior = TnFraProgresso::SetAoCriar(TnVisaoPowerParam::ApresentarProgresso);
     FProcesso = dynamic_cast<TnTesteDPVisao *>(CriarDM(QStringLiteral("TnTesteDPVisao")));
@@ -92,13 +91,11 @@ class VisaoPowerParamTeste : public TnBancoTeste {
     TnFraProgresso::SetAoCriar(FAoCriarAnterior);
     FUnidade.Finalizar();
     TnRegistro::Instancia().DestruirTodos();
-    nSetParamsSalvos(nullptr);
     TnBancoTeste::TearDown();
   }
   void Executar() { FVisao->ActionDaActionForm(FForm->Action(TnFrmPowerParam::NomeActExecutar))->trigger(); }
 
-  QTemporaryDir FPasta;
-  std::unique_ptr<TnParamsSalvos> FParams;
+  TnParamsSalvosTeste FParams;
   TnFraProgresso::TnAoCriar FAoCriarAnterior;
   TnTesteDPVisao *FProcesso = nullptr;
   TnFrmPowerParam *FForm = nullptr;
