@@ -35,4 +35,11 @@ class NFRAMEWORK_EXPORT TnDialetoSQL {
   // The user's message for a failed statement: the server's message, or, for
   // a value longer than its column, a message naming the column and its size.
   static QString MensagemErro(const QSqlError &erro);
+
+  // The SQL literal of a value of no declared type: null, whole numbers as
+  // digits, dates and date-times as the canonical text in quotes, Booleans as
+  // '1'/'0', other numbers as exact decimals, anything else as quoted text
+  // with its apostrophes doubled (and any NUL dropped). Raises Exception for
+  // a number that is not finite.
+  static QString Literal(const QVariant &valor);
 };

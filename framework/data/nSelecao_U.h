@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include "nField_U.h"
 #include "nframework_export.h"
 
 // The session's selection parameters: named values the user sets once (the

@@ -29,44 +29,12 @@ int ExecutarSQLDireto(const QString &sql, const QVariantList &valores) {
   return query.numRowsAffected();
 }
 
-namespace {
-
-QString Texto(const QString &s) {
-  QString t = s;
-  t.remove(QChar(0));  // no engine stores a NUL inside a text
-  t.replace(u'\'', QStringLiteral("''"));
-  return u'\'' + t + u'\'';
-}
-
-QString LiteralDoValor(const QVariant &valor) {
-  if (valor.isNull() || !valor.isValid()) return QStringLiteral("null");
-  if (nValorInteiro(valor)) return QString::number(valor.toLongLong());
-  switch (valor.typeId()) {
-    case QMetaType::QDate:
-      return u'\'' + TnDialetoSQL::TextoData(valor.toDate()) + u'\'';
-    case QMetaType::QDateTime:
-      return u'\'' + TnDialetoSQL::TextoDataHora(valor.toDateTime()) + u'\'';
-    case QMetaType::Bool:
-      return valor.toBool() ? QStringLiteral("'1'") : QStringLiteral("'0'");
-    case QMetaType::Double:
-    case QMetaType::Float: {
-      const double d = valor.toDouble();
-      if (!std::isfinite(d)) throw Exception(QStringLiteral("Valor numérico inválido."));
-      return TnDecimal::DoDouble(d, 8).Texto().remove(QRegularExpression(QStringLiteral("\\.?0+$")));
-    }
-    default:
-      return Texto(valor.toString());
-  }
-}
-
-}  // namespace
-
 QString ValorParaSQL(const QVariant &valor, TnFieldType tipo) {
-  if (tipo == TnFieldType::Unknown) return LiteralDoValor(valor);
+  if (tipo == TnFieldType::Unknown) return TnDialetoSQL::Literal(valor);
   const QVariant convertido = TnField::ConverterPara(valor, tipo, 0, 0, QStringLiteral("valor"));
   if (convertido.isNull()) return QStringLiteral("null");
   if (tipo == TnFieldType::FMTBcd) return convertido.toString();  // canonical decimal text, digits only
-  return LiteralDoValor(convertido);
+  return TnDialetoSQL::Literal(convertido);
 }
 
 QString ValorParaSQL(const TnField *campo, const QString &operador, bool comNome) {
@@ -78,11 +46,11 @@ QString ValorParaSQL(const TnField *campo, const QString &operador, bool comNome
   }
   QString literal;
   if (campo->DataType() == TnFieldType::FMTBcd) literal = valor.toString();
-  else literal = LiteralDoValor(valor);
+  else literal = TnDialetoSQL::Literal(valor);
   return nome + operador.trimmed() + u' ' + literal;
 }
 
-QString ValorParaFiltro(const QVariant &valor) { return LiteralDoValor(valor); }
+QString ValorParaFiltro(const QVariant &valor) { return TnDialetoSQL::Literal(valor); }
 
 QString FilterInterval(const QString &coluna, const QString &valores, int inclusao, bool juntar, int) {
   static const QRegularExpression nomeColuna(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)?$"));

@@ -1,6 +1,10 @@
 #include "nDialetoSQL_U.h"
 
 #include <QRegularExpression>
+#include <cmath>
+
+#include "nDecimal_U.h"
+#include "nException_U.h"
 
 QString TnDialetoSQL::TextoData(const QDate &data) {
   if (!data.isValid()) return {};
@@ -84,4 +88,42 @@ QString TnDialetoSQL::MensagemErro(const QSqlError &erro) {
         .arg(achado.captured(2).toUpper(), achado.captured(1).toUpper(), achado.captured(3));
   }
   return mensagem;
+}
+
+namespace {
+
+QString Texto(const QString &s) {
+  QString t = s;
+  t.remove(QChar(0));  // no engine stores a NUL inside a text
+  t.replace(u'\'', QStringLiteral("''"));
+  return u'\'' + t + u'\'';
+}
+
+}  // namespace
+
+QString TnDialetoSQL::Literal(const QVariant &valor) {
+  if (valor.isNull() || !valor.isValid()) return QStringLiteral("null");
+  switch (valor.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+      return QString::number(valor.toLongLong());
+    case QMetaType::QDate:
+      return u'\'' + TextoData(valor.toDate()) + u'\'';
+    case QMetaType::QDateTime:
+      return u'\'' + TextoDataHora(valor.toDateTime()) + u'\'';
+    case QMetaType::Bool:
+      return valor.toBool() ? QStringLiteral("'1'") : QStringLiteral("'0'");
+    case QMetaType::Double:
+    case QMetaType::Float: {
+      const double d = valor.toDouble();
+      if (!std::isfinite(d)) throw Exception(QStringLiteral("Valor numérico inválido."));
+      return TnDecimal::DoDouble(d, 8).Texto().remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+    }
+    default:
+      return Texto(valor.toString());
+  }
 }

@@ -2,8 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "nDialetoSQL_U.h"
 #include "nException_U.h"
-#include "nSQLFuncoes_U.h"
 
 namespace {
 QString Chave(const QString &nome) { return nome.trimmed().toUpper(); }
@@ -49,7 +49,7 @@ QString TnSelecao::Condicao(const QString &verificaSelecao, const QString &alias
       if (operador == QLatin1String("=")) condicoes.append(coluna + QStringLiteral(" is null"));
       continue;
     }
-    condicoes.append(coluna + u' ' + operador + u' ' + ValorParaSQL(valor));
+    condicoes.append(coluna + u' ' + operador + u' ' + TnDialetoSQL::Literal(valor));
   }
   return condicoes.join(QStringLiteral(" and "));
 }
