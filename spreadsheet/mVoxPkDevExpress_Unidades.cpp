@@ -12,6 +12,8 @@
 namespace nUnidades {
 void _mVoxPkDevExpress_Ini_Inicializar();
 void _mVoxPkDevExpress_Ini_Finalizar();
+void nOPlanilha_U_Inicializar();
+void nOPlanilha_U_Finalizar();
 void _mVoxPkDevExpress_Fim_Inicializar();
 void _mVoxPkDevExpress_Fim_Finalizar();
 }  // namespace nUnidades
@@ -22,6 +24,7 @@ using namespace nUnidades;
 
 const TnUnidadePacote GUnidades[] = {
     {"_mVoxPkDevExpress_Ini", &_mVoxPkDevExpress_Ini_Inicializar, &_mVoxPkDevExpress_Ini_Finalizar},
+    {"nOPlanilha_U", &nOPlanilha_U_Inicializar, &nOPlanilha_U_Finalizar},
     {"_mVoxPkDevExpress_Fim", &_mVoxPkDevExpress_Fim_Inicializar, &_mVoxPkDevExpress_Fim_Finalizar},
 };
 
