@@ -8,6 +8,7 @@ pacotes=(
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql
   libgtest-dev libgmock-dev libbenchmark-dev
   postgresql
+  clang libclang-rt-dev
 )
 if [ "${MVOX_COM_TELA:-0}" = "1" ]; then
   pacotes+=(xvfb xauth)
