@@ -508,6 +508,15 @@ TEST_F(ProtocoloRegrasTeste, AProtocolInUseCannotBeDeletedAndTheMessageNamesWher
               QStringLiteral("Este registro está em uso em %1 e não pode ser excluído.").arg(QLatin1String(tabela)));
     ExecutarSQLDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null").arg(QLatin1String(tabela)));
   }
+  // So does a document movement made with the protocol.
+  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
+                                   "CODIGOESTAB, DATALCTOPRO) values (300, 1, 2, 1, '2026-12-05')"));
+  ExecutarSQLDireto(QStringLiteral(
+      "insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, CODIGOPROTOCOLO) values (300, 1, 9)"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }),
+            QStringLiteral("Este registro está em uso em Documento - Movimentação (PROTOCOLODOCMOVIMENTO) e não pode "
+                           "ser excluído."));
+  ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCMOVIMENTO set CODIGOPROTOCOLO = null"));
   EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }), QString());
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO"), QStringLiteral("CODIGOPROTOCOLO = 9")), 0);
 }
