@@ -19,11 +19,11 @@
 
 namespace {
 
+// The columns these tests read and write: the withdrawal's among them, so
+// that a row another user withdrew differs from the one read.
 const QString kSQLProtocolo = QStringLiteral(
-    "Select t_t.CODIGOPROTOCOLO,t_t.CODIGOEMPRESA,t_t.CODIGOESTAB,t_t.DATALCTOPRO,t_t.TIPOPRO,t_t.OBSERVACAO,"
-    "t_t.DATAHORACADASTRO,t_t.CODIGOUSUARIO,t_t.FORMAENTREGA,t_t.NATUREZAPRO,t_t.DATAHORAENTREGA,"
-    "t_t.CODIGOUSUARIOINT,t_t.USUARIOEXT,t_t.DATAHORABAIXA,t_t.CANCELADO,t_t.ORIGEMDADO from PROTOCOLO t_t "
-    "ORDER BY t_t.CodigoProtocolo");
+    "Select t_t.CODIGOPROTOCOLO,t_t.OBSERVACAO,t_t.DATAHORACADASTRO,t_t.FORMAENTREGA,t_t.DATAHORABAIXA from "
+    "PROTOCOLO t_t ORDER BY t_t.CodigoProtocolo");
 
 const QString kAlterado =
     QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente.");
