@@ -89,6 +89,8 @@ void ExecDireto(const QString &sql) {
 // --- the office
 
 void InserirCadastros() {
+  // The document group the establishments are configured with.
+  ExecDireto(QStringLiteral("insert into PROTOCOLOGRUPODOC (CODIGOGRUPODOC, DESCRGRUPODOC) values (1, 'Geral')"));
   QSqlQuery empresa =
       Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
   QSqlQuery estab = Preparar(

@@ -266,7 +266,18 @@ void TmVoxDPGerarProtocoloBase::InserirProtocolo(qint64 numero) {
                              pro.NATUREZAPRO,   pro.CANCELADO,        pro.ORIGEMDADO};
   int i = 1;
   for (const TnField *campo : campos) sql.Params(i++).SetValue(campo->Value());
-  sql.ExecSQL();
+  try {
+    sql.ExecSQL();
+  } catch (const EDatabaseError &e) {
+    // Numbers are taken under a lock, so only a writer that does not take
+    // it (another program) can get here first.
+    if (e.tipo() != TnTipoErroBanco::Unico) throw;
+    throw EDatabaseError(QStringLiteral("O protocolo número %1 acabou de ser gravado por outro usuário. Nada foi "
+                                        "gravado: grave novamente e os protocolos receberão os próximos números "
+                                        "livres.")
+                             .arg(numero),
+                         e.statement(), e.tipo(), e.detalhe());
+  }
 }
 
 void TmVoxDPGerarProtocoloBase::InserirItem(qint64 numero, int sequencia) {
@@ -340,11 +351,20 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   const QString indice = detalhe.IndexFieldNames();
   detalhe.SetFiltered(false);
   detalhe.SetIndexFieldNames(kCodigoProtocolo);
+  // Protocols are numbered in proposal order, whatever order a click on a
+  // grid title gave the proposals.
+  const QString indiceMestre = mestre.IndexFieldNames();
+  const QString nomeIndiceMestre = mestre.IndexName();
+  mestre.SetIndexFieldNames(kCodigoProtocolo);
   // The rows taken out or put back become the datasets' own, and the item
   // grid shows again what it showed before the save.
   auto restaurarVisao = [&] {
     mestre.MergeChangeLog();
     detalhe.MergeChangeLog();
+    if (!nomeIndiceMestre.isEmpty())
+      mestre.SetIndexName(nomeIndiceMestre);
+    else
+      mestre.SetIndexFieldNames(indiceMestre);
     detalhe.SetIndexFieldNames(indice);
     detalhe.SetFiltered(false);
     detalhe.SetFilter(filtro);
@@ -353,9 +373,9 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   // One step per item.
   progresso->MostrarSimples(detalhe.RecordCount(), QStringLiteral("Gerando Protocolos..."));
 
-  // 64-bit: protocol numbers go up to 9999999999.
-  qint64 numero =
-      nDMSQLDataSet()->PegarProximoCodigo(QStringLiteral("PROTOCOLO"), kCodigoProtocolo, QString(), 0, 1) - 1;
+  // 64-bit: protocol numbers go up to 9999999999. Read inside the
+  // transaction, under the numbering lock (below).
+  qint64 numero = 0;
 
   mestre.DisableControls();
   detalhe.DisableControls();
@@ -375,6 +395,10 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
     mestre.First();
     detalhe.First();
     nDMConexao()->StartTransaction(1, true, false);
+    // Another user saving at the same time waits here for this save to end,
+    // then numbers after it: the numbers read now stay free until commit.
+    nDMConexao()->TravarNumeracao(QStringLiteral("PROTOCOLO"));
+    numero = nDMSQLDataSet()->PegarProximoCodigo(QStringLiteral("PROTOCOLO"), kCodigoProtocolo, QString(), 0, 1) - 1;
     while (!mestre.Eof()) {
       // The proposal's items are one run of the index on the proposal
       // number, found by a binary search, in the order they were proposed

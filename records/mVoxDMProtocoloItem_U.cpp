@@ -1,6 +1,7 @@
 #include "mVoxDMProtocoloItem_U.h"
 
 #include <QScopeGuard>
+#include <QSqlQuery>
 #include <memory>
 
 #include "mVoxFuncoesCadastro_U.h"
@@ -292,44 +293,64 @@ void TmVoxDMProtocoloItem::CancelarItemAtual(TnRemetente sender) {
                   TMsgDlgType::mtConfirmation, nBotoesSimNao()) != 0)
     return;
 
-  const QString chaveOrigem = dados.FieldByName(QStringLiteral("CHAVEORIGEM"))->AsString().trimmed();
   const QVariant codigoProtocolo = dados.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value();
-  const bool temDocumento = !dados.FieldByName(QStringLiteral("CODIGODOCEMP"))->IsNull();
+  const QVariant sequencia = dados.FieldByName(QStringLiteral("SEQITEMPRO"))->Value();
   TnDMConexao *conexao = nDMConexao();
-  if (OrigemSemLiberacao(chaveOrigem)) {
-    MarcarItemCancelado();
-    CancelarProtocoloSemItens(codigoProtocolo);
-  } else {
-    // The release, the item and the protocol are one change: the protocol is
-    // checked inside the same transaction, so a failure there leaves the
-    // debit or the movement tied to the still open item.
-    conexao->StartTransaction(1, true, false);
-    try {
-      if (TipoComDebitos(protocolo.TipoPro)) {
-        if (chaveOrigem.isEmpty() || PegarTipo(chaveOrigem) == 6) {
-          // A protocol made from a document movement: the movement is free
-          // again for a new protocol or to be deleted.
-          if (chaveOrigem.isEmpty() && temDocumento) DesvincularMovimentoDoc(false);
-          MarcarItemCancelado();
-        } else if (LimparProDeb(chaveOrigem)) {
-          MarcarItemCancelado();
-        }
-      } else if (temDocumento) {
-        DesvincularMovimentoDoc(true);
+  // The release, the item and the protocol are one change: the protocol is
+  // checked inside the same transaction, so a failure there leaves the
+  // debit or the movement tied to the still open item.
+  conexao->StartTransaction(1, true, false);
+  try {
+    // What the screen shows may be stale: another user may have cancelled
+    // the item (and protocolled its debit again), or withdrawn or cancelled
+    // the protocol. The stored rows decide.
+    QSqlQuery armazenado = conexao->Executar(
+        QStringLiteral("select i.CANCELADO, i.CHAVEORIGEM, i.CODIGODOCEMP, p.DATAHORABAIXA, p.CANCELADO, p.TIPOPRO "
+                       "from PROTOCOLOITEM i inner join PROTOCOLO p on p.CODIGOPROTOCOLO = i.CODIGOPROTOCOLO "
+                       "where i.CODIGOPROTOCOLO = :protocolo and i.SEQITEMPRO = :sequencia"),
+        {codigoProtocolo.toLongLong(), sequencia.toLongLong()});
+    if (!armazenado.next())
+      throw Exception(QStringLiteral(
+          "O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente."));
+    if (!armazenado.value(3).isNull()) throw Exception(QStringLiteral("Impossível alterar itens de protocolo baixado!"));
+    if (armazenado.value(4).toString().trimmed() == kCancelado)
+      throw Exception(QStringLiteral("Impossivel alterar protocolo cancelado!"));
+    if (armazenado.value(0).toString().trimmed() == kCancelado)
+      throw Exception(QStringLiteral("Item cancelado, impossível alterar!"));
+    const QString chaveOrigem = armazenado.value(1).toString().trimmed();
+    const bool temDocumento = !armazenado.value(2).isNull();
+    const QString tipoPro = armazenado.value(5).toString().trimmed();
+    armazenado = QSqlQuery();
+
+    if (OrigemSemLiberacao(chaveOrigem)) {
+      MarcarItemCancelado();
+    } else if (TipoComDebitos(tipoPro)) {
+      if (chaveOrigem.isEmpty() || PegarTipo(chaveOrigem) == 6) {
+        // A protocol made from a document movement: the movement is free
+        // again for a new protocol or to be deleted.
+        if (chaveOrigem.isEmpty() && temDocumento) DesvincularMovimentoDoc(false);
+        MarcarItemCancelado();
+      } else if (LimparProDeb(chaveOrigem, codigoProtocolo)) {
+        // Only a debit still in this protocol is freed: one another user
+        // protocolled again belongs to that user's protocol.
+        MarcarItemCancelado();
       }
-      CancelarProtocoloSemItens(codigoProtocolo);
-      conexao->Commit(1);
-    } catch (...) {
-      conexao->RollBack(1);
-      // What was posted is undone in the table; the grid shows the table.
-      // Should that reading fail too, the first failure is the one to show.
-      try {
-        if (dados.State() != TnDataSetState::Browse) dados.Cancel();
-        dados.Refresh();
-      } catch (...) {
-      }
-      throw;
+    } else if (temDocumento) {
+      DesvincularMovimentoDoc(true);
     }
+    CancelarProtocoloSemItens(codigoProtocolo);
+    conexao->Commit(1);
+  } catch (...) {
+    conexao->RollBack(1);
+    // What was posted is undone in the table; the grid shows the table.
+    // Should that reading fail too, the first failure is the one to show.
+    try {
+      if (dados.State() != TnDataSetState::Browse) dados.Cancel();
+      dados.Refresh();
+      if (TnDMClientDataSet *dm = ProtocoloDM()) dm->Refresh();
+    } catch (...) {
+    }
+    throw;
   }
   if (TnDMClientDataSet *dm = ProtocoloDM()) dm->Refresh();
 }

@@ -37,8 +37,13 @@ class MVOXPK_EXPORT TmVoxDMProtocoloItem : public TnDMClientDataSet {
   // Cancels the current item. Only the module's own button (sender: this
   // module) asks first; the protocol register's "Cancelar Tudo" passes
   // another sender and is not asked per item. Does nothing on a withdrawn
-  // protocol, on an item already cancelled or on a row not stored yet. A
-  // failure rolls the whole cancellation back and raises.
+  // protocol, on an item already cancelled or on a row not stored yet. The
+  // cancellation decides from the rows as stored when it runs, read inside
+  // its transaction: an item another user cancelled meanwhile, or a protocol
+  // withdrawn or cancelled since the screen read it, is refused with the
+  // message of that state, and a debit or movement is released only while it
+  // still carries this protocol. A failure rolls the whole cancellation back
+  // and raises.
   void actCancelarItem(TnRemetente sender);
 
   void Notification(QObject *componente, TnOperacao operacao) override;

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QScopeGuard>
+#include <QSqlQuery>
 #include <exception>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "nFuncoesDados_U.h"
 #include "nPainel_U.h"
 #include "nRegistro_U.h"
+#include "nSchema_U.h"
 #include "nSQLFuncoes_U.h"
 #include "nUnidadeRegistro_U.h"
 
@@ -24,6 +26,12 @@ namespace {
 
 const QString kDireitoAlteracao = QStringLiteral("DireitoAltProtocolo");
 const QString kSemChave = QStringLiteral("Não existe registro com esta chave");
+const QString kSemDireito = QStringLiteral(
+    "Não é permitido alterar protocolos já existentes, verifique seus direitos de acesso com o Administrador do "
+    "Sistema.");
+const QString kSemDireitoExcluir = QStringLiteral(
+    "Não é permitido excluir protocolos já existentes, verifique seus direitos de acesso com o Administrador do "
+    "Sistema.");
 
 }  // namespace
 
@@ -197,6 +205,7 @@ void TmVoxDMProtocolo::nClientDataSetBeforeInsert(TnClientDataSet &dataSet) {
 
 void TmVoxDMProtocolo::nClientDataSetAfterPost(TnClientDataSet &dataSet) {
   TnDMClientDataSet::nClientDataSetAfterPost(dataSet);
+  if (std::exchange(FPostandoInsercao, false)) FCodigoCriado = Campo("CODIGOPROTOCOLO")->AsLargeInt();
   if (PreparandoCampos()) return;
   // The right is not applied here: whoever just made the protocol goes on
   // to its items before leaving it.
@@ -239,11 +248,13 @@ void TmVoxDMProtocolo::AplicarEstadoNavegacao() {
   for (TnDMClientDataSet *detalhe : Detalhes()) detalhe->ChecarConfigurarCampo(this);
 }
 
-void TmVoxDMProtocolo::AplicarDireitoAlteracao() {
+bool TmVoxDMProtocolo::PodeAlterar() const {
   const TnDMDireitoUsuario *direitos = nDMDireitoUsuario();
-  const bool bloqueado = direitos && nClientDataSet->State() != TnDataSetState::Insert &&
-                         direitos->PegarDireito(kDireitoAlteracao) != QChar(TnDMDireitoUsuario::Concedido);
-  EdEnabledFields(!bloqueado);
+  return !direitos || direitos->PegarDireito(kDireitoAlteracao) == QChar(TnDMDireitoUsuario::Concedido);
+}
+
+void TmVoxDMProtocolo::AplicarDireitoAlteracao() {
+  EdEnabledFields(nClientDataSet->State() == TnDataSetState::Insert || PodeAlterar());
 }
 
 // --- typed values
@@ -295,15 +306,14 @@ void TmVoxDMProtocolo::nClientDataSetCODIGOESTABDefIntExit(TnField &) {
 // --- saving
 
 void TmVoxDMProtocolo::nClientDataSetBeforePost(TnClientDataSet &dataSet) {
+  FPostandoInsercao = dataSet.State() == TnDataSetState::Insert;
   if (!PreparandoCampos()) {
     TnField *tipo = Campo("TIPOPRO");
     if (tipo->AsString().trimmed().isEmpty()) tipo->SetAsString(QStringLiteral("2"));
     if (Campo("CANCELADO")->AsString().trimmed().isEmpty()) Campo("CANCELADO")->SetAsBoolean(false);
-    // Stamped like the audit: a protocol saved unchanged keeps who and when.
-    if (dataSet.State() == TnDataSetState::Insert || HouveAlteracoes(&dataSet)) {
-      Campo("DATAHORACADASTRO")->SetAsDateTime(nDateTimeToSQLTimeStamp(nDMConexao()->Now()));
-      Campo("CODIGOUSUARIO")->SetAsInteger(nDMConexao()->CodigoUsuario());
-    }
+    // Every save says who saved it and when, a save with no other change too.
+    Campo("DATAHORACADASTRO")->SetAsDateTime(nDateTimeToSQLTimeStamp(nDMConexao()->Now()));
+    Campo("CODIGOUSUARIO")->SetAsInteger(nDMConexao()->CodigoUsuario());
   }
   TnDMClientDataSet::nClientDataSetBeforePost(dataSet);
 }
@@ -312,14 +322,43 @@ void TmVoxDMProtocolo::ValidarDado() {
   mVoxAuditarRegistro(*this);
   TnDMClientDataSet::ValidarDado();
   TnField *codigo = Campo("CODIGOPROTOCOLO");
-  if (!FEhBaixa && Baixado()) {
+  auto recusar = [&](const QString &mensagem) {
     nClientDataSet->CancelUpdates();
-    throw EnField(codigo, QStringLiteral("Não é permitido alterar protocolo baixado!"));
+    throw EnField(codigo, mensagem);
+  };
+  bool baixado = !FEhBaixa && Baixado();
+  bool cancelado = Cancelado();
+  if (nClientDataSet->State() == TnDataSetState::Edit) {
+    // The right is held here too, not only by the disabled editors: a grid,
+    // a shortcut or code reach the dataset without them.
+    if (!FEhBaixa && !PodeAlterar() && (FCodigoCriado == 0 || codigo->OldValue().toLongLong() != FCodigoCriado))
+      recusar(kSemDireito);
+    const QVariant numero = codigo->OldValue().isNull() ? codigo->Value() : codigo->OldValue();
+    QSqlQuery armazenado = nDMConexao()->Executar(
+        QStringLiteral("select DATAHORABAIXA, CANCELADO from PROTOCOLO where CODIGOPROTOCOLO = :codigo"),
+        {numero.toLongLong()});
+    // A protocol gone from the table is left to the write, which says so.
+    if (armazenado.next()) {
+      baixado = baixado || !armazenado.value(0).isNull();
+      cancelado = cancelado || armazenado.value(1).toString().trimmed() == QStringLiteral("1");
+    }
   }
-  if (Cancelado()) {
-    nClientDataSet->CancelUpdates();
-    throw EnField(codigo, QStringLiteral("Impossivel alterar protocolo cancelado!"));
-  }
+  if (baixado) recusar(QStringLiteral("Não é permitido alterar protocolo baixado!"));
+  if (cancelado)
+    recusar(FEhBaixa ? QStringLiteral("Impossível baixar um protocolo cancelado!")
+                     : QStringLiteral("Impossivel alterar protocolo cancelado!"));
+}
+
+void TmVoxDMProtocolo::nClientDataSetBeforeDelete(TnClientDataSet &dataSet) {
+  TnDMClientDataSet::nClientDataSetBeforeDelete(dataSet);
+  if (PreparandoCampos() || dataSet.State() == TnDataSetState::Insert) return;
+  if (!PodeAlterar()) throw Exception(kSemDireitoExcluir);
+  const QString tabela = ProtocoloUsadoEm(Campo("CODIGOPROTOCOLO")->AsLargeInt());
+  if (tabela.isEmpty()) return;
+  const TnTabelaDef *def = TnSchema::Tabela(tabela);
+  throw Exception(QStringLiteral("Este registro está em uso em %1 e não pode ser excluído.")
+                      .arg(def && !def->Descricao.isEmpty() ? QStringLiteral("%1 (%2)").arg(def->Descricao, tabela)
+                                                            : tabela));
 }
 
 // --- withdrawal

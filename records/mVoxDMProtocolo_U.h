@@ -35,9 +35,17 @@ class MVOXPK_EXPORT TmVoxDMProtocolo : public TnDMClientDataSet {
   // The status label, and company and establishment editable only on a new
   // protocol.
   void ConfigurarCampo(TnRemetente sender) override;
-  // The audit stamps, then refuses withdrawn protocols (except while the
-  // withdrawal itself posts) and cancelled ones, discarding the changes.
+  // The audit stamps, then refuses, discarding the changes: a stored
+  // protocol changed by a user without the right "DireitoAltProtocolo"
+  // (the withdrawal excepted), and protocols withdrawn (except while the
+  // withdrawal itself posts) or cancelled. A stored protocol is judged by
+  // its row as stored now, not by the screen's copy: another user may have
+  // withdrawn or cancelled it since.
   void ValidarDado() override;
+  // Refuses deleting a stored protocol without the right, or while a debit,
+  // an invoice, a receivable or a document movement carries its number (its
+  // items are refused by the table's key).
+  void nClientDataSetBeforeDelete(TnClientDataSet &dataSet) override;
   // A protocol number typed over a stored protocol: 0 or a text that is no
   // number is ignored; a number with no protocol is refused.
   void ProcurarRegistro(TnField *campo, const QString &texto) override;
@@ -78,6 +86,9 @@ class MVOXPK_EXPORT TmVoxDMProtocolo : public TnDMClientDataSet {
   // editable only on a new one; the items follow.
   void AplicarEstadoNavegacao();
   void AplicarDireitoAlteracao();
+  // Whether the user holds "DireitoAltProtocolo" (true with no rights
+  // service).
+  bool PodeAlterar() const;
   // Refuses a typed protocol number that names no stored protocol.
   void ChecarNumeroDigitado(TnField *campo, const QString &texto);
   void BaixarProtocolo();
@@ -94,4 +105,8 @@ class MVOXPK_EXPORT TmVoxDMProtocolo : public TnDMClientDataSet {
   // True only while the withdrawal posts.
   bool FEhBaixa = false;
   bool FCancelandoInsercao = false;
+  // The protocol this register made last: its maker may go on changing it
+  // before leaving it, with or without the right.
+  bool FPostandoInsercao = false;
+  qint64 FCodigoCriado = 0;
 };

@@ -72,7 +72,7 @@ QSqlQuery &TnSQLDataSet::Executar() {
   for (const TnSQLParam &p : FParams) valores.append(p.ValorParaBanco());
   if (FParametros->Nomes().isEmpty()) {
     FQuery.emplace(conexao->NovaQuery());
-    if (!FQuery->exec(FSQL)) throw EDatabaseError(TnDialetoSQL::MensagemErro(FQuery->lastError()), FSQL);
+    if (!FQuery->exec(FSQL)) throw TnDialetoSQL::Erro(FQuery->lastError(), FSQL);
     return *FQuery;
   }
   if (!FQuery || !FPrepared) {

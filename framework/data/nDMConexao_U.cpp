@@ -65,7 +65,8 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
         throw Exception(QStringLiteral("Não foi possível criar a pasta do banco de dados: %1").arg(arquivo.absolutePath()));
       }
       db.setDatabaseName(config.Arquivo);
-      db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+      // A second user's save waits for the first to end (see StartTransaction).
+      db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
     } else {
       db.setHostName(config.Host);
       db.setPort(config.Porta);
@@ -78,6 +79,18 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
       db = QSqlDatabase();
       QSqlDatabase::removeDatabase(FNomeConexao);
       throw Exception(QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
+    }
+    if (sqlite) {
+      // SQLite checks foreign keys only on connections that ask for it.
+      QSqlQuery chaves(db);
+      if (!chaves.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
+        const QString motivo = chaves.lastError().text().trimmed();
+        chaves = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(FNomeConexao);
+        throw Exception(QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
+      }
     }
   }
   FProfundidade = 0;
@@ -105,13 +118,36 @@ QSqlDatabase TnDMConexao::Database() const {
   return QSqlDatabase::database(FNomeConexao, false);
 }
 
-void TnDMConexao::StartTransaction(int, bool, bool) {
+void TnDMConexao::StartTransaction(int, bool, bool somenteLeitura) {
   if (FProfundidade == 0) {
     QSqlDatabase db = Database();
-    if (!db.transaction())
-      throw EDatabaseError(TnDialetoSQL::MensagemErro(db.lastError()), QStringLiteral("BEGIN"));
+    if (FConfig.Tipo == TnTipoServidor::SQLite && !somenteLeitura) {
+      // The write lock is taken at the start, waiting (busy timeout) while
+      // another connection holds it. A transaction that read first and
+      // wrote later could find the lock taken with no way to wait: SQLite
+      // refuses it at once rather than deadlock.
+      QSqlQuery inicio(db);
+      if (!inicio.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        throw TnDialetoSQL::Erro(inicio.lastError(), QStringLiteral("BEGIN IMMEDIATE"));
+    } else if (!db.transaction()) {
+      throw TnDialetoSQL::Erro(db.lastError(), QStringLiteral("BEGIN"));
+    }
   }
   ++FProfundidade;
+}
+
+void TnDMConexao::TravarNumeracao(const QString &nome) {
+  if (FProfundidade == 0)
+    throw Exception(QStringLiteral("A numeração de %1 só pode ser reservada dentro de uma transação.").arg(nome));
+  // SQLite: the transaction already holds the database's only write lock.
+  if (FConfig.Tipo != TnTipoServidor::PostgreSQL) return;
+  // A fixed 64-bit key per name (FNV-1a), the same in every process.
+  quint64 chave = 14695981039346656037ULL;
+  for (const char c : nome.trimmed().toUpper().toUtf8()) {
+    chave ^= static_cast<unsigned char>(c);
+    chave *= 1099511628211ULL;
+  }
+  Executar(QStringLiteral("select pg_advisory_xact_lock(:chave)"), {static_cast<qlonglong>(chave)});
 }
 
 void TnDMConexao::Commit(int) {
@@ -122,7 +158,7 @@ void TnDMConexao::Commit(int) {
   if (!db.commit()) {
     const QSqlError erro = db.lastError();
     db.rollback();
-    throw EDatabaseError(TnDialetoSQL::MensagemErro(erro), QStringLiteral("COMMIT"));
+    throw TnDialetoSQL::Erro(erro, QStringLiteral("COMMIT"));
   }
 }
 
@@ -130,7 +166,7 @@ void TnDMConexao::RollBack(int) {
   if (FProfundidade == 0) return;
   FProfundidade = 0;
   QSqlDatabase db = Database();
-  if (!db.rollback()) throw EDatabaseError(TnDialetoSQL::MensagemErro(db.lastError()), QStringLiteral("ROLLBACK"));
+  if (!db.rollback()) throw TnDialetoSQL::Erro(db.lastError(), QStringLiteral("ROLLBACK"));
 }
 
 QDateTime TnDMConexao::Now() const {
@@ -149,7 +185,7 @@ QSqlQuery TnDMConexao::NovaQuery() {
 
 void TnDMConexao::PrepararQuery(QSqlQuery &query, const TnSQLParametros &parametros, const QString &sql) {
   if (!query.prepare(parametros.SQLPosicional()))
-    throw EDatabaseError(TnDialetoSQL::MensagemErro(query.lastError()), sql);
+    throw TnDialetoSQL::Erro(query.lastError(), sql);
 }
 
 void TnDMConexao::ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &parametros, const QVariantList &valores,
@@ -161,14 +197,14 @@ void TnDMConexao::ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &par
       throw Exception(QStringLiteral("Parâmetro sem valor: :%1").arg(parametros.Nomes().at(indice)));
     query.bindValue(posicao, TnDialetoSQL::ValorParaBanco(valores.at(indice)));
   }
-  if (!query.exec()) throw EDatabaseError(TnDialetoSQL::MensagemErro(query.lastError()), sql);
+  if (!query.exec()) throw TnDialetoSQL::Erro(query.lastError(), sql);
 }
 
 QSqlQuery TnDMConexao::Preparar(const QString &sql, const QVariantList &valores, const QStringList *nomes) {
   QSqlQuery query = NovaQuery();
   const TnSQLParametros parametros(sql);
   if (parametros.Nomes().isEmpty()) {
-    if (!query.exec(sql)) throw EDatabaseError(TnDialetoSQL::MensagemErro(query.lastError()), sql);
+    if (!query.exec(sql)) throw TnDialetoSQL::Erro(query.lastError(), sql);
     return query;
   }
   QVariantList porIndice;

@@ -63,8 +63,16 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   // at any depth rolls the whole transaction back and resets the depth; a
   // RollBack with none open does nothing. A Commit with none open raises,
   // since what it would confirm was already undone. The arguments keep the
-  // callers' signature (level, wait, read-only) and are otherwise unused.
+  // callers' signature (level, wait, read-only). On SQLite a transaction
+  // that is not read-only takes the write lock at its start, so writers
+  // queue for it (up to the busy timeout) instead of failing halfway.
   void StartTransaction(int nivel = 1, bool aguardar = true, bool somenteLeitura = false);
+  // Holds, to the end of the open transaction, the right to take new numbers
+  // of `nome` (a table's codes): a second connection asking for the same
+  // name waits here until the first commits or rolls back, and then reads
+  // the numbers the first one took. Read the next number after this call.
+  // Raises Exception outside a transaction.
+  void TravarNumeracao(const QString &nome);
   void Commit(int nivel = 1);
   void RollBack(int nivel = 1);
   bool EmTransacao() const { return FProfundidade > 0; }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "nException_U.h"
 
 namespace {
 constexpr qint64 kPotencias[] = {1LL,
@@ -70,6 +73,7 @@ std::optional<TnDecimal> TnDecimal::DoTexto(const QString &texto) {
 TnDecimal TnDecimal::DoDouble(double valor, int escala) {
   escala = std::clamp(escala, 0, kMaxDigitos);
   const double escalado = valor * static_cast<double>(kPotencias[escala]);
+  if (!std::isfinite(escalado) || std::fabs(escalado) >= 1e18) throw Exception(QStringLiteral("Valor numérico fora do intervalo."));
   const double inteiro = std::round(escalado);
   // Far from a half, the nearest whole mantissa is the answer. Near a half the
   // binary value may sit just below it (1.005 is 1.00499999…): round through
@@ -84,7 +88,12 @@ TnDecimal TnDecimal::DoDouble(double valor, int escala) {
 TnDecimal TnDecimal::Arredondar(int escala) const {
   escala = std::clamp(escala, 0, kMaxDigitos);
   if (escala == FEscala) return *this;
-  if (escala > FEscala) return TnDecimal(FMantissa * kPotencias[escala - FEscala], escala);
+  if (escala > FEscala) {
+    const qint64 fator = kPotencias[escala - FEscala];
+    if (std::llabs(FMantissa) > std::numeric_limits<qint64>::max() / fator)
+      throw Exception(QStringLiteral("Valor numérico fora do intervalo."));
+    return TnDecimal(FMantissa * fator, escala);
+  }
   const qint64 divisor = kPotencias[FEscala - escala];
   qint64 q = FMantissa / divisor;
   const qint64 r = FMantissa % divisor;
@@ -100,6 +109,13 @@ QString TnDecimal::Texto() const {
     digitos.insert(digitos.size() - FEscala, u'.');
   }
   return negativo ? QStringLiteral("-") + digitos : digitos;
+}
+
+bool TnDecimal::CabeEm(int digitos) const {
+  if (digitos >= kMaxDigitos) return true;
+  if (digitos < 0) return false;
+  const qint64 inteiro = std::llabs(FMantissa / kPotencias[FEscala]);
+  return inteiro < kPotencias[digitos];
 }
 
 bool TnDecimal::EhInteiro() const { return FEscala == 0 || FMantissa % kPotencias[FEscala] == 0; }

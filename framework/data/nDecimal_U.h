@@ -16,17 +16,21 @@ class NFRAMEWORK_EXPORT TnDecimal {
   // "1.234,56" (with a comma, dots are thousands). Empty when the text is no
   // number or does not fit 18 digits.
   static std::optional<TnDecimal> DoTexto(const QString &texto);
-  // The nearest decimal with `escala` decimals.
+  // The nearest decimal with `escala` decimals. Raises Exception for a value
+  // that is not finite or does not fit 18 digits with them.
   static TnDecimal DoDouble(double valor, int escala);
 
   qint64 Mantissa() const { return FMantissa; }
   int Escala() const { return FEscala; }
 
-  // Rounded half away from zero (or widened) to `escala` decimals.
+  // Rounded half away from zero (or widened) to `escala` decimals. Raises
+  // Exception when the widened value would not fit 18 digits.
   TnDecimal Arredondar(int escala) const;
   // Canonical text: '.' separator and exactly Escala() decimals.
   QString Texto() const;
   bool EhInteiro() const;
+  // Whether the whole part has at most `digitos` digits.
+  bool CabeEm(int digitos) const;
   qint64 ParaInteiro() const;  // truncates toward zero
   double ParaDouble() const;
 

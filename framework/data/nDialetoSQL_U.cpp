@@ -1,10 +1,12 @@
 #include "nDialetoSQL_U.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "nDecimal_U.h"
 #include "nException_U.h"
+#include "nSchema_U.h"
 
 QString TnDialetoSQL::TextoData(const QDate &data) {
   if (!data.isValid()) return {};
@@ -43,6 +45,9 @@ QVariant TnDialetoSQL::ValorParaBanco(const QVariant &valor) {
       return TextoDataHora(valor.toDateTime());
     case QMetaType::Bool:
       return valor.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QMetaType::QString:
+      ChecarTexto(valor.toString(), QString());
+      return valor;
     default:
       return valor;
   }
@@ -76,25 +81,163 @@ QDateTime TnDialetoSQL::DataHoraDoTexto(const QString &texto) {
   return {};
 }
 
-QString TnDialetoSQL::MensagemErro(const QSqlError &erro) {
-  QString mensagem = erro.databaseText().trimmed();
-  if (mensagem.isEmpty()) mensagem = erro.text().trimmed();
+namespace {
+
+// A table's name for the user: its description with the name, or the name.
+QString NomeTabela(const QString &tabela) {
+  const QString nome = tabela.trimmed().toUpper();
+  if (const TnTabelaDef *def = TnSchema::Tabela(nome); def && !def->Descricao.isEmpty())
+    return QStringLiteral("%1 (%2)").arg(def->Descricao, nome);
+  return nome;
+}
+
+QString Capturado(const QString &texto, const QString &padrao) {
+  const QRegularExpression expressao(padrao, QRegularExpression::CaseInsensitiveOption);
+  return expressao.match(texto).captured(1);
+}
+
+struct TnTraducao {
+  TnTipoErroBanco Tipo = TnTipoErroBanco::Outro;
+  QString Mensagem;
+};
+
+TnTraducao Traduzir(const QSqlError &erro) {
+  QString texto = erro.databaseText().trimmed();
+  if (texto.isEmpty()) texto = erro.text().trimmed();
+  const QString codigo = erro.nativeErrorCode().trimmed();
+  TnTraducao t;
+
   // Length checks are named TAM_<TABLE>__<COLUMN>__<size> by the conversion.
   static const QRegularExpression tamanho(QStringLiteral("TAM_([A-Z0-9_]+?)__([A-Z0-9_]+?)__([0-9]+)"),
                                           QRegularExpression::CaseInsensitiveOption);
-  const auto achado = tamanho.match(mensagem);
-  if (achado.hasMatch()) {
-    return QStringLiteral("O valor informado para %1 (%2) excede o tamanho máximo de %3 caracteres.")
-        .arg(achado.captured(2).toUpper(), achado.captured(1).toUpper(), achado.captured(3));
+  if (const auto achado = tamanho.match(texto); achado.hasMatch()) {
+    t.Tipo = TnTipoErroBanco::Tamanho;
+    t.Mensagem = QStringLiteral("O valor informado para %1 (%2) excede o tamanho máximo de %3 caracteres.")
+                     .arg(achado.captured(2).toUpper(), achado.captured(1).toUpper(), achado.captured(3));
+    return t;
   }
-  return mensagem;
+  if (codigo == QLatin1String("22001") || texto.contains(QLatin1String("value too long"))) {
+    t.Tipo = TnTipoErroBanco::Tamanho;
+    t.Mensagem = QStringLiteral("Um texto informado excede o tamanho máximo da sua coluna.");
+    return t;
+  }
+
+  // PostgreSQL: "… unique constraint "x"" with "Key (a, b)=(1, 2) already
+  // exists."; SQLite: "UNIQUE constraint failed: T.A, T.B".
+  if (codigo == QLatin1String("23505") || texto.contains(QLatin1String("UNIQUE constraint failed")) ||
+      texto.contains(QLatin1String("PRIMARY KEY constraint failed"))) {
+    t.Tipo = TnTipoErroBanco::Unico;
+    QString tabela;
+    QString colunas = Capturado(texto, QStringLiteral("Key \\(([^)]*)\\)="));
+    const QString valores = Capturado(texto, QStringLiteral("Key \\([^)]*\\)=\\((.*)\\) already exists"));
+    if (colunas.isEmpty()) {
+      static const QRegularExpression coluna(QStringLiteral("([A-Za-z0-9_]+)\\.([A-Za-z0-9_]+)"));
+      QStringList nomes;
+      const QString lista = texto.mid(texto.indexOf(u':') + 1);
+      for (auto it = coluna.globalMatch(lista); it.hasNext();) {
+        const auto m = it.next();
+        tabela = m.captured(1);
+        nomes << m.captured(2).toUpper();
+      }
+      colunas = nomes.join(QStringLiteral(", "));
+    } else {
+      const QString restricao = Capturado(texto, QStringLiteral("constraint \"([^\"]+)\""));
+      if (restricao.endsWith(QLatin1String("_pkey"), Qt::CaseInsensitive)) tabela = restricao.chopped(5);
+      colunas = colunas.toUpper();
+    }
+    const QString onde = tabela.isEmpty() ? QStringLiteral("nesta tabela") : QStringLiteral("em ") + NomeTabela(tabela);
+    if (colunas.isEmpty())
+      t.Mensagem = QStringLiteral("Já existe um registro %1 com a mesma chave.").arg(onde);
+    else if (!valores.isEmpty())
+      t.Mensagem = QStringLiteral("Já existe um registro %1 com %2 = %3.").arg(onde, colunas, valores);
+    else
+      t.Mensagem = QStringLiteral("Já existe um registro %1 com o mesmo %2.").arg(onde, colunas);
+    return t;
+  }
+
+  // PostgreSQL names both tables; SQLite names none.
+  if (codigo == QLatin1String("23503") || texto.contains(QLatin1String("FOREIGN KEY constraint failed"))) {
+    t.Tipo = TnTipoErroBanco::ChaveEstrangeira;
+    const QString usadaEm = Capturado(texto, QStringLiteral("still referenced from table \"([^\"]+)\""));
+    const QString ausenteEm = Capturado(texto, QStringLiteral("is not present in table \"([^\"]+)\""));
+    const QString filha = Capturado(texto, QStringLiteral("insert or update on table \"([^\"]+)\""));
+    const QString colunas = Capturado(texto, QStringLiteral("Key \\(([^)]*)\\)=")).toUpper();
+    if (!usadaEm.isEmpty())
+      t.Mensagem = QStringLiteral("Este registro está em uso em %1.").arg(NomeTabela(usadaEm));
+    else if (!ausenteEm.isEmpty())
+      t.Mensagem = QStringLiteral("O código informado em %1%2 não existe em %3.")
+                       .arg(NomeTabela(filha), colunas.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(colunas),
+                            NomeTabela(ausenteEm));
+    else
+      t.Mensagem = QStringLiteral(
+          "O registro se refere a um código que não existe, ou está em uso em outro cadastro.");
+    return t;
+  }
+
+  // PostgreSQL: "null value in column "c" of relation "t" violates …";
+  // SQLite: "NOT NULL constraint failed: T.C".
+  if (codigo == QLatin1String("23502") || texto.contains(QLatin1String("NOT NULL constraint failed"))) {
+    t.Tipo = TnTipoErroBanco::NaoNulo;
+    QString coluna = Capturado(texto, QStringLiteral("null value in column \"([^\"]+)\""));
+    QString tabela = Capturado(texto, QStringLiteral("of relation \"([^\"]+)\""));
+    if (coluna.isEmpty()) {
+      tabela = Capturado(texto, QStringLiteral("NOT NULL constraint failed: ([A-Za-z0-9_]+)\\."));
+      coluna = Capturado(texto, QStringLiteral("NOT NULL constraint failed: [A-Za-z0-9_]+\\.([A-Za-z0-9_]+)"));
+    }
+    t.Mensagem = tabela.isEmpty() ? QStringLiteral("O campo %1 deve ser informado.").arg(coluna.toUpper())
+                                  : QStringLiteral("O campo %1 de %2 deve ser informado.")
+                                        .arg(coluna.toUpper(), NomeTabela(tabela));
+    return t;
+  }
+
+  if (codigo == QLatin1String("55P03") || codigo == QLatin1String("40P01") || codigo == QLatin1String("40001") ||
+      texto.contains(QLatin1String("database is locked")) || texto.contains(QLatin1String("database table is locked"))) {
+    t.Tipo = TnTipoErroBanco::Ocupado;
+    t.Mensagem = QStringLiteral("Os dados estão em uso por outro usuário. Aguarde um instante e tente novamente.");
+    return t;
+  }
+
+  t.Mensagem = QStringLiteral("O banco de dados recusou a operação.\nDetalhe: ") + texto;
+  return t;
+}
+
+}  // namespace
+
+EDatabaseError TnDialetoSQL::Erro(const QSqlError &erro, const QString &sql) {
+  QString texto = erro.databaseText().trimmed();
+  if (texto.isEmpty()) texto = erro.text().trimmed();
+  const TnTraducao t = Traduzir(erro);
+  return EDatabaseError(t.Mensagem, sql, t.Tipo, texto);
+}
+
+QString TnDialetoSQL::MensagemErro(const QSqlError &erro) { return Traduzir(erro).Mensagem; }
+
+qsizetype TnDialetoSQL::TamanhoTexto(const QString &texto) {
+  qsizetype n = texto.size();
+  for (const QChar c : texto)
+    if (c.isLowSurrogate()) --n;
+  return n;
+}
+
+int TnDialetoSQL::CaractereProibido(const QString &texto) {
+  for (const QChar c : texto)
+    if (c.unicode() < 0x20 && c != u'\t' && c != u'\r' && c != u'\n') return c.unicode();
+  return -1;
+}
+
+void TnDialetoSQL::ChecarTexto(const QString &texto, const QString &rotulo) {
+  const int c = CaractereProibido(texto);
+  if (c < 0) return;
+  throw Exception(QStringLiteral("O texto informado para %1 contém um caractere de controle não permitido (código %2).")
+                      .arg(rotulo.isEmpty() ? QStringLiteral("o campo") : rotulo)
+                      .arg(c));
 }
 
 namespace {
 
 QString Texto(const QString &s) {
+  TnDialetoSQL::ChecarTexto(s, QString());
   QString t = s;
-  t.remove(QChar(0));  // no engine stores a NUL inside a text
   t.replace(u'\'', QStringLiteral("''"));
   return u'\'' + t + u'\'';
 }
@@ -120,8 +263,12 @@ QString TnDialetoSQL::Literal(const QVariant &valor) {
     case QMetaType::Double:
     case QMetaType::Float: {
       const double d = valor.toDouble();
-      if (!std::isfinite(d)) throw Exception(QStringLiteral("Valor numérico inválido."));
-      return TnDecimal::DoDouble(d, 8).Texto().remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+      if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) throw Exception(QStringLiteral("Valor numérico inválido."));
+      if (d == std::trunc(d)) return QString::number(static_cast<qlonglong>(d));
+      // Up to 8 decimals, as many as 18 digits leave beside the whole part.
+      const int inteiros = std::fabs(d) < 1 ? 1 : static_cast<int>(std::floor(std::log10(std::fabs(d)))) + 1;
+      const QString texto = TnDecimal::DoDouble(d, std::clamp(17 - inteiros, 0, 8)).Texto();
+      return texto.contains(u'.') ? QString(texto).remove(QRegularExpression(QStringLiteral("\\.?0+$"))) : texto;
     }
     default:
       return Texto(valor.toString());

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include "nException_U.h"
 #include "nframework_export.h"
 
 enum class TnTipoServidor;
@@ -25,21 +26,41 @@ class NFRAMEWORK_EXPORT TnDialetoSQL {
   static QString TextoDataHora(const QDateTime &momento);
 
   // The value as it is bound to a statement: dates and date-times as the
-  // canonical text, Booleans as "1"/"0", everything else unchanged.
+  // canonical text, Booleans as "1"/"0", everything else unchanged. A text
+  // with a control character no column takes (ChecarTexto) is refused:
+  // PostgreSQL would answer with a raw error, SQLite would store it.
   static QVariant ValorParaBanco(const QVariant &valor);
 
   // Parses the canonical text (and the ISO forms drivers return) back.
   static QDate DataDoTexto(const QString &texto);
   static QDateTime DataHoraDoTexto(const QString &texto);
 
-  // The user's message for a failed statement: the server's message, or, for
-  // a value longer than its column, a message naming the column and its size.
+  // The error to raise for a failed statement: its message is the user's, in
+  // Portuguese, naming the table and the column where the server tells them
+  // (a key or unique value taken, a code that names no row or a row still in
+  // use, a required column left empty, a text longer than its column, data
+  // held by another user). Any other refusal says so in general terms with
+  // the server's text on a detail line. The server's text is always kept as
+  // the error's detail.
+  static EDatabaseError Erro(const QSqlError &erro, const QString &sql);
+  // The message of Erro.
   static QString MensagemErro(const QSqlError &erro);
+
+  // The length of a text as both engines count it: in characters (code
+  // points), so a character outside the basic plane counts once.
+  static qsizetype TamanhoTexto(const QString &texto);
+  // The first character of a text that no text column takes: a control
+  // character below U+0020 other than tab, CR and LF (NUL among them).
+  // Its code, or -1 when there is none.
+  static int CaractereProibido(const QString &texto);
+  // Raises Exception naming `rotulo` when the text holds a character that no
+  // text column takes.
+  static void ChecarTexto(const QString &texto, const QString &rotulo);
 
   // The SQL literal of a value of no declared type: null, whole numbers as
   // digits, dates and date-times as the canonical text in quotes, Booleans as
   // '1'/'0', other numbers as exact decimals, anything else as quoted text
-  // with its apostrophes doubled (and any NUL dropped). Raises Exception for
-  // a number that is not finite.
+  // with its apostrophes doubled. Raises Exception for a number that is not
+  // finite and for a text that ChecarTexto refuses.
   static QString Literal(const QVariant &valor);
 };

@@ -6,8 +6,8 @@ const char *Exception::what() const noexcept { return FWhat.constData(); }
 
 EAbort::EAbort() : Exception(QStringLiteral("Abort")) {}
 
-EDatabaseError::EDatabaseError(QString message, QString statement)
-    : Exception(std::move(message)), FStatement(std::move(statement)) {}
+EDatabaseError::EDatabaseError(QString message, QString statement, TnTipoErroBanco tipo, QString detalhe)
+    : Exception(std::move(message)), FStatement(std::move(statement)), FTipo(tipo), FDetalhe(std::move(detalhe)) {}
 
 EnField::EnField(TnField *field, QString message) : Exception(std::move(message)), FField(field) {}
 

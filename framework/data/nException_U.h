@@ -28,15 +28,33 @@ class NFRAMEWORK_EXPORT EAbort : public Exception {
   EAbort();
 };
 
-// A statement the database refused. The message is the server's text; the
-// statement is kept apart for whoever wants to show or log it.
+// What kind of refusal a database error is, as far as the user is told.
+enum class TnTipoErroBanco {
+  Outro,
+  Unico,             // a key or unique value already taken
+  ChaveEstrangeira,  // a code that names no row, or a row still in use
+  NaoNulo,           // a required column left empty
+  Tamanho,           // a text longer than its column
+  Ocupado,           // another user holds the data (lock, busy file)
+  Alterado,          // the row read is no longer what is stored
+};
+
+// A statement the database refused. The message is the user's, in
+// Portuguese (TnDialetoSQL::Erro builds it); the server's own text and the
+// statement are kept apart for whoever wants to show or log them.
 class NFRAMEWORK_EXPORT EDatabaseError : public Exception {
  public:
-  EDatabaseError(QString message, QString statement);
+  EDatabaseError(QString message, QString statement, TnTipoErroBanco tipo = TnTipoErroBanco::Outro,
+                 QString detalhe = QString());
   const QString &statement() const { return FStatement; }
+  TnTipoErroBanco tipo() const { return FTipo; }
+  // The server's text, for a detail line or a log.
+  const QString &detalhe() const { return FDetalhe; }
 
  private:
   QString FStatement;
+  TnTipoErroBanco FTipo;
+  QString FDetalhe;
 };
 
 // A rule broken by the value of one field; the guard focuses the field's editor

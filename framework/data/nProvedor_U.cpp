@@ -1,5 +1,6 @@
 #include "nProvedor_U.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
 
 #include "nDMConexao_U.h"
@@ -89,6 +90,34 @@ QString Onde(const QStringList &chave, const QVariantList &valores, QVariantList
   }
   return condicoes.join(QStringLiteral(" and "));
 }
+
+// The old values a write must still find: nulls as nulls, date-times within
+// their second (an engine may keep a fraction the dataset does not).
+QString Conferir(const QStringList &colunas, const QVariantList &valores, QVariantList &parametros, int &numero) {
+  QStringList condicoes;
+  for (int i = 0; i < colunas.size(); ++i) {
+    ChecarIdentificador(colunas.at(i));
+    const QVariant &valor = valores.at(i);
+    if (valor.isNull()) {
+      condicoes.append(colunas.at(i) + QStringLiteral(" is null"));
+    } else if (valor.typeId() == QMetaType::Double || valor.typeId() == QMetaType::Float) {
+      continue;
+    } else if (valor.typeId() == QMetaType::QDateTime) {
+      QDateTime inicio = valor.toDateTime();
+      inicio.setTime(QTime(inicio.time().hour(), inicio.time().minute(), inicio.time().second()));
+      condicoes.append(QStringLiteral("%1 >= :V%2 and %1 < :V%3").arg(colunas.at(i)).arg(numero + 1).arg(numero + 2));
+      numero += 2;
+      parametros << inicio << inicio.addSecs(1);
+    } else {
+      condicoes.append(QStringLiteral("%1 = :V%2").arg(colunas.at(i)).arg(++numero));
+      parametros.append(valor);
+    }
+  }
+  return condicoes.isEmpty() ? QString() : QStringLiteral(" and ") + condicoes.join(QStringLiteral(" and "));
+}
+
+const QString kAlterado =
+    QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente.");
 
 }  // namespace
 
@@ -191,7 +220,8 @@ void TnProvedor::Inserir(const QStringList &colunas, const QVariantList &valores
 }
 
 void TnProvedor::Atualizar(const QStringList &colunas, const QVariantList &valores, const QStringList &chave,
-                           const QVariantList &valoresChave) const {
+                           const QVariantList &valoresChave, const QStringList &conferir,
+                           const QVariantList &originais) const {
   if (colunas.isEmpty()) return;
   const QString tabela = Tabela();
   ChecarIdentificador(tabela);
@@ -204,22 +234,50 @@ void TnProvedor::Atualizar(const QStringList &colunas, const QVariantList &valor
     atribuicoes.append(QStringLiteral("%1 = :V%2").arg(colunas.at(i)).arg(++numero));
     parametros.append(valores.at(i));
   }
-  const QString sql = QStringLiteral("update %1 set %2 where %3")
-                          .arg(tabela, atribuicoes.join(QStringLiteral(", ")), Onde(chave, valoresChave, parametros, numero));
+  QString onde = Onde(chave, valoresChave, parametros, numero);
+  onde += Conferir(conferir, originais, parametros, numero);
+  const QString sql =
+      QStringLiteral("update %1 set %2 where %3").arg(tabela, atribuicoes.join(QStringLiteral(", ")), onde);
   QSqlQuery query = nDMConexao()->Executar(sql, parametros);
-  if (query.numRowsAffected() == 0)
-    throw EDatabaseError(QStringLiteral("O registro não foi encontrado: foi alterado ou excluído por outro usuário."), sql);
+  if (query.numRowsAffected() == 0) throw EDatabaseError(kAlterado, sql, TnTipoErroBanco::Alterado);
 }
 
-void TnProvedor::Excluir(const QStringList &chave, const QVariantList &valoresChave) const {
+void TnProvedor::ChecarEmUso(const QStringList &chave, const QVariantList &valoresChave) const {
+  for (const auto &[filha, fk] : TnSchema::Referencias(Tabela())) {
+    QStringList condicoes;
+    QVariantList valores;
+    bool nula = false;
+    for (int i = 0; i < fk->Colunas.size(); ++i) {
+      const qsizetype j = chave.indexOf(fk->ColunasReferidas.at(i).toUpper());
+      if (j < 0 || valoresChave.at(j).isNull()) {
+        nula = true;
+        break;
+      }
+      condicoes << QStringLiteral("%1 = :V%2").arg(fk->Colunas.at(i)).arg(i + 1);
+      valores << valoresChave.at(j);
+    }
+    if (nula) continue;
+    QSqlQuery q = nDMConexao()->Executar(
+        QStringLiteral("select 1 from %1 where %2").arg(filha->Nome, condicoes.join(QStringLiteral(" and "))), valores);
+    if (q.next())
+      throw EDatabaseError(
+          QStringLiteral("Este registro está em uso em %1 e não pode ser excluído.")
+              .arg(filha->Descricao.isEmpty() ? filha->Nome : QStringLiteral("%1 (%2)").arg(filha->Descricao, filha->Nome)),
+          QString(), TnTipoErroBanco::ChaveEstrangeira);
+  }
+}
+
+void TnProvedor::Excluir(const QStringList &chave, const QVariantList &valoresChave, const QStringList &conferir,
+                         const QVariantList &originais) const {
   const QString tabela = Tabela();
   ChecarIdentificador(tabela);
   if (chave.isEmpty()) throw Exception(QStringLiteral("A tabela %1 não tem chave primária para excluir.").arg(tabela));
+  ChecarEmUso(chave, valoresChave);
   QVariantList parametros;
   int numero = 0;
-  const QString sql =
-      QStringLiteral("delete from %1 where %2").arg(tabela, Onde(chave, valoresChave, parametros, numero));
+  QString onde = Onde(chave, valoresChave, parametros, numero);
+  onde += Conferir(conferir, originais, parametros, numero);
+  const QString sql = QStringLiteral("delete from %1 where %2").arg(tabela, onde);
   QSqlQuery query = nDMConexao()->Executar(sql, parametros);
-  if (query.numRowsAffected() == 0)
-    throw EDatabaseError(QStringLiteral("O registro não foi encontrado: foi alterado ou excluído por outro usuário."), sql);
+  if (query.numRowsAffected() == 0) throw EDatabaseError(kAlterado, sql, TnTipoErroBanco::Alterado);
 }

@@ -41,12 +41,22 @@ class TnProvedor {
   QString MontarSelect(QVariantList &valores) const;
   QSqlQuery Abrir() const;
 
-  // Each raises EDatabaseError on failure; Atualizar and Excluir also when no
-  // row had the old key (changed or deleted by someone else).
+  // Each raises EDatabaseError on failure. Atualizar and Excluir write only
+  // the row as it was read: the old key and, for the `conferir` columns,
+  // their old values `originais` (an update passes the columns it changes, a
+  // delete every column read). When another user changed or deleted it
+  // meanwhile, no row matches, nothing is written, and the error (kind
+  // Alterado) tells the user to read the data again. Date-times match to the
+  // second; floating-point columns are not compared.
   void Inserir(const QStringList &colunas, const QVariantList &valores) const;
   void Atualizar(const QStringList &colunas, const QVariantList &valores, const QStringList &chave,
-                 const QVariantList &valoresChave) const;
-  void Excluir(const QStringList &chave, const QVariantList &valoresChave) const;
+                 const QVariantList &valoresChave, const QStringList &conferir = {},
+                 const QVariantList &originais = {}) const;
+  void Excluir(const QStringList &chave, const QVariantList &valoresChave, const QStringList &conferir = {},
+               const QVariantList &originais = {}) const;
+  // Refuses, naming the table, the deletion of a row that rows of other
+  // tables still name through a declared foreign key.
+  void ChecarEmUso(const QStringList &chave, const QVariantList &valoresChave) const;
 
  private:
   QString FSQL;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QScopeGuard>
 #include <QSqlRecord>
 
 #include "nDMConexao_U.h"
@@ -37,6 +38,14 @@ const TnTabelaDef *TnSchema::Tabela(const QString &nome) {
     return h;
   }();
   return porNome.value(nome.toUpper(), nullptr);
+}
+
+QList<QPair<const TnTabelaDef *, const TnChaveEstrangeiraDef *>> TnSchema::Referencias(const QString &tabela) {
+  QList<QPair<const TnTabelaDef *, const TnChaveEstrangeiraDef *>> r;
+  for (const TnTabelaDef &t : Tabelas())
+    for (const TnChaveEstrangeiraDef &fk : t.ChavesEstrangeiras)
+      if (fk.TabelaReferida.compare(tabela, Qt::CaseInsensitive) == 0) r.append({&t, &fk});
+  return r;
 }
 
 std::optional<TnTipoColuna> TnSchema::TipoColuna(const QString &nome) {
@@ -119,13 +128,24 @@ QString DefinicaoColuna(const TnTabelaDef &tabela, const TnColunaDef &c, TnTipoS
   return sql;
 }
 
-QString SqlCriarTabela(const TnTabelaDef &tabela, TnTipoServidor servidor) {
+QString SqlChaveEstrangeira(const TnChaveEstrangeiraDef &fk) {
+  return QStringLiteral("CONSTRAINT %1 FOREIGN KEY (%2) REFERENCES %3 (%4)")
+      .arg(fk.Nome, fk.Colunas.join(QStringLiteral(", ")), fk.TabelaReferida,
+           fk.ColunasReferidas.join(QStringLiteral(", ")));
+}
+
+// SQLite cannot add a foreign key to a table, so its tables are made with
+// them. PostgreSQL needs the referred table first: its keys are added once
+// every table exists (AdicionarChavesEstrangeiras).
+QString SqlCriarTabela(const TnTabelaDef &tabela, TnTipoServidor servidor, const QString &nome = QString()) {
   QStringList partes;
   for (const TnColunaDef &c : tabela.Colunas) partes << DefinicaoColuna(tabela, c, servidor, true);
   if (!tabela.ChavePrimaria.isEmpty())
     partes << QStringLiteral("PRIMARY KEY (%1)").arg(tabela.ChavePrimaria.join(QStringLiteral(", ")));
+  if (servidor == TnTipoServidor::SQLite)
+    for (const TnChaveEstrangeiraDef &fk : tabela.ChavesEstrangeiras) partes << SqlChaveEstrangeira(fk);
   return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\n  %2\n)")
-      .arg(tabela.Nome, partes.join(QStringLiteral(",\n  ")));
+      .arg(nome.isEmpty() ? tabela.Nome : nome, partes.join(QStringLiteral(",\n  ")));
 }
 
 QStringList ColunasData(const TnTabelaDef &tabela) {
@@ -215,15 +235,9 @@ bool AdicionarColunasFaltantes(TnDMConexao &conexao, const TnTabelaDef &tabela) 
   return adicionou;
 }
 
-void ConverterTabela(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &existentes,
-                     const QSet<QString> &indices) {
+void CriarIndicesEGatilhos(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &indices,
+                           bool colunasNovas) {
   const TnTipoServidor servidor = conexao.TipoServidor();
-  bool colunasNovas = false;
-  if (existentes.contains(tabela.Nome.toUpper()))
-    colunasNovas = AdicionarColunasFaltantes(conexao, tabela);
-  else
-    conexao.Executar(SqlCriarTabela(tabela, servidor));
-
   for (const TnIndiceDef &i : tabela.Indices) {
     if (indices.contains(i.Nome.toUpper())) continue;
     conexao.Executar(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
@@ -240,14 +254,152 @@ void ConverterTabela(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet
   }
 }
 
+void ConverterTabela(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &existentes,
+                     const QSet<QString> &indices) {
+  const TnTipoServidor servidor = conexao.TipoServidor();
+  bool colunasNovas = false;
+  if (existentes.contains(tabela.Nome.toUpper()))
+    colunasNovas = AdicionarColunasFaltantes(conexao, tabela);
+  else
+    conexao.Executar(SqlCriarTabela(tabela, servidor));
+  CriarIndicesEGatilhos(conexao, tabela, indices, colunasNovas);
+}
+
+// The rows of `tabela` whose columns of `fk`, all filled, name no row.
+qlonglong LinhasOrfas(TnDMConexao &conexao, const TnTabelaDef &tabela, const TnChaveEstrangeiraDef &fk) {
+  QStringList preenchidas;
+  QStringList iguais;
+  for (int i = 0; i < fk.Colunas.size(); ++i) {
+    preenchidas << QStringLiteral("f.%1 is not null").arg(fk.Colunas.at(i));
+    iguais << QStringLiteral("p.%1 = f.%2").arg(fk.ColunasReferidas.at(i), fk.Colunas.at(i));
+  }
+  QSqlQuery q = conexao.Executar(
+      QStringLiteral("select count(*) from %1 f where %2 and not exists (select 1 from %3 p where %4)")
+          .arg(tabela.Nome, preenchidas.join(QStringLiteral(" and ")), fk.TabelaReferida,
+               iguais.join(QStringLiteral(" and "))));
+  return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+QString AvisoOrfas(const TnTabelaDef &tabela, const TnChaveEstrangeiraDef &fk, qlonglong linhas) {
+  return QStringLiteral(
+             "A tabela %1 tem %2 registro(s) cujo %3 não existe em %4. Esses registros foram mantidos e a ligação "
+             "entre as tabelas não foi criada; corrija-os e abra o sistema novamente para criá-la.")
+      .arg(tabela.Nome)
+      .arg(linhas)
+      .arg(fk.Colunas.join(QStringLiteral(", ")), fk.TabelaReferida);
+}
+
+// Upper-case names of the foreign keys PostgreSQL already holds.
+QSet<QString> ChavesEstrangeirasPg(TnDMConexao &conexao) {
+  QSqlQuery q = conexao.Executar(QStringLiteral(
+      "select constraint_name from information_schema.table_constraints "
+      "where constraint_type = 'FOREIGN KEY' and table_schema = current_schema()"));
+  QSet<QString> r;
+  while (q.next()) r.insert(q.value(0).toString().toUpper());
+  return r;
+}
+
+// Whether SQLite's table already has a key to this referred table over these
+// columns.
+bool TemChaveSqlite(TnDMConexao &conexao, const TnTabelaDef &tabela, const TnChaveEstrangeiraDef &fk) {
+  QSqlQuery q = conexao.Executar(QStringLiteral("PRAGMA foreign_key_list(%1)").arg(tabela.Nome));
+  QHash<int, QPair<QString, QStringList>> porId;
+  while (q.next()) {
+    auto &entrada = porId[q.value(0).toInt()];
+    entrada.first = q.value(2).toString();
+    entrada.second << q.value(3).toString().toUpper();
+  }
+  QStringList colunas;
+  for (const QString &c : fk.Colunas) colunas << c.toUpper();
+  for (const auto &entrada : std::as_const(porId))
+    if (entrada.first.compare(fk.TabelaReferida, Qt::CaseInsensitive) == 0 && entrada.second == colunas) return true;
+  return false;
+}
+
+// SQLite: the table made again with its keys, its rows copied over. Only
+// when it holds exactly the declared columns (an older column of no
+// declaration would be lost); answers whether it was done.
+bool RefazerTabelaSqlite(TnDMConexao &conexao, const TnTabelaDef &tabela, QStringList &avisos) {
+  if (ColunasExistentes(conexao, tabela.Nome).size() != tabela.Colunas.size()) {
+    avisos << QStringLiteral(
+                  "A tabela %1 tem colunas que o sistema não conhece; a ligação com as tabelas a que se refere não "
+                  "foi criada.")
+                  .arg(tabela.Nome);
+    return false;
+  }
+  QStringList colunas;
+  for (const TnColunaDef &c : tabela.Colunas) colunas << c.Nome;
+  const QString nova = tabela.Nome + QStringLiteral("_NOVA");
+  conexao.Executar(QStringLiteral("SAVEPOINT REFAZER_TABELA"));
+  try {
+    conexao.Executar(QStringLiteral("DROP TABLE IF EXISTS %1").arg(nova));
+    conexao.Executar(SqlCriarTabela(tabela, TnTipoServidor::SQLite, nova));
+    conexao.Executar(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3")
+                         .arg(nova, colunas.join(QStringLiteral(", ")), tabela.Nome));
+    conexao.Executar(QStringLiteral("DROP TABLE %1").arg(tabela.Nome));
+    conexao.Executar(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(nova, tabela.Nome));
+    conexao.Executar(QStringLiteral("RELEASE REFAZER_TABELA"));
+    return true;
+  } catch (const EDatabaseError &e) {
+    // A row the new table refuses (an empty required column): the table
+    // stays as it was.
+    conexao.Executar(QStringLiteral("ROLLBACK TO REFAZER_TABELA"));
+    conexao.Executar(QStringLiteral("RELEASE REFAZER_TABELA"));
+    avisos << QStringLiteral("A tabela %1 não pôde receber a ligação com as tabelas a que se refere: %2")
+                  .arg(tabela.Nome, e.message());
+    return false;
+  }
+}
+
+// Adds the foreign keys a table lacks, unless rows break them.
+void AdicionarChavesEstrangeiras(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &chavesPg,
+                                 QStringList &avisos) {
+  if (tabela.ChavesEstrangeiras.isEmpty()) return;
+  const bool pg = conexao.TipoServidor() == TnTipoServidor::PostgreSQL;
+  bool falta = false;
+  bool orfas = false;
+  for (const TnChaveEstrangeiraDef &fk : tabela.ChavesEstrangeiras) {
+    if (pg ? chavesPg.contains(fk.Nome.toUpper()) : TemChaveSqlite(conexao, tabela, fk)) continue;
+    falta = true;
+    if (const qlonglong linhas = LinhasOrfas(conexao, tabela, fk); linhas > 0) {
+      avisos << AvisoOrfas(tabela, fk, linhas);
+      orfas = true;
+      continue;
+    }
+    if (pg)
+      conexao.Executar(QStringLiteral("ALTER TABLE %1 ADD %2").arg(tabela.Nome, SqlChaveEstrangeira(fk)));
+  }
+  if (pg || !falta || orfas) return;
+  if (RefazerTabelaSqlite(conexao, tabela, avisos)) CriarIndicesEGatilhos(conexao, tabela, {}, false);
+}
+
+// SQLite checks foreign keys only when told so, per connection; a table is
+// made again (RefazerTabelaSqlite) only while they are off.
+void LigarChavesSqlite(TnDMConexao &conexao, bool ligar) {
+  if (conexao.TipoServidor() != TnTipoServidor::SQLite) return;
+  conexao.Executar(ligar ? QStringLiteral("PRAGMA foreign_keys = ON") : QStringLiteral("PRAGMA foreign_keys = OFF"));
+}
+
 }  // namespace
 
-void nConverterBanco(TnDMConexao &conexao) {
+QStringList nConverterBanco(TnDMConexao &conexao) {
+  QStringList avisos;
+  LigarChavesSqlite(conexao, false);
+  const auto religar = qScopeGuard([&conexao] {
+    try {
+      LigarChavesSqlite(conexao, true);
+    } catch (...) {
+    }
+  });
   conexao.StartTransaction();
   try {
     const QSet<QString> existentes = TabelasExistentes(conexao);
     const QSet<QString> indices = IndicesExistentes(conexao);
     for (const TnTabelaDef &tabela : TnSchema::Tabelas()) ConverterTabela(conexao, tabela, existentes, indices);
+    const QSet<QString> chavesPg =
+        conexao.TipoServidor() == TnTipoServidor::PostgreSQL ? ChavesEstrangeirasPg(conexao) : QSet<QString>();
+    for (const TnTabelaDef &tabela : TnSchema::Tabelas())
+      AdicionarChavesEstrangeiras(conexao, tabela, chavesPg, avisos);
     conexao.Commit();
   } catch (...) {
     try {
@@ -260,6 +412,7 @@ void nConverterBanco(TnDMConexao &conexao) {
   // A copy: the hook may replace itself while it runs.
   const std::function<void()> hook = DepoisConverter();
   if (hook) hook();
+  return avisos;
 }
 
 void nSetDepoisConverter(std::function<void()> hook) { DepoisConverter() = std::move(hook); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -38,11 +39,25 @@ struct NFRAMEWORK_EXPORT TnIndiceDef {
   QStringList Colunas;
 };
 
+// Columns of a table that name a row of another (or the same) table. The
+// database refuses a code that names no row, and the deletion of a row still
+// named. Nulls name nothing.
+struct NFRAMEWORK_EXPORT TnChaveEstrangeiraDef {
+  QString Nome;  // FK_<TABLE>_<…>, global on both engines
+  QStringList Colunas;
+  QString TabelaReferida;
+  QStringList ColunasReferidas;  // its key, in the order of Colunas
+};
+
 struct NFRAMEWORK_EXPORT TnTabelaDef {
   QString Nome;
   QList<TnColunaDef> Colunas;  // in the table's column order
   QStringList ChavePrimaria;
   QList<TnIndiceDef> Indices;
+  QList<TnChaveEstrangeiraDef> ChavesEstrangeiras;
+  // What the user calls its rows ("Itens de protocolo"); messages name the
+  // table by it.
+  QString Descricao;
 
   const TnColunaDef *Coluna(const QString &nome) const;  // any case; null when absent
 };
@@ -53,6 +68,9 @@ class NFRAMEWORK_EXPORT TnSchema {
  public:
   static const QList<TnTabelaDef> &Tabelas();
   static const TnTabelaDef *Tabela(const QString &nome);  // any case; null when absent
+  // The foreign keys of every table that name rows of `tabela`, with the
+  // table that holds each.
+  static QList<QPair<const TnTabelaDef *, const TnChaveEstrangeiraDef *>> Referencias(const QString &tabela);
   // The type a column of this name has wherever it is declared, when all the
   // tables that declare it agree on the type; empty otherwise. Used to type
   // the columns of free query results on engines that do not report them.
@@ -68,10 +86,16 @@ class NFRAMEWORK_EXPORT TnSchema {
 };
 
 // The database conversion: creates, idempotently, every table of TnSchema with
-// its keys and indexes (and whatever the engine needs to keep dates and
-// lengths honest), adds columns missing from older tables, then calls the
-// post-conversion hook when one is set. Raises EDatabaseError on failure.
-NFRAMEWORK_EXPORT void nConverterBanco(TnDMConexao &conexao);
+// its keys, foreign keys and indexes (and whatever the engine needs to keep
+// dates and lengths honest), adds columns missing from older tables and the
+// foreign keys older tables lack, then calls the post-conversion hook when
+// one is set. Raises EDatabaseError on failure.
+//
+// A foreign key that rows of an older database break is not added, and
+// those rows are left as they are: the answer lists one notice per such key
+// (table, columns, how many rows), in Portuguese, for the user to correct
+// the rows; the next conversion adds the key. Empty when all went in.
+NFRAMEWORK_EXPORT QStringList nConverterBanco(TnDMConexao &conexao);
 
 // The hook run after each conversion (the shell sets it). Empty clears it.
 NFRAMEWORK_EXPORT void nSetDepoisConverter(std::function<void()> hook);

@@ -10,7 +10,7 @@
 using namespace nTabelasDef;
 
 QList<TnTabelaDef> nTabelasModulo() {
-  return {
+  QList<TnTabelaDef> tabelas = {
       // Protocols: one per handover to or from a client establishment.
       nTabela("PROTOCOLO",
               {
@@ -248,4 +248,42 @@ QList<TnTabelaDef> nTabelasModulo() {
               },
               {"CODIGOEMPRESA", "CODIGOESTAB"}),
   };
+
+  // What the user calls each table's rows: refusals name the table by it.
+  nDescrever(tabelas, {
+                          {"PROTOCOLO", "Protocolo"},
+                          {"PROTOCOLOITEM", "Protocolo - Itens"},
+                          {"PROTOCOLORESPESTAB", "Responsáveis"},
+                          {"CFGTIPOPROTOCOLO", "Tipos Protocolos"},
+                          {"PROTOCOLODOCEMP", "Documentos da Empresa"},
+                          {"PROTOCOLODOCMOVIMENTO", "Documento - Movimentação"},
+                          {"PROTOCOLOTIPODOC", "Tipos de Documentos"},
+                          {"PROTOCOLOGRUPODOC", "Grupos de Tipos de Documentos"},
+                          {"PROTOCOLOGRUPOTIPODOC", "Tipos de Documentos em Grupos"},
+                          {"HISTORICOPRO", "Históricos e Observações"},
+                          {"PROTOCOLOLOCALCAIXA", "Protocolo Local Caixa"},
+                          {"PROTOCOLODOCCAIXA", "Caixas de Documentos"},
+                          {"PROTOCOLODOCENVELOPE", "Envelopes de Documentos"},
+                          {"PROTOCOLODOCARQUIVO", "Arquivo de Documentos"},
+                          {"PROTOCOLOROTA", "Rotas de Entrega"},
+                          {"PROTOCOLOROTAENTREGA", "Rotas de Entrega - Configuração"},
+                          {"CFGESTABPRO", "Configuração da Filial"},
+                          {"ESTABENTREGA", "Endereço de Entrega"},
+                      });
+
+  // Foreign keys join the module's own tables where every writer keeps the
+  // relation. Codes of other modules' tables (companies, debits …) and the
+  // protocol a movement or an item's document names are not keyed here.
+  nChaveEstrangeira(tabelas, "PROTOCOLOITEM", {"CODIGOPROTOCOLO"}, "PROTOCOLO");
+  nChaveEstrangeira(tabelas, "PROTOCOLODOCEMP", {"CODIGOTIPODOC"}, "PROTOCOLOTIPODOC");
+  nChaveEstrangeira(tabelas, "PROTOCOLODOCMOVIMENTO", {"CODIGODOCEMP"}, "PROTOCOLODOCEMP");
+  nChaveEstrangeira(tabelas, "PROTOCOLOGRUPOTIPODOC", {"CODIGOGRUPODOC"}, "PROTOCOLOGRUPODOC");
+  nChaveEstrangeira(tabelas, "PROTOCOLOGRUPOTIPODOC", {"CODIGOTIPODOC"}, "PROTOCOLOTIPODOC");
+  nChaveEstrangeira(tabelas, "PROTOCOLODOCCAIXA", {"CODIGOLOCAL"}, "PROTOCOLOLOCALCAIXA");
+  nChaveEstrangeira(tabelas, "PROTOCOLODOCENVELOPE", {"CODIGOCAIXA"}, "PROTOCOLODOCCAIXA");
+  nChaveEstrangeira(tabelas, "PROTOCOLODOCARQUIVO", {"CODIGOCAIXA", "CODIGOENVELOPE"}, "PROTOCOLODOCENVELOPE");
+  nChaveEstrangeira(tabelas, "PROTOCOLODOCARQUIVO", {"CODIGODOCEMP"}, "PROTOCOLODOCEMP");
+  nChaveEstrangeira(tabelas, "PROTOCOLOROTAENTREGA", {"CODIGOROTA"}, "PROTOCOLOROTA");
+  nChaveEstrangeira(tabelas, "CFGESTABPRO", {"CODIGOGRUPODOC"}, "PROTOCOLOGRUPODOC");
+  return tabelas;
 }

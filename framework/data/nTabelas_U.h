@@ -4,6 +4,9 @@
 // the shorthands the declaration files write them with. Private to the
 // framework library: everyone else reads the tables through TnSchema.
 
+#include <initializer_list>
+#include <utility>
+
 #include "nSchema_U.h"
 
 // The protocol module's own eighteen tables.
@@ -60,6 +63,32 @@ inline TnTabelaDef nTabela(const char *nome, QList<TnColunaDef> colunas, QString
   t.ChavePrimaria = std::move(chave);
   t.Indices = std::move(indices);
   return t;
+}
+
+// Gives each named table of `tabelas` the user's name of its rows.
+inline void nDescrever(QList<TnTabelaDef> &tabelas, std::initializer_list<std::pair<const char *, const char *>> nomes) {
+  for (const auto &[nome, descricao] : nomes)
+    for (TnTabelaDef &t : tabelas)
+      if (t.Nome == QLatin1String(nome)) t.Descricao = QString::fromUtf8(descricao);
+}
+
+// Declares that `colunas` of `tabela` name a row of `referida` by its
+// primary key (in that order); the key is called FK_<TABLE>_<first column
+// without CODIGO>.
+inline void nChaveEstrangeira(QList<TnTabelaDef> &tabelas, const char *tabela, QStringList colunas,
+                              const char *referida) {
+  TnTabelaDef *filha = nullptr;
+  const TnTabelaDef *pai = nullptr;
+  for (TnTabelaDef &t : tabelas) {
+    if (t.Nome == QLatin1String(tabela)) filha = &t;
+    if (t.Nome == QLatin1String(referida)) pai = &t;
+  }
+  Q_ASSERT(filha && pai);
+  if (!filha || !pai) return;
+  QString sufixo = colunas.last();
+  if (sufixo.startsWith(QLatin1String("CODIGO"))) sufixo = sufixo.mid(6);
+  filha->ChavesEstrangeiras.append(TnChaveEstrangeiraDef{QStringLiteral("FK_%1_%2").arg(filha->Nome, sufixo),
+                                                         std::move(colunas), pai->Nome, pai->ChavePrimaria});
 }
 
 }  // namespace nTabelasDef

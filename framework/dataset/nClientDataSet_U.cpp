@@ -862,6 +862,9 @@ void TnClientDataSet::ChecarAtivo() const {
 
 void TnClientDataSet::ChecarModoNavegacao() {
   ChecarAtivo();
+  // A move now would end the edit being posted into another row.
+  if (FPostando)
+    throw Exception(QStringLiteral("Não é permitido mover o registro atual enquanto o registro em edição é gravado."));
   if (!EhEdicao(FState)) return;
   if (FModificado) Post();
   else Cancel();
@@ -1051,6 +1054,8 @@ void TnClientDataSet::Post() {
   {
     FPostando = true;
     const auto fim = qScopeGuard([this] { FPostando = false; });
+    Sincronizar();
+    const int slot = FSlot;
     Disparar(BeforePost, *this);
     // A handler may have cancelled the edit (Cancel, CancelUpdates).
     if (!EhEdicao(FState)) return;
@@ -1058,41 +1063,61 @@ void TnClientDataSet::Post() {
     Sincronizar();
     if (FState == TnDataSetState::Edit && (FSlot < 0 || !FLinhas->Viva(FSlot)))
       throw Exception(QStringLiteral("O registro em edição foi excluído."));
+    if (FState == TnDataSetState::Edit && FSlot != slot)
+      throw Exception(QStringLiteral("Não é permitido mover o registro atual enquanto o registro em edição é gravado."));
     if (FEhProvedor) GravarNoBanco();
     GravarNaMemoria();
   }
   Disparar(AfterPost, *this);
 }
 
-void TnClientDataSet::GravarNoBanco() {
+std::vector<int> TnClientDataSet::CamposDaTabela() const {
   const TnTabelaDef *tabela = FProvedor->DefinicaoTabela();
-  const bool inserindo = FState == TnDataSetState::Insert;
-  const QVector<QVariant> *antigos = inserindo ? nullptr : &FLinhas->Valores(FSlot);
-  QStringList colunas;
-  QVariantList valores;
+  std::vector<int> campos;
+  QStringList nomes;
   for (int i = 0; i < FieldCount(); ++i) {
     const TnField *campo = FFields[static_cast<size_t>(i)].get();
     if (campo->Calculado()) continue;
     if (tabela && !tabela->Coluna(campo->FieldName())) continue;  // a joined column of another table
-    if (colunas.contains(campo->FieldName(), Qt::CaseInsensitive)) continue;
+    if (nomes.contains(campo->FieldName(), Qt::CaseInsensitive)) continue;
+    nomes.append(campo->FieldName());
+    campos.push_back(i);
+  }
+  return campos;
+}
+
+QVariantList TnClientDataSet::ValoresDaChave(const QStringList &chave, const QVector<QVariant> &linha) const {
+  QVariantList valoresChave;
+  for (const QString &nome : chave) {
+    const int indice = IndexOfField(nome);
+    if (indice < 0)
+      throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
+    valoresChave.append(linha.at(indice));
+  }
+  return valoresChave;
+}
+
+void TnClientDataSet::GravarNoBanco() {
+  const bool inserindo = FState == TnDataSetState::Insert;
+  const QVector<QVariant> *antigos = inserindo ? nullptr : &FLinhas->Valores(FSlot);
+  QStringList colunas;
+  QVariantList valores;
+  QVariantList originais;
+  for (const int i : CamposDaTabela()) {
     if (!inserindo && MesmoValor(FBuffer.at(i), antigos->at(i))) continue;
-    colunas.append(campo->FieldName());
+    colunas.append(FFields[static_cast<size_t>(i)]->FieldName());
     valores.append(FBuffer.at(i));
+    if (!inserindo) originais.append(antigos->at(i));
   }
   if (inserindo) {
     FProvedor->Inserir(colunas, valores);
     return;
   }
   if (colunas.isEmpty()) return;
+  // Only the row as it was read: a column another user changed since is
+  // not silently overwritten.
   const QStringList chave = FProvedor->ChavePrimaria();
-  QVariantList valoresChave;
-  for (const QString &nome : chave) {
-    const int indice = IndexOfField(nome);
-    if (indice < 0)
-      throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
-    valoresChave.append(antigos->at(indice));
-  }
-  FProvedor->Atualizar(colunas, valores, chave, valoresChave);
+  FProvedor->Atualizar(colunas, valores, chave, ValoresDaChave(chave, *antigos), colunas, originais);
 }
 
 void TnClientDataSet::GravarNaMemoria() {
@@ -1186,16 +1211,17 @@ void TnClientDataSet::Delete() {
   Sincronizar();
   if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
   if (FEhProvedor) {
+    // The row as it was read, every column: one another user changed since
+    // is not deleted unseen.
     const QStringList chave = FProvedor->ChavePrimaria();
     const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
-    QVariantList valoresChave;
-    for (const QString &nome : chave) {
-      const int indice = IndexOfField(nome);
-      if (indice < 0)
-        throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
-      valoresChave.append(linha.at(indice));
+    QStringList colunas;
+    QVariantList originais;
+    for (const int i : CamposDaTabela()) {
+      colunas.append(FFields[static_cast<size_t>(i)]->FieldName());
+      originais.append(linha.at(i));
     }
-    FProvedor->Excluir(chave, valoresChave);
+    FProvedor->Excluir(chave, ValoresDaChave(chave, linha), colunas, originais);
   }
   // The edit of the row, if any, goes with it.
   if (EhEdicao(FState)) {

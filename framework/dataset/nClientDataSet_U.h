@@ -151,13 +151,18 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void Edit();
   // Fires BeforePost, validates every stored field (TnField::Validar), then
   // writes: on a provider dataset an INSERT of the stored fields, or an UPDATE
-  // of the changed ones where the key columns equal their values before the
-  // edit; a database error raises EDatabaseError and leaves the dataset in
-  // edit or insert with the typed values. Then the row takes its place in the
-  // view and AfterPost fires.
+  // of the changed ones where the key columns and the changed columns still
+  // hold their values before the edit (TnProvedor::Atualizar); a database
+  // error, or a row changed by another user meanwhile, raises EDatabaseError
+  // and leaves the dataset in edit or insert with the typed values. Then the
+  // row takes its place in the view and AfterPost fires. The cursor cannot
+  // move while the post runs (a BeforePost handler that tries is refused):
+  // the row written is always the one being edited.
   void Post();
   void Cancel();
-  // On a provider dataset the row is deleted from the table first.
+  // On a provider dataset the row is deleted from the table first: refused
+  // while rows of other tables name it (TnProvedor::ChecarEmUso), and when
+  // another user changed or deleted it since it was read.
   void Delete();
   // Removes every row from memory (never from the database) and clears the
   // change log.
@@ -358,6 +363,10 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void IniciarInsercao(bool anexar);
   void ValidarCampos();
   void GravarNoBanco();
+  // The fields written to the provider's table, by index: stored, of the
+  // table, each column once.
+  std::vector<int> CamposDaTabela() const;
+  QVariantList ValoresDaChave(const QStringList &chave, const QVector<QVariant> &linha) const;
   void GravarNaMemoria();
   void SairDaEdicao();
   bool Registrar() const;

@@ -1,5 +1,8 @@
 #include "nField_U.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "nClientDataSet_U.h"
 #include "nDateField_U.h"
 #include "nDecimal_U.h"
@@ -76,16 +79,27 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
   auto Recusar = [&](const QString &texto, const QString &tipo) {
     throw EnField(campo, QStringLiteral("'%1' não é um valor válido (%2) para o campo %3.").arg(texto, tipo, rotulo));
   };
+  // A number the type cannot hold: the field's own out-of-range message.
+  auto ForaDoIntervalo = [&]() {
+    const QString propria = campo ? campo->ConstraintErrorMessage() : QString();
+    throw EnField(campo, propria.isEmpty() ? QStringLiteral("Valor fora do intervalo permitido para %1.").arg(rotulo)
+                                           : propria);
+  };
   if (valor.isNull() || !valor.isValid()) return QVariant();
   // Values already in the field's canonical form pass straight through:
   // that is what every row read from the database is.
   switch (FDataType) {
     case TnFieldType::String:
     case TnFieldType::FixedChar:
-      if (valor.typeId() == QMetaType::QString && (FSize <= 0 || valor.toString().size() <= FSize)) return valor;
-      break;
     case TnFieldType::Memo:
-      if (valor.typeId() == QMetaType::QString) return valor;
+      // Texts with no character below a blank (the usual case) and short
+      // enough even counted in UTF-16 units.
+      if (valor.typeId() == QMetaType::QString) {
+        const QString t = valor.toString();
+        if ((FDataType == TnFieldType::Memo || FSize <= 0 || t.size() <= FSize) &&
+            std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c.unicode() < 0x20; }))
+          return valor;
+      }
       break;
     case TnFieldType::LargeInt:
       if (valor.typeId() == QMetaType::LongLong) return valor;
@@ -108,7 +122,13 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
       else if (valor.typeId() == QMetaType::QDateTime) t = DateTimeToStr(valor.toDateTime());
       else if (valor.typeId() == QMetaType::Bool) t = valor.toBool() ? QStringLiteral("1") : QStringLiteral("0");
       else t = valor.toString();
-      if (FDataType != TnFieldType::Memo && FSize > 0 && t.size() > FSize) {
+      if (const int c = TnDialetoSQL::CaractereProibido(t); c >= 0)
+        throw EnField(campo,
+                      QStringLiteral("O texto informado para %1 contém um caractere de controle não permitido (código %2).")
+                          .arg(rotulo)
+                          .arg(c));
+      // Counted in characters, as both engines count them.
+      if (FDataType != TnFieldType::Memo && FSize > 0 && TnDialetoSQL::TamanhoTexto(t) > FSize) {
         throw EnField(campo, QStringLiteral("O valor informado para %1 excede o tamanho máximo de %2 caracteres.")
                                  .arg(rotulo)
                           .arg(FSize));
@@ -131,6 +151,7 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
         if (!ok) Recusar(s, QStringLiteral("número inteiro"));
       } else if (valor.typeId() == QMetaType::Double || valor.typeId() == QMetaType::Float) {
         const double d = valor.toDouble();
+        if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) ForaDoIntervalo();
         n = qRound64(d);
         if (static_cast<double>(n) != d) Recusar(QString::number(d), QStringLiteral("número inteiro"));
       } else if (valor.typeId() == QMetaType::Bool) {
@@ -146,25 +167,44 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
       return QVariant(n);
     }
     case TnFieldType::Float: {
+      // NaN and the infinities are no amount, and NaN breaks every ordering
+      // (an index on the field) it enters.
       if (texto) {
         double d = 0;
         if (!TryStrToFloat(s, d)) Recusar(s, QStringLiteral("número"));
+        if (!std::isfinite(d)) ForaDoIntervalo();
         return d;
       }
       bool ok = false;
       const double d = valor.toDouble(&ok);
       if (!ok) Recusar(valor.toString(), QStringLiteral("número"));
+      if (!std::isfinite(d)) ForaDoIntervalo();
       return d;
     }
     case TnFieldType::FMTBcd: {
+      // FSize is the precision here (18 when not given): the whole digits
+      // may not pass precision minus scale, or the column would refuse the
+      // value, or a wider scale would overflow it.
+      const int precisao = FSize > 0 ? std::min(FSize, 18) : 18;
+      const int escala = std::clamp(FScale, 0, precisao);
       std::optional<TnDecimal> d;
-      if (texto) d = TnDecimal::DoTexto(s);
-      else if (valor.typeId() == QMetaType::Double || valor.typeId() == QMetaType::Float)
-        d = TnDecimal::DoDouble(valor.toDouble(), FScale > 0 ? FScale : 8);
-      else if (valor.canConvert<qlonglong>())
+      if (texto) {
+        d = TnDecimal::DoTexto(s);
+        // More whole digits than 18 hold: a number still, too big for any.
+        double grande = 0;
+        if (!d && TryStrToFloat(s, grande)) ForaDoIntervalo();
+      } else if (valor.typeId() == QMetaType::Double || valor.typeId() == QMetaType::Float) {
+        const double v = valor.toDouble();
+        if (!std::isfinite(v) || std::fabs(v) >= std::pow(10.0, precisao - escala)) ForaDoIntervalo();
+        d = TnDecimal::DoDouble(v, FScale > 0 ? FScale : 8);
+      } else if (valor.canConvert<qlonglong>()) {
         d = TnDecimal(valor.toLongLong(), 0);
+      }
       if (!d) Recusar(valor.toString(), QStringLiteral("número"));
+      if (!d->CabeEm(precisao - escala)) ForaDoIntervalo();
       if (FScale > 0) d = d->Arredondar(FScale);
+      // Rounding up may carry into one more whole digit (99.995 to 100.00).
+      if (!d->CabeEm(precisao - escala)) ForaDoIntervalo();
       return d->Texto();
     }
     case TnFieldType::Date: {
@@ -247,7 +287,11 @@ qint64 TnField::AsLargeInt() const {
     const auto d = TnDecimal::DoTexto(v.toString());
     return d ? d->Arredondar(0).ParaInteiro() : 0;
   }
-  if (FDataType == TnFieldType::Float) return qRound64(v.toDouble());
+  if (FDataType == TnFieldType::Float) {
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) RecusarLeitura(*this, FloatToStr(d), QStringLiteral("número inteiro"));
+    return qRound64(d);
+  }
   if (nTipoTexto(FDataType)) {
     bool ok = false;
     const qint64 n = v.toString().trimmed().toLongLong(&ok);
@@ -497,7 +541,7 @@ void TnField::Validar() const {
     return;
   }
   if ((FDataType == TnFieldType::String || FDataType == TnFieldType::FixedChar) && FSize > 0 &&
-      v.toString().size() > FSize) {
+      TnDialetoSQL::TamanhoTexto(v.toString()) > FSize) {
     throw EnField(eu, QStringLiteral("O valor informado para %1 excede o tamanho máximo de %2 caracteres.")
                           .arg(DisplayLabel())
                           .arg(FSize));

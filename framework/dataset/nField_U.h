@@ -198,10 +198,15 @@ class NFRAMEWORK_EXPORT TnField {
   // The canonical form of a value for this field's type (see the class
   // comment). Raises Exception when it does not convert.
   QVariant Converter(const QVariant &valor) const {
-    return ConverterPara(valor, FDataType, FSize, FScale, DisplayLabel(), const_cast<TnField *>(this));
+    return ConverterPara(valor, FDataType, FDataType == TnFieldType::FMTBcd ? FPrecision : FSize, FScale,
+                         DisplayLabel(), const_cast<TnField *>(this));
   }
   // The same conversion for a value of no field (parameters, literals);
   // `rotulo` names it in messages and `campo`, when given, goes with EnField.
+  // `size` is a text's length, or an exact decimal's precision (0: 18).
+  // Texts are measured in characters and refused when they hold a control
+  // character no column takes; numbers that are not finite, or beyond what
+  // the type holds, are refused with the field's out-of-range message.
   static QVariant ConverterPara(const QVariant &valor, TnFieldType tipo, int size, int scale, const QString &rotulo,
                                 TnField *campo = nullptr);
 

@@ -1,5 +1,7 @@
 #include "nFormatos_U.h"
 
+#include "nException_U.h"
+
 #include <QList>
 #include <QStringList>
 #include <cmath>
@@ -692,7 +694,9 @@ QString FormatFloat(const QString &format, const QString &decimalText) {
 QString FloatToStr(double value) { return FormatFloat(QString(), value); }
 
 qint64 nArredondarBancario(double value) {
-  if (!std::isfinite(value)) return 0;
+  // 2^63 and beyond have no 64-bit whole number to round to.
+  if (!std::isfinite(value) || std::fabs(value) >= 9223372036854775808.0)
+    throw Exception(QStringLiteral("Valor fora do intervalo permitido para arredondamento: %1.").arg(value));
   const double piso = std::floor(value);
   const double resto = value - piso;
   qint64 inteiro = static_cast<qint64>(piso);

@@ -57,7 +57,8 @@ NFRAMEWORK_EXPORT QString FormatFloat(const QString &format, const QString &deci
 // The platform's Round: the nearest whole number, a value exactly halfway
 // going to the even one (2,5 gives 2; 3,5 gives 4; -2,5 gives -2). It rounds
 // the binary value as it stands, so 2,675 * 100 (267,4999…) gives 267; exact
-// amounts round through TnDecimal instead.
+// amounts round through TnDecimal instead. Raises Exception for a value that
+// is not finite or lies beyond 2^63.
 NFRAMEWORK_EXPORT qint64 nArredondarBancario(double value);
 
 // General form of a double: FormatFloat with an empty format ("1234,5").

@@ -84,14 +84,31 @@ int PegarTipo(const QString &chaveOrigem) {
   return 0;
 }
 
-bool LimparProDeb(const QString &chaveOrigem) {
+bool LimparProDeb(const QString &chaveOrigem, const QVariant &codigoProtocolo) {
   const ChaveDebito debito = LerChaveDebito(chaveOrigem);
   if (!debito.Tabela) return false;
-  const QString sql = QStringLiteral(
-                          "update %1 set CODIGOPROTOCOLO = null where CODIGOEMPRESA = :empresa and "
-                          "CHAVEDEBITO%2 = :chave")
-                          .arg(QLatin1String(debito.Tabela->Tabela), QLatin1String(debito.Tabela->Sufixo));
-  return ExecutarSQLDireto(sql, {debito.Empresa, debito.Chave}) == 1;
+  QString sql = QStringLiteral(
+                    "update %1 set CODIGOPROTOCOLO = null where CODIGOEMPRESA = :empresa and "
+                    "CHAVEDEBITO%2 = :chave")
+                    .arg(QLatin1String(debito.Tabela->Tabela), QLatin1String(debito.Tabela->Sufixo));
+  QVariantList valores{debito.Empresa, debito.Chave};
+  if (!codigoProtocolo.isNull()) {
+    sql += QStringLiteral(" and CODIGOPROTOCOLO = :protocolo");
+    valores << codigoProtocolo.toLongLong();
+  }
+  return ExecutarSQLDireto(sql, valores) == 1;
+}
+
+QString ProtocoloUsadoEm(qint64 codigo) {
+  QStringList tabelas;
+  for (const TnTabelaDebito &tabela : kTabelasDebito) tabelas << QLatin1String(tabela.Tabela);
+  tabelas << QStringLiteral("SERVICONOTA") << QStringLiteral("CONTARECEBER") << QStringLiteral("PROTOCOLODOCMOVIMENTO");
+  for (const QString &tabela : std::as_const(tabelas)) {
+    QSqlQuery consulta =
+        nDMConexao()->Executar(QStringLiteral("select 1 from %1 where CODIGOPROTOCOLO = :codigo").arg(tabela), {codigo});
+    if (consulta.next()) return tabela;
+  }
+  return {};
 }
 
 bool ChecarConfiguracaoPro(int empresa, int estab) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include "nframework_export.h"
 
@@ -51,7 +52,14 @@ NFRAMEWORK_EXPORT QString MontarChaveOrigem(int tipo, int empresa, int chave);
 // 0 for an empty key or one of no known form.
 NFRAMEWORK_EXPORT int PegarTipo(const QString &chaveOrigem);
 // Releases the debit a debit key names: its CODIGOPROTOCOLO becomes null.
-// True when that debit row exists (and is now free of any protocol); false
-// when the key names no debit, or the debit is gone. Runs in the caller's
-// transaction; a database error raises.
-NFRAMEWORK_EXPORT bool LimparProDeb(const QString &chaveOrigem);
+// Given `codigoProtocolo`, only while the debit still carries that protocol:
+// a debit another user's protocol took since is left alone. True when the
+// debit row was found (and is now free of any protocol); false when the key
+// names no debit, the debit is gone or belongs to another protocol. Runs in
+// the caller's transaction; a database error raises.
+NFRAMEWORK_EXPORT bool LimparProDeb(const QString &chaveOrigem, const QVariant &codigoProtocolo = QVariant());
+
+// The table of another module (a debit table, SERVICONOTA, CONTARECEBER) or
+// the document movements whose rows still carry the protocol `codigo`;
+// empty when none does. A protocol named there cannot go.
+NFRAMEWORK_EXPORT QString ProtocoloUsadoEm(qint64 codigo);

@@ -102,22 +102,23 @@ TEST_F(TnCargaExemploTeste, SegundaCargaFalhaPelaChaveSemTocarNaPrimeira) {
 
 TEST_F(TnCargaExemploTeste, FalhaNaUltimaTabelaDesfazTudoENomeiaATabela) {
   nConverterBanco(Conexao());
-  // A stop already in place makes the very last insert of the load collide.
-  Conexao().Executar(
-      "insert into PROTOCOLOROTAENTREGA (CODIGOROTA, SEQROTA, CODIGOEMPRESA, CODIGOESTAB) values (1, 2, 9, 9)");
+  // A route already in place makes one of the last inserts of the load
+  // collide (its stops need it first).
+  Conexao().Executar("insert into PROTOCOLOROTA (CODIGOROTA, DESCRROTA) values (1, 'Já existente')");
 
   try {
     nCarregarDadosExemplo(Conexao());
-    FAIL() << "the load should have collided with the existing stop";
+    FAIL() << "the load should have collided with the existing route";
   } catch (const EDatabaseError &e) {
-    EXPECT_TRUE(e.message().contains("PROTOCOLOROTAENTREGA")) << e.message().toStdString();
+    EXPECT_TRUE(e.message().contains("PROTOCOLOROTA")) << e.message().toStdString();
   }
 
   EXPECT_FALSE(Conexao().EmTransacao());
   EXPECT_EQ(Contar("EMPRESA"), 0);
   EXPECT_EQ(Contar("DEBITOFOLHA"), 0);
   EXPECT_EQ(Contar("CFGESTABPRO"), 0);
-  EXPECT_EQ(Contar("PROTOCOLOROTAENTREGA"), 1);
+  EXPECT_EQ(Contar("PROTOCOLOROTA"), 1);
+  EXPECT_EQ(Contar("PROTOCOLOROTAENTREGA"), 0);
 }
 
 TEST_F(TnCargaExemploTeste, SegundaCargaParcialDesfazOQueJaTinhaInserido) {

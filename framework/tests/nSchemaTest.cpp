@@ -3,6 +3,7 @@
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <functional>
 
 #include "nBancoTeste_U.h"
 #include "nDMConexao_U.h"
@@ -187,9 +188,58 @@ TEST_F(nSchemaConversaoTest, OlderTableGetsItsMissingColumnsAndKeepsItsRows) {
   EXPECT_THROW(Conexao().Executar(QStringLiteral("update PROTOCOLORESPESTAB set NOMERESPONSAVEL = :pNome"),
                                   {QString(101, u'x')}),
                EDatabaseError);
+  InserirProtocolo(1, QVariant());
   Conexao().Executar(QStringLiteral("insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, VENCIMENTO) "
                                     "values (1, 1, '2024-01-31 10:15:00')"));
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOITEM"), QStringLiteral("VENCIMENTO = '2024-01-31'")), 1);
+}
+
+TEST_F(nSchemaConversaoTest, RowsOfAnOlderDatabaseThatBreakAKeyAreKeptAndReportedUntilCorrected) {
+  Conexao().Executar(QStringLiteral(
+      "create table PROTOCOLOITEM (CODIGOPROTOCOLO bigint not null, SEQITEMPRO smallint not null, "
+      "DESCRITEM varchar(200), primary key (CODIGOPROTOCOLO, SEQITEMPRO))"));
+  Conexao().Executar(QStringLiteral("insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM) values "
+                                    "(7, 1, 'sem protocolo'), (8, 1, 'também')"));
+
+  const QStringList avisos = nConverterBanco(Conexao());
+  ASSERT_EQ(avisos.size(), 1) << avisos.join(u'\n').toStdString();
+  EXPECT_TRUE(avisos.first().contains(QStringLiteral("PROTOCOLOITEM tem 2 registro(s) cujo CODIGOPROTOCOLO não "
+                                                     "existe em PROTOCOLO")))
+      << avisos.first().toStdString();
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOITEM")), 2);
+
+  // Corrected, the next conversion adds the key and keeps every row.
+  InserirProtocolo(7, QVariant());
+  InserirProtocolo(8, QVariant());
+  EXPECT_EQ(nConverterBanco(Conexao()), QStringList());
+  EXPECT_EQ(Valor(QStringLiteral("select DESCRITEM from PROTOCOLOITEM where CODIGOPROTOCOLO = 7")).toString(),
+            QStringLiteral("sem protocolo"));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOITEM")), 2);
+  EXPECT_THROW(Conexao().Executar(QStringLiteral("insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO) values "
+                                                 "(9, 1)")),
+               EDatabaseError);
+  EXPECT_THROW(Conexao().Executar(QStringLiteral("delete from PROTOCOLO where CODIGOPROTOCOLO = 7")), EDatabaseError);
+  // The table made again keeps its guards and indexes.
+  EXPECT_THROW(Conexao().Executar(QStringLiteral("update PROTOCOLOITEM set DESCRITEM = :d"), {QString(201, u'x')}),
+               EDatabaseError);
+  EXPECT_EQ(nConverterBanco(Conexao()), QStringList());
+}
+
+TEST_F(nSchemaConversaoTest, ForeignKeysOnlyJoinDeclaredTablesOverTheirKeys) {
+  for (const TnTabelaDef &t : TnSchema::Tabelas()) {
+    for (const TnChaveEstrangeiraDef &fk : t.ChavesEstrangeiras) {
+      SCOPED_TRACE(fk.Nome.toStdString());
+      EXPECT_LE(fk.Nome.size(), 63);
+      const TnTabelaDef *referida = TnSchema::Tabela(fk.TabelaReferida);
+      ASSERT_NE(referida, nullptr);
+      EXPECT_EQ(fk.ColunasReferidas, referida->ChavePrimaria);
+      ASSERT_EQ(fk.Colunas.size(), fk.ColunasReferidas.size());
+      for (int i = 0; i < fk.Colunas.size(); ++i) {
+        ASSERT_NE(t.Coluna(fk.Colunas.at(i)), nullptr);
+        EXPECT_EQ(t.Coluna(fk.Colunas.at(i))->Tipo, referida->Coluna(fk.ColunasReferidas.at(i))->Tipo);
+      }
+    }
+  }
 }
 
 TEST_F(nSchemaConversaoTest, ValueLongerThanItsColumnIsRefusedNamingTheColumn) {
@@ -282,7 +332,16 @@ TEST_F(nSchemaConversaoTest, FailedConversionUndoesEverythingAndSkipsTheHook) {
 
 TEST_F(nSchemaConversaoTest, EveryPrimaryKeyRefusesADuplicateAndANullKey) {
   nConverterBanco(Conexao());
-  for (const TnTabelaDef &t : TnSchema::Tabelas()) {
+  // Referred tables first: their row 1 is what the others' keys name.
+  QList<const TnTabelaDef *> ordem;
+  std::function<void(const TnTabelaDef &)> incluir = [&](const TnTabelaDef &t) {
+    if (ordem.contains(&t)) return;
+    for (const TnChaveEstrangeiraDef &fk : t.ChavesEstrangeiras) incluir(*TnSchema::Tabela(fk.TabelaReferida));
+    ordem.append(&t);
+  };
+  for (const TnTabelaDef &t : TnSchema::Tabelas()) incluir(t);
+  for (const TnTabelaDef *tabela : std::as_const(ordem)) {
+    const TnTabelaDef &t = *tabela;
     // A row with only the NOT NULL columns, each with a value of its type.
     QStringList colunas, marcadores;
     QVariantList valores;

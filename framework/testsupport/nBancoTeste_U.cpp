@@ -163,6 +163,12 @@ void TnBancoVazioTeste::TearDown() {
   }
 }
 
+std::unique_ptr<TnDMConexao> TnBancoVazioTeste::OutraConexao() {
+  auto outra = std::make_unique<TnDMConexao>();
+  outra->Conectar(nDMConexao()->Config());
+  return outra;
+}
+
 QVariant TnBancoVazioTeste::Valor(const QString &sql, const QVariantList &valores) {
   QSqlQuery q = Conexao().Executar(sql, valores);
   return q.next() ? q.value(0) : QVariant();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <ostream>
 
 #include "nDMConexao_U.h"
@@ -35,6 +36,9 @@ class TnBancoVazioTeste : public ::testing::Test {
   // Connects nDMConexao() to a new database: a copy of the converted sample
   // database, or an empty one.
   void AbrirBanco(bool doModelo);
+  // A second connection to this test's database, as another user working at
+  // the same time. Let it go before the test ends.
+  static std::unique_ptr<TnDMConexao> OutraConexao();
 
  private:
   QString FBanco;  // the per-test database (file or PostgreSQL name)

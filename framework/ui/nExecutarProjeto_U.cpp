@@ -176,11 +176,12 @@ int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabri
     const bool novo =
         opcoes.Conexao.Tipo == TnTipoServidor::SQLite && !QFileInfo::exists(opcoes.Conexao.Arquivo);
     bool vazio = false;
+    QStringList avisosConversao;
     try {
       conexao.Conectar(opcoes.Conexao);
       vazio = !conexao.Database().tables().contains(QStringLiteral("EMPRESA"), Qt::CaseInsensitive);
       if (splash) splash->Mensagem(QStringLiteral("Convertendo o banco de dados..."));
-      nConverterBanco(conexao);
+      avisosConversao = nConverterBanco(conexao);
     } catch (const Exception &e) {
       splash.reset();
       if (conexao.Conectado()) conexao.Desconectar();
@@ -234,6 +235,11 @@ int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabri
     splash.reset();
     if (!falhas.isEmpty())
       Falhar(titulo, QStringLiteral("Módulos não carregados:\n") + falhas.join(QLatin1Char('\n')), 0);
+    // Rows an older database holds that break a relation are kept and told.
+    if (!avisosConversao.isEmpty())
+      Falhar(titulo, QStringLiteral("A conversão do banco de dados encontrou registros a corrigir:\n\n") +
+                         avisosConversao.join(QStringLiteral("\n\n")),
+             0);
 
     resultado = QApplication::exec();
   } catch (const Exception &e) {

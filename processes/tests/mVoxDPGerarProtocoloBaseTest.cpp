@@ -4,7 +4,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <chrono>
 #include <functional>
+#include <future>
+#include <thread>
 #include <memory>
 
 #include "mVoxDPGerarProtocoloBase_U.h"
@@ -522,7 +525,10 @@ TEST_F(GerarProtocoloBaseTeste, ATableNameThatIsNotAPlainNameNeverReachesTheStat
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 0);
 }
 
-TEST_F(GerarProtocoloBaseTeste, TwoSaversOnOneDatabaseNeverShareANumber) {
+// A writer that does not take the numbering lock (another program) can
+// still take a number first; SQLite makes it wait for this save instead.
+TEST_F(GerarProtocoloBaseTeste, ANumberTakenByAWriterOutsideTheLockFailsTheSaveSayingWhichAndThatSavingAgainWorks) {
+  if (!EhPostgreSQL()) GTEST_SKIP() << "on SQLite every writer waits for the save's write lock";
   Executar(
       {{.Empresa = 1, .Itens = {Debito("IRPJ", "DEBITOFEDERAL", "FED", 1)}}, {.Empresa = 2, .Itens = {Item("B")}}});
   MarcarProposta(1);
@@ -564,8 +570,9 @@ TEST_F(GerarProtocoloBaseTeste, TwoSaversOnOneDatabaseNeverShareANumber) {
     TnFraProgresso::SetAoCriar(anterior);
     ASSERT_TRUE(feito);
     ASSERT_EQ(erroOutro, QString());
-    EXPECT_TRUE(erro.startsWith(QStringLiteral("Empresa: 1\r\nFilial: 1\r\nProtocolo: 1\r\nDébitos Federais: ")))
-        << erro.toStdString();
+    EXPECT_EQ(erro, QStringLiteral("Empresa: 1\r\nFilial: 1\r\nProtocolo: 1\r\nDébitos Federais: O protocolo "
+                                   "número 1 acabou de ser gravado por outro usuário. Nada foi gravado: grave "
+                                   "novamente e os protocolos receberão os próximos números livres."));
     outro.close();
   }
   QSqlDatabase::removeDatabase(nome);
@@ -585,6 +592,74 @@ TEST_F(GerarProtocoloBaseTeste, TwoSaversOnOneDatabaseNeverShareANumber) {
                                  "CHAVEDEBITOFED = 1"))
                 .toLongLong(),
             2);
+}
+
+TEST_F(GerarProtocoloBaseTeste, TwoSavesAtOnceBothSucceedWithDistinctConsecutiveNumbers) {
+  const TnConfigConexao config = nDMConexao()->Config();
+  for (int rodada = 0; rodada < 4; ++rodada) {
+    SCOPED_TRACE(rodada);
+    Executar({{.Empresa = 1, .Itens = {Item("A")}}, {.Empresa = 2, .Itens = {Item("B")}}});
+    for (const QString &linha : Propostas()) MarcarProposta(linha.section(u'|', 0, 0).toLongLong());
+
+    // The other user's save holds the numbering when this one starts, and
+    // ends a moment later.
+    std::promise<void> travou;
+    qint64 numeroOutro = 0;
+    QString erroOutro;
+    std::thread outro([&] {
+      bool avisado = false;
+      try {
+        TnDMConexao conexao;
+        conexao.Conectar(config);
+        conexao.StartTransaction();
+        conexao.TravarNumeracao(QStringLiteral("PROTOCOLO"));
+        {
+          QSqlQuery maior = conexao.Executar(QStringLiteral("select max(CODIGOPROTOCOLO) from PROTOCOLO"));
+          numeroOutro = (maior.next() ? maior.value(0).toLongLong() : 0) + 1;
+        }
+        conexao.Executar(QStringLiteral("insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, "
+                                        "DATALCTOPRO) values (:n, 3, 1, '2026-12-01')"),
+                         {numeroOutro});
+        travou.set_value();
+        avisado = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        conexao.Commit();
+        conexao.Desconectar();
+      } catch (const Exception &e) {
+        erroOutro = e.message();
+        if (!avisado) travou.set_value();
+      }
+    });
+    travou.get_future().wait();
+    const QString erro = Gravar();
+    outro.join();
+    ASSERT_EQ(erroOutro, QString());
+    ASSERT_EQ(erro, QString());
+    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"), {numeroOutro}).toInt(),
+              3);
+    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"),
+                    {numeroOutro + 1})
+                  .toInt(),
+              1);
+    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"),
+                    {numeroOutro + 2})
+                  .toInt(),
+              2);
+    EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 3 * (rodada + 1));
+  }
+}
+
+TEST_F(GerarProtocoloBaseTeste, ProtocolsAreNumberedInProposalOrderWhateverTheGridsSort) {
+  Executar({{.Empresa = 3, .Itens = {Item("C")}}, {.Empresa = 2, .Itens = {Item("B")}}, {.Empresa = 1, .Itens = {Item("A")}}});
+  for (const QString &linha : Propostas()) MarcarProposta(linha.section(u'|', 0, 0).toLongLong());
+  // A click on the company's title sorts the proposals the other way round.
+  Mestre().SetIndexFieldNames(QStringLiteral("EMPRESA"));
+  ASSERT_EQ(Mestre().FieldByName(QStringLiteral("CODIGOEMPRESA"))->AsInteger(), 1);
+  ASSERT_EQ(Gravar(), QString());
+  EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = 1")).toInt(), 3);
+  EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = 2")).toInt(), 2);
+  EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = 3")).toInt(), 1);
+  EXPECT_EQ(Mestre().IndexFieldNames(), QStringLiteral("EMPRESA"));
 }
 
 // --- marking

@@ -7,6 +7,7 @@ using DCTipoDocTeste = TmVoxCadastroTeste;
 // Type 2 is written again so that it is stored last: the lookup must still
 // list it in code order.
 TEST_F(DCTipoDocTeste, OpensByNameAndListsTheTypesInCodeOrder) {
+  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLOGRUPOTIPODOC where CODIGOTIPODOC = 2"));
   ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLOTIPODOC where CODIGOTIPODOC = 2"));
   ExecutarSQLDireto(QStringLiteral(
       "insert into PROTOCOLOTIPODOC (CODIGOTIPODOC, DESCRTIPODOC, PERIODODIASDESCARTE, GERARAUTO, PERIODODOC, "

@@ -69,6 +69,9 @@ TEST_F(DocCaixaTeste, BoxNumberOutsideOneTo9999IsRefused) {
 }
 
 TEST_F(DocCaixaTeste, StoredBoxIsMovedAndDeletedByItsNumber) {
+  // Box 1 of the sample office emptied, so that it may go.
+  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLODOCARQUIVO where CODIGOCAIXA = 1"));
+  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLODOCENVELOPE where CODIGOCAIXA = 1"));
   NovaCaixa();
   Dados().Post();
   ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOCAIXA"), 1));

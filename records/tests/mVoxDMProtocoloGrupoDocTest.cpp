@@ -175,14 +175,16 @@ TEST_F(FormGrupoDocTeste, FormBuiltAgainKeepsOneMemberGrid) {
   EXPECT_EQ(Membros()->Form()->FormPai(), FForm);
 }
 
-// Deleting a group leaves its member rows and the establishments configured
-// with it as they are.
-TEST_F(FormGrupoDocTeste, DeletedGroupLeavesItsMembersAndConfigurationsInPlace) {
+// A group with members, or one establishments are configured with, is not
+// deleted: nothing is left naming a group that no longer exists.
+TEST_F(FormGrupoDocTeste, AGroupInUseIsNotDeletedAndItsMembersAndConfigurationsStay) {
   const int configuradas = Contar(QStringLiteral("CFGESTABPRO"), QStringLiteral("CODIGOGRUPODOC = 2"));
   ASSERT_GT(configuradas, 0);
   IrPara(2);
-  Dados().Delete();
-  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOGRUPODOC"), QStringLiteral("CODIGOGRUPODOC = 2")), 0);
+  EXPECT_EQ(ErroDe([&] { Dados().Delete(); }),
+            QStringLiteral("Este registro está em uso em Tipos de Documentos em Grupos (PROTOCOLOGRUPOTIPODOC) e não "
+                           "pode ser excluído."));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOGRUPODOC"), QStringLiteral("CODIGOGRUPODOC = 2")), 1);
   EXPECT_EQ(MembrosGravados(2), 2);
   EXPECT_EQ(Contar(QStringLiteral("CFGESTABPRO"), QStringLiteral("CODIGOGRUPODOC = 2")), configuradas);
 }

@@ -320,12 +320,71 @@ TEST_F(ItensDoProtocoloTeste, FailureCancellingTheProtocolRollsTheDebitAndTheIte
   EXPECT_EQ(CanceladoDoProtocolo(10), QStringLiteral("1"));
 }
 
+// --- a screen read before another user's change
+
+TEST_F(ItensDoProtocoloTeste, AStaleScreenNeverFreesADebitAnotherUserProtocolledAgain) {
+  ExecutarSQLDireto(QStringLiteral("update DEBITOFEDERAL set CODIGOPROTOCOLO = 10"));
+  NovoProtocolo(10, QStringLiteral("1"));
+  NovoItem(10, 1, MontarChaveOrigem(1, 1, 2));
+  NovoItem(10, 2, MontarChaveOrigem(1, 1, 1));
+  NovoProtocolo(11, QStringLiteral("1"));
+  Abrir(10);
+  IrParaItem(1);
+
+  // Meanwhile another user cancels the item and puts its debit in protocol 11.
+  auto outro = OutraConexao();
+  outro->Executar(QStringLiteral("update PROTOCOLOITEM set CANCELADO = '1' where CODIGOPROTOCOLO = 10 and SEQITEMPRO = 1"));
+  outro->Executar(QStringLiteral("update DEBITOFEDERAL set CODIGOPROTOCOLO = 11 where CODIGOEMPRESA = 1 and "
+                                 "CHAVEDEBITOFED = 2"));
+  outro.reset();
+
+  EXPECT_EQ(ErroDe([&] { FItens->actCancelarItem(FProtocolo); }), QStringLiteral("Item cancelado, impossível alterar!"));
+  EXPECT_EQ(Valor(QStringLiteral("select CODIGOPROTOCOLO from DEBITOFEDERAL where CODIGOEMPRESA = 1 and "
+                                 "CHAVEDEBITOFED = 2"))
+                .toLongLong(),
+            11);
+  EXPECT_FALSE(Conexao().EmTransacao());
+  // The screen shows the item as stored now.
+  IrParaItem(1);
+  EXPECT_EQ(CampoItem("CANCELADO")->AsString(), QStringLiteral("1"));
+
+  // The release itself only frees a debit still in this protocol.
+  EXPECT_FALSE(LimparProDeb(MontarChaveOrigem(1, 1, 2), 10));
+  EXPECT_TRUE(LimparProDeb(MontarChaveOrigem(1, 1, 2), 11));
+}
+
+TEST_F(ItensDoProtocoloTeste, AStaleScreenRefusesCancellingItemsOfAProtocolWithdrawnOrCancelledSince) {
+  for (const bool baixado : {true, false}) {
+    SCOPED_TRACE(baixado ? "withdrawn" : "cancelled");
+    const int codigo = baixado ? 20 : 21;
+    NovoProtocolo(codigo, QStringLiteral("2"));
+    NovoItem(codigo, 1);
+    Abrir(codigo);
+    IrParaItem(1);
+    auto outro = OutraConexao();
+    outro->Executar(baixado ? QStringLiteral("update PROTOCOLO set DATAHORABAIXA = '2026-11-21 10:00:00' where "
+                                             "CODIGOPROTOCOLO = :c")
+                            : QStringLiteral("update PROTOCOLO set CANCELADO = '1' where CODIGOPROTOCOLO = :c"),
+                    {codigo});
+    outro.reset();
+    EXPECT_EQ(ErroDe([&] { FItens->actCancelarItem(FProtocolo); }),
+              baixado ? QStringLiteral("Impossível alterar itens de protocolo baixado!")
+                      : QStringLiteral("Impossivel alterar protocolo cancelado!"));
+    EXPECT_EQ(CanceladoDoItem(codigo, 1), QStringLiteral("0"));
+  }
+}
+
 class MovimentoDoDocumentoTeste : public ItensDoProtocoloTeste {
  protected:
   // Document 77 moved twice, once under protocol 10 and once under 12;
   // document 78 once under protocol 10.
   void SetUp() override {
     ItensDoProtocoloTeste::SetUp();
+    for (int documento : {77, 78})
+      ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
+                                       "CODIGOESTAB, DATALCTOPRO) select :documento, min(CODIGOTIPODOC), 2, 1, :data "
+                                       "from PROTOCOLOTIPODOC"),
+                        {documento, kData});
     for (const QVariantList &movimento : {QVariantList{77, 1, 10}, QVariantList{77, 2, 12}, QVariantList{78, 1, 10}})
       ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, CODIGOPROTOCOLO) "
                                        "values (:documento, :seq, :protocolo)"),

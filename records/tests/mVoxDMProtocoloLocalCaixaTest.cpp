@@ -9,6 +9,7 @@ class LocalCaixaTeste : public TmVoxCadastroTeste {
  protected:
   void SetUp() override {
     TmVoxCadastroTeste::SetUp();
+    ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCCAIXA set CODIGOLOCAL = null"));
     ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLOLOCALCAIXA"));
     ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLOLOCALCAIXA (CODIGOLOCAL, DESCRLOCAL) values (1, 'Sala d''Água')"));
     ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLOLOCALCAIXA (CODIGOLOCAL, DESCRLOCAL) values (2, 'Arquivo morto')"));

@@ -67,11 +67,14 @@ TEST_F(ProtocoloTeste, NewProtocolTakesTheNextNumberTheDefaultNatureAndTheAuditS
   EXPECT_EQ(Auditoria(10), std::make_tuple(7, kAgora, 2));
 }
 
-TEST_F(ProtocoloTeste, AuditStampsFollowChangesOnlyAndTellTheOtherOrigin) {
+// A save with nothing else changed is a change of who and when: the audit
+// stamps it as the register's own.
+TEST_F(ProtocoloTeste, EverySaveStampsWhoAndWhenAndTheOriginFollowsChanges) {
+  nDMDireitoUsuario()->SetDireito(7, QStringLiteral("DireitoAltProtocolo"), QChar(TnDMDireitoUsuario::Concedido));
   ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOPROTOCOLO"), 5));
   Dados().Edit();
   Dados().Post();
-  EXPECT_EQ(Auditoria(5), std::make_tuple(3, kAntigo, 1));
+  EXPECT_EQ(Auditoria(5), std::make_tuple(7, kAgora, 2));
 
   FDM->SetOutraOrigem(true);
   Dados().Edit();
@@ -441,6 +444,81 @@ TEST_F(ProtocoloRegrasTeste, StatusLabelGoesAwayWithTheFormAndANewFormShowsItAga
   ASSERT_NE(dm->LbBaixado(), nullptr);
   EXPECT_EQ(dm->LbBaixado()->Caption(), QStringLiteral("Baixado"));
   EXPECT_TRUE(dm->LbBaixado()->Visible());
+}
+
+// --- the right, stale screens and protocols in use
+
+TEST_F(ProtocoloRegrasTeste, WithoutTheRightAStoredProtocolCannotBeChangedOrDeletedWhateverTheWayIn) {
+  nDMConexao()->SetCodigoUsuario(2);
+  // Through the dataset itself, past the disabled editors.
+  TmVoxDMProtocolo *dm = Registro(5, false);
+  dm->nClientDataSet->Edit();
+  CampoDe(dm, "OBSERVACAO")->SetAsString(QStringLiteral("Mudada"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Post(); }),
+            QStringLiteral("Não é permitido alterar protocolos já existentes, verifique seus direitos de acesso com o "
+                           "Administrador do Sistema."));
+  EXPECT_EQ(Coluna("OBSERVACAO", 5).toString(), QStringLiteral("Guias"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }),
+            QStringLiteral("Não é permitido excluir protocolos já existentes, verifique seus direitos de acesso com o "
+                           "Administrador do Sistema."));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO"), QStringLiteral("CODIGOPROTOCOLO = 5")), 1);
+
+  // A protocol the user makes stays theirs to change before leaving it.
+  dm->nClientDataSet->Append();
+  CampoDe(dm, "CODIGOEMPRESA")->SetAsInteger(2);
+  CampoDe(dm, "CODIGOESTAB")->SetAsInteger(1);
+  CampoDe(dm, "DATALCTOPRO")->SetAsDate(QDate(2026, 12, 1));
+  ASSERT_EQ(ErroDe([&] { dm->nClientDataSet->Post(); }), QString());
+  dm->nClientDataSet->Edit();
+  CampoDe(dm, "OBSERVACAO")->SetAsString(QStringLiteral("Nova"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Post(); }), QString());
+  EXPECT_EQ(Coluna("OBSERVACAO", 10).toString(), QStringLiteral("Nova"));
+}
+
+TEST_F(ProtocoloRegrasTeste, AChangeFromAStaleScreenIsJudgedByTheProtocolAsStoredNow) {
+  TmVoxDMProtocolo *dm = Registro(5, false);
+  auto outro = OutraConexao();
+  outro->Executar(QStringLiteral("update PROTOCOLO set DATAHORABAIXA = '2026-12-01 09:00:00' where CODIGOPROTOCOLO = 5"));
+  outro->Executar(QStringLiteral("update PROTOCOLO set CANCELADO = '1' where CODIGOPROTOCOLO = 9"));
+  outro.reset();
+  dm->nClientDataSet->Edit();
+  CampoDe(dm, "OBSERVACAO")->SetAsString(QStringLiteral("Mudada"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Post(); }), kBaixado);
+  EXPECT_EQ(Coluna("OBSERVACAO", 5).toString(), QStringLiteral("Guias"));
+  ASSERT_TRUE(dm->nClientDataSet->Locate(QStringLiteral("CODIGOPROTOCOLO"), 9));
+  dm->nClientDataSet->Edit();
+  CampoDe(dm, "OBSERVACAO")->SetAsString(QStringLiteral("Mudada"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Post(); }), QStringLiteral("Impossivel alterar protocolo cancelado!"));
+  EXPECT_EQ(Coluna("OBSERVACAO", 9).toString(), QStringLiteral("Guias"));
+}
+
+TEST_F(ProtocoloRegrasTeste, AProtocolInUseCannotBeDeletedAndTheMessageNamesWhereItIsUsed) {
+  TmVoxDMProtocolo *dm = Registro(9, false);
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }),
+            QStringLiteral("Este registro está em uso em Protocolo - Itens (PROTOCOLOITEM) e não pode ser excluído."));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOITEM"), QStringLiteral("CODIGOPROTOCOLO = 9")), 3);
+
+  // Rows of other modules carrying the number keep it too.
+  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLOITEM where CODIGOPROTOCOLO = 9"));
+  for (const char *tabela : {"DEBITOFEDERAL", "SERVICONOTA", "CONTARECEBER"}) {
+    SCOPED_TRACE(tabela);
+    ExecutarSQLDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = 9").arg(QLatin1String(tabela)));
+    ASSERT_GT(Contar(QLatin1String(tabela), QStringLiteral("CODIGOPROTOCOLO = 9")), 0);
+    EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }),
+              QStringLiteral("Este registro está em uso em %1 e não pode ser excluído.").arg(QLatin1String(tabela)));
+    ExecutarSQLDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null").arg(QLatin1String(tabela)));
+  }
+  // So does a document movement made with the protocol.
+  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
+                                   "CODIGOESTAB, DATALCTOPRO) values (300, 1, 2, 1, '2026-12-05')"));
+  ExecutarSQLDireto(QStringLiteral(
+      "insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, CODIGOPROTOCOLO) values (300, 1, 9)"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }),
+            QStringLiteral("Este registro está em uso em Documento - Movimentação (PROTOCOLODOCMOVIMENTO) e não pode "
+                           "ser excluído."));
+  ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCMOVIMENTO set CODIGOPROTOCOLO = null"));
+  EXPECT_EQ(ErroDe([&] { dm->nClientDataSet->Delete(); }), QString());
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO"), QStringLiteral("CODIGOPROTOCOLO = 9")), 0);
 }
 
 }  // namespace

@@ -209,9 +209,8 @@ TEST_F(MesesTipoDocTeste, SomethingThatIsNoMonthIsRefusedAndNothingIsStored) {
 
 // --- deleting
 
-// Nothing else is touched: the groups keep the type among their members and
-// the documents keep their type.
-TEST_F(TipoDocTeste, DeletedTypeLeavesItsGroupMembershipsInPlace) {
+// A type that groups or documents name is not deleted: they keep it.
+TEST_F(TipoDocTeste, ATypeInUseIsNotDeletedAndItsGroupsAndDocumentsKeepIt) {
   ExecutarSQLDireto(
       QStringLiteral(
           "insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO) "
@@ -220,8 +219,10 @@ TEST_F(TipoDocTeste, DeletedTypeLeavesItsGroupMembershipsInPlace) {
   const int membros = Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3"));
   ASSERT_EQ(membros, 2);
   ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOTIPODOC"), 3));
-  Dados().Delete();
-  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3")), 0);
+  EXPECT_EQ(ErroDe([&] { Dados().Delete(); }),
+            QStringLiteral("Este registro está em uso em Documentos da Empresa (PROTOCOLODOCEMP) e não pode ser "
+                           "excluído."));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3")), 1);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOTIPODOC = 3")), membros);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("CODIGOTIPODOC = 3")), 1);
 }
