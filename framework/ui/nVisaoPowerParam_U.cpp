@@ -19,6 +19,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "nDBGrid_U.h"
 #include "nDMClientDataSet_U.h"
 #include "nDMPower_U.h"
 #include "nException_U.h"
@@ -30,6 +31,7 @@
 #include "nGuarda_U.h"
 #include "nMsgTree_U.h"
 #include "npqParamItem_U.h"
+#include "nVisaoGrid_U.h"
 
 namespace {
 
@@ -158,12 +160,15 @@ void TnVisaoPowerParam::MontarPaginas() {
         FEditores.append(entrada);
       }
       layout->addLayout(campos);
-      // Page 0 also holds the parameter panel's siblings (the grid before a
-      // process moves it into its tab).
+      // Page 0 also holds the parameter panel's siblings: the grid of a
+      // grid process (a tab process moves its grid into a tab), panels.
       for (QObject *filho : pagina->children())
         if (filho != form->PainelParametros()) {
           auto *sub = new QVBoxLayout;
-          if (auto *painel = dynamic_cast<TnPainel *>(filho)) PreencherArea(painel, sub, widget);
+          if (auto *grid = dynamic_cast<TnDBGridEh *>(filho))
+            sub->addWidget(nCriarVisaoGrid(grid, widget));
+          else if (auto *painel = dynamic_cast<TnPainel *>(filho))
+            PreencherArea(painel, sub, widget);
           layout->addLayout(sub, 1);
         }
     } else {
