@@ -16,6 +16,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -448,10 +449,22 @@ void TnVisaoPowerParam::Sincronizar() {
   TnFrmPowerParam *form = Processo();
   if (!form) return;
   if (form->PageCount() != FPaginasMontadas) MontarPaginas();
-  if (FPaginas->currentIndex() != form->PaginaAtiva()) FPaginas->setCurrentIndex(form->PaginaAtiva());
+  const bool mudouPagina = FPaginas->currentIndex() != form->PaginaAtiva();
+  if (mudouPagina) FPaginas->setCurrentIndex(form->PaginaAtiva());
   FArvore->setVisible(form->PainelMsgTree()->Visible());
   if (form->Progresso()) LigarProgresso(form->Progresso());
   for (const TnEditorParam &entrada : std::as_const(FEditores)) SincronizarEditor(entrada);
+  // A grid the process gave the focus (a run ending on its list) takes the
+  // keyboard when the focus moved to it or its page came forward; otherwise
+  // the focus stays where the user put it.
+  QObject *foco = form->Foco();
+  if (foco != FFocoAplicado || mudouPagina) {
+    FFocoAplicado = foco;
+    if (auto *grid = dynamic_cast<TnDBGridEh *>(foco))
+      for (QWidget *filho : findChildren<QWidget *>())
+        if (auto *visao = dynamic_cast<TnVisaoGrid *>(filho); visao && visao->Grid() == grid && visao->isVisible())
+          visao->Tabela()->setFocus();
+  }
 }
 
 void TnVisaoPowerParam::SincronizarEditor(const TnEditorParam &entrada) {
