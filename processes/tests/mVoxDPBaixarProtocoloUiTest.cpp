@@ -4,55 +4,26 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTest>
-#include <memory>
-#include <optional>
 
 #include "mVoxDPBaixarProtocolo_U.h"
-#include "mVoxPkTeste_U.h"
 #include "mVoxProtocoloTeste_U.h"
-#include "nDialogosTeste_U.h"
-#include "nFraProgresso_U.h"
-#include "nFrmPowerParam_U.h"
-#include "nInstalarUi_U.h"
-#include "nParamsSalvosTeste_U.h"
-#include "nVisaoGrid_U.h"
-#include "nVisaoPowerParam_U.h"
+#include "mVoxTelaProcessoTeste_U.h"
 #include "npqParamItem_U.h"
 
 namespace {
 
-class BaixarProtocoloTelaTeste : public TmVoxCadastroTeste {
+class BaixarProtocoloTelaTeste : public TmVoxTelaProcessoTeste {
  protected:
   void SetUp() override {
-    TmVoxCadastroTeste::SetUp();
+    TmVoxTelaProcessoTeste::SetUp();
     for (const TnProtocoloTeste &p : {TnProtocoloTeste{.Codigo = 10, .Data = QDate(2026, 11, 10)},
                                       TnProtocoloTeste{.Codigo = 11, .Estab = 2, .Data = QDate(2026, 11, 12)},
                                       TnProtocoloTeste{.Codigo = 12, .Data = QDate(2026, 11, 20)}})
       InserirProtocoloTeste(p);
-    // The screen as the program shows it (wait cursor included), with the
-    // questions scripted.
-    nInstalarUi();
-    FDialogos.emplace();
-    FProcesso = dynamic_cast<TmVoxDPBaixarProtocolo *>(CriarDM(QStringLiteral("TmVoxDPBaixarProtocolo")));
+    FProcesso = Mostrar<TmVoxDPBaixarProtocolo>(QStringLiteral("TmVoxDPBaixarProtocolo"));
     ASSERT_NE(FProcesso, nullptr);
-    FVisao = std::make_unique<TnVisaoPowerParam>(FProcesso->CriarForm());
-    FVisao->show();
-    QApplication::setActiveWindow(FVisao.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
-  }
-  void TearDown() override {
-    FVisao.reset();
-    FDialogos.reset();
-    nDesinstalarUi();
-    TmVoxCadastroTeste::TearDown();
   }
 
-  QTableView *Tabela() {
-    auto *grid = dynamic_cast<TnVisaoGrid *>(FVisao->findChild<QWidget *>(QStringLiteral("nDBGrid")));
-    return grid ? grid->Tabela() : nullptr;
-  }
   // The texts of a column as the table shows them, top to bottom.
   QStringList Coluna(int coluna) {
     QStringList textos;
@@ -71,10 +42,7 @@ class BaixarProtocoloTelaTeste : public TmVoxCadastroTeste {
     return Tabela()->visualRect(Tabela()->model()->index(linha, coluna)).center();
   }
 
-  TnParamsSalvosTeste FParams;
-  std::optional<TnDialogosTeste> FDialogos;
   TmVoxDPBaixarProtocolo *FProcesso = nullptr;
-  std::unique_ptr<TnVisaoPowerParam> FVisao;
 };
 
 TEST_F(BaixarProtocoloTelaTeste, TheUserListsMarksSortsAndWithdrawsWithKeysAndMouse) {
@@ -114,8 +82,8 @@ TEST_F(BaixarProtocoloTelaTeste, TheUserListsMarksSortsAndWithdrawsWithKeysAndMo
   EXPECT_EQ(FProcesso->nClientDataSet().RecordCount(), 3);
 
   // Ctrl+G withdraws them: one question per establishment.
-  (*FDialogos)->ResponderCampos({{QStringLiteral("Responsável Recebimento"), QStringLiteral("João")}});
-  (*FDialogos)->ResponderCampos({{QStringLiteral("Responsável Recebimento"), QStringLiteral("Ana")}});
+  Dialogos().ResponderCampos({{QStringLiteral("Responsável Recebimento"), QStringLiteral("João")}});
+  Dialogos().ResponderCampos({{QStringLiteral("Responsável Recebimento"), QStringLiteral("Ana")}});
   QTest::keyClick(tabela, Qt::Key_G, Qt::ControlModifier);
   EXPECT_EQ(tabela->model()->rowCount(), 0);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO"), QStringLiteral("DATAHORABAIXA is not null")), 3);
@@ -128,10 +96,10 @@ TEST_F(BaixarProtocoloTelaTeste, EnterOnAnEmptyListIsRefusedWithAMessage) {
   QTest::keyClick(FVisao.get(), Qt::Key_F9);
   QTableView *tabela = Tabela();
   ASSERT_NE(tabela, nullptr);
-  (*FDialogos)->Responder(0);
+  Dialogos().Responder(0);
   tabela->setFocus();
   QTest::keyClick(tabela, Qt::Key_Return);
-  EXPECT_EQ((*FDialogos)->Textos(), QStringList{QStringLiteral("Não é permitido inserir registros.")});
+  EXPECT_EQ(Dialogos().Textos(), QStringList{QStringLiteral("Não é permitido inserir registros.")});
   EXPECT_EQ(tabela->model()->rowCount(), 0);
 }
 
