@@ -297,11 +297,11 @@ void TmVoxDPBaixarProtocolo::actMarcarTodasExecute(QObject *) {
   TnClientDataSet &dados = nClientDataSet();
   if (!dados.Active()) return;
   SetTemAlteracao(true);
-  dados.DisableControls();
   FOpcao = FOpcao == 1 ? 0 : 1;
   TnFraProgresso *progresso = CriarProgresso();
   progresso->MostrarSimples(dados.RecordCount(), QStringLiteral("Atualizando Protocolos..."));
   TnCursorEspera cursor;
+  dados.DisableControls();
   TnAoSair liberar([&] {
     dados.EnableControls();
     LiberarProgresso();
