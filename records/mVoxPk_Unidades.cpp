@@ -19,6 +19,16 @@ void mVoxDPGerarProtocoloBase_U_Finalizar();
 void mVoxDPGerarProtocolo_U_Inicializar();
 void mVoxDPGerarProtocolo_U_Finalizar();
 // --- end generation
+// --- withdrawal and consultations
+void mVoxDPBaixarProtocolo_U_Inicializar();
+void mVoxDPBaixarProtocolo_U_Finalizar();
+void mVoxDPConsultaProtocoloBase_U_Inicializar();
+void mVoxDPConsultaProtocoloBase_U_Finalizar();
+void mVoxDPConsultaProtocoloBaixado_U_Inicializar();
+void mVoxDPConsultaProtocoloBaixado_U_Finalizar();
+void mVoxDPConsultaProtocoloEntregue_U_Inicializar();
+void mVoxDPConsultaProtocoloEntregue_U_Finalizar();
+// --- end withdrawal and consultations
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -131,6 +141,12 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
     {"mVoxDPGerarProtocolo_U", &mVoxDPGerarProtocolo_U_Inicializar, &mVoxDPGerarProtocolo_U_Finalizar},
     // --- end generation
+    // --- withdrawal and consultations
+    {"mVoxDPBaixarProtocolo_U", &mVoxDPBaixarProtocolo_U_Inicializar, &mVoxDPBaixarProtocolo_U_Finalizar},
+    {"mVoxDPConsultaProtocoloBase_U", &mVoxDPConsultaProtocoloBase_U_Inicializar, &mVoxDPConsultaProtocoloBase_U_Finalizar},
+    {"mVoxDPConsultaProtocoloBaixado_U", &mVoxDPConsultaProtocoloBaixado_U_Inicializar, &mVoxDPConsultaProtocoloBaixado_U_Finalizar},
+    {"mVoxDPConsultaProtocoloEntregue_U", &mVoxDPConsultaProtocoloEntregue_U_Inicializar, &mVoxDPConsultaProtocoloEntregue_U_Finalizar},
+    // --- end withdrawal and consultations
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

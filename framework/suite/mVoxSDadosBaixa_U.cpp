@@ -33,7 +33,7 @@ bool UsuarioCadastrado(int codigo) {
 bool PegarDadosBaixa(int natureza, QString &usuarioExt, int &codigoUsuarioInt, QDateTime &dataHoraEntrega, int empresa,
                      int estab) {
   const bool saida = natureza == 1;
-  TnFrmDlgScrollBox dlg(QStringLiteral("Baixa do Protocolo - Empresa %1, Filial %2").arg(empresa).arg(estab), 420, 190);
+  TnFrmDlgScrollBox dlg(QStringLiteral("Baixa do Protocolo - Empresa %1, Filial %2").arg(empresa).arg(estab), 470, 230);
 
   // The one who hands the documents over comes first.
   auto criarUsuario = [&] {

@@ -1,11 +1,13 @@
 #include "nInstalarUi_U.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
+#include "nCursorEspera_U.h"
 #include "nDialogosQt_U.h"
 #include "nFraProgresso_U.h"
 #include "nFrmVisual_U.h"
@@ -27,6 +29,7 @@ struct TnAnteriores {
   TnExecutarFormModal Modal;
   TnMostrarForm Mostrar;
   TnFraProgresso::TnAoCriar AoCriar;
+  TnCursorEspera::TnMostrar CursorEspera;
 };
 std::unique_ptr<TnAnteriores> Anteriores;
 
@@ -109,6 +112,12 @@ void nInstalarUi() {
   Anteriores->Modal = nSetExecutarFormModal(ExecutarModal);
   Anteriores->Mostrar = nSetMostrarForm(MostrarForm);
   Anteriores->AoCriar = TnFraProgresso::SetAoCriar(TnVisaoPowerParam::ApresentarProgresso);
+  Anteriores->CursorEspera = TnCursorEspera::SetMostrar([](bool espera) {
+    if (espera)
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+      QApplication::restoreOverrideCursor();
+  });
 }
 
 void nDesinstalarUi() {
@@ -119,5 +128,6 @@ void nDesinstalarUi() {
   nSetExecutarFormModal(Anteriores->Modal);
   nSetMostrarForm(Anteriores->Mostrar);
   TnFraProgresso::SetAoCriar(Anteriores->AoCriar);
+  TnCursorEspera::SetMostrar(Anteriores->CursorEspera);
   Anteriores.reset();
 }

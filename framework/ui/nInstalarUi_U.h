@@ -15,7 +15,8 @@ NFRAMEWORKUI_EXPORT void nSetMostrarNaJanelaPrincipal(TnMostrarNaJanelaPrincipal
 // Puts the Qt layer under the framework: the dialogs (TnDialogosQt), the
 // focus hooks of the guard, the form hooks (a modal form runs in a QDialog
 // hosting its view; a form shown without waiting goes to the main window),
-// and the progress frames drawn in their process's view. Call once, with a
+// the progress frames drawn in their process's view, and the busy cursor
+// (TnCursorEspera) as the application's wait cursor. Call once, with a
 // QApplication made; nDesinstalarUi puts back what was there before.
 NFRAMEWORKUI_EXPORT void nInstalarUi();
 NFRAMEWORKUI_EXPORT void nDesinstalarUi();

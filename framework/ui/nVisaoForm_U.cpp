@@ -182,10 +182,20 @@ void TnVisaoForm::Executar(const std::function<void()> &acao) {
 bool TnVisaoForm::event(QEvent *evento) {
   if (evento->type() == QEvent::ShortcutOverride) {
     auto *tecla = static_cast<QKeyEvent *>(evento);
-    const QKeySequence sequencia(tecla->keyCombination());
+    // The main Enter key and the keypad's are one key to the user: a
+    // shortcut written "Ctrl+Enter" answers both.
+    const Qt::KeyboardModifiers mods = tecla->modifiers() & ~Qt::KeypadModifier;
+    Qt::Key chave = static_cast<Qt::Key>(tecla->key());
+    Qt::Key outra = chave == Qt::Key_Return ? Qt::Key_Enter : chave == Qt::Key_Enter ? Qt::Key_Return : chave;
+    const QKeySequence sequencia(QKeyCombination(mods, chave));
+    const QKeySequence alternativa(QKeyCombination(mods, outra));
+    auto confere = [&](const QKeySequence &atalho) {
+      return atalho.matches(sequencia) == QKeySequence::ExactMatch ||
+             atalho.matches(alternativa) == QKeySequence::ExactMatch;
+    };
     for (const auto &[modelo, action] : FActions)
       if (modelo && action && action->isEnabled() && action->isVisible() && !action->shortcut().isEmpty() &&
-          action->shortcut().matches(sequencia) == QKeySequence::ExactMatch) {
+          confere(action->shortcut())) {
         evento->accept();
         action->trigger();
         return true;

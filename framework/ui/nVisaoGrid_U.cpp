@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -183,7 +185,14 @@ void TnVisaoGrid::AjustarColunas() {
   const int caractere = FTabela->fontMetrics().averageCharWidth();
   for (int c = 0; c < FModelo->columnCount(); ++c) {
     FTabela->setColumnHidden(c, !FModelo->ColunaVisivel(c));
-    if (!FGrid->AutoAjustarColunas()) FTabela->setColumnWidth(c, FModelo->LarguraCaracteres(c) * caractere + 8);
+    if (FGrid->AutoAjustarColunas()) continue;
+    // A column is at least as wide as its title, as the platform's grids
+    // draw it (the title may be bold).
+    QFont negrito = FTabela->horizontalHeader()->font();
+    negrito.setBold(true);
+    const int titulo =
+        QFontMetrics(negrito).horizontalAdvance(FModelo->headerData(c, Qt::Horizontal).toString()) + 16;
+    FTabela->setColumnWidth(c, qMax(FModelo->LarguraCaracteres(c) * caractere + 8, titulo));
   }
   FTabela->horizontalHeader()->setSectionResizeMode(FGrid->AutoAjustarColunas() ? QHeaderView::Stretch
                                                                                  : QHeaderView::Interactive);

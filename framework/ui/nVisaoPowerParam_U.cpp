@@ -16,9 +16,11 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "nDBGrid_U.h"
 #include "nDMClientDataSet_U.h"
 #include "nDMPower_U.h"
 #include "nException_U.h"
@@ -30,6 +32,7 @@
 #include "nGuarda_U.h"
 #include "nMsgTree_U.h"
 #include "npqParamItem_U.h"
+#include "nVisaoGrid_U.h"
 
 namespace {
 
@@ -158,12 +161,15 @@ void TnVisaoPowerParam::MontarPaginas() {
         FEditores.append(entrada);
       }
       layout->addLayout(campos);
-      // Page 0 also holds the parameter panel's siblings (the grid before a
-      // process moves it into its tab).
+      // Page 0 also holds the parameter panel's siblings: the grid of a
+      // grid process (a tab process moves its grid into a tab), panels.
       for (QObject *filho : pagina->children())
         if (filho != form->PainelParametros()) {
           auto *sub = new QVBoxLayout;
-          if (auto *painel = dynamic_cast<TnPainel *>(filho)) PreencherArea(painel, sub, widget);
+          if (auto *grid = dynamic_cast<TnDBGridEh *>(filho))
+            sub->addWidget(nCriarVisaoGrid(grid, widget));
+          else if (auto *painel = dynamic_cast<TnPainel *>(filho))
+            PreencherArea(painel, sub, widget);
           layout->addLayout(sub, 1);
         }
     } else {
@@ -443,10 +449,22 @@ void TnVisaoPowerParam::Sincronizar() {
   TnFrmPowerParam *form = Processo();
   if (!form) return;
   if (form->PageCount() != FPaginasMontadas) MontarPaginas();
-  if (FPaginas->currentIndex() != form->PaginaAtiva()) FPaginas->setCurrentIndex(form->PaginaAtiva());
+  const bool mudouPagina = FPaginas->currentIndex() != form->PaginaAtiva();
+  if (mudouPagina) FPaginas->setCurrentIndex(form->PaginaAtiva());
   FArvore->setVisible(form->PainelMsgTree()->Visible());
   if (form->Progresso()) LigarProgresso(form->Progresso());
   for (const TnEditorParam &entrada : std::as_const(FEditores)) SincronizarEditor(entrada);
+  // A grid the process gave the focus (a run ending on its list) takes the
+  // keyboard when the focus moved to it or its page came forward; otherwise
+  // the focus stays where the user put it.
+  QObject *foco = form->Foco();
+  if (foco != FFocoAplicado || mudouPagina) {
+    FFocoAplicado = foco;
+    if (auto *grid = dynamic_cast<TnDBGridEh *>(foco))
+      for (QWidget *filho : findChildren<QWidget *>())
+        if (auto *visao = dynamic_cast<TnVisaoGrid *>(filho); visao && visao->Grid() == grid && visao->isVisible())
+          visao->Tabela()->setFocus();
+  }
 }
 
 void TnVisaoPowerParam::SincronizarEditor(const TnEditorParam &entrada) {

@@ -107,4 +107,6 @@ class NFRAMEWORKUI_EXPORT TnVisaoPowerParam : public TnVisaoForm {
   QList<TnEditorParam> FEditores;
   QFormLayout *FCampos = nullptr;
   int FPaginasMontadas = 0;
+  // The control of the model's focus last given to the keyboard.
+  QPointer<QObject> FFocoAplicado;
 };

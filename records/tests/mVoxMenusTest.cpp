@@ -1,5 +1,5 @@
-// The menu actions of every register and lookup of the two module libraries,
-// as the main window builds them for the running module set.
+// The menu actions of every register, lookup and process of the two module
+// libraries, as the main window builds them for the running module set.
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -35,6 +35,9 @@ struct Classe {
   Direito Regra = Direito::Padrao;
   const char *Mestre = "";
   bool SelecaoData = false;
+  // Registers and lookups descend from TnDMClientDataSet, processes from
+  // their process base.
+  const char *Ancestral = "TnDMClientDataSet";
 };
 
 // The family as the module declares it.
@@ -132,6 +135,15 @@ const std::vector<Classe> &Familia() {
        {{"mVox", "5 Configurações\\00 Consultas", "Configuração da Filial", 1, 101, "", false, false, false},
         {"rTul", "10 Configurações\\00 Consultas", "Protocolo", 25, 101, "", false, false, false}},
        Direito::Livre},
+      {"TmVoxDPBaixarProtocolo", 0,
+       {{"mVox", "02 Movimentos\\01 Protocolos", "Baixar Protocolo", 3}},
+       Direito::Padrao, "", false, "TnDMPowerParamTab"},
+      {"TmVoxDPConsultaProtocoloBaixado", 0,
+       {{"mVox", "04 Consultas", "Consulta de Protocolos Baixados/Recebidos", 1, -1, "", true, true, true}},
+       Direito::Padrao, "", false, "TnDMPowerParamGrid"},
+      {"TmVoxDPConsultaProtocoloEntregue", 0,
+       {{"mVox", "04 Consultas", "Consulta de Protocolos Entregues/Retirados", 1, -1, "", false, true, true}},
+       Direito::Padrao, "", false, "TnDMPowerParamGrid"},
   };
   return familia;
 }
@@ -184,7 +196,7 @@ TEST(MenusDoModulo, EveryClassIsRegisteredWithItsKind) {
   for (const Classe &classe : Familia()) {
     const QString nome = Texto(classe.Nome);
     ASSERT_TRUE(registro.Registrada(nome)) << classe.Nome;
-    EXPECT_TRUE(registro.HerdaDe(nome, QStringLiteral("TnDMClientDataSet"))) << classe.Nome;
+    EXPECT_TRUE(registro.HerdaDe(nome, Texto(classe.Ancestral))) << classe.Nome;
     EXPECT_EQ(registro.PegarTipoObjeto(nome), classe.Tipo) << classe.Nome;
     EXPECT_EQ(registro.PegarVerificaSelecao(nome), classe.SelecaoData ? kSelecaoData : QString()) << classe.Nome;
   }

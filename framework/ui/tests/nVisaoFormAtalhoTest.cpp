@@ -43,3 +43,29 @@ TEST(VisaoFormAtalhoTeste, InnerFormTakesAKeyItsMasterAlsoUsesAndTheMasterKeepsI
 }
 
 }  // namespace
+
+namespace {
+
+// "Ctrl+Enter" names the Enter key the user has: the main one (Return) or
+// the keypad's.
+TEST(VisaoFormAtalhoTeste, CtrlEnterAnswersTheMainEnterKeyAndTheKeypadOne) {
+  TnFrmVisual form;
+  int abertos = 0;
+  form.CriarToolButton(QStringLiteral("Cadastro dos Lançamentos"), QString(), 160, [&](QObject *) { ++abertos; },
+                       QStringLiteral("Ctrl+Enter"));
+  std::unique_ptr<QWidget> janela(nCriarVisao(&form, nullptr));
+  auto *editor = new QLineEdit(janela.get());
+  janela->show();
+  QApplication::setActiveWindow(janela.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  editor->setFocus();
+  QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(abertos, 1);
+  QTest::keyClick(editor, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(abertos, 2);
+  // Enter alone is not the shortcut.
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(abertos, 2);
+}
+
+}  // namespace

@@ -101,3 +101,16 @@ TEST(nVisaoConGrid, EnterOnTheLookupGridClosesTheModalFormWithTheChosenRow) {
   EXPECT_EQ(resultado, mrOk);
   EXPECT_EQ(dados->FieldByName(QStringLiteral("CODIGO"))->AsInteger(), 3);
 }
+
+// A narrow value under a long title: the title stays readable.
+TEST(nVisaoGrid, AColumnIsAtLeastAsWideAsItsTitle) {
+  auto dados = nDadosVisao();
+  dados->FieldByName(QStringLiteral("CODIGO"))->SetDisplayLabel(QStringLiteral("Data Protocolo da Filial"));
+  dados->FieldByName(QStringLiteral("CODIGO"))->SetDisplayWidth(2);
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  TnVisaoGrid visao(&grid);
+  QTableView *tabela = visao.Tabela();
+  const int titulo = tabela->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Data Protocolo da Filial"));
+  EXPECT_GE(tabela->columnWidth(0), titulo);
+}

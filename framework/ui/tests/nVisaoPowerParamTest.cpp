@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -13,6 +14,7 @@
 
 #include "nBancoTeste_U.h"
 #include "nClasseInfo_U.h"
+#include "nDMPowerParamGrid_U.h"
 #include "nDMPowerParamTab_U.h"
 #include "nDialogosTeste_U.h"
 #include "nException_U.h"
@@ -188,6 +190,38 @@ TEST_F(VisaoPowerParamTeste, EachCommandAppearsOnceOnTheBarAndF9StillRuns) {
   // The action behind the button stays reachable.
   Executar();
   EXPECT_EQ(FProcesso->Execucoes, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A consultation: the result grid stays on the parameter page.
+class TnTesteDPGrade : public TnDMPowerParamGrid {
+ public:
+  void DataModuleCreate() override {
+    TnDMPowerParamGrid::DataModuleCreate();
+    nClientDataSet().AddFieldDef(QStringLiteral("CODIGO"), TnFieldType::Integer);
+    nClientDataSet().CreateDataSet();
+  }
+};
+
+TEST(VisaoPowerParamGrade, TheGridOfAGridProcessShowsUnderTheParameters) {
+  TnUnidadeRegistro unidade = TnUnidadeRegistro::DeClasses([] {
+    return QList<TnClasseInfo>{nInfoClasse<TnTesteDPGrade>("TnTesteDPGrade", "TnDMPowerParamGrid")};
+  });
+  unidade.Inicializar();
+  auto *processo = dynamic_cast<TnTesteDPGrade *>(CriarDM(QStringLiteral("TnTesteDPGrade")));
+  ASSERT_NE(processo, nullptr);
+  {
+    TnVisaoPowerParam visao(processo->CriarForm());
+    ASSERT_EQ(visao.Paginas()->count(), 1);
+    auto *tabela = visao.Paginas()->widget(0)->findChild<QTableView *>();
+    ASSERT_NE(tabela, nullptr);
+    EXPECT_EQ(tabela->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("CODIGO"));
+  }
+  TnRegistro::Instancia().DestruirTodos();
+  unidade.Finalizar();
 }
 
 }  // namespace
