@@ -19,6 +19,12 @@ void mVoxDPGerarProtocoloBase_U_Finalizar();
 void mVoxDPGerarProtocolo_U_Inicializar();
 void mVoxDPGerarProtocolo_U_Finalizar();
 // --- end generation
+// --- delivery configuration
+void mVoxDPConfiguracaoEntrega_U_Inicializar();
+void mVoxDPConfiguracaoEntrega_U_Finalizar();
+void mVoxDPConfiguradorTipoGrupo_U_Inicializar();
+void mVoxDPConfiguradorTipoGrupo_U_Finalizar();
+// --- end delivery configuration
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -131,6 +137,11 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
     {"mVoxDPGerarProtocolo_U", &mVoxDPGerarProtocolo_U_Inicializar, &mVoxDPGerarProtocolo_U_Finalizar},
     // --- end generation
+    // --- delivery configuration
+    {"mVoxDPConfiguracaoEntrega_U", &mVoxDPConfiguracaoEntrega_U_Inicializar, &mVoxDPConfiguracaoEntrega_U_Finalizar},
+    {"mVoxDPConfiguradorTipoGrupo_U", &mVoxDPConfiguradorTipoGrupo_U_Inicializar,
+     &mVoxDPConfiguradorTipoGrupo_U_Finalizar},
+    // --- end delivery configuration
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 
