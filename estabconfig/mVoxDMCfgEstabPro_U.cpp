@@ -1,8 +1,6 @@
 #include "mVoxDMCfgEstabPro_U.h"
 
-#include <QScopeGuard>
-#include <memory>
-
+#include "nCadastroIndividual_U.h"
 #include "nDMSQLDataSet_U.h"
 #include "nDataModule_U.h"
 #include "nDefinicao_U.h"
@@ -28,7 +26,6 @@ QString CondicaoFilial(const TnClientDataSet &dados) {
          QStringLiteral(" and ") +
          ValorParaSQL(dados.FieldByName(QStringLiteral("CODIGOESTAB")), QStringLiteral("="), true);
 }
-
 
 }  // namespace
 
@@ -137,7 +134,7 @@ void TmVoxDMCfgEstabPro::DepoisConfigurar(TnFrmVisual *form) {
   SetAtualizarAoExibir(false);
   if (auto *cadastro = dynamic_cast<TnFrmCadastro *>(form)) {
     cadastro->InserirGrupoSeparador(QStringLiteral("CODIGOGRUPODOC"),
-                          QStringLiteral("Configuração do Grupo do Tipo de Documento"));
+                                    QStringLiteral("Configuração do Grupo do Tipo de Documento"));
     cadastro->InserirGrupoSeparador(QStringLiteral("FORMAENTREGA"), QStringLiteral("Configuração da Entrega"));
   }
 }
@@ -188,30 +185,10 @@ void TmVoxDMCfgEstabPro::AbrirEnderecoEntrega() {
                                         CondicaoFilial(*nClientDataSet)))
     return;
 
-  TnDataModule *modulo = CriarDM(QStringLiteral("TmVoxDMEstabEntrega"), nullptr, nModoIndividual);
-  auto *endereco = dynamic_cast<TnDMClientDataSet *>(modulo);
-  // The form first, then the module, whatever happens in between.
-  std::unique_ptr<TnFrmVisual> form;
-  const auto liberar = qScopeGuard([&] {
-    form.reset();
-    if (modulo) nLiberarDM(modulo);
-  });
-  if (!endereco) return;
-
-  TnClientDataSet &dados = *endereco->nClientDataSet;
-  const QVariant empresa = nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"))->Value();
-  const QVariant estab = nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"))->Value();
-  // The address belongs to the establishment just configured: its key is
-  // given, not typed.
-  dados.FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetVisible(false);
-  dados.FieldByName(QStringLiteral("CODIGOESTAB"))->SetVisible(false);
-  form.reset(endereco->CriarForm());
-  if (auto *cadastro = dynamic_cast<TnFrmCadastro *>(form.get())) cadastro->SetEntradaUnica(true);
-  dados.Append();
-  dados.FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetValue(empresa);
-  dados.FieldByName(QStringLiteral("CODIGOESTAB"))->SetValue(estab);
-  // Saving or giving up the address is that register's own business.
-  form->ShowModal();
+  nAbrirCadastroIndividual(QStringLiteral("TmVoxDMEstabEntrega"),
+                           {QStringLiteral("CODIGOEMPRESA"), QStringLiteral("CODIGOESTAB")},
+                           {nClientDataSet->FieldByName(QStringLiteral("CODIGOEMPRESA"))->Value(),
+                            nClientDataSet->FieldByName(QStringLiteral("CODIGOESTAB"))->Value()});
 }
 
 namespace nUnidades {

@@ -29,6 +29,12 @@ void mVoxDPConsultaProtocoloBaixado_U_Finalizar();
 void mVoxDPConsultaProtocoloEntregue_U_Inicializar();
 void mVoxDPConsultaProtocoloEntregue_U_Finalizar();
 // --- end withdrawal and consultations
+// --- delivery configuration
+void mVoxDPConfiguracaoEntrega_U_Inicializar();
+void mVoxDPConfiguracaoEntrega_U_Finalizar();
+void mVoxDPConfiguradorTipoGrupo_U_Inicializar();
+void mVoxDPConfiguradorTipoGrupo_U_Finalizar();
+// --- end delivery configuration
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -147,6 +153,11 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPConsultaProtocoloBaixado_U", &mVoxDPConsultaProtocoloBaixado_U_Inicializar, &mVoxDPConsultaProtocoloBaixado_U_Finalizar},
     {"mVoxDPConsultaProtocoloEntregue_U", &mVoxDPConsultaProtocoloEntregue_U_Inicializar, &mVoxDPConsultaProtocoloEntregue_U_Finalizar},
     // --- end withdrawal and consultations
+    // --- delivery configuration
+    {"mVoxDPConfiguracaoEntrega_U", &mVoxDPConfiguracaoEntrega_U_Inicializar, &mVoxDPConfiguracaoEntrega_U_Finalizar},
+    {"mVoxDPConfiguradorTipoGrupo_U", &mVoxDPConfiguradorTipoGrupo_U_Inicializar,
+     &mVoxDPConfiguradorTipoGrupo_U_Finalizar},
+    // --- end delivery configuration
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

@@ -6,3 +6,13 @@
 TnDMPowerParamTab::TnDMPowerParamTab() { SetDBGridReadOnly(false); }
 
 TnDMPowerParamTab::~TnDMPowerParamTab() = default;
+
+void TnDMPowerParamTab::ConfigurarGridConfiguracao() {
+  SetDBGridOrdenar(false);
+  SetDBGridReadOnly(false);
+  SetDBGridConfirmaExclusao(false);
+  SetAutoSizeScrollParam(false);
+  SetActionGravar(true);
+  SetActionCancelar(true);
+  SetPesquisa(true);
+}

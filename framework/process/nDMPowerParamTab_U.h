@@ -11,4 +11,10 @@ class NFRAMEWORK_EXPORT TnDMPowerParamTab : public TnDMPowerParam {
  public:
   TnDMPowerParamTab();
   ~TnDMPowerParamTab() override;
+
+  // The options of a screen that edits a configuration as a list and saves
+  // it by replacement: the grid keeps the screen's own order (no sorting by
+  // a title click) and deletes a row without asking, the parameter panel
+  // keeps its size, and Gravar, Cancelar and the search are offered.
+  void ConfigurarGridConfiguracao();
 };

@@ -24,10 +24,10 @@
 #include "nFrmGerarProtocolo_U.h"
 #include "nIntegerField_U.h"
 #include "nLargeIntField_U.h"
+#include "nParamsSalvosTeste_U.h"
 #include "nParamsSalvos_U.h"
 #include "nStringField_U.h"
 #include "nUnidadeRegistro_U.h"
-#include "nParamsSalvosTeste_U.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include "nFraProgresso_U.h"
 #include "nFrmPowerParam_U.h"
 #include "nModulos_U.h"
+#include "nParamsSalvosTeste_U.h"
 #include "nParamsSalvos_U.h"
 #include "nToolButton_U.h"
 #include "nUnidadeRegistro_U.h"
 #include "npqParamItem_U.h"
-#include "nParamsSalvosTeste_U.h"
 
 namespace {
 
