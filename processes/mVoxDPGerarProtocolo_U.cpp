@@ -25,6 +25,7 @@
 #include "nListasEmpresa_U.h"
 #include "nMsgTree_U.h"
 #include "nSQLDataSet_U.h"
+#include "nSQLFuncoes_U.h"
 #include "nSQLParametros_U.h"
 #include "nStringField_U.h"
 #include "nToolButton_U.h"
@@ -86,6 +87,89 @@ const QString kSQLDebitoFolha = QStringLiteral(
     "D.CodigoFuncContr where D.CODIGOEMPRESA = :pCodigoEmpresa and D.CODIGOESTAB = :pCodigoEstab and D.%4 between "
     ":pDataInicial and :pDataFinal and ((:pListarDebitos = 0 and D.CODIGOPROTOCOLO is null) or (:pListarDebitos = "
     "1)) order by D.CHAVEDEBITO%1");
+
+// --- The payroll statements. %1 is the date condition or column chosen by
+// pTipoData, %2 the payroll event of the amount and %3 (pay only) the "no"
+// of a yes/no column, both as SQL literals.
+
+// The protocols already generated from payroll (items whose origin is
+// exactly "FPA"), not cancelled, generated, not withdrawn, with a
+// competence: for the same establishment and due date, either the same
+// employee or a totalised item. The due date is matched against the
+// period's pay date. The company and establishment inside spare reading
+// every other establishment's payroll protocols: the join keeps only this
+// one's anyway.
+const QString kSQLProtocoloFolha = QStringLiteral(
+    " LEFT JOIN( SELECT PR.CODIGOEMPRESA, PR.CODIGOESTAB, PR.CODIGOPROTOCOLO, PIT.VENCIMENTO, PIT.CODIGOFUNCCONTR "
+    "FROM PROTOCOLO PR JOIN PROTOCOLOITEM PIT ON PIT.CODIGOPROTOCOLO = PR.CODIGOPROTOCOLO AND PIT.CHAVEORIGEM = "
+    "'FPA' WHERE PR.CANCELADO = %3 AND PR.TIPOPRO = '1' AND PIT.COMPETENCIA IS NOT NULL AND PR.DATAHORABAIXA IS "
+    "NULL AND PR.CODIGOEMPRESA = :PCODIGOEMPRESA AND PR.CODIGOESTAB = :PCODIGOESTAB GROUP BY PR.CODIGOEMPRESA, "
+    "PR.CODIGOESTAB, PR.CODIGOPROTOCOLO, PIT.VENCIMENTO, PIT.CODIGOFUNCCONTR) PROT ON PROT.CODIGOEMPRESA = "
+    "FL.CODIGOEMPRESA AND PROT.CODIGOESTAB = FL.CODIGOESTAB AND PROT.VENCIMENTO = P.DATAPGTO AND "
+    "(PROT.CODIGOFUNCCONTR = F.CODIGOFUNCCONTR OR PROT.CODIGOFUNCCONTR IS NULL) ");
+
+// The pay of a period's employees, each at the establishment of his
+// placement at the calculation.
+const QString kSQLCorpoFolha = QStringLiteral(
+    "FROM PERIODOCALCULO P JOIN FUNCPERCALCULO FPC ON FPC.CODIGOEMPRESA = P.CODIGOEMPRESA AND FPC.CODIGOPERCALCULO "
+    "= P.CODIGOPERCALCULO JOIN FUNCCONTRATO F ON F.CODIGOEMPRESA = FPC.CODIGOEMPRESA AND F.CODIGOFUNCCONTR = "
+    "FPC.CODIGOFUNCCONTR JOIN FUNCPESSOA FP ON FP.CODIGOFUNCPESSOA = F.CODIGOFUNCPESSOA JOIN FUNCLOCAL FL ON "
+    "FL.CODIGOEMPRESA = FPC.CODIGOEMPRESA AND FL.CODIGOFUNCCONTR = FPC.CODIGOFUNCCONTR AND FL.DATATRANSF = "
+    "FPC.DATALOCAL JOIN CALCULOEVENTO CE ON CE.CODIGOEMPRESA = FPC.CODIGOEMPRESA AND CE.CODIGOPERCALCULO = "
+    "FPC.CODIGOPERCALCULO AND CE.CODIGOFUNCCONTR = FPC.CODIGOFUNCCONTR ");
+
+const QString kSQLFiltroFolha = QStringLiteral(
+    "WHERE %1 AND P.CODIGOEMPRESA = :PCODIGOEMPRESA AND FL.CODIGOESTAB = :PCODIGOESTAB AND CE.CODIGOEVENTO = %2 ");
+
+const QString kSQLFolhaTotalizada =
+    QStringLiteral(" SELECT SUM(CE.VALOREVENTO) VALOR, COUNT(*) QUANTIDADE , FPC.DATAPGTOFOLHA DATAPGTO, "
+                   "P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ") +
+    kSQLCorpoFolha + kSQLProtocoloFolha + kSQLFiltroFolha +
+    QStringLiteral("GROUP BY FPC.DATAPGTOFOLHA, P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ");
+
+const QString kSQLFolhaFuncionario =
+    QStringLiteral(" SELECT CE.VALOREVENTO VALOR, F.CODIGOFUNCCONTR, FPC.DATAPGTOFOLHA DATAPGTO, P.CODIGOPERCALCULO, "
+                   "FP.NOMEFUNC, PROT.CODIGOPROTOCOLO ") +
+    kSQLCorpoFolha + kSQLProtocoloFolha + kSQLFiltroFolha;
+
+// Terminations, at the establishment of the last placement on or before the
+// termination date.
+const QString kSQLRescisao = QStringLiteral(
+    "select R.CODIGOEMPRESA, R.CodigoFuncContr, R.COMPLEMENTAR, R.CODIGOCAUSA, R.CODIGOSAQUE, R.TIPOAFASTSEFIP, "
+    "R.TIPOAFASTCAGED, R.TIPOAFASTRAIS, R.CODIGOMOTDEM, R.DATARESC, R.DATAAVPREVIO, R.DATAPGTORESC DATAPGTO, "
+    "R.DIASTRAB, R.DIASAVINDEN, R.DIASAVREAV, R.DIASESTABIL, R.DIASGRATIF, R.SALFINAL, R.FGTSMESANT, R.CODIGOFPAS, "
+    "R.CODIGOOUTEMP, R.SALDOFGTS, R.REMMULTA, R.VALORMULTA, R.REMMULTARECOL, R.VALORMULTARECOL, R.BASEINSS, "
+    "R.DEDUCAO, R.FGTSRECOL, R.VALORINSS, R.REMUNRESCISAO, R.REPOSICAOVAGA, R.AVISOPREVIO, F.NOMEFUNC, "
+    "E.VALOREVENTO VALOR, cast(null AS numeric(10,0)) as CODIGOPROTOCOLO from RESCISAO R join FUNCIONARIO F on "
+    "R.CODIGOEMPRESA = F.CODIGOEMPRESA and R.CodigoFuncContr = F.CodigoFuncContr join RESCISAOEVENTO E on "
+    "E.CODIGOEMPRESA = R.CODIGOEMPRESA and E.CodigoFuncContr = R.CodigoFuncContr join FUNCLOCAL L on "
+    "L.CODIGOEMPRESA = R.CODIGOEMPRESA and L.CodigoFuncContr = R.CodigoFuncContr and L.DATATRANSF = (select "
+    "max(L1.DATATRANSF) from FUNCLOCAL L1 where L1.CODIGOEMPRESA = L.CODIGOEMPRESA and L1.CodigoFuncContr = "
+    "L.CodigoFuncContr and L1.DATATRANSF <= R.DATARESC) where R.%1 between :pDataInicial and :pDataFinal and "
+    "R.CODIGOEMPRESA = :pCodigoEmpresa and L.CODIGOESTAB = :pCodigoEstab and E.CODIGOEVENTO = %2 ");
+
+// Vacation receipts, at the establishment of the placement at the start of
+// the vacation.
+const QString kSQLFerias = QStringLiteral(
+    "select R.CodigoFuncContr, R.DATAINICIAL, R.DATAINICIALFERIAS, R.DATAFINALFERIAS, R.DATAABONO, R.PAGAADTO13, "
+    "R.DATAPGTO, R.DESCADTO, R.FORMAGERACAO, R.DIASDOBROFERIAS, R.DIASDOBROABONO, R.TIPORECIBO, "
+    "R.DATARETORNOFERIAS, R.DATAAVISO, R.DATASOLICABONO, R.DIASABONO, R.DIASFERIAS, R.DIASREMUN, R.DESCONTPARCELA, "
+    "R.NUMEROPARCELA, R.COMPETINICIAL, R.DIASPREMIO, E.VALOREVENTO VALOR, F.NOMEFUNC, cast(null AS numeric(10,0)) "
+    "as CODIGOPROTOCOLO from RECIBOFERIAS R join FERIASEVENTO E on E.CODIGOEMPRESA = R.CODIGOEMPRESA and "
+    "E.CodigoFuncContr = R.CodigoFuncContr and E.DATAINICIAL = R.DATAINICIAL and E.DATAINICIALFERIAS = "
+    "R.DATAINICIALFERIAS and E.CODIGOEVENTO = %2 join FUNCIONARIO F on F.CODIGOEMPRESA = R.CODIGOEMPRESA and "
+    "F.CodigoFuncContr = R.CodigoFuncContr join FUNCLOCAL L on L.CODIGOEMPRESA = R.CODIGOEMPRESA and "
+    "L.CodigoFuncContr = R.CodigoFuncContr and L.DATATRANSF = (select max(L1.DATATRANSF) from FUNCLOCAL L1 where "
+    "L1.CODIGOEMPRESA = L.CODIGOEMPRESA and L1.CodigoFuncContr = L.CodigoFuncContr and L1.DATATRANSF <= "
+    "R.DATAINICIALFERIAS) where R.%1 between :pDataInicial and :pDataFinal and R.CODIGOEMPRESA = :pCodigoEmpresa "
+    "and L.CODIGOESTAB = :pCodigoEstab ");
+
+// The payroll event whose value is the amount of every payroll item.
+constexpr int kEventoValor = 5020;
+constexpr int kTipoRescisao = 7;
+constexpr int kTipoFerias = 8;
+constexpr int kFolhaPorFuncionario = 2;
+const QString kChaveFolha = QStringLiteral("FPA");
 
 // The observation of a proposal holds at most this many characters.
 constexpr int kTamanhoObservacao = 50;
@@ -317,6 +401,7 @@ void TmVoxDPGerarProtocolo::GerarProtocolosDebitos() {
   FColunaData = Param(QStringLiteral("pTipoData")).trimmed() == QLatin1String("2") ? QStringLiteral("DATAVENCIMENTO")
                                                                                    : QStringLiteral("DATALCTOCTR");
   if (!npqPowerParam().Param(QStringLiteral("pListarDebitos"))->TryGetAsInteger(FListarDebitos)) FListarDebitos = 0;
+  if (!npqPowerParam().Param(QStringLiteral("pTipoData"))->TryGetAsInteger(FTipoDataFolha)) FTipoDataFolha = 1;
   FInstrucoes.clear();
   FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
   FProgresso = CriarProgresso();
@@ -512,9 +597,97 @@ int TmVoxDPGerarProtocolo::CarregarDadosCtr() {
   return curDados->IsEmpty() ? 0 : 1;
 }
 
-int TmVoxDPGerarProtocolo::CarregarDadosFpa() { return 0; }
+QString TmVoxDPGerarProtocolo::SQLFolha(int tipo, int tipoFolha, int tipoData) {
+  const bool apuracao = tipoData == 1;
+  const QString evento = ValorParaSQL(kEventoValor);
+  if (tipo == kTipoFolhaPagamento)
+    return (tipoFolha == 1 ? kSQLFolhaTotalizada : kSQLFolhaFuncionario)
+        .arg(apuracao ? QStringLiteral("(P.DATAINICIALFOLHA >= :pDataInicial  and P.DATAFINALFOLHA <= :pDataFinal)")
+                      : QStringLiteral("FPC.DATAPGTOFOLHA between :pDataInicial and :pDataFinal"),
+             evento, ValorParaSQL(QStringLiteral("0")));
+  if (tipo == kTipoRescisao)
+    return kSQLRescisao.arg(apuracao ? QStringLiteral("DATARESC") : QStringLiteral("DATAPGTORESC"), evento);
+  return kSQLFerias.arg(apuracao ? QStringLiteral("DATAINICIALFERIAS") : QStringLiteral("DATAPGTO"), evento);
+}
 
-int TmVoxDPGerarProtocolo::InserirItensFpa() { return 0; }
+TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFolha() {
+  // The type decides the statement; the payroll listing mode and the date
+  // kind hold for the whole pass.
+  std::unique_ptr<TnSQLDataSet> &sql = FInstrucoes[kChaveFolha + QString::number(FTipo)];
+  if (!sql) {
+    sql = std::make_unique<TnSQLDataSet>();
+    sql->SetSQLConnection(nDMConexao());
+    sql->SetCommandText(SQLFolha(FTipo, FTipoFolha, FTipoDataFolha));
+    sql->SetPrepared(true);
+    sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetDataType(TnFieldType::Integer);
+    sql->ParamByName(QStringLiteral("pCodigoEstab")).SetDataType(TnFieldType::Integer);
+    sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
+    sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
+  }
+  return *sql;
+}
+
+int TmVoxDPGerarProtocolo::CarregarDadosFpa() {
+  TnSQLDataSet &sql = InstrucaoFolha();
+  sql.ParamByName(QStringLiteral("pDataInicial")).SetValue(FDataInicial);
+  sql.ParamByName(QStringLiteral("pDataFinal")).SetValue(FDataFinal);
+  sql.ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(CodigoEmpresa());
+  sql.ParamByName(QStringLiteral("pCodigoEstab")).SetValue(CodigoEstab());
+  sql.Open();
+  curDados = &sql.Resultado();
+  return curDados->IsEmpty() ? 0 : 1;
+}
+
+QString TmVoxDPGerarProtocolo::MontarDescricaoFPA() const {
+  return mVoxMontarDescricaoFPA(MascaraDescr(), FTipo, FTipoFolha, *curDados);
+}
+
+int TmVoxDPGerarProtocolo::InserirItensFpa() {
+  TnClientDataSet &dados = *curDados;
+  ixVencimento = dados.IndexOfField(QStringLiteral("DATAPGTO"));
+  ixValor = dados.IndexOfField(QStringLiteral("VALOR"));
+  ixCodigoPro = dados.IndexOfField(kCodigoProtocolo);
+  const TnField *vencimento = dados.Fields(ixVencimento);
+  const TnField *valor = dados.Fields(ixValor);
+  const TnField *protocolo = dados.Fields(ixCodigoPro);
+  // Totalised pay names no employee.
+  const TnField *funcionario = FTipoFolha == kFolhaPorFuncionario || FTipo == kTipoRescisao || FTipo == kTipoFerias
+                                   ? dados.FieldByName(QStringLiteral("CodigoFuncContr"))
+                                   : nullptr;
+
+  TnClientDataSet &detalhe = *ClientDataSetDet();
+  const TmVoxItem &item = *MapProItem();
+  const TnItemComum comum = ItemComum();
+  int itens = 0;
+  for (dados.First(); !dados.Eof(); dados.Next()) {
+    NovoItem(comum);
+    // The field refuses a longer text, and a template of many tokens can
+    // give one.
+    item.DESCRITEM->SetAsString(TmVoxMontarDescricao::Cortar(MontarDescricaoFPA(), item.DESCRITEM->Size()));
+    item.VENCIMENTO->SetAsDate(vencimento->IsNull() ? QDate() : vencimento->AsDate());
+    item.VALOR->SetValue(valor->Value());
+    item.CODIGOIMPOSTO->Clear();
+    item.VARIACAOIMPOSTO->Clear();
+    item.CODIGODOCEMP->Clear();
+    if (Vazio(funcionario))
+      item.CodigoFuncContr->Clear();
+    else
+      item.CodigoFuncContr->SetAsInteger(funcionario->AsInteger());
+    item.CHAVEORIGEM->SetAsString(kChaveFolha);
+    item.MODULO->SetAsString(kChaveFolha);
+    item.CHAVEDEBITO->Clear();
+    if (Vazio(protocolo))
+      item.PROTOCOLO->Clear();
+    else
+      item.PROTOCOLO->SetAsInteger(protocolo->AsLargeInt());
+    // Nothing to stamp: the payroll tables keep no protocol.
+    item.TABELA->Clear();
+    item.TABELACHAVE->Clear();
+    detalhe.Post();
+    ++itens;
+  }
+  return itens;
+}
 
 int TmVoxDPGerarProtocolo::InserirItensPro() {
   PegarCfgDescr(FTipo);
@@ -547,6 +720,31 @@ void TmVoxDPGerarProtocolo::PegarCfgDescr(int tipo) {
     TmVoxDPGerarProtocoloBase::PegarCfgDescr(tipo);
 }
 
+TmVoxDPGerarProtocolo::TnItemComum TmVoxDPGerarProtocolo::ItemComum() const {
+  TnItemComum comum;
+  comum.Agora = nDMConexao()->Now();
+  // The competence is the month of the range's end.
+  comum.Competencia = QDate(FDataFinal.year(), FDataFinal.month(), 1);
+  comum.Usuario = nDMConexao()->CodigoUsuario();
+  return comum;
+}
+
+void TmVoxDPGerarProtocolo::NovoItem(const TnItemComum &comum) {
+  const TmVoxItem &item = *MapProItem();
+  ++FSeqItem;
+  ClientDataSetDet()->Append();
+  item.CODIGOPROTOCOLO->SetAsInteger(CodProtocolo());
+  item.SEQITEMPRO->SetAsInteger(FSeqItem);
+  item.DATALCTOPRO->SetAsDate(comum.Agora.date());
+  item.CANCELADO->SetAsInteger(0);
+  item.CODIGOUSUARIO->SetAsInteger(comum.Usuario);
+  item.DATAHORACADASTRO->SetAsDateTime(comum.Agora);
+  item.ORIGEMDADO->SetAsInteger(1);
+  item.COMPETENCIA->SetAsDate(comum.Competencia);
+  item.TIPODEBITO->SetAsString(FTituloTipo);
+  item.GERAR->SetAsInteger(0);
+}
+
 QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const { return mVoxMontarDescricaoCTR(MascaraDescr(), *curDados); }
 
 int TmVoxDPGerarProtocolo::InserirItensCtr() {
@@ -564,17 +762,11 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
 
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
-  const QDateTime agora = nDMConexao()->Now();
-  const QDate competencia(FDataFinal.year(), FDataFinal.month(), 1);
-  const int usuario = nDMConexao()->CodigoUsuario();
+  const TnItemComum comum = ItemComum();
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
-    ++FSeqItem;
-    detalhe.Append();
-    item.CODIGOPROTOCOLO->SetAsInteger(CodProtocolo());
-    item.SEQITEMPRO->SetAsInteger(FSeqItem);
+    NovoItem(comum);
     item.DESCRITEM->SetAsString(MontarDescricaoCTR());
-    item.DATALCTOPRO->SetAsDate(agora.date());
     // A debit without a due date shows none.
     item.VENCIMENTO->SetAsDate(vencimento->IsNull() ? QDate() : vencimento->AsDate());
     item.VALOR->SetValue(valor->Value());
@@ -588,20 +780,13 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
       item.VARIACAOIMPOSTO->SetAsInteger(variacao->AsInteger());
     item.CODIGODOCEMP->Clear();
     item.CodigoFuncContr->Clear();
-    item.CANCELADO->SetAsInteger(0);
     item.CHAVEORIGEM->SetAsString(MontarChaveOrigem(FTipo, CodigoEmpresa(), chave->AsInteger()));
     item.MODULO->SetAsString(origem->AsString());
     item.CHAVEDEBITO->SetAsInteger(chave->AsInteger());
-    item.CODIGOUSUARIO->SetAsInteger(usuario);
-    item.DATAHORACADASTRO->SetAsDateTime(agora);
-    item.ORIGEMDADO->SetAsInteger(1);
-    item.COMPETENCIA->SetAsDate(competencia);
     if (Vazio(protocolo))
       item.PROTOCOLO->Clear();
     else
       item.PROTOCOLO->SetAsInteger(protocolo->AsLargeInt());
-    item.TIPODEBITO->SetAsString(FTituloTipo);
-    item.GERAR->SetAsInteger(0);
     item.TABELA->SetAsString(ATabela);
     item.TABELACHAVE->SetAsString(AChaveDebito);
     detalhe.Post();
