@@ -8,10 +8,10 @@
 #include "mVoxMontarDescricao_U.h"
 #include "mVoxSFuncoes_U.h"
 #include "mVox_U.h"
+#include "nAoSair_U.h"
 #include "nClasseInfo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
-#include "nAoSair_U.h"
 #include "nDMConexao_U.h"
 #include "nDateField_U.h"
 #include "nDateTimeField_U.h"
@@ -122,14 +122,16 @@ const QString kSQLFiltroFolha = QStringLiteral(
     "WHERE %1 AND P.CODIGOEMPRESA = :PCODIGOEMPRESA AND FL.CODIGOESTAB = :PCODIGOESTAB AND CE.CODIGOEVENTO = %2 ");
 
 const QString kSQLFolhaTotalizada =
-    QStringLiteral(" SELECT SUM(CE.VALOREVENTO) VALOR, COUNT(*) QUANTIDADE , FPC.DATAPGTOFOLHA DATAPGTO, "
-                   "P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ") +
+    QStringLiteral(
+        " SELECT SUM(CE.VALOREVENTO) VALOR, COUNT(*) QUANTIDADE , FPC.DATAPGTOFOLHA DATAPGTO, "
+        "P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ") +
     kSQLCorpoFolha + kSQLProtocoloFolha + kSQLFiltroFolha +
     QStringLiteral("GROUP BY FPC.DATAPGTOFOLHA, P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ");
 
 const QString kSQLFolhaFuncionario =
-    QStringLiteral(" SELECT CE.VALOREVENTO VALOR, F.CODIGOFUNCCONTR, FPC.DATAPGTOFOLHA DATAPGTO, P.CODIGOPERCALCULO, "
-                   "FP.NOMEFUNC, PROT.CODIGOPROTOCOLO ") +
+    QStringLiteral(
+        " SELECT CE.VALOREVENTO VALOR, F.CODIGOFUNCCONTR, FPC.DATAPGTOFOLHA DATAPGTO, P.CODIGOPERCALCULO, "
+        "FP.NOMEFUNC, PROT.CODIGOPROTOCOLO ") +
     kSQLCorpoFolha + kSQLProtocoloFolha + kSQLFiltroFolha;
 
 // Terminations, at the establishment of the last placement on or before the
@@ -174,8 +176,21 @@ const QString kChaveFolha = QStringLiteral("FPA");
 // The observation of a proposal holds at most this many characters.
 constexpr int kTamanhoObservacao = 50;
 
-bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
+// A source statement on the framework connection, prepared: the
+// establishment and the date range are parameters of every source.
+std::unique_ptr<TnSQLDataSet> NovaInstrucaoFonte(const QString &texto) {
+  auto sql = std::make_unique<TnSQLDataSet>();
+  sql->SetSQLConnection(nDMConexao());
+  sql->SetCommandText(texto);
+  sql->SetPrepared(true);
+  sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetDataType(TnFieldType::Integer);
+  sql->ParamByName(QStringLiteral("pCodigoEstab")).SetDataType(TnFieldType::Integer);
+  sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
+  sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
+  return sql;
+}
 
+bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
 
 QString Mensagem(const std::exception &erro) {
   if (const auto *nosso = dynamic_cast<const Exception *>(&erro)) return nosso->message();
@@ -571,30 +586,28 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoDebito() {
     const TnTabelaDebito &tabela = *TabelaDebitoDoTipo(FTipo);
     const bool folha = ATabela == QLatin1String(kTabelaFolha);
     const QString observacao = tabela.Observacao && !folha ? QStringLiteral(", D.OBSERVDEBITO") : QString();
-    sql = std::make_unique<TnSQLDataSet>();
-    sql->SetSQLConnection(nDMConexao());
-    sql->SetCommandText((folha ? kSQLDebitoFolha : kSQLDebito).arg(AChaveDebito, observacao, ATabela, FColunaData));
-    sql->SetPrepared(true);
-    sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetDataType(TnFieldType::Integer);
-    sql->ParamByName(QStringLiteral("pCodigoEstab")).SetDataType(TnFieldType::Integer);
-    sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
-    sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
+    sql =
+        NovaInstrucaoFonte((folha ? kSQLDebitoFolha : kSQLDebito).arg(AChaveDebito, observacao, ATabela, FColunaData));
     sql->ParamByName(QStringLiteral("pListarDebitos")).SetDataType(TnFieldType::Integer);
   }
   return *sql;
 }
 
-int TmVoxDPGerarProtocolo::CarregarDadosCtr() {
-  AChaveDebito = QLatin1String(TabelaDebitoDoTipo(FTipo)->Sufixo);
-  TnSQLDataSet &sql = InstrucaoDebito();
+int TmVoxDPGerarProtocolo::AbrirFonte(TnSQLDataSet &sql) {
   sql.ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(CodigoEmpresa());
   sql.ParamByName(QStringLiteral("pCodigoEstab")).SetValue(CodigoEstab());
   sql.ParamByName(QStringLiteral("pDataInicial")).SetValue(FDataInicial);
   sql.ParamByName(QStringLiteral("pDataFinal")).SetValue(FDataFinal);
-  sql.ParamByName(QStringLiteral("pListarDebitos")).SetValue(FListarDebitos);
   sql.Open();
   curDados = &sql.Resultado();
   return curDados->IsEmpty() ? 0 : 1;
+}
+
+int TmVoxDPGerarProtocolo::CarregarDadosCtr() {
+  AChaveDebito = QLatin1String(TabelaDebitoDoTipo(FTipo)->Sufixo);
+  TnSQLDataSet &sql = InstrucaoDebito();
+  sql.ParamByName(QStringLiteral("pListarDebitos")).SetValue(FListarDebitos);
+  return AbrirFonte(sql);
 }
 
 QString TmVoxDPGerarProtocolo::SQLFolha(int tipo, int tipoFolha, int tipoData) {
@@ -614,29 +627,11 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFolha() {
   // The type decides the statement; the payroll listing mode and the date
   // kind hold for the whole pass.
   std::unique_ptr<TnSQLDataSet> &sql = FInstrucoes[kChaveFolha + QString::number(FTipo)];
-  if (!sql) {
-    sql = std::make_unique<TnSQLDataSet>();
-    sql->SetSQLConnection(nDMConexao());
-    sql->SetCommandText(SQLFolha(FTipo, FTipoFolha, FTipoDataFolha));
-    sql->SetPrepared(true);
-    sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetDataType(TnFieldType::Integer);
-    sql->ParamByName(QStringLiteral("pCodigoEstab")).SetDataType(TnFieldType::Integer);
-    sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
-    sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
-  }
+  if (!sql) sql = NovaInstrucaoFonte(SQLFolha(FTipo, FTipoFolha, FTipoDataFolha));
   return *sql;
 }
 
-int TmVoxDPGerarProtocolo::CarregarDadosFpa() {
-  TnSQLDataSet &sql = InstrucaoFolha();
-  sql.ParamByName(QStringLiteral("pDataInicial")).SetValue(FDataInicial);
-  sql.ParamByName(QStringLiteral("pDataFinal")).SetValue(FDataFinal);
-  sql.ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(CodigoEmpresa());
-  sql.ParamByName(QStringLiteral("pCodigoEstab")).SetValue(CodigoEstab());
-  sql.Open();
-  curDados = &sql.Resultado();
-  return curDados->IsEmpty() ? 0 : 1;
-}
+int TmVoxDPGerarProtocolo::CarregarDadosFpa() { return AbrirFonte(InstrucaoFolha()); }
 
 QString TmVoxDPGerarProtocolo::MontarDescricaoFPA() const {
   return mVoxMontarDescricaoFPA(MascaraDescr(), FTipo, FTipoFolha, *curDados);

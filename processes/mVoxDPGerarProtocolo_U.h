@@ -167,6 +167,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   TnSQLDataSet &InstrucaoDebito();
   // The payroll statement of the current type, prepared once per pass.
   TnSQLDataSet &InstrucaoFolha();
+  // Opens a source statement for the current establishment and the range;
+  // its rows become the current source rows. 1 when there are any, else 0.
+  int AbrirFonte(TnSQLDataSet &sql);
   // What every item of a listing shares.
   struct TnItemComum {
     QDateTime Agora;

@@ -200,22 +200,21 @@ namespace {
 // Type 7, after the contract, in filling order: each the text of the column
 // of its name.
 constexpr const char *kColunasRescisao[] = {
-    "NOMEFUNC",      "COMPLEMENTAR",  "CODIGOCAUSA", "CODIGOSAQUE",     "TIPOAFASTSEFIP", "TIPOAFASTCAGED",
-    "TIPOAFASTRAIS", "CODIGOMOTDEM",  "DATARESC",    "DATAAVPREVIO",    "DIASTRAB",       "DIASAVINDEN",
-    "DIASAVREAV",    "DIASESTABIL",   "DIASGRATIF",  "SALFINAL",        "FGTSMESANT",     "CODIGOFPAS",
-    "CODIGOOUTEMP",  "SALDOFGTS",     "REMMULTA",    "VALORMULTA",      "REMMULTARECOL",  "VALORMULTARECOL",
-    "BASEINSS",      "DEDUCAO",       "FGTSRECOL",   "VALORINSS",       "REMUNRESCISAO",  "REPOSICAOVAGA",
+    "NOMEFUNC",      "COMPLEMENTAR", "CODIGOCAUSA", "CODIGOSAQUE",  "TIPOAFASTSEFIP", "TIPOAFASTCAGED",
+    "TIPOAFASTRAIS", "CODIGOMOTDEM", "DATARESC",    "DATAAVPREVIO", "DIASTRAB",       "DIASAVINDEN",
+    "DIASAVREAV",    "DIASESTABIL",  "DIASGRATIF",  "SALFINAL",     "FGTSMESANT",     "CODIGOFPAS",
+    "CODIGOOUTEMP",  "SALDOFGTS",    "REMMULTA",    "VALORMULTA",   "REMMULTARECOL",  "VALORMULTARECOL",
+    "BASEINSS",      "DEDUCAO",      "FGTSRECOL",   "VALORINSS",    "REMUNRESCISAO",  "REPOSICAOVAGA",
     "AVISOPREVIO",
 };
 
 // Type 8, in filling order, the contract included: each the text of the
 // column of its name.
 constexpr const char *kColunasFerias[] = {
-    "CodigoFuncContr", "DATAINICIAL",    "DATAINICIALFERIAS", "DATAFINALFERIAS", "DATAABONO",
-    "PAGAADTO13",      "DATAPGTO",       "DESCADTO",          "FORMAGERACAO",    "DIASDOBROFERIAS",
-    "DIASDOBROABONO",  "TIPORECIBO",     "DATARETORNOFERIAS", "DATAAVISO",       "DATASOLICABONO",
-    "DIASABONO",       "DIASFERIAS",     "DIASREMUN",         "DESCONTPARCELA",  "NUMEROPARCELA",
-    "COMPETINICIAL",   "DIASPREMIO",     "VALOR",             "NOMEFUNC",
+    "CodigoFuncContr",   "DATAINICIAL",   "DATAINICIALFERIAS", "DATAFINALFERIAS", "DATAABONO",      "PAGAADTO13",
+    "DATAPGTO",          "DESCADTO",      "FORMAGERACAO",      "DIASDOBROFERIAS", "DIASDOBROABONO", "TIPORECIBO",
+    "DATARETORNOFERIAS", "DATAAVISO",     "DATASOLICABONO",    "DIASABONO",       "DIASFERIAS",     "DIASREMUN",
+    "DESCONTPARCELA",    "NUMEROPARCELA", "COMPETINICIAL",     "DIASPREMIO",      "VALOR",          "NOMEFUNC",
 };
 
 constexpr int kTipoFolha = 6;
@@ -229,9 +228,7 @@ QString Token(const char *coluna) { return u'[' + QLatin1String(coluna) + u']'; 
 
 QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha, const TnClientDataSet &dados) {
   TmVoxMontarDescricao montar(mascara);
-  const auto coluna = [&dados](const char *nome) -> const TnField & {
-    return *dados.FieldByName(QLatin1String(nome));
-  };
+  const auto coluna = [&dados](const char *nome) -> const TnField & { return *dados.FieldByName(QLatin1String(nome)); };
   const auto nada = [] { return QString(); };
   const auto texto = [&](const char *nome) { montar.Adicionar(Token(nome), coluna(nome), TnForma::Texto); };
 

@@ -34,7 +34,8 @@ class GerarProtocoloFolhaTeste : public TmVoxGerarProtocoloTeste {
     cursor.CloneCursor(&Detalhe(), true);
     for (cursor.First(); !cursor.Eof(); cursor.Next()) {
       QString estab = QStringLiteral("?");
-      if (mestre.Locate(QStringLiteral("CODIGOPROTOCOLO"), cursor.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value()))
+      if (mestre.Locate(QStringLiteral("CODIGOPROTOCOLO"),
+                        cursor.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value()))
         estab = mestre.FieldByName(QStringLiteral("CODIGOESTAB"))->AsString();
       QStringList valores{estab};
       for (const QString &campo : campos) valores << cursor.FieldByName(campo)->AsString();
@@ -117,10 +118,10 @@ TEST_F(GerarProtocoloFolhaTeste, TotalisedPayIsOneItemPerEstablishmentPayDateAnd
                          "2|1|Folha de Pagamento|Folha de Pagamento Qtde 0002|07/12/2026|2887,32||FPA|FPA|01/11/2026|"
                          "01/12/2026||0||||"}));
   EXPECT_EQ(Arvore().mid(1, 6),
-            (QStringList{"  4 Empresa: 2 - Padaria Pão Quente Ltda (erro)",
-                         "    4 Filial: 1 - Pão Quente Augusta (confirmação)", "      5 Folha de Pagamento: 1 itens listados",
-                         "    4 Filial: 2 - Pão Quente Campinas (confirmação)",
-                         "      5 Folha de Pagamento: 1 itens listados", "    4 Filial: 3 - Pão Quente Botafogo (erro)"}));
+            (QStringList{
+                "  4 Empresa: 2 - Padaria Pão Quente Ltda (erro)", "    4 Filial: 1 - Pão Quente Augusta (confirmação)",
+                "      5 Folha de Pagamento: 1 itens listados", "    4 Filial: 2 - Pão Quente Campinas (confirmação)",
+                "      5 Folha de Pagamento: 1 itens listados", "    4 Filial: 3 - Pão Quente Botafogo (erro)"}));
 }
 
 TEST_F(GerarProtocoloFolhaTeste, PayPerEmployeeIsOneMarkableItemPerEmployeeNamedAsThePayrollNamesThePerson) {
@@ -158,9 +159,10 @@ TEST_F(GerarProtocoloFolhaTeste, DateKindChoosesBetweenThePeriodInsideTheRangeAn
   ExecutarSQLDireto(QStringLiteral("insert into FUNCPERCALCULO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, "
                                    "DATALOCAL, DATAPGTOFOLHA) values (2, 12, 1, :l, :p)"),
                     {QDate(2019, 3, 11), QDate(2026, 11, 20)});
-  ExecutarSQLDireto(QStringLiteral("insert into CALCULOEVENTO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, "
-                                   "CODIGOEVENTO, VALOREVENTO) values (2, 12, 1, 5020, '500.00'), (2, 12, 1, 1, "
-                                   "'900.00')"));
+  ExecutarSQLDireto(
+      QStringLiteral("insert into CALCULOEVENTO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, "
+                     "CODIGOEVENTO, VALOREVENTO) values (2, 12, 1, 5020, '500.00'), (2, 12, 1, 1, "
+                     "'900.00')"));
   const QStringList campos = {"CodigoFuncContr", "VENCIMENTO", "VALOR"};
   ASSERT_EQ(Gerar({.Tipos = "6", .Empresas = "2", .Estabs = "1", .TipoFolha = "2"}), QString());
   EXPECT_EQ(ItensPorFilial(campos), (QStringList{"1|1|07/12/2026|1889,37", "1|2|07/12/2026|1254,8"}));
@@ -266,16 +268,16 @@ TEST_F(GerarProtocoloFolhaTeste, AnEarlierProtocolIsMatchedOnThePeriodsPayDate) 
 
 TEST_F(GerarProtocoloFolhaTeste, TerminationsAndVacationsAreOfferedWithTheirEmployeeAndOfferedAgainAfterSaving) {
   ASSERT_EQ(Gerar({.Tipos = "7;8", .Forma = "1", .Empresas = "2"}), QString());
-  const QStringList campos = {"TIPODEBITO", "CodigoFuncContr", "DESCRITEM", "VENCIMENTO", "VALOR", "PROTOCOLO",
-                              "CHAVEORIGEM", "COMPETENCIA"};
+  const QStringList campos = {"TIPODEBITO", "CodigoFuncContr", "DESCRITEM",   "VENCIMENTO",
+                              "VALOR",      "PROTOCOLO",       "CHAVEORIGEM", "COMPETENCIA"};
   const QStringList esperados = {
       "1|Rescisão|2|Rescisão 0002 - Ana Paula Nogueira - Data 20/11/2026|30/11/2026|6218,75||FPA|01/11/2026",
       "2|Férias|4|Recibo de Férias - Fernanda Ribeiro Alves - Início 09/11/2026|06/11/2026|3120,55||FPA|01/11/2026"};
   EXPECT_EQ(ItensPorFilial(campos), esperados);
   ASSERT_TRUE(FProcesso->BtnSelTodos()->Click());
   ASSERT_EQ(Gravar(), QString());
-  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOITEM"), QStringLiteral("CHAVEORIGEM = 'FPA' and CODIGOFUNCCONTR in (2, 4)")),
-            2);
+  EXPECT_EQ(
+      Contar(QStringLiteral("PROTOCOLOITEM"), QStringLiteral("CHAVEORIGEM = 'FPA' and CODIGOFUNCCONTR in (2, 4)")), 2);
 
   ASSERT_EQ(Gerar({.Tipos = "7;8", .Forma = "1", .Empresas = "2"}), QString());
   EXPECT_EQ(ItensPorFilial(campos), esperados);
@@ -305,8 +307,9 @@ TEST_F(GerarProtocoloFolhaTeste, TerminationAndVacationFollowThePlacementInForce
 // A template of many tokens gives more than the item holds: it keeps its
 // first 200 characters, whole ones, and saves on every engine.
 TEST_F(GerarProtocoloFolhaTeste, ADescriptionLongerThanTheItemKeepsItsFirst200CharactersAndSaves) {
-  ExecutarSQLDireto(QStringLiteral("update CFGTIPOPROTOCOLO set DESCRTIPOPROTOCOLO = '[NOMEFUNC] [NOMEFUNC] "
-                                   "[NOMEFUNC]' where CODIGOTIPOPROTOCOLO = 7"));
+  ExecutarSQLDireto(
+      QStringLiteral("update CFGTIPOPROTOCOLO set DESCRTIPOPROTOCOLO = '[NOMEFUNC] [NOMEFUNC] "
+                     "[NOMEFUNC]' where CODIGOTIPOPROTOCOLO = 7"));
   const QString nome = QString(89, QLatin1Char('a')) + QStringLiteral("ção");  // 92 characters
   ExecutarSQLDireto(QStringLiteral("update FUNCIONARIO set NOMEFUNC = :n where CODIGOEMPRESA = 2 and "
                                    "CODIGOFUNCCONTR = 2"),
@@ -322,10 +325,10 @@ TEST_F(GerarProtocoloFolhaTeste, ADescriptionLongerThanTheItemKeepsItsFirst200Ch
 
 TEST_F(GerarProtocoloFolhaTeste, OneProtocolHoldsDebitsAndPayAndTheSaveStampsOnlyTheDebits) {
   ASSERT_EQ(Gerar({.Tipos = "10;6", .Forma = "1", .Empresas = "1", .TipoFolha = "1"}), QString());
-  EXPECT_EQ(Arvore().mid(1, 4), (QStringList{"  4 Empresa: 1 - Organização Contábil Exemplo Ltda (confirmação)",
-                                             "    4 Filial: 1 - Exemplo Matriz (confirmação)",
-                                             "      5 Débitos de Folha: 2 itens listados",
-                                             "      5 Folha de Pagamento: 1 itens listados"}));
+  EXPECT_EQ(Arvore().mid(1, 4),
+            (QStringList{"  4 Empresa: 1 - Organização Contábil Exemplo Ltda (confirmação)",
+                         "    4 Filial: 1 - Exemplo Matriz (confirmação)", "      5 Débitos de Folha: 2 itens listados",
+                         "      5 Folha de Pagamento: 1 itens listados"}));
   EXPECT_EQ(Itens(), (QStringList{"1|1|D10FOLHA;1;1", "1|2|D10FOLHA;1;2", "1|3|FPA"}));
   ASSERT_TRUE(FProcesso->BtnSelTodos()->Click());
   ASSERT_EQ(Gravar(), QString());
@@ -337,12 +340,16 @@ TEST_F(GerarProtocoloFolhaTeste, OneProtocolHoldsDebitsAndPayAndTheSaveStampsOnl
 }
 
 TEST_F(GerarProtocoloFolhaTeste, AMonthWithoutPayrollListsNothing) {
-  ASSERT_EQ(Gerar({.Tipos = "6;7;8", .Empresas = "2", .Estabs = "1", .Inicio = "01/10/2026", .Fim = "31/10/2026",
+  ASSERT_EQ(Gerar({.Tipos = "6;7;8",
+                   .Empresas = "2",
+                   .Estabs = "1",
+                   .Inicio = "01/10/2026",
+                   .Fim = "31/10/2026",
                    .TipoFolha = "2"}),
             QString());
   EXPECT_TRUE(Mestre().IsEmpty());
   EXPECT_TRUE(Detalhe().IsEmpty());
-  EXPECT_EQ(Arvore().mid(1, 3), (QStringList{"  4 Empresa: 2 - Padaria Pão Quente Ltda",
-                                             "    4 Filial: 1 - Pão Quente Augusta",
-                                             "      4 Nenhum item foi listado (informação)"}));
+  EXPECT_EQ(Arvore().mid(1, 3),
+            (QStringList{"  4 Empresa: 2 - Padaria Pão Quente Ltda", "    4 Filial: 1 - Pão Quente Augusta",
+                         "      4 Nenhum item foi listado (informação)"}));
 }

@@ -559,31 +559,31 @@ TEST_F(MontarDescricaoFolhaTeste, EveryTerminationTokenFillsTheSameOnEveryEngine
   auto rescisao = Folha(7, 1, 2, 1);
   ASSERT_EQ(rescisao->Resultado().RecordCount(), 1);
   const QStringList tokens = {
-      "[CodigoFuncContr]", "[NOMEFUNC]",      "[COMPLEMENTAR]",  "[CODIGOCAUSA]",     "[CODIGOSAQUE]",
-      "[TIPOAFASTSEFIP]",  "[TIPOAFASTCAGED]", "[TIPOAFASTRAIS]", "[CODIGOMOTDEM]",    "[DATARESC]",
-      "[DATAAVPREVIO]",    "[DIASTRAB]",       "[DIASAVINDEN]",   "[DIASAVREAV]",      "[DIASESTABIL]",
-      "[DIASGRATIF]",      "[SALFINAL]",       "[FGTSMESANT]",    "[CODIGOFPAS]",      "[CODIGOOUTEMP]",
-      "[SALDOFGTS]",       "[REMMULTA]",       "[VALORMULTA]",    "[REMMULTARECOL]",   "[VALORMULTARECOL]",
-      "[BASEINSS]",        "[DEDUCAO]",        "[FGTSRECOL]",     "[VALORINSS]",       "[REMUNRESCISAO]",
+      "[CodigoFuncContr]", "[NOMEFUNC]",      "[COMPLEMENTAR]", "[CODIGOCAUSA]", "[CODIGOSAQUE]",  "[TIPOAFASTSEFIP]",
+      "[TIPOAFASTCAGED]",  "[TIPOAFASTRAIS]", "[CODIGOMOTDEM]", "[DATARESC]",    "[DATAAVPREVIO]", "[DIASTRAB]",
+      "[DIASAVINDEN]",     "[DIASAVREAV]",    "[DIASESTABIL]",  "[DIASGRATIF]",  "[SALFINAL]",     "[FGTSMESANT]",
+      "[CODIGOFPAS]",      "[CODIGOOUTEMP]",  "[SALDOFGTS]",    "[REMMULTA]",    "[VALORMULTA]",   "[REMMULTARECOL]",
+      "[VALORMULTARECOL]", "[BASEINSS]",      "[DEDUCAO]",      "[FGTSRECOL]",   "[VALORINSS]",    "[REMUNRESCISAO]",
       "[REPOSICAOVAGA]",   "[AVISOPREVIO]"};
   EXPECT_EQ(MontarFPA(Todos(tokens), 7, 1, rescisao->Resultado()),
             QStringLiteral("0002|Ana Paula Nogueira|0|11|1|I1|31|11|2|20/11/2026|20/11/2026|20|45|0|0|0|1980|158,4|"
                            "515||8740,22|8740,22|3496,09|8740,22|3496,09|4512,3|0|360,98|406,11|4512,3|1|1"));
   // The listing mode does not matter to a termination; the pay tokens stay.
-  EXPECT_EQ(MontarFPA(QStringLiteral("[CodigoFuncContr] [QUANTIDADE] [DATAPGTO] [VALOR]"), 7, 2,
-                      rescisao->Resultado()),
+  EXPECT_EQ(MontarFPA(QStringLiteral("[CodigoFuncContr] [QUANTIDADE] [DATAPGTO] [VALOR]"), 7, 2, rescisao->Resultado()),
             QStringLiteral("0002 [QUANTIDADE] [DATAPGTO] [VALOR]"));
 }
 
 TEST_F(MontarDescricaoFolhaTeste, EveryVacationTokenFillsTheSameOnEveryEngineWithTheContractUnpadded) {
   auto ferias = Folha(8, 1, 2, 2);
   ASSERT_EQ(ferias->Resultado().RecordCount(), 1);
-  const QStringList tokens = {
-      "[CodigoFuncContr]", "[DATAINICIAL]",    "[DATAINICIALFERIAS]", "[DATAFINALFERIAS]", "[DATAABONO]",
-      "[PAGAADTO13]",      "[DATAPGTO]",       "[DESCADTO]",          "[FORMAGERACAO]",    "[DIASDOBROFERIAS]",
-      "[DIASDOBROABONO]",  "[TIPORECIBO]",     "[DATARETORNOFERIAS]", "[DATAAVISO]",       "[DATASOLICABONO]",
-      "[DIASABONO]",       "[DIASFERIAS]",     "[DIASREMUN]",         "[DESCONTPARCELA]",  "[NUMEROPARCELA]",
-      "[COMPETINICIAL]",   "[DIASPREMIO]",     "[VALOR]",             "[NOMEFUNC]"};
+  const QStringList tokens = {"[CodigoFuncContr]",   "[DATAINICIAL]",    "[DATAINICIALFERIAS]",
+                              "[DATAFINALFERIAS]",   "[DATAABONO]",      "[PAGAADTO13]",
+                              "[DATAPGTO]",          "[DESCADTO]",       "[FORMAGERACAO]",
+                              "[DIASDOBROFERIAS]",   "[DIASDOBROABONO]", "[TIPORECIBO]",
+                              "[DATARETORNOFERIAS]", "[DATAAVISO]",      "[DATASOLICABONO]",
+                              "[DIASABONO]",         "[DIASFERIAS]",     "[DIASREMUN]",
+                              "[DESCONTPARCELA]",    "[NUMEROPARCELA]",  "[COMPETINICIAL]",
+                              "[DIASPREMIO]",        "[VALOR]",          "[NOMEFUNC]"};
   EXPECT_EQ(MontarFPA(Todos(tokens), 8, 1, ferias->Resultado()),
             QStringLiteral("4|14/08/2025|09/11/2026|28/11/2026|29/11/2026|0|06/11/2026|0|1|0|0|1|30/11/2026|"
                            "08/10/2026|10/09/2026|10|20|30|0|0|01/11/2026|0|3120,55|Fernanda Ribeiro Alves"));
@@ -603,15 +603,17 @@ TEST_F(MontarDescricaoFolhaTeste, TotalisedPayCountsItsEventRowsOnEveryEngine) {
 // earlier value is filled, an earlier one is not; a missing number is zero
 // and a missing date nothing.
 TEST_F(MontarDescricaoFolhaTeste, LaterTokensFillInsideEarlierValuesAndNullsFollowTheirForm) {
-  ExecutarSQLDireto(QStringLiteral("update FUNCIONARIO set NOMEFUNC = 'Ana [DATARESC] [CodigoFuncContr]' where "
-                                   "CODIGOEMPRESA = 2 and CODIGOFUNCCONTR = 2"));
-  ExecutarSQLDireto(QStringLiteral("update RESCISAO set DATAAVPREVIO = null, CODIGOOUTEMP = null, SALFINAL = null "
-                                   "where CODIGOEMPRESA = 2 and CODIGOFUNCCONTR = 2"));
+  ExecutarSQLDireto(
+      QStringLiteral("update FUNCIONARIO set NOMEFUNC = 'Ana [DATARESC] [CodigoFuncContr]' where "
+                     "CODIGOEMPRESA = 2 and CODIGOFUNCCONTR = 2"));
+  ExecutarSQLDireto(
+      QStringLiteral("update RESCISAO set DATAAVPREVIO = null, CODIGOOUTEMP = null, SALFINAL = null "
+                     "where CODIGOEMPRESA = 2 and CODIGOFUNCCONTR = 2"));
   auto rescisao = Folha(7, 1, 2, 1);
   ASSERT_EQ(rescisao->Resultado().RecordCount(), 1);
-  EXPECT_EQ(MontarFPA(QStringLiteral("[NOMEFUNC]<[DATAAVPREVIO]|[CODIGOOUTEMP]|[SALFINAL]>"), 7, 1,
-                      rescisao->Resultado()),
-            QStringLiteral("Ana 20/11/2026 [CodigoFuncContr]<||>"));
+  EXPECT_EQ(
+      MontarFPA(QStringLiteral("[NOMEFUNC]<[DATAAVPREVIO]|[CODIGOOUTEMP]|[SALFINAL]>"), 7, 1, rescisao->Resultado()),
+      QStringLiteral("Ana 20/11/2026 [CodigoFuncContr]<||>"));
 }
 
 // The template editor and the filler must agree on the names: a token the
