@@ -544,6 +544,24 @@ TnTempos Piso(bool unico) {
 
   std::vector<TnPropostaPiso> propostas;
   const QString gerado = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+  auto LerModelo = [&modelo](int tipo) {
+    modelo.addBindValue(tipo);
+    Exec(modelo);
+    const QString mascara = modelo.next() ? modelo.value(0).toString() : QString();
+    modelo.finish();
+    return mascara;
+  };
+  // A type's items: into the establishment's one proposal, or a proposal of
+  // their own.
+  auto Juntar = [&](TnPropostaPiso &&proposta, const QString &titulo) {
+    if (proposta.Itens.empty()) return;
+    if (unico) {
+      for (TnItemPiso &i : proposta.Itens) propostas.back().Itens.push_back(std::move(i));
+    } else {
+      proposta.Observacao = titulo + gerado;
+      propostas.push_back(std::move(proposta));
+    }
+  };
   Exec(lista);
   while (lista.next()) {
     const int empresa = lista.value(0).toInt();
@@ -573,10 +591,7 @@ TnTempos Piso(bool unico) {
       while (q.next()) {
         if (primeiro) {
           primeiro = false;
-          modelo.addBindValue(kTabelas[t].Tipo);
-          Exec(modelo);
-          mascara = modelo.next() ? modelo.value(0).toString() : QString();
-          modelo.finish();
+          mascara = LerModelo(kTabelas[t].Tipo);
         }
         TnItemPiso item;
         item.Tabela = static_cast<int>(t);
@@ -602,13 +617,7 @@ TnTempos Piso(bool unico) {
         proposta.Itens.push_back(std::move(item));
       }
       q.finish();
-      if (proposta.Itens.empty()) continue;
-      if (unico) {
-        for (TnItemPiso &i : proposta.Itens) propostas.back().Itens.push_back(std::move(i));
-      } else {
-        proposta.Observacao = QStringLiteral("Débitos - ") + gerado;
-        propostas.push_back(std::move(proposta));
-      }
+      Juntar(std::move(proposta), QStringLiteral("Débitos - "));
     }
     const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), inicio},
                                  {QStringLiteral("PDATAFINAL"), fim},
@@ -630,10 +639,7 @@ TnTempos Piso(bool unico) {
       while (q.next()) {
         if (primeiro) {
           primeiro = false;
-          modelo.addBindValue(folha->Tipo);
-          Exec(modelo);
-          mascara = modelo.next() ? modelo.value(0).toString() : QString();
-          modelo.finish();
+          mascara = LerModelo(folha->Tipo);
         }
         TnItemPiso item;
         item.Tabela = -1;
@@ -657,13 +663,7 @@ TnTempos Piso(bool unico) {
         proposta.Itens.push_back(std::move(item));
       }
       q.finish();
-      if (proposta.Itens.empty()) continue;
-      if (unico) {
-        for (TnItemPiso &i : proposta.Itens) propostas.back().Itens.push_back(std::move(i));
-      } else {
-        proposta.Observacao = QStringLiteral("Folha - ") + gerado;
-        propostas.push_back(std::move(proposta));
-      }
+      Juntar(std::move(proposta), QStringLiteral("Folha - "));
     }
   }
   tempos.Listar = relogio.nsecsElapsed() / 1e6;

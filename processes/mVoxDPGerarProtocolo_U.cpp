@@ -192,6 +192,15 @@ std::unique_ptr<TnSQLDataSet> NovaInstrucaoFonte(const QString &texto) {
 
 bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
 
+// The source column's whole number into the item's field; none when the
+// source has none (or no such column).
+void CopiarInteiro(TnField *item, const TnField *origem) {
+  if (Vazio(origem))
+    item->Clear();
+  else
+    item->SetAsInteger(origem->AsLargeInt());
+}
+
 QString Mensagem(const std::exception &erro) {
   if (const auto *nosso = dynamic_cast<const Exception *>(&erro)) return nosso->message();
   return QString::fromLocal8Bit(erro.what());
@@ -639,9 +648,7 @@ QString TmVoxDPGerarProtocolo::MontarDescricaoFPA() const {
 
 int TmVoxDPGerarProtocolo::InserirItensFpa() {
   TnClientDataSet &dados = *curDados;
-  ixVencimento = dados.IndexOfField(QStringLiteral("DATAPGTO"));
-  ixValor = dados.IndexOfField(QStringLiteral("VALOR"));
-  ixCodigoPro = dados.IndexOfField(kCodigoProtocolo);
+  ResolverColunas(QStringLiteral("DATAPGTO"), QStringLiteral("VALOR"));
   const TnField *vencimento = dados.Fields(ixVencimento);
   const TnField *valor = dados.Fields(ixValor);
   const TnField *protocolo = dados.Fields(ixCodigoPro);
@@ -664,17 +671,11 @@ int TmVoxDPGerarProtocolo::InserirItensFpa() {
     item.CODIGOIMPOSTO->Clear();
     item.VARIACAOIMPOSTO->Clear();
     item.CODIGODOCEMP->Clear();
-    if (Vazio(funcionario))
-      item.CodigoFuncContr->Clear();
-    else
-      item.CodigoFuncContr->SetAsInteger(funcionario->AsInteger());
+    CopiarInteiro(item.CodigoFuncContr, funcionario);
     item.CHAVEORIGEM->SetAsString(kChaveFolha);
     item.MODULO->SetAsString(kChaveFolha);
     item.CHAVEDEBITO->Clear();
-    if (Vazio(protocolo))
-      item.PROTOCOLO->Clear();
-    else
-      item.PROTOCOLO->SetAsInteger(protocolo->AsLargeInt());
+    CopiarInteiro(item.PROTOCOLO, protocolo);
     // Nothing to stamp: the payroll tables keep no protocol.
     item.TABELA->Clear();
     item.TABELACHAVE->Clear();
@@ -715,6 +716,16 @@ void TmVoxDPGerarProtocolo::PegarCfgDescr(int tipo) {
     TmVoxDPGerarProtocoloBase::PegarCfgDescr(tipo);
 }
 
+void TmVoxDPGerarProtocolo::ResolverColunas(const QString &vencimento, const QString &valor) {
+  const TnClientDataSet &dados = *curDados;
+  ixVencimento = dados.IndexOfField(vencimento);
+  ixValor = dados.IndexOfField(valor);
+  ixCodigoPro = dados.IndexOfField(kCodigoProtocolo);
+  if (ixVencimento < 0 || ixValor < 0 || ixCodigoPro < 0)
+    throw Exception(QStringLiteral("A consulta de %1 não tem as colunas %2, %3 e %4.")
+                        .arg(FTituloTipo, vencimento, valor, kCodigoProtocolo));
+}
+
 TmVoxDPGerarProtocolo::TnItemComum TmVoxDPGerarProtocolo::ItemComum() const {
   TnItemComum comum;
   comum.Agora = nDMConexao()->Now();
@@ -744,9 +755,7 @@ QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const { return mVoxMontarDes
 
 int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &dados = *curDados;
-  ixVencimento = dados.IndexOfField(QStringLiteral("DATAVENCIMENTO"));
-  ixValor = dados.IndexOfField(QStringLiteral("VALORDEBITO"));
-  ixCodigoPro = dados.IndexOfField(kCodigoProtocolo);
+  ResolverColunas(QStringLiteral("DATAVENCIMENTO"), QStringLiteral("VALORDEBITO"));
   const TnField *vencimento = dados.Fields(ixVencimento);
   const TnField *valor = dados.Fields(ixValor);
   const TnField *protocolo = dados.Fields(ixCodigoPro);
@@ -765,23 +774,14 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
     // A debit without a due date shows none.
     item.VENCIMENTO->SetAsDate(vencimento->IsNull() ? QDate() : vencimento->AsDate());
     item.VALOR->SetValue(valor->Value());
-    if (Vazio(imposto))
-      item.CODIGOIMPOSTO->Clear();
-    else
-      item.CODIGOIMPOSTO->SetAsInteger(imposto->AsInteger());
-    if (Vazio(variacao))
-      item.VARIACAOIMPOSTO->Clear();
-    else
-      item.VARIACAOIMPOSTO->SetAsInteger(variacao->AsInteger());
+    CopiarInteiro(item.CODIGOIMPOSTO, imposto);
+    CopiarInteiro(item.VARIACAOIMPOSTO, variacao);
     item.CODIGODOCEMP->Clear();
     item.CodigoFuncContr->Clear();
     item.CHAVEORIGEM->SetAsString(MontarChaveOrigem(FTipo, CodigoEmpresa(), chave->AsInteger()));
     item.MODULO->SetAsString(origem->AsString());
     item.CHAVEDEBITO->SetAsInteger(chave->AsInteger());
-    if (Vazio(protocolo))
-      item.PROTOCOLO->Clear();
-    else
-      item.PROTOCOLO->SetAsInteger(protocolo->AsLargeInt());
+    CopiarInteiro(item.PROTOCOLO, protocolo);
     item.TABELA->SetAsString(ATabela);
     item.TABELACHAVE->SetAsString(AChaveDebito);
     detalhe.Post();

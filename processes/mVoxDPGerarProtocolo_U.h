@@ -170,6 +170,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // Opens a source statement for the current establishment and the range;
   // its rows become the current source rows. 1 when there are any, else 0.
   int AbrirFonte(TnSQLDataSet &sql);
+  // ixVencimento, ixValor and ixCodigoPro for the current source rows, once
+  // per listing; raises naming the columns when the rows lack one.
+  void ResolverColunas(const QString &vencimento, const QString &valor);
   // What every item of a listing shares.
   struct TnItemComum {
     QDateTime Agora;

@@ -331,6 +331,18 @@ TEST(MontarDescricao, FailureIsWrappedOnlyWhenTheFamilyAsks) {
 
 // --- The debit query as the database gives it ----------------------------------
 
+// The tokens the template editor offers for a protocol type, as its picker
+// lists them ("Label [TOKEN]" gives "[TOKEN]"); empty when it offers none.
+QStringList TokensDoEditor(TnDMClientDataSet &cfg, TnDialogosTeste &dialogos, int tipo) {
+  if (!cfg.nClientDataSet->Locate(QStringLiteral("CODIGOTIPOPROTOCOLO"), tipo)) return {};
+  dialogos->Cancelar();
+  cfg.EdFindFieldControl(QStringLiteral("DESCRTIPOPROTOCOLO"))->ClicarBotao();
+  if (dialogos->Perguntas().isEmpty()) return {};
+  QStringList tokens;
+  for (const QString &linha : dialogos->Perguntas().last().Opcoes) tokens << linha.mid(linha.indexOf(u'['));
+  return tokens;
+}
+
 // The engines type the query's columns differently (SQLite has no date type
 // and leaves expression columns untyped); the descriptions must not differ.
 class MontarDescricaoConsultaTeste : public TmVoxCadastroTeste {
@@ -409,19 +421,14 @@ TEST_F(MontarDescricaoConsultaTeste, EveryDebitTokenTheEditorOffersIsFilledButTh
   ASSERT_NE(cfg, nullptr);
   TnDialogosTeste dialogos;
   for (const auto &[tipo, dados] : {std::pair{1, federal.get()}, std::pair{10, folha.get()}}) {
-    ASSERT_TRUE(cfg->nClientDataSet->Locate(QStringLiteral("CODIGOTIPOPROTOCOLO"), tipo));
-    dialogos->Cancelar();
-    cfg->EdFindFieldControl(QStringLiteral("DESCRTIPOPROTOCOLO"))->ClicarBotao();
-    ASSERT_FALSE(dialogos->Perguntas().isEmpty());
-    const QStringList linhas = dialogos->Perguntas().last().Opcoes;
-    ASSERT_FALSE(linhas.isEmpty());
-    for (const QString &linha : linhas) {
-      const QString token = linha.mid(linha.indexOf(QLatin1Char('[')));
+    const QStringList tokens = TokensDoEditor(*cfg, dialogos, tipo);
+    ASSERT_FALSE(tokens.isEmpty());
+    for (const QString &token : tokens) {
       const QString preenchido = Montar(QStringLiteral("<") + token + QStringLiteral(">"), *dados);
       if (previsoes.contains(token))
         EXPECT_EQ(preenchido, QStringLiteral("<") + token + QStringLiteral(">"));
       else
-        EXPECT_FALSE(preenchido.contains(token)) << tipo << " " << linha.toStdString();
+        EXPECT_FALSE(preenchido.contains(token)) << tipo << " " << token.toStdString();
     }
   }
 }
@@ -630,17 +637,12 @@ TEST_F(MontarDescricaoFolhaTeste, EveryPayrollTokenTheEditorOffersIsFilled) {
     SCOPED_TRACE(c.Tipo * 10 + c.TipoFolha);
     auto dados = Folha(c.Tipo, c.TipoFolha, c.Empresa, c.Estab);
     ASSERT_FALSE(dados->Resultado().IsEmpty());
-    ASSERT_TRUE(cfg->nClientDataSet->Locate(QStringLiteral("CODIGOTIPOPROTOCOLO"), c.Tipo));
-    dialogos->Cancelar();
-    cfg->EdFindFieldControl(QStringLiteral("DESCRTIPOPROTOCOLO"))->ClicarBotao();
-    ASSERT_FALSE(dialogos->Perguntas().isEmpty());
-    const QStringList linhas = dialogos->Perguntas().last().Opcoes;
-    ASSERT_FALSE(linhas.isEmpty());
-    for (const QString &linha : linhas) {
-      const QString token = linha.mid(linha.indexOf(QLatin1Char('[')));
+    const QStringList tokens = TokensDoEditor(*cfg, dialogos, c.Tipo);
+    ASSERT_FALSE(tokens.isEmpty());
+    for (const QString &token : tokens) {
       const QString preenchido =
           MontarFPA(QStringLiteral("<") + token + QStringLiteral(">"), c.Tipo, c.TipoFolha, dados->Resultado());
-      EXPECT_FALSE(preenchido.contains(token, Qt::CaseInsensitive)) << linha.toStdString();
+      EXPECT_FALSE(preenchido.contains(token, Qt::CaseInsensitive)) << token.toStdString();
     }
   }
 }
