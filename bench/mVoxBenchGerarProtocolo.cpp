@@ -1,25 +1,32 @@
 // A large office's month through "Gerar Protocolo": 1,000 establishments
 // (100 companies of 10), 15,000 debits of November 2026 over the seven debit
 // tables, five years of earlier months in the same tables (900,000 debits,
-// all protocolled) and the 60,000 earlier protocols. The process proposes
-// one protocol per establishment and type, every item is marked ("Selecionar
-// todos.") and saved.
+// all protocolled) and the 60,000 earlier protocols, each holding three
+// payroll items (180,000). The payroll: 16,000 employees with one to three
+// placements each, two calculation periods in the month (an advance and the
+// month) of 30 events per employee (960,000 event rows, 32,000 of them the
+// amount), 300 terminations and 1,300 vacation receipts. The process lists
+// every debit and payroll type, the pay per employee, one protocol per
+// establishment and type (or one per establishment), every item is marked
+// ("Selecionar todos.") and saved.
 //
 // The floor is the same work done with plain prepared statements in the same
 // run on the same file: the same establishment list, configuration reads,
-// debit selects and template reads, the same inserts of protocols and items
-// and the same guarded debit updates, with the rows kept in plain structs.
-// Prints both times and the ratio (goal: at most 2).
+// debit and payroll selects and template reads, the same inserts of
+// protocols and items and the same guarded debit updates, with the rows kept
+// in plain structs. Prints both times and the ratio (goal: at most 2).
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "mVoxDPGerarProtocolo_U.h"
@@ -30,6 +37,7 @@
 #include "nPacotes_U.h"
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
+#include "nSQLParametros_U.h"
 #include "nSchema_U.h"
 #include "npqParamItem_U.h"
 
@@ -39,7 +47,21 @@ constexpr int kEmpresas = 100;
 constexpr int kEstabsPorEmpresa = 10;
 constexpr int kEstabs = kEmpresas * kEstabsPorEmpresa;
 constexpr int kMesesHistorico = 60;
-constexpr int kFuncionarios = 20;
+// Employees per company; employee f works at establishment (f - 1) % 10 + 1.
+constexpr int kFuncionarios = 160;
+constexpr int kEventosPorCalculo = 30;  // 29 others and the amount
+constexpr int kEventoValor = 5020;
+// Employees 158-160 of every company leave in November; 1-13 take vacation.
+constexpr int kPrimeiroDemitido = 158;
+constexpr int kUltimoEmFerias = 13;
+constexpr int kPeriodos = 2;
+// One item per employee and period, termination and vacation.
+constexpr int kItensFolha =
+    kEmpresas * (kFuncionarios * kPeriodos + (kFuncionarios - kPrimeiroDemitido + 1) + kUltimoEmFerias);
+constexpr int kItensMes = kEstabs * 15 + kItensFolha;
+// Proposals of "Dividido em Tipos": 7 debit types and the pay everywhere,
+// terminations at establishments 8-10, vacations at all 10.
+constexpr int kPropostasTipos = kEstabs * 8 + kEmpresas * 3 + kEmpresas * 10;
 constexpr int kRodadas = 2;
 // Earlier protocols are numbered 1..kEstabs * kMesesHistorico.
 constexpr int kUltimoAntigo = kEstabs * kMesesHistorico;
@@ -61,6 +83,18 @@ constexpr TnTabelaBench kTabelas[] = {
     {10, "DEBITOFOLHA", "FOLHA", true, true, 2, 0},
 };
 const QDate kMes(2026, 11, 1);
+// Pay dates of the advance and of the month.
+const QDate kPagamentos[] = {QDate(2026, 11, 20), QDate(2026, 12, 5)};
+
+struct TnModeloFolha {
+  int Tipo;
+  const char *Modelo;
+};
+constexpr TnModeloFolha kModelosFolha[] = {
+    {6, "Folha de Pagamento [QUANTIDADE][NOMEFUNC]"},
+    {7, "Rescisão [CodigoFuncContr] - [NOMEFUNC] - Data [DATARESC]"},
+    {8, "Recibo de Férias - [NOMEFUNC] - Início [DATAINICIALFERIAS]"},
+};
 
 void Falhar(const QString &texto) {
   std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
@@ -68,6 +102,10 @@ void Falhar(const QString &texto) {
 }
 
 QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
+
+QString NomeFuncionario(int empresa, int funcionario) {
+  return QStringLiteral("Funcionário %1 da Empresa %2").arg(funcionario).arg(empresa);
+}
 
 QSqlQuery Preparar(const QString &sql) {
   QSqlQuery q(nDMConexao()->Database());
@@ -118,7 +156,7 @@ void InserirCadastros() {
     for (int f = 1; f <= kFuncionarios; ++f) {
       funcionario.addBindValue(e);
       funcionario.addBindValue(f);
-      funcionario.addBindValue(QStringLiteral("Funcionário %1 da Empresa %2").arg(f).arg(e));
+      funcionario.addBindValue(NomeFuncionario(e, f));
       Exec(funcionario);
     }
   }
@@ -137,6 +175,91 @@ void InserirCadastros() {
     tipo.addBindValue(t.Folha ? QStringLiteral("Folha [CodigoFuncContr] - [NOMEFUNC] - Competência [COMPETENCIA]")
                               : QStringLiteral("[DESCRPROTOCOLO] - Competência [COMPETENCIA]"));
     Exec(tipo);
+  }
+  for (const TnModeloFolha &m : kModelosFolha) {
+    tipo.addBindValue(m.Tipo);
+    tipo.addBindValue(QString::fromUtf8(m.Modelo));
+    Exec(tipo);
+  }
+}
+
+// --- the payroll of the month
+
+// Placements of employee f: one to three, the last one (where he works now)
+// at establishment (f - 1) % 10 + 1, the earlier ones elsewhere.
+QDate UltimaLotacao(int funcionario) { return QDate(2020 + (funcionario % 3) * 2, 3, 1); }
+
+void InserirFolha() {
+  QSqlQuery pessoa = Preparar(QStringLiteral("insert into FUNCPESSOA (CODIGOFUNCPESSOA, NOMEFUNC) values (?, ?)"));
+  QSqlQuery contrato = Preparar(
+      QStringLiteral("insert into FUNCCONTRATO (CODIGOEMPRESA, CODIGOFUNCCONTR, CODIGOFUNCPESSOA) values (?, ?, ?)"));
+  QSqlQuery lotacao = Preparar(QStringLiteral(
+      "insert into FUNCLOCAL (CODIGOEMPRESA, CODIGOFUNCCONTR, DATATRANSF, CODIGOESTAB) values (?, ?, ?, ?)"));
+  QSqlQuery periodo = Preparar(
+      QStringLiteral("insert into PERIODOCALCULO (CODIGOEMPRESA, CODIGOPERCALCULO, DATAINICIALFOLHA, DATAFINALFOLHA, "
+                     "DATAPGTO) values (?, ?, ?, ?, ?)"));
+  QSqlQuery calculo = Preparar(
+      QStringLiteral("insert into FUNCPERCALCULO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, DATALOCAL, "
+                     "DATAPGTOFOLHA) values (?, ?, ?, ?, ?)"));
+  QSqlQuery evento = Preparar(
+      QStringLiteral("insert into CALCULOEVENTO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, CODIGOEVENTO, "
+                     "VALOREVENTO) values (?, ?, ?, ?, ?)"));
+  QSqlQuery rescisao = Preparar(QStringLiteral(
+      "insert into RESCISAO (CODIGOEMPRESA, CODIGOFUNCCONTR, COMPLEMENTAR, CODIGOCAUSA, CODIGOSAQUE, TIPOAFASTSEFIP, "
+      "TIPOAFASTCAGED, TIPOAFASTRAIS, CODIGOMOTDEM, DATARESC, DATAAVPREVIO, DATAPGTORESC, DIASTRAB, DIASAVINDEN, "
+      "DIASAVREAV, DIASESTABIL, DIASGRATIF, SALFINAL, FGTSMESANT, CODIGOFPAS, SALDOFGTS, REMMULTA, VALORMULTA, "
+      "BASEINSS, DEDUCAO, FGTSRECOL, VALORINSS, REMUNRESCISAO, REPOSICAOVAGA, AVISOPREVIO) values (?, ?, '0', 11, 1, "
+      "'I1', 31, 11, 2, ?, ?, ?, 20, 30, 0, 0, 0, '2500.00', '200.00', 515, '9000.00', '9000.00', '3600.00', "
+      "'4000.00', '0.00', '320.00', '380.00', '4000.00', '1', '1')"));
+  QSqlQuery eventoRescisao = Preparar(QStringLiteral(
+      "insert into RESCISAOEVENTO (CODIGOEMPRESA, CODIGOFUNCCONTR, CODIGOEVENTO, VALOREVENTO) values (?, ?, ?, ?)"));
+  QSqlQuery ferias = Preparar(QStringLiteral(
+      "insert into RECIBOFERIAS (CODIGOEMPRESA, CODIGOFUNCCONTR, DATAINICIAL, DATAINICIALFERIAS, DATAFINALFERIAS, "
+      "DATAPGTO, DATARETORNOFERIAS, COMPETINICIAL, PAGAADTO13, DESCADTO, DESCONTPARCELA, FORMAGERACAO, TIPORECIBO, "
+      "DIASDOBROFERIAS, DIASDOBROABONO, DIASABONO, DIASFERIAS, DIASREMUN, NUMEROPARCELA, DIASPREMIO) values (?, ?, "
+      "?, ?, ?, ?, ?, ?, '0', '0', '0', 1, 1, 0, 0, 0, 20, 20, 0, 0)"));
+  QSqlQuery eventoFerias = Preparar(
+      QStringLiteral("insert into FERIASEVENTO (CODIGOEMPRESA, CODIGOFUNCCONTR, DATAINICIAL, DATAINICIALFERIAS, "
+                     "CODIGOEVENTO, VALOREVENTO) values (?, ?, ?, ?, ?, ?)"));
+  auto linha = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
+    for (const QVariant &v : valores) q.addBindValue(v);
+    Exec(q);
+  };
+  auto valor = [](int a, int b) { return QStringLiteral("%1.%2").arg(100 + a % 4000).arg(b % 100, 2, 10, QChar('0')); };
+
+  for (int e = 1; e <= kEmpresas; ++e) {
+    for (int p = 1; p <= kPeriodos; ++p)
+      linha(periodo,
+            {e, p, Banco(kMes), Banco(p == 1 ? QDate(2026, 11, 15) : QDate(2026, 11, 30)), Banco(kPagamentos[p - 1])});
+    for (int f = 1; f <= kFuncionarios; ++f) {
+      const int codigoPessoa = (e - 1) * kFuncionarios + f;
+      linha(pessoa, {codigoPessoa, NomeFuncionario(e, f)});
+      linha(contrato, {e, f, codigoPessoa});
+      const int estab = (f - 1) % kEstabsPorEmpresa + 1;
+      const int lotacoes = f % 3 + 1;
+      for (int l = 0; l < lotacoes; ++l) {
+        const bool atual = l == lotacoes - 1;
+        linha(lotacao, {e, f, Banco(QDate(2020 + l * 2, 3, 1)), atual ? estab : estab % kEstabsPorEmpresa + 1});
+      }
+      for (int p = 1; p <= kPeriodos; ++p) {
+        linha(calculo, {e, p, f, Banco(UltimaLotacao(f)), Banco(kPagamentos[p - 1])});
+        for (int v = 1; v <= kEventosPorCalculo; ++v)
+          linha(evento, {e, p, f, v == kEventosPorCalculo ? kEventoValor : v, valor(e * 31 + f * 7 + v, f + v)});
+      }
+      if (f >= kPrimeiroDemitido) {
+        const QDate data(2026, 11, e % 25 + 1);
+        linha(rescisao, {e, f, Banco(data), Banco(data), Banco(data.addDays(5))});
+        for (int v : {1, 2, kEventoValor}) linha(eventoRescisao, {e, f, v, valor(e + f + v, v)});
+      }
+      if (f <= kUltimoEmFerias) {
+        const QDate inicio(2026, 11, f + 2);
+        const QDate aquisicao(2025, 3, f);
+        linha(ferias, {e, f, Banco(aquisicao), Banco(inicio), Banco(inicio.addDays(19)), Banco(inicio.addDays(-2)),
+                       Banco(inicio.addDays(20)), Banco(kMes)});
+        for (int v : {1, kEventoValor})
+          linha(eventoFerias, {e, f, Banco(aquisicao), Banco(inicio), v, valor(e * 3 + f, v + f)});
+      }
+    }
   }
 }
 
@@ -219,6 +342,28 @@ void InserirProtocolosAntigos() {
       Exec(q);
     }
   }
+  // Each earlier protocol holds its month's pay: both periods totalised and
+  // one employee's pay (none of them due in the month listed).
+  QSqlQuery item = Preparar(QStringLiteral(
+      "insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, DATALCTOPRO, VENCIMENTO, VALOR, "
+      "CODIGOFUNCCONTR, CANCELADO, CHAVEORIGEM, CODIGOUSUARIO, DATAHORACADASTRO, ORIGEMDADO, COMPETENCIA) values (?, "
+      "?, 'Folha de Pagamento', ?, ?, '1000.00', ?, '0', 'FPA', 1, ?, 1, ?)"));
+  for (int m = 0; m < kMesesHistorico; ++m) {
+    const QDate mes = kMes.addMonths(m - kMesesHistorico);
+    const QDate dia = mes.addMonths(1);
+    const QVariant vencimentos[] = {Banco(QDate(mes.year(), mes.month(), 20)), Banco(dia.addDays(4))};
+    for (int estab = 1; estab <= kEstabs; ++estab) {
+      const int s = (estab - 1) % kEstabsPorEmpresa + 1;
+      const QVariant itens[][2] = {{vencimentos[0], QVariant()}, {vencimentos[1], QVariant()}, {vencimentos[1], s}};
+      int seq = 0;
+      for (const auto &[vencimento, funcionario] : itens) {
+        for (const QVariant &v : {QVariant(qlonglong(m * kEstabs + estab)), QVariant(++seq), Banco(dia), vencimento,
+                                  funcionario, Banco(QDateTime(dia, QTime(9, 30))), Banco(mes)})
+          item.addBindValue(v);
+        Exec(item);
+      }
+    }
+  }
 }
 
 // Back to the month unlisted: the month's debits free, no new protocol.
@@ -244,12 +389,13 @@ int Contar(const QString &sql) {
 void Conferir(const char *quem, int propostas) {
   const int protocolos =
       Contar(QStringLiteral("select count(*) from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
-  const int itens = Contar(QStringLiteral("select count(*) from PROTOCOLOITEM"));
+  const int itens =
+      Contar(QStringLiteral("select count(*) from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
   int livres = 0;
   for (const TnTabelaBench &t : kTabelas)
     livres +=
         Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null").arg(QLatin1String(t.Nome)));
-  if (protocolos != propostas || itens != kEstabs * 15 || livres != 0)
+  if (protocolos != propostas || itens != kItensMes || livres != 0)
     Falhar(QStringLiteral("%1: %2 protocolos, %3 itens, %4 débitos livres")
                .arg(QLatin1String(quem))
                .arg(protocolos)
@@ -275,7 +421,8 @@ TnTempos Processo(bool unico) {
   TnpqPowerParam &p = processo->npqPowerParam();
   p.Param(QStringLiteral("pDataInicial"))->SetAsDate(kMes);
   p.Param(QStringLiteral("pDataFinal"))->SetAsDate(QDate(2026, 11, 30));
-  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10"));
+  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8"));
+  p.Param(QStringLiteral("pTipoFolha"))->SetAsString(QStringLiteral("2"));
   p.Param(QStringLiteral("pFormaGer"))->SetAsString(unico ? QStringLiteral("1") : QStringLiteral("2"));
   p.Param(QStringLiteral("pListarDebitos"))->SetAsString(QStringLiteral("0"));
 
@@ -285,7 +432,7 @@ TnTempos Processo(bool unico) {
     relogio.start();
     processo->Executar();
     tempos.Listar = relogio.nsecsElapsed() / 1e6;
-    if (processo->ClientDataSetDet()->RecordCount() != kEstabs * 15)
+    if (processo->ClientDataSetDet()->RecordCount() != kItensMes)
       Falhar(QStringLiteral("itens listados: %1").arg(processo->ClientDataSetDet()->RecordCount()));
     relogio.restart();
     processo->actSelecionarTodosExecute(nullptr);
@@ -297,22 +444,44 @@ TnTempos Processo(bool unico) {
     Falhar(e.message());
   }
   nLiberarDM(processo);
-  Conferir("processo", unico ? kEstabs : kEstabs * 7);
+  Conferir("processo", unico ? kEstabs : kPropostasTipos);
   return tempos;
 }
 
 // --- the floor
 
 struct TnItemPiso {
-  int Tabela;
+  int Tabela;  // -1: a payroll item, nothing to stamp
   int Chave;
   QVariant Vencimento;
   QVariant Valor;
   QVariant Imposto;
   QVariant Variacao;
+  QVariant Funcionario;
   QString Descricao;
   QString ChaveOrigem;
 };
+
+// A payroll statement of the process, with plain positional placeholders.
+struct TnFolhaPiso {
+  int Tipo;
+  QString Modelo;
+  TnSQLParametros Parametros;
+  QSqlQuery Consulta;
+  TnFolhaPiso(int tipo, const QString &modelo)
+      : Tipo(tipo),
+        Modelo(modelo),
+        Parametros(TmVoxDPGerarProtocolo::SQLFolha(tipo, 2, 1)),
+        Consulta(Preparar(Parametros.SQLPosicional())) {}
+  void Abrir(const QVariantMap &valores) {
+    for (int i : Parametros.Ocorrencias()) Consulta.addBindValue(valores.value(Parametros.Nomes().at(i)));
+    Exec(Consulta);
+  }
+};
+
+QString Data(const QVariant &data) {
+  return QDate::fromString(data.toString().left(10), Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 struct TnPropostaPiso {
   int Empresa;
@@ -371,9 +540,30 @@ TnTempos Piso(bool unico) {
                              "and D.FORMADEBITO in (0, 2) order by D.CHAVEDEBITO%1")
                   .arg(sufixo, t.Observacao ? QStringLiteral(", D.OBSERVDEBITO") : QString(), QLatin1String(t.Nome))));
   }
+  std::vector<std::unique_ptr<TnFolhaPiso>> folhas;
+  for (const TnModeloFolha &m : kModelosFolha)
+    folhas.push_back(std::make_unique<TnFolhaPiso>(m.Tipo, QString::fromUtf8(m.Modelo)));
 
   std::vector<TnPropostaPiso> propostas;
   const QString gerado = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+  auto LerModelo = [&modelo](int tipo) {
+    modelo.addBindValue(tipo);
+    Exec(modelo);
+    const QString mascara = modelo.next() ? modelo.value(0).toString() : QString();
+    modelo.finish();
+    return mascara;
+  };
+  // A type's items: into the establishment's one proposal, or a proposal of
+  // their own.
+  auto Juntar = [&](TnPropostaPiso &&proposta, const QString &titulo) {
+    if (proposta.Itens.empty()) return;
+    if (unico) {
+      for (TnItemPiso &i : proposta.Itens) propostas.back().Itens.push_back(std::move(i));
+    } else {
+      proposta.Observacao = titulo + gerado;
+      propostas.push_back(std::move(proposta));
+    }
+  };
   Exec(lista);
   while (lista.next()) {
     const int empresa = lista.value(0).toInt();
@@ -403,10 +593,7 @@ TnTempos Piso(bool unico) {
       while (q.next()) {
         if (primeiro) {
           primeiro = false;
-          modelo.addBindValue(kTabelas[t].Tipo);
-          Exec(modelo);
-          mascara = modelo.next() ? modelo.value(0).toString() : QString();
-          modelo.finish();
+          mascara = LerModelo(kTabelas[t].Tipo);
         }
         TnItemPiso item;
         item.Tabela = static_cast<int>(t);
@@ -432,13 +619,53 @@ TnTempos Piso(bool unico) {
         proposta.Itens.push_back(std::move(item));
       }
       q.finish();
-      if (proposta.Itens.empty()) continue;
-      if (unico) {
-        for (TnItemPiso &i : proposta.Itens) propostas.back().Itens.push_back(std::move(i));
-      } else {
-        proposta.Observacao = QStringLiteral("Débitos - ") + gerado;
-        propostas.push_back(std::move(proposta));
+      Juntar(std::move(proposta), QStringLiteral("Débitos - "));
+    }
+    const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), inicio},
+                                 {QStringLiteral("PDATAFINAL"), fim},
+                                 {QStringLiteral("PCODIGOEMPRESA"), empresa},
+                                 {QStringLiteral("PCODIGOESTAB"), estab}};
+    for (const std::unique_ptr<TnFolhaPiso> &folha : folhas) {
+      folha->Abrir(valores);
+      QSqlQuery &q = folha->Consulta;
+      const QSqlRecord colunas = q.record();
+      const int ixData = colunas.indexOf(QStringLiteral("DATAPGTO"));
+      const int ixValor = colunas.indexOf(QStringLiteral("VALOR"));
+      const int ixFuncionario = colunas.indexOf(QStringLiteral("CODIGOFUNCCONTR"));
+      const int ixNome = colunas.indexOf(QStringLiteral("NOMEFUNC"));
+      const int ixDataDoc =
+          colunas.indexOf(folha->Tipo == 7 ? QStringLiteral("DATARESC") : QStringLiteral("DATAINICIALFERIAS"));
+      TnPropostaPiso proposta{empresa, estab, QString(), formaEntrega, {}};
+      QString mascara;
+      bool primeiro = true;
+      while (q.next()) {
+        if (primeiro) {
+          primeiro = false;
+          mascara = LerModelo(folha->Tipo);
+        }
+        TnItemPiso item;
+        item.Tabela = -1;
+        item.Chave = 0;
+        item.Vencimento = q.value(ixData);
+        item.Valor = q.value(ixValor);
+        item.Funcionario = q.value(ixFuncionario);
+        const int contrato = item.Funcionario.toInt();
+        QString descricao = mascara;
+        descricao.replace(QStringLiteral("[QUANTIDADE]"), QString(), Qt::CaseInsensitive);
+        descricao.replace(
+            QStringLiteral("[CodigoFuncContr]"),
+            folha->Tipo == 8 ? QString::number(contrato) : QStringLiteral("%1").arg(contrato, 4, 10, QChar('0')),
+            Qt::CaseInsensitive);
+        descricao.replace(QStringLiteral("[NOMEFUNC]"), q.value(ixNome).toString(), Qt::CaseInsensitive);
+        if (ixDataDoc >= 0)
+          descricao.replace(folha->Tipo == 7 ? QStringLiteral("[DATARESC]") : QStringLiteral("[DATAINICIALFERIAS]"),
+                            Data(q.value(ixDataDoc)), Qt::CaseInsensitive);
+        item.Descricao = descricao.left(200);
+        item.ChaveOrigem = QStringLiteral("FPA");
+        proposta.Itens.push_back(std::move(item));
       }
+      q.finish();
+      Juntar(std::move(proposta), QStringLiteral("Folha - "));
     }
   }
   tempos.Listar = relogio.nsecsElapsed() / 1e6;
@@ -474,11 +701,13 @@ TnTempos Piso(bool unico) {
     Exec(protocolo);
     int sequencia = 0;
     for (const TnItemPiso &i : p.Itens) {
-      for (const QVariant &v : {QVariant(numero), QVariant(++sequencia), QVariant(i.Descricao), hoje, i.Vencimento,
-                                i.Valor, i.Imposto, i.Variacao, QVariant(), QVariant(), QVariant(QStringLiteral("0")),
-                                QVariant(i.ChaveOrigem), QVariant(1), momento, QVariant(1), competencia})
+      for (const QVariant &v :
+           {QVariant(numero), QVariant(++sequencia), QVariant(i.Descricao), hoje, i.Vencimento, i.Valor, i.Imposto,
+            i.Variacao, QVariant(), i.Funcionario, QVariant(QStringLiteral("0")), QVariant(i.ChaveOrigem), QVariant(1),
+            momento, QVariant(1), competencia})
         item.addBindValue(v);
       Exec(item);
+      if (i.Tabela < 0) continue;
       QSqlQuery &carimbo = carimbos[static_cast<size_t>(i.Tabela)];
       carimbo.addBindValue(numero);
       carimbo.addBindValue(i.Chave);
@@ -519,14 +748,17 @@ int main(int argc, char **argv) {
     db.transaction();
     InserirCadastros();
     InserirDebitos();
+    InserirFolha();
     InserirProtocolosAntigos();
     db.commit();
     ExecDireto(QStringLiteral("analyze"));
     std::printf(
         "escritório: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
-        "anteriores (montado em %.1f s)\n",
-        kEstabs, kEstabs * 15, kEstabs * 15 * kMesesHistorico, kMesesHistorico, kUltimoAntigo,
-        relogio.nsecsElapsed() / 1e9);
+        "anteriores com %d itens de folha; folha: %d funcionários, %d eventos calculados, %d rescisões, %d "
+        "recibos de férias (montado em %.1f s)\n",
+        kEstabs, kEstabs * 15, kEstabs * 15 * kMesesHistorico, kMesesHistorico, kUltimoAntigo, kUltimoAntigo * 3,
+        kEmpresas * kFuncionarios, kEmpresas * kFuncionarios * kPeriodos * kEventosPorCalculo,
+        kEmpresas * (kFuncionarios - kPrimeiroDemitido + 1), kEmpresas * kUltimoEmFerias, relogio.nsecsElapsed() / 1e9);
   }
 
   for (const bool unico : {false, true}) {
@@ -540,8 +772,9 @@ int main(int argc, char **argv) {
       if (piso.Total() < melhorPiso.Total()) melhorPiso = piso;
       if (processo.Total() < melhorProcesso.Total()) melhorProcesso = processo;
     }
-    std::printf("\n%s (%d protocolos, %d itens)\n", unico ? "Protocolo Único" : "Dividido em Tipos",
-                unico ? kEstabs : kEstabs * 7, kEstabs * 15);
+    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha)\n",
+                unico ? "Protocolo Único" : "Dividido em Tipos", unico ? kEstabs : kPropostasTipos, kItensMes,
+                kEstabs * 15, kItensFolha);
     std::printf(
         "  processo (TmVoxDPGerarProtocolo): listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f "
         "ms\n",

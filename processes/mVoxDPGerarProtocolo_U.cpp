@@ -8,10 +8,10 @@
 #include "mVoxMontarDescricao_U.h"
 #include "mVoxSFuncoes_U.h"
 #include "mVox_U.h"
+#include "nAoSair_U.h"
 #include "nClasseInfo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
-#include "nAoSair_U.h"
 #include "nDMConexao_U.h"
 #include "nDateField_U.h"
 #include "nDateTimeField_U.h"
@@ -25,6 +25,7 @@
 #include "nListasEmpresa_U.h"
 #include "nMsgTree_U.h"
 #include "nSQLDataSet_U.h"
+#include "nSQLFuncoes_U.h"
 #include "nSQLParametros_U.h"
 #include "nStringField_U.h"
 #include "nToolButton_U.h"
@@ -87,11 +88,118 @@ const QString kSQLDebitoFolha = QStringLiteral(
     ":pDataInicial and :pDataFinal and ((:pListarDebitos = 0 and D.CODIGOPROTOCOLO is null) or (:pListarDebitos = "
     "1)) order by D.CHAVEDEBITO%1");
 
+// --- The payroll statements. %1 is the date condition or column chosen by
+// pTipoData, %2 the payroll event of the amount and %3 (pay only) the "no"
+// of a yes/no column, both as SQL literals.
+
+// The protocols already generated from payroll (items whose origin is
+// exactly "FPA"), not cancelled, generated, not withdrawn, with a
+// competence: for the same establishment and due date, either the same
+// employee or a totalised item. The due date is matched against the
+// period's pay date. The company and establishment inside spare reading
+// every other establishment's payroll protocols: the join keeps only this
+// one's anyway.
+const QString kSQLProtocoloFolha = QStringLiteral(
+    " LEFT JOIN( SELECT PR.CODIGOEMPRESA, PR.CODIGOESTAB, PR.CODIGOPROTOCOLO, PIT.VENCIMENTO, PIT.CODIGOFUNCCONTR "
+    "FROM PROTOCOLO PR JOIN PROTOCOLOITEM PIT ON PIT.CODIGOPROTOCOLO = PR.CODIGOPROTOCOLO AND PIT.CHAVEORIGEM = "
+    "'FPA' WHERE PR.CANCELADO = %3 AND PR.TIPOPRO = '1' AND PIT.COMPETENCIA IS NOT NULL AND PR.DATAHORABAIXA IS "
+    "NULL AND PR.CODIGOEMPRESA = :PCODIGOEMPRESA AND PR.CODIGOESTAB = :PCODIGOESTAB GROUP BY PR.CODIGOEMPRESA, "
+    "PR.CODIGOESTAB, PR.CODIGOPROTOCOLO, PIT.VENCIMENTO, PIT.CODIGOFUNCCONTR) PROT ON PROT.CODIGOEMPRESA = "
+    "FL.CODIGOEMPRESA AND PROT.CODIGOESTAB = FL.CODIGOESTAB AND PROT.VENCIMENTO = P.DATAPGTO AND "
+    "(PROT.CODIGOFUNCCONTR = F.CODIGOFUNCCONTR OR PROT.CODIGOFUNCCONTR IS NULL) ");
+
+// The pay of a period's employees, each at the establishment of his
+// placement at the calculation.
+const QString kSQLCorpoFolha = QStringLiteral(
+    "FROM PERIODOCALCULO P JOIN FUNCPERCALCULO FPC ON FPC.CODIGOEMPRESA = P.CODIGOEMPRESA AND FPC.CODIGOPERCALCULO "
+    "= P.CODIGOPERCALCULO JOIN FUNCCONTRATO F ON F.CODIGOEMPRESA = FPC.CODIGOEMPRESA AND F.CODIGOFUNCCONTR = "
+    "FPC.CODIGOFUNCCONTR JOIN FUNCPESSOA FP ON FP.CODIGOFUNCPESSOA = F.CODIGOFUNCPESSOA JOIN FUNCLOCAL FL ON "
+    "FL.CODIGOEMPRESA = FPC.CODIGOEMPRESA AND FL.CODIGOFUNCCONTR = FPC.CODIGOFUNCCONTR AND FL.DATATRANSF = "
+    "FPC.DATALOCAL JOIN CALCULOEVENTO CE ON CE.CODIGOEMPRESA = FPC.CODIGOEMPRESA AND CE.CODIGOPERCALCULO = "
+    "FPC.CODIGOPERCALCULO AND CE.CODIGOFUNCCONTR = FPC.CODIGOFUNCCONTR ");
+
+const QString kSQLFiltroFolha = QStringLiteral(
+    "WHERE %1 AND P.CODIGOEMPRESA = :PCODIGOEMPRESA AND FL.CODIGOESTAB = :PCODIGOESTAB AND CE.CODIGOEVENTO = %2 ");
+
+const QString kSQLFolhaTotalizada =
+    QStringLiteral(
+        " SELECT SUM(CE.VALOREVENTO) VALOR, COUNT(*) QUANTIDADE , FPC.DATAPGTOFOLHA DATAPGTO, "
+        "P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ") +
+    kSQLCorpoFolha + kSQLProtocoloFolha + kSQLFiltroFolha +
+    QStringLiteral("GROUP BY FPC.DATAPGTOFOLHA, P.CODIGOPERCALCULO, PROT.CODIGOPROTOCOLO ");
+
+const QString kSQLFolhaFuncionario =
+    QStringLiteral(
+        " SELECT CE.VALOREVENTO VALOR, F.CODIGOFUNCCONTR, FPC.DATAPGTOFOLHA DATAPGTO, P.CODIGOPERCALCULO, "
+        "FP.NOMEFUNC, PROT.CODIGOPROTOCOLO ") +
+    kSQLCorpoFolha + kSQLProtocoloFolha + kSQLFiltroFolha;
+
+// Terminations, at the establishment of the last placement on or before the
+// termination date.
+const QString kSQLRescisao = QStringLiteral(
+    "select R.CODIGOEMPRESA, R.CodigoFuncContr, R.COMPLEMENTAR, R.CODIGOCAUSA, R.CODIGOSAQUE, R.TIPOAFASTSEFIP, "
+    "R.TIPOAFASTCAGED, R.TIPOAFASTRAIS, R.CODIGOMOTDEM, R.DATARESC, R.DATAAVPREVIO, R.DATAPGTORESC DATAPGTO, "
+    "R.DIASTRAB, R.DIASAVINDEN, R.DIASAVREAV, R.DIASESTABIL, R.DIASGRATIF, R.SALFINAL, R.FGTSMESANT, R.CODIGOFPAS, "
+    "R.CODIGOOUTEMP, R.SALDOFGTS, R.REMMULTA, R.VALORMULTA, R.REMMULTARECOL, R.VALORMULTARECOL, R.BASEINSS, "
+    "R.DEDUCAO, R.FGTSRECOL, R.VALORINSS, R.REMUNRESCISAO, R.REPOSICAOVAGA, R.AVISOPREVIO, F.NOMEFUNC, "
+    "E.VALOREVENTO VALOR, cast(null AS numeric(10,0)) as CODIGOPROTOCOLO from RESCISAO R join FUNCIONARIO F on "
+    "R.CODIGOEMPRESA = F.CODIGOEMPRESA and R.CodigoFuncContr = F.CodigoFuncContr join RESCISAOEVENTO E on "
+    "E.CODIGOEMPRESA = R.CODIGOEMPRESA and E.CodigoFuncContr = R.CodigoFuncContr join FUNCLOCAL L on "
+    "L.CODIGOEMPRESA = R.CODIGOEMPRESA and L.CodigoFuncContr = R.CodigoFuncContr and L.DATATRANSF = (select "
+    "max(L1.DATATRANSF) from FUNCLOCAL L1 where L1.CODIGOEMPRESA = L.CODIGOEMPRESA and L1.CodigoFuncContr = "
+    "L.CodigoFuncContr and L1.DATATRANSF <= R.DATARESC) where R.%1 between :pDataInicial and :pDataFinal and "
+    "R.CODIGOEMPRESA = :pCodigoEmpresa and L.CODIGOESTAB = :pCodigoEstab and E.CODIGOEVENTO = %2 ");
+
+// Vacation receipts, at the establishment of the placement at the start of
+// the vacation.
+const QString kSQLFerias = QStringLiteral(
+    "select R.CodigoFuncContr, R.DATAINICIAL, R.DATAINICIALFERIAS, R.DATAFINALFERIAS, R.DATAABONO, R.PAGAADTO13, "
+    "R.DATAPGTO, R.DESCADTO, R.FORMAGERACAO, R.DIASDOBROFERIAS, R.DIASDOBROABONO, R.TIPORECIBO, "
+    "R.DATARETORNOFERIAS, R.DATAAVISO, R.DATASOLICABONO, R.DIASABONO, R.DIASFERIAS, R.DIASREMUN, R.DESCONTPARCELA, "
+    "R.NUMEROPARCELA, R.COMPETINICIAL, R.DIASPREMIO, E.VALOREVENTO VALOR, F.NOMEFUNC, cast(null AS numeric(10,0)) "
+    "as CODIGOPROTOCOLO from RECIBOFERIAS R join FERIASEVENTO E on E.CODIGOEMPRESA = R.CODIGOEMPRESA and "
+    "E.CodigoFuncContr = R.CodigoFuncContr and E.DATAINICIAL = R.DATAINICIAL and E.DATAINICIALFERIAS = "
+    "R.DATAINICIALFERIAS and E.CODIGOEVENTO = %2 join FUNCIONARIO F on F.CODIGOEMPRESA = R.CODIGOEMPRESA and "
+    "F.CodigoFuncContr = R.CodigoFuncContr join FUNCLOCAL L on L.CODIGOEMPRESA = R.CODIGOEMPRESA and "
+    "L.CodigoFuncContr = R.CodigoFuncContr and L.DATATRANSF = (select max(L1.DATATRANSF) from FUNCLOCAL L1 where "
+    "L1.CODIGOEMPRESA = L.CODIGOEMPRESA and L1.CodigoFuncContr = L.CodigoFuncContr and L1.DATATRANSF <= "
+    "R.DATAINICIALFERIAS) where R.%1 between :pDataInicial and :pDataFinal and R.CODIGOEMPRESA = :pCodigoEmpresa "
+    "and L.CODIGOESTAB = :pCodigoEstab ");
+
+// The payroll event whose value is the amount of every payroll item.
+constexpr int kEventoValor = 5020;
+constexpr int kTipoRescisao = 7;
+constexpr int kTipoFerias = 8;
+constexpr int kFolhaPorFuncionario = 2;
+const QString kChaveFolha = QStringLiteral("FPA");
+
 // The observation of a proposal holds at most this many characters.
 constexpr int kTamanhoObservacao = 50;
 
+// A source statement on the framework connection, prepared: the
+// establishment and the date range are parameters of every source.
+std::unique_ptr<TnSQLDataSet> NovaInstrucaoFonte(const QString &texto) {
+  auto sql = std::make_unique<TnSQLDataSet>();
+  sql->SetSQLConnection(nDMConexao());
+  sql->SetCommandText(texto);
+  sql->SetPrepared(true);
+  sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetDataType(TnFieldType::Integer);
+  sql->ParamByName(QStringLiteral("pCodigoEstab")).SetDataType(TnFieldType::Integer);
+  sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
+  sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
+  return sql;
+}
+
 bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
 
+// The source column's whole number into the item's field; none when the
+// source has none (or no such column).
+void CopiarInteiro(TnField *item, const TnField *origem) {
+  if (Vazio(origem))
+    item->Clear();
+  else
+    item->SetAsInteger(origem->AsLargeInt());
+}
 
 QString Mensagem(const std::exception &erro) {
   if (const auto *nosso = dynamic_cast<const Exception *>(&erro)) return nosso->message();
@@ -317,6 +425,7 @@ void TmVoxDPGerarProtocolo::GerarProtocolosDebitos() {
   FColunaData = Param(QStringLiteral("pTipoData")).trimmed() == QLatin1String("2") ? QStringLiteral("DATAVENCIMENTO")
                                                                                    : QStringLiteral("DATALCTOCTR");
   if (!npqPowerParam().Param(QStringLiteral("pListarDebitos"))->TryGetAsInteger(FListarDebitos)) FListarDebitos = 0;
+  if (!npqPowerParam().Param(QStringLiteral("pTipoData"))->TryGetAsInteger(FTipoDataFolha)) FTipoDataFolha = 1;
   FInstrucoes.clear();
   FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
   FProgresso = CriarProgresso();
@@ -486,35 +595,95 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoDebito() {
     const TnTabelaDebito &tabela = *TabelaDebitoDoTipo(FTipo);
     const bool folha = ATabela == QLatin1String(kTabelaFolha);
     const QString observacao = tabela.Observacao && !folha ? QStringLiteral(", D.OBSERVDEBITO") : QString();
-    sql = std::make_unique<TnSQLDataSet>();
-    sql->SetSQLConnection(nDMConexao());
-    sql->SetCommandText((folha ? kSQLDebitoFolha : kSQLDebito).arg(AChaveDebito, observacao, ATabela, FColunaData));
-    sql->SetPrepared(true);
-    sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetDataType(TnFieldType::Integer);
-    sql->ParamByName(QStringLiteral("pCodigoEstab")).SetDataType(TnFieldType::Integer);
-    sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
-    sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
+    sql =
+        NovaInstrucaoFonte((folha ? kSQLDebitoFolha : kSQLDebito).arg(AChaveDebito, observacao, ATabela, FColunaData));
     sql->ParamByName(QStringLiteral("pListarDebitos")).SetDataType(TnFieldType::Integer);
   }
   return *sql;
 }
 
-int TmVoxDPGerarProtocolo::CarregarDadosCtr() {
-  AChaveDebito = QLatin1String(TabelaDebitoDoTipo(FTipo)->Sufixo);
-  TnSQLDataSet &sql = InstrucaoDebito();
+int TmVoxDPGerarProtocolo::AbrirFonte(TnSQLDataSet &sql) {
   sql.ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(CodigoEmpresa());
   sql.ParamByName(QStringLiteral("pCodigoEstab")).SetValue(CodigoEstab());
   sql.ParamByName(QStringLiteral("pDataInicial")).SetValue(FDataInicial);
   sql.ParamByName(QStringLiteral("pDataFinal")).SetValue(FDataFinal);
-  sql.ParamByName(QStringLiteral("pListarDebitos")).SetValue(FListarDebitos);
   sql.Open();
   curDados = &sql.Resultado();
   return curDados->IsEmpty() ? 0 : 1;
 }
 
-int TmVoxDPGerarProtocolo::CarregarDadosFpa() { return 0; }
+int TmVoxDPGerarProtocolo::CarregarDadosCtr() {
+  AChaveDebito = QLatin1String(TabelaDebitoDoTipo(FTipo)->Sufixo);
+  TnSQLDataSet &sql = InstrucaoDebito();
+  sql.ParamByName(QStringLiteral("pListarDebitos")).SetValue(FListarDebitos);
+  return AbrirFonte(sql);
+}
 
-int TmVoxDPGerarProtocolo::InserirItensFpa() { return 0; }
+QString TmVoxDPGerarProtocolo::SQLFolha(int tipo, int tipoFolha, int tipoData) {
+  const bool apuracao = tipoData == 1;
+  const QString evento = ValorParaSQL(kEventoValor);
+  if (tipo == kTipoFolhaPagamento)
+    return (tipoFolha == 1 ? kSQLFolhaTotalizada : kSQLFolhaFuncionario)
+        .arg(apuracao ? QStringLiteral("(P.DATAINICIALFOLHA >= :pDataInicial  and P.DATAFINALFOLHA <= :pDataFinal)")
+                      : QStringLiteral("FPC.DATAPGTOFOLHA between :pDataInicial and :pDataFinal"),
+             evento, ValorParaSQL(QStringLiteral("0")));
+  if (tipo == kTipoRescisao)
+    return kSQLRescisao.arg(apuracao ? QStringLiteral("DATARESC") : QStringLiteral("DATAPGTORESC"), evento);
+  return kSQLFerias.arg(apuracao ? QStringLiteral("DATAINICIALFERIAS") : QStringLiteral("DATAPGTO"), evento);
+}
+
+TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFolha() {
+  // The type decides the statement; the payroll listing mode and the date
+  // kind hold for the whole pass.
+  std::unique_ptr<TnSQLDataSet> &sql = FInstrucoes[kChaveFolha + QString::number(FTipo)];
+  if (!sql) sql = NovaInstrucaoFonte(SQLFolha(FTipo, FTipoFolha, FTipoDataFolha));
+  return *sql;
+}
+
+int TmVoxDPGerarProtocolo::CarregarDadosFpa() { return AbrirFonte(InstrucaoFolha()); }
+
+QString TmVoxDPGerarProtocolo::MontarDescricaoFPA() const {
+  return mVoxMontarDescricaoFPA(MascaraDescr(), FTipo, FTipoFolha, *curDados);
+}
+
+int TmVoxDPGerarProtocolo::InserirItensFpa() {
+  TnClientDataSet &dados = *curDados;
+  ResolverColunas(QStringLiteral("DATAPGTO"), QStringLiteral("VALOR"));
+  const TnField *vencimento = dados.Fields(ixVencimento);
+  const TnField *valor = dados.Fields(ixValor);
+  const TnField *protocolo = dados.Fields(ixCodigoPro);
+  // Totalised pay names no employee.
+  const TnField *funcionario = FTipoFolha == kFolhaPorFuncionario || FTipo == kTipoRescisao || FTipo == kTipoFerias
+                                   ? dados.FieldByName(QStringLiteral("CodigoFuncContr"))
+                                   : nullptr;
+
+  TnClientDataSet &detalhe = *ClientDataSetDet();
+  const TmVoxItem &item = *MapProItem();
+  const TnItemComum comum = ItemComum();
+  int itens = 0;
+  for (dados.First(); !dados.Eof(); dados.Next()) {
+    NovoItem(comum);
+    // The field refuses a longer text, and a template of many tokens can
+    // give one.
+    item.DESCRITEM->SetAsString(TmVoxMontarDescricao::Cortar(MontarDescricaoFPA(), item.DESCRITEM->Size()));
+    item.VENCIMENTO->SetAsDate(vencimento->IsNull() ? QDate() : vencimento->AsDate());
+    item.VALOR->SetValue(valor->Value());
+    item.CODIGOIMPOSTO->Clear();
+    item.VARIACAOIMPOSTO->Clear();
+    item.CODIGODOCEMP->Clear();
+    CopiarInteiro(item.CodigoFuncContr, funcionario);
+    item.CHAVEORIGEM->SetAsString(kChaveFolha);
+    item.MODULO->SetAsString(kChaveFolha);
+    item.CHAVEDEBITO->Clear();
+    CopiarInteiro(item.PROTOCOLO, protocolo);
+    // Nothing to stamp: the payroll tables keep no protocol.
+    item.TABELA->Clear();
+    item.TABELACHAVE->Clear();
+    detalhe.Post();
+    ++itens;
+  }
+  return itens;
+}
 
 int TmVoxDPGerarProtocolo::InserirItensPro() {
   PegarCfgDescr(FTipo);
@@ -547,13 +716,46 @@ void TmVoxDPGerarProtocolo::PegarCfgDescr(int tipo) {
     TmVoxDPGerarProtocoloBase::PegarCfgDescr(tipo);
 }
 
+void TmVoxDPGerarProtocolo::ResolverColunas(const QString &vencimento, const QString &valor) {
+  const TnClientDataSet &dados = *curDados;
+  ixVencimento = dados.IndexOfField(vencimento);
+  ixValor = dados.IndexOfField(valor);
+  ixCodigoPro = dados.IndexOfField(kCodigoProtocolo);
+  if (ixVencimento < 0 || ixValor < 0 || ixCodigoPro < 0)
+    throw Exception(QStringLiteral("A consulta de %1 não tem as colunas %2, %3 e %4.")
+                        .arg(FTituloTipo, vencimento, valor, kCodigoProtocolo));
+}
+
+TmVoxDPGerarProtocolo::TnItemComum TmVoxDPGerarProtocolo::ItemComum() const {
+  TnItemComum comum;
+  comum.Agora = nDMConexao()->Now();
+  // The competence is the month of the range's end.
+  comum.Competencia = QDate(FDataFinal.year(), FDataFinal.month(), 1);
+  comum.Usuario = nDMConexao()->CodigoUsuario();
+  return comum;
+}
+
+void TmVoxDPGerarProtocolo::NovoItem(const TnItemComum &comum) {
+  const TmVoxItem &item = *MapProItem();
+  ++FSeqItem;
+  ClientDataSetDet()->Append();
+  item.CODIGOPROTOCOLO->SetAsInteger(CodProtocolo());
+  item.SEQITEMPRO->SetAsInteger(FSeqItem);
+  item.DATALCTOPRO->SetAsDate(comum.Agora.date());
+  item.CANCELADO->SetAsInteger(0);
+  item.CODIGOUSUARIO->SetAsInteger(comum.Usuario);
+  item.DATAHORACADASTRO->SetAsDateTime(comum.Agora);
+  item.ORIGEMDADO->SetAsInteger(1);
+  item.COMPETENCIA->SetAsDate(comum.Competencia);
+  item.TIPODEBITO->SetAsString(FTituloTipo);
+  item.GERAR->SetAsInteger(0);
+}
+
 QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const { return mVoxMontarDescricaoCTR(MascaraDescr(), *curDados); }
 
 int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &dados = *curDados;
-  ixVencimento = dados.IndexOfField(QStringLiteral("DATAVENCIMENTO"));
-  ixValor = dados.IndexOfField(QStringLiteral("VALORDEBITO"));
-  ixCodigoPro = dados.IndexOfField(kCodigoProtocolo);
+  ResolverColunas(QStringLiteral("DATAVENCIMENTO"), QStringLiteral("VALORDEBITO"));
   const TnField *vencimento = dados.Fields(ixVencimento);
   const TnField *valor = dados.Fields(ixValor);
   const TnField *protocolo = dados.Fields(ixCodigoPro);
@@ -564,44 +766,22 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
 
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
-  const QDateTime agora = nDMConexao()->Now();
-  const QDate competencia(FDataFinal.year(), FDataFinal.month(), 1);
-  const int usuario = nDMConexao()->CodigoUsuario();
+  const TnItemComum comum = ItemComum();
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
-    ++FSeqItem;
-    detalhe.Append();
-    item.CODIGOPROTOCOLO->SetAsInteger(CodProtocolo());
-    item.SEQITEMPRO->SetAsInteger(FSeqItem);
+    NovoItem(comum);
     item.DESCRITEM->SetAsString(MontarDescricaoCTR());
-    item.DATALCTOPRO->SetAsDate(agora.date());
     // A debit without a due date shows none.
     item.VENCIMENTO->SetAsDate(vencimento->IsNull() ? QDate() : vencimento->AsDate());
     item.VALOR->SetValue(valor->Value());
-    if (Vazio(imposto))
-      item.CODIGOIMPOSTO->Clear();
-    else
-      item.CODIGOIMPOSTO->SetAsInteger(imposto->AsInteger());
-    if (Vazio(variacao))
-      item.VARIACAOIMPOSTO->Clear();
-    else
-      item.VARIACAOIMPOSTO->SetAsInteger(variacao->AsInteger());
+    CopiarInteiro(item.CODIGOIMPOSTO, imposto);
+    CopiarInteiro(item.VARIACAOIMPOSTO, variacao);
     item.CODIGODOCEMP->Clear();
     item.CodigoFuncContr->Clear();
-    item.CANCELADO->SetAsInteger(0);
     item.CHAVEORIGEM->SetAsString(MontarChaveOrigem(FTipo, CodigoEmpresa(), chave->AsInteger()));
     item.MODULO->SetAsString(origem->AsString());
     item.CHAVEDEBITO->SetAsInteger(chave->AsInteger());
-    item.CODIGOUSUARIO->SetAsInteger(usuario);
-    item.DATAHORACADASTRO->SetAsDateTime(agora);
-    item.ORIGEMDADO->SetAsInteger(1);
-    item.COMPETENCIA->SetAsDate(competencia);
-    if (Vazio(protocolo))
-      item.PROTOCOLO->Clear();
-    else
-      item.PROTOCOLO->SetAsInteger(protocolo->AsLargeInt());
-    item.TIPODEBITO->SetAsString(FTituloTipo);
-    item.GERAR->SetAsInteger(0);
+    CopiarInteiro(item.PROTOCOLO, protocolo);
     item.TABELA->SetAsString(ATabela);
     item.TABELACHAVE->SetAsString(AChaveDebito);
     detalhe.Post();

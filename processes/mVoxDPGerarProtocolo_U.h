@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,17 @@ class TnpqPowerParam;
 // debits to be delivered (FORMADEBITO 0 or 2), and either only those without
 // a protocol ("Sem Protocolo") or all of them ("Todos": those with one show
 // it and cannot be marked).
+//
+// Payroll documents come from the payroll module's tables, for the
+// establishment where each employee was placed at the time: the pay of the
+// payroll periods (type 6) inside the date range (pTipoData 1) or paid in it
+// (2), one item per pay date and period ("Totalizar") or per employee ("Por
+// Funcionário"); terminations (7) by termination or pay date; vacation
+// receipts (8) by vacation start or pay date. The amount is always payroll
+// event 5020. Pay already in an open generated protocol of the same due date
+// shows that protocol and cannot be marked; terminations and vacations are
+// always offered again. Saving a payroll item writes nothing back to the
+// payroll tables.
 //
 // An establishment without protocol configuration is skipped with an error
 // line; any other failure stops the run naming the company, establishment,
@@ -84,6 +96,17 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // The description of the current debit row from the type's template.
   // Raises "Problemas ao montar a descrição!" CR LF + the cause.
   virtual QString MontarDescricaoCTR() const;
+  // The description of the current payroll row from the type's template,
+  // whole: the item keeps what its field holds.
+  virtual QString MontarDescricaoFPA() const;
+
+  // The statement of a payroll type's rows (6 pay, 7 terminations, any
+  // other vacations) for one establishment: parameters pDataInicial,
+  // pDataFinal, pCodigoEmpresa and pCodigoEstab. Pay per `tipoFolha` (1 one
+  // row per pay date, period and earlier protocol; else per employee);
+  // `tipoData` 1 selects by the period inside the range, the termination or
+  // the vacation start, anything else by the pay date.
+  static QString SQLFolha(int tipo, int tipoFolha, int tipoData);
 
   // The title of a protocol type; "Débitos de Folha" for 10 and for any code
   // it does not know.
@@ -142,6 +165,25 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   void HabilitarBotoes(bool habilitar);
   // The debit statement of the current table, prepared once per pass.
   TnSQLDataSet &InstrucaoDebito();
+  // The payroll statement of the current type, prepared once per pass.
+  TnSQLDataSet &InstrucaoFolha();
+  // Opens a source statement for the current establishment and the range;
+  // its rows become the current source rows. 1 when there are any, else 0.
+  int AbrirFonte(TnSQLDataSet &sql);
+  // ixVencimento, ixValor and ixCodigoPro for the current source rows, once
+  // per listing; raises naming the columns when the rows lack one.
+  void ResolverColunas(const QString &vencimento, const QString &valor);
+  // What every item of a listing shares.
+  struct TnItemComum {
+    QDateTime Agora;
+    QDate Competencia;
+    int Usuario = 0;
+  };
+  TnItemComum ItemComum() const;
+  // Appends the current proposal's next item with what every source writes
+  // alike (numbers, audit, competence, type, unmarked); the caller fills the
+  // rest and posts.
+  void NovoItem(const TnItemComum &comum);
 
   QPointer<TnToolButton> FBtnSelItem;
   QPointer<TnToolButton> FBtnSelTodos;
@@ -173,4 +215,7 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   int FTipoFolha = 1;
   int FListarDebitos = 0;
   QString FColunaData;
+  // pTipoData as the payroll sources read it: 1 the period's or document's
+  // own date, anything else the pay date.
+  int FTipoDataFolha = 1;
 };

@@ -28,6 +28,15 @@ void TmVoxMontarDescricao::SetRegraVazio(TnVazio criterio, TnValor regra) {
 
 QString TmVoxMontarDescricao::MsgFalhaDescricao() { return QStringLiteral("Problemas ao montar a descrição!"); }
 
+QString TmVoxMontarDescricao::MsgGeracaoAutomatica() { return QStringLiteral("Geração automática"); }
+
+QString TmVoxMontarDescricao::Cortar(const QString &texto, int maximo) {
+  if (maximo < 0 || texto.size() <= maximo) return texto;
+  qsizetype corte = maximo;
+  if (corte > 0 && texto.at(corte - 1).isHighSurrogate()) --corte;
+  return texto.left(corte);
+}
+
 namespace {
 
 QString ComZeros(qint64 numero, int digitos) {
@@ -39,18 +48,18 @@ QString ComZeros(qint64 numero, int digitos) {
 }  // namespace
 
 QString TmVoxMontarDescricao::Formatar(const TnField &campo, TnForma forma) {
-  if (campo.IsNull()) return {};
-  if (forma == TnForma::Texto) return campo.AsString();
+  if (forma == TnForma::Texto) return campo.IsNull() ? QString() : campo.AsString();
   // A blank text column holds no number and no date: like a null.
-  if (nTipoTexto(campo.DataType()) && campo.AsString().trimmed().isEmpty()) return {};
+  const bool semValor = campo.IsNull() || (nTipoTexto(campo.DataType()) && campo.AsString().trimmed().isEmpty());
   switch (forma) {
     case TnForma::Texto:
       return campo.AsString();
     case TnForma::Zeros4:
-      return ComZeros(campo.AsLargeInt(), 4);
+      return ComZeros(semValor ? 0 : campo.AsLargeInt(), 4);
     case TnForma::Zeros6:
-      return ComZeros(campo.AsLargeInt(), 6);
+      return ComZeros(semValor ? 0 : campo.AsLargeInt(), 6);
     case TnForma::MesAno: {
+      if (semValor) return {};
       const QDate data = campo.AsDate();
       if (!data.isValid())
         throw Exception(
@@ -72,13 +81,7 @@ QString TmVoxMontarDescricao::Preencher() const {
   QString resultado = FMascara;
   for (const TnPasso &passo : FPassos) resultado.replace(passo.Token, passo.Valor(), Qt::CaseInsensitive);
   if (FRegraVazio && Vazio(resultado)) resultado = FRegraVazio();
-  if (FTamanhoMaximo > 0 && resultado.size() > FTamanhoMaximo) {
-    qsizetype corte = FTamanhoMaximo;
-    // Never keep half of a character written as a surrogate pair.
-    if (resultado.at(corte - 1).isHighSurrogate()) --corte;
-    resultado.truncate(corte);
-  }
-  return resultado;
+  return FTamanhoMaximo > 0 ? Cortar(resultado, FTamanhoMaximo) : resultado;
 }
 
 QString TmVoxMontarDescricao::Montar() const {
@@ -187,5 +190,74 @@ QString mVoxMontarDescricaoCTR(const QString &mascara, const TnClientDataSet &da
              ValorCTR(*d, kNomeFunc, TnForma::Texto);
     return QStringLiteral("Sem descrição para o débito ") + ValorCTR(*d, kCodigoEmpresa, TnForma::Texto);
   });
+  return montar.Montar();
+}
+
+// --- Payroll -----------------------------------------------------------------
+
+namespace {
+
+// Type 7, after the contract, in filling order: each the text of the column
+// of its name.
+constexpr const char *kColunasRescisao[] = {
+    "NOMEFUNC",      "COMPLEMENTAR", "CODIGOCAUSA", "CODIGOSAQUE",  "TIPOAFASTSEFIP", "TIPOAFASTCAGED",
+    "TIPOAFASTRAIS", "CODIGOMOTDEM", "DATARESC",    "DATAAVPREVIO", "DIASTRAB",       "DIASAVINDEN",
+    "DIASAVREAV",    "DIASESTABIL",  "DIASGRATIF",  "SALFINAL",     "FGTSMESANT",     "CODIGOFPAS",
+    "CODIGOOUTEMP",  "SALDOFGTS",    "REMMULTA",    "VALORMULTA",   "REMMULTARECOL",  "VALORMULTARECOL",
+    "BASEINSS",      "DEDUCAO",      "FGTSRECOL",   "VALORINSS",    "REMUNRESCISAO",  "REPOSICAOVAGA",
+    "AVISOPREVIO",
+};
+
+// Type 8, in filling order, the contract included: each the text of the
+// column of its name.
+constexpr const char *kColunasFerias[] = {
+    "CodigoFuncContr",   "DATAINICIAL",   "DATAINICIALFERIAS", "DATAFINALFERIAS", "DATAABONO",      "PAGAADTO13",
+    "DATAPGTO",          "DESCADTO",      "FORMAGERACAO",      "DIASDOBROFERIAS", "DIASDOBROABONO", "TIPORECIBO",
+    "DATARETORNOFERIAS", "DATAAVISO",     "DATASOLICABONO",    "DIASABONO",       "DIASFERIAS",     "DIASREMUN",
+    "DESCONTPARCELA",    "NUMEROPARCELA", "COMPETINICIAL",     "DIASPREMIO",      "VALOR",          "NOMEFUNC",
+};
+
+constexpr int kTipoFolha = 6;
+constexpr int kTipoRescisao = 7;
+constexpr int kTipoFerias = 8;
+constexpr int kFolhaTotalizada = 1;
+
+QString Token(const char *coluna) { return u'[' + QLatin1String(coluna) + u']'; }
+
+}  // namespace
+
+QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha, const TnClientDataSet &dados) {
+  TmVoxMontarDescricao montar(mascara);
+  const auto coluna = [&dados](const char *nome) -> const TnField & { return *dados.FieldByName(QLatin1String(nome)); };
+  const auto nada = [] { return QString(); };
+  const auto texto = [&](const char *nome) { montar.Adicionar(Token(nome), coluna(nome), TnForma::Texto); };
+
+  switch (tipo) {
+    case kTipoFolha:
+      if (tipoFolha == kFolhaTotalizada) {
+        const TnField *quantidade = &coluna("QUANTIDADE");
+        montar.Adicionar(Token("QUANTIDADE"), [quantidade] {
+          return QStringLiteral("Qtde ") + TmVoxMontarDescricao::Formatar(*quantidade, TnForma::Zeros4);
+        });
+        montar.Adicionar(Token("CodigoFuncContr"), nada);
+        montar.Adicionar(Token("NOMEFUNC"), nada);
+      } else {
+        montar.Adicionar(Token("QUANTIDADE"), nada);
+        montar.Adicionar(Token("CodigoFuncContr"), coluna("CodigoFuncContr"), TnForma::Zeros4);
+        texto("NOMEFUNC");
+      }
+      break;
+    case kTipoRescisao:
+      montar.Adicionar(Token("CodigoFuncContr"), coluna("CodigoFuncContr"), TnForma::Zeros4);
+      for (const char *nome : kColunasRescisao) texto(nome);
+      break;
+    case kTipoFerias:
+      for (const char *nome : kColunasFerias) texto(nome);
+      break;
+    default:
+      break;
+  }
+  montar.SetRegraVazio(TmVoxMontarDescricao::TnVazio::SemCaracteres,
+                       [] { return TmVoxMontarDescricao::MsgGeracaoAutomatica(); });
   return montar.Montar();
 }

@@ -36,9 +36,10 @@ class TnField;
 // not depending on what the office typed in the template.
 class MVOXPK_EXPORT TmVoxMontarDescricao {
  public:
-  // How a column's value is written into the text. A null value writes
-  // nothing in every form (an absent value is neither the number zero nor
-  // the zero date), and so does a blank text in the number and date forms.
+  // How a column's value is written into the text. A null value (or a
+  // blank text) is the number zero in the number forms, as the suite reads
+  // it everywhere ("0000"), and nothing in the text and date forms: an
+  // absent date is not the zero date.
   enum class TnForma {
     // The field's text as the dataset gives it (TnField::AsString), the
     // form the office reads elsewhere in the suite: dates "dd/mm/yyyy",
@@ -87,8 +88,14 @@ class MVOXPK_EXPORT TmVoxMontarDescricao {
 
   // A column's value in one of the forms.
   static QString Formatar(const TnField &campo, TnForma forma);
+  // The first `maximo` characters of `texto` (all of it when shorter),
+  // never keeping half of a character written as a surrogate pair.
+  static QString Cortar(const QString &texto, int maximo);
   // "Problemas ao montar a descrição!"
   static QString MsgFalhaDescricao();
+  // "Geração automática": what a payroll or financial item says when its
+  // template gave nothing.
+  static QString MsgGeracaoAutomatica();
 
  private:
   struct TnPasso {
@@ -125,3 +132,22 @@ class MVOXPK_EXPORT TmVoxMontarDescricao {
 // "Problemas ao montar a descrição!" CR LF + the cause when a column is
 // missing or a value cannot be read in its form.
 MVOXPK_EXPORT QString mVoxMontarDescricaoCTR(const QString &mascara, const TnClientDataSet &dados);
+
+// The description of a payroll item from the template `mascara` and the
+// CURRENT row of `dados`, the generation's payroll query of protocol type
+// `tipo`, its columns read by name (any case):
+//   6 "Folha de Pagamento", `tipoFolha` 1 (one row per pay date and period):
+//     [QUANTIDADE] "Qtde " + QUANTIDADE ("0003"); [CodigoFuncContr] and
+//     [NOMEFUNC] vanish;
+//   6, any other `tipoFolha` (one row per employee): [QUANTIDADE] vanishes;
+//     [CodigoFuncContr] "0007"; [NOMEFUNC];
+//   7 "Rescisão": [CodigoFuncContr] "0007", then the termination's columns
+//     as text, [NOMEFUNC] first;
+//   8 "Férias": every token the text of its column, [CodigoFuncContr] "7"
+//     unpadded;
+//   any other type: nothing is filled.
+// An empty result (no characters at all; blanks are text) becomes "Geração
+// automática". Not cut here: the item's field decides what it keeps.
+// Raises when the row lacks a column its type reads.
+MVOXPK_EXPORT QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha,
+                                             const TnClientDataSet &dados);

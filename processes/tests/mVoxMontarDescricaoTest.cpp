@@ -3,11 +3,13 @@
 #include <memory>
 #include <utility>
 
+#include "mVoxDPGerarProtocolo_U.h"
 #include "mVoxMontarDescricao_U.h"
 #include "mVoxPkTeste_U.h"
 #include "nClientDataSet_U.h"
 #include "nDialogosTeste_U.h"
 #include "nEditorCampo_U.h"
+#include "nSQLDataSet_U.h"
 #include "nSQLFuncoes_U.h"
 
 namespace {
@@ -185,14 +187,21 @@ TEST(MontarDescricaoCTR, PayrollDebitFillsTheEmployeeAndEmptiesTheTaxTokens) {
             QStringLiteral("Folha 0007 - Ana Paula Nogueira 03/2026 10/03/2026 {} Salário líquido"));
 }
 
-// A missing period must not become the zero date.
-TEST(MontarDescricaoCTR, NullValuesWriteNothingInEveryForm) {
+// A missing period must not become the zero date ("12/1899"); a missing
+// number is zero, padded like any other.
+TEST(MontarDescricaoCTR, NullDatesAndTextsWriteNothingAndNullNumbersWriteZeros) {
   const auto federal = ConsultaDebitos(TnTabela::Federal);
   Alterar(*federal, "DATAFINAL", QVariant());
   Alterar(*federal, "OBSERVDEBITO", QVariant());
   Alterar(*federal, "CHAVEDEBITO", QVariant());
-  EXPECT_EQ(Montar(QStringLiteral("<[COMPETENCIA]|[DATAFINAL]|[OBSERVDEBITO]|[CHAVEDEBITO]>"), *federal),
-            QStringLiteral("<|||>"));
+  Alterar(*federal, "CODIGOESTAB", QVariant());
+  EXPECT_EQ(Montar(QStringLiteral("<[COMPETENCIA]|[DATAFINAL]|[OBSERVDEBITO]|[CHAVEDEBITO]|[CODIGOESTAB]>"), *federal),
+            QStringLiteral("<|||000000|0000>"));
+  // A payroll debit whose employee code is missing still names the
+  // employee line.
+  const auto folha = ConsultaDebitos(TnTabela::Folha);
+  Alterar(*folha, "CodigoFuncContr", QVariant());
+  EXPECT_EQ(Montar(QString(), *folha), QStringLiteral("0000 - Ana Paula Nogueira"));
 }
 
 // --- Empty result and length -----------------------------------------------------
@@ -322,6 +331,18 @@ TEST(MontarDescricao, FailureIsWrappedOnlyWhenTheFamilyAsks) {
 
 // --- The debit query as the database gives it ----------------------------------
 
+// The tokens the template editor offers for a protocol type, as its picker
+// lists them ("Label [TOKEN]" gives "[TOKEN]"); empty when it offers none.
+QStringList TokensDoEditor(TnDMClientDataSet &cfg, TnDialogosTeste &dialogos, int tipo) {
+  if (!cfg.nClientDataSet->Locate(QStringLiteral("CODIGOTIPOPROTOCOLO"), tipo)) return {};
+  dialogos->Cancelar();
+  cfg.EdFindFieldControl(QStringLiteral("DESCRTIPOPROTOCOLO"))->ClicarBotao();
+  if (dialogos->Perguntas().isEmpty()) return {};
+  QStringList tokens;
+  for (const QString &linha : dialogos->Perguntas().last().Opcoes) tokens << linha.mid(linha.indexOf(u'['));
+  return tokens;
+}
+
 // The engines type the query's columns differently (SQLite has no date type
 // and leaves expression columns untyped); the descriptions must not differ.
 class MontarDescricaoConsultaTeste : public TmVoxCadastroTeste {
@@ -400,21 +421,228 @@ TEST_F(MontarDescricaoConsultaTeste, EveryDebitTokenTheEditorOffersIsFilledButTh
   ASSERT_NE(cfg, nullptr);
   TnDialogosTeste dialogos;
   for (const auto &[tipo, dados] : {std::pair{1, federal.get()}, std::pair{10, folha.get()}}) {
-    ASSERT_TRUE(cfg->nClientDataSet->Locate(QStringLiteral("CODIGOTIPOPROTOCOLO"), tipo));
-    dialogos->Cancelar();
-    cfg->EdFindFieldControl(QStringLiteral("DESCRTIPOPROTOCOLO"))->ClicarBotao();
-    ASSERT_FALSE(dialogos->Perguntas().isEmpty());
-    const QStringList linhas = dialogos->Perguntas().last().Opcoes;
-    ASSERT_FALSE(linhas.isEmpty());
-    for (const QString &linha : linhas) {
-      const QString token = linha.mid(linha.indexOf(QLatin1Char('[')));
+    const QStringList tokens = TokensDoEditor(*cfg, dialogos, tipo);
+    ASSERT_FALSE(tokens.isEmpty());
+    for (const QString &token : tokens) {
       const QString preenchido = Montar(QStringLiteral("<") + token + QStringLiteral(">"), *dados);
       if (previsoes.contains(token))
         EXPECT_EQ(preenchido, QStringLiteral("<") + token + QStringLiteral(">"));
       else
-        EXPECT_FALSE(preenchido.contains(token)) << tipo << " " << linha.toStdString();
+        EXPECT_FALSE(preenchido.contains(token)) << tipo << " " << token.toStdString();
     }
   }
 }
 
 }  // namespace
+
+// --- Payroll -------------------------------------------------------------------
+
+namespace {
+
+QString MontarFPA(const QString &mascara, int tipo, int tipoFolha, const TnClientDataSet &dados) {
+  return mVoxMontarDescricaoFPA(mascara, tipo, tipoFolha, dados);
+}
+
+// One row of the pay statement: totalised (QUANTIDADE, no employee) or per
+// employee (the employee, no QUANTIDADE).
+std::unique_ptr<TnClientDataSet> ConsultaFolha(bool totalizada) {
+  auto dados = std::make_unique<TnClientDataSet>();
+  dados->AddFieldDef(QStringLiteral("VALOR"), TnFieldType::FMTBcd, 0, false, 18, 2);
+  if (totalizada) dados->AddFieldDef(QStringLiteral("QUANTIDADE"), TnFieldType::LargeInt);
+  if (!totalizada) dados->AddFieldDef(QStringLiteral("CODIGOFUNCCONTR"), TnFieldType::Integer);
+  dados->AddFieldDef(QStringLiteral("DATAPGTO"), TnFieldType::Date);
+  dados->AddFieldDef(QStringLiteral("CODIGOPERCALCULO"), TnFieldType::Integer);
+  if (!totalizada) dados->AddFieldDef(QStringLiteral("NOMEFUNC"), TnFieldType::String, 100);
+  dados->AddFieldDef(QStringLiteral("CODIGOPROTOCOLO"), TnFieldType::LargeInt);
+  dados->CreateDataSet();
+  dados->Append();
+  dados->FieldByName(QStringLiteral("VALOR"))->SetValue(QStringLiteral("1234.50"));
+  dados->FieldByName(QStringLiteral("DATAPGTO"))->SetValue(QDate(2026, 12, 7));
+  dados->FieldByName(QStringLiteral("CODIGOPERCALCULO"))->SetValue(11);
+  if (totalizada) {
+    dados->FieldByName(QStringLiteral("QUANTIDADE"))->SetValue(3);
+  } else {
+    dados->FieldByName(QStringLiteral("CODIGOFUNCCONTR"))->SetValue(7);
+    dados->FieldByName(QStringLiteral("NOMEFUNC"))->SetValue(QStringLiteral("Ana Paula Nogueira"));
+  }
+  dados->Post();
+  return dados;
+}
+
+}  // namespace
+
+// Totalised pay names no employee; pay per employee counts nobody.
+TEST(MontarDescricaoFPA, PayFillsTheCountWhenTotalisedAndTheEmployeeWhenPerEmployee) {
+  const auto total = ConsultaFolha(true);
+  EXPECT_EQ(MontarFPA(QStringLiteral("Folha [QUANTIDADE]"), 6, 1, *total), QStringLiteral("Folha Qtde 0003"));
+  EXPECT_EQ(MontarFPA(QStringLiteral("Folha [QUANTIDADE]<[CodigoFuncContr][NOMEFUNC]>"), 6, 1, *total),
+            QStringLiteral("Folha Qtde 0003<>"));
+  const auto funcionario = ConsultaFolha(false);
+  EXPECT_EQ(MontarFPA(QStringLiteral("Folha [QUANTIDADE]"), 6, 2, *funcionario), QStringLiteral("Folha "));
+  EXPECT_EQ(MontarFPA(QStringLiteral("[CodigoFuncContr] - [nomefunc] ([NomeFunc])"), 6, 2, *funcionario),
+            QStringLiteral("0007 - Ana Paula Nogueira (Ana Paula Nogueira)"));
+  // A listing mode other than "Totalizar" reads the row per employee.
+  EXPECT_EQ(MontarFPA(QStringLiteral("[CodigoFuncContr]"), 6, 3, *funcionario), QStringLiteral("0007"));
+  // Tokens of the other payroll types stay as typed.
+  EXPECT_EQ(MontarFPA(QStringLiteral("[DATARESC] [VALOR] [DATAPGTO]"), 6, 2, *funcionario),
+            QStringLiteral("[DATARESC] [VALOR] [DATAPGTO]"));
+}
+
+TEST(MontarDescricaoFPA, EmptyTemplateGivesGeracaoAutomaticaAndBlanksAreKept) {
+  const auto total = ConsultaFolha(true);
+  const auto funcionario = ConsultaFolha(false);
+  EXPECT_EQ(MontarFPA(QString(), 6, 1, *total), QStringLiteral("Geração automática"));
+  // The only token came out empty: the result is empty too.
+  EXPECT_EQ(MontarFPA(QStringLiteral("[NOMEFUNC]"), 6, 1, *total), QStringLiteral("Geração automática"));
+  EXPECT_EQ(MontarFPA(QStringLiteral("   "), 6, 2, *funcionario), QStringLiteral("   "));
+  // A type that is no payroll fills nothing.
+  EXPECT_EQ(MontarFPA(QStringLiteral("[NOMEFUNC]"), 1, 2, *funcionario), QStringLiteral("[NOMEFUNC]"));
+  EXPECT_EQ(MontarFPA(QString(), 11, 2, *funcionario), QStringLiteral("Geração automática"));
+}
+
+TEST(MontarDescricaoFPA, NullCountWritesZerosAndAValueHoldingItsOwnTokenEnds) {
+  const auto total = ConsultaFolha(true);
+  Alterar(*total, "QUANTIDADE", QVariant());
+  EXPECT_EQ(MontarFPA(QStringLiteral("Folha [QUANTIDADE]"), 6, 1, *total), QStringLiteral("Folha Qtde 0000"));
+  const auto funcionario = ConsultaFolha(false);
+  Alterar(*funcionario, "NOMEFUNC", QStringLiteral("[NOMEFUNC] e [nomefunc]"));
+  EXPECT_EQ(MontarFPA(QStringLiteral("[NOMEFUNC]!"), 6, 2, *funcionario), QStringLiteral("[NOMEFUNC] e [nomefunc]!"));
+}
+
+// The filler gives the whole text; what the item keeps is the process's
+// business.
+TEST(MontarDescricaoFPA, LongDescriptionsAreNotCut) {
+  const auto funcionario = ConsultaFolha(false);
+  Alterar(*funcionario, "NOMEFUNC", QString(100, QChar(u'é')));
+  const QString descricao = MontarFPA(QStringLiteral("[NOMEFUNC][NOMEFUNC][NOMEFUNC]"), 6, 2, *funcionario);
+  EXPECT_EQ(descricao, QString(300, QChar(u'é')));
+  EXPECT_EQ(TmVoxMontarDescricao::Cortar(descricao, 200), QString(200, QChar(u'é')));
+  // A character outside the basic plane is kept whole or left out whole.
+  const QString emoji = QStringLiteral("ab") + QString::fromUcs4(U"\U0001F600");
+  EXPECT_EQ(TmVoxMontarDescricao::Cortar(emoji, 3), QStringLiteral("ab"));
+  EXPECT_EQ(TmVoxMontarDescricao::Cortar(emoji, 4), emoji);
+}
+
+// A row of another statement is refused on the first item, whatever the
+// template says.
+TEST(MontarDescricaoFPA, RowWithoutTheColumnsOfItsTypeFails) {
+  const auto falha = [](int tipo, int tipoFolha, const TnClientDataSet &dados) {
+    try {
+      MontarFPA(QStringLiteral("x"), tipo, tipoFolha, dados);
+    } catch (const Exception &e) {
+      return e.message();
+    }
+    return QString();
+  };
+  EXPECT_EQ(falha(6, 1, *ConsultaFolha(false)), QStringLiteral("Campo 'QUANTIDADE' não encontrado."));
+  EXPECT_EQ(falha(7, 1, *ConsultaFolha(true)), QStringLiteral("Campo 'CodigoFuncContr' não encontrado."));
+}
+
+// --- Payroll rows as the database gives them ---------------------------------
+
+class MontarDescricaoFolhaTeste : public TmVoxCadastroTeste {
+ protected:
+  // The rows of a payroll type for an establishment in November 2026, read
+  // with the generation's own statement.
+  std::unique_ptr<TnSQLDataSet> Folha(int tipo, int tipoFolha, int empresa, int estab) {
+    auto sql = std::make_unique<TnSQLDataSet>(nDMConexao());
+    sql->SetCommandText(TmVoxDPGerarProtocolo::SQLFolha(tipo, tipoFolha, 1));
+    sql->ParamByName(QStringLiteral("pDataInicial")).SetDataType(TnFieldType::Date);
+    sql->ParamByName(QStringLiteral("pDataFinal")).SetDataType(TnFieldType::Date);
+    sql->ParamByName(QStringLiteral("pDataInicial")).SetValue(QDate(2026, 11, 1));
+    sql->ParamByName(QStringLiteral("pDataFinal")).SetValue(QDate(2026, 11, 30));
+    sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(empresa);
+    sql->ParamByName(QStringLiteral("pCodigoEstab")).SetValue(estab);
+    sql->Open();
+    return sql;
+  }
+  // A template naming every token of the list once, "|" between them.
+  static QString Todos(const QStringList &tokens) { return tokens.join(u'|'); }
+};
+
+// Dates, decimals, small codes and one-letter flags come out the same on
+// every engine, in the forms the office reads.
+TEST_F(MontarDescricaoFolhaTeste, EveryTerminationTokenFillsTheSameOnEveryEngine) {
+  auto rescisao = Folha(7, 1, 2, 1);
+  ASSERT_EQ(rescisao->Resultado().RecordCount(), 1);
+  const QStringList tokens = {
+      "[CodigoFuncContr]", "[NOMEFUNC]",      "[COMPLEMENTAR]", "[CODIGOCAUSA]", "[CODIGOSAQUE]",  "[TIPOAFASTSEFIP]",
+      "[TIPOAFASTCAGED]",  "[TIPOAFASTRAIS]", "[CODIGOMOTDEM]", "[DATARESC]",    "[DATAAVPREVIO]", "[DIASTRAB]",
+      "[DIASAVINDEN]",     "[DIASAVREAV]",    "[DIASESTABIL]",  "[DIASGRATIF]",  "[SALFINAL]",     "[FGTSMESANT]",
+      "[CODIGOFPAS]",      "[CODIGOOUTEMP]",  "[SALDOFGTS]",    "[REMMULTA]",    "[VALORMULTA]",   "[REMMULTARECOL]",
+      "[VALORMULTARECOL]", "[BASEINSS]",      "[DEDUCAO]",      "[FGTSRECOL]",   "[VALORINSS]",    "[REMUNRESCISAO]",
+      "[REPOSICAOVAGA]",   "[AVISOPREVIO]"};
+  EXPECT_EQ(MontarFPA(Todos(tokens), 7, 1, rescisao->Resultado()),
+            QStringLiteral("0002|Ana Paula Nogueira|0|11|1|I1|31|11|2|20/11/2026|20/11/2026|20|45|0|0|0|1980|158,4|"
+                           "515||8740,22|8740,22|3496,09|8740,22|3496,09|4512,3|0|360,98|406,11|4512,3|1|1"));
+  // The listing mode does not matter to a termination; the pay tokens stay.
+  EXPECT_EQ(MontarFPA(QStringLiteral("[CodigoFuncContr] [QUANTIDADE] [DATAPGTO] [VALOR]"), 7, 2, rescisao->Resultado()),
+            QStringLiteral("0002 [QUANTIDADE] [DATAPGTO] [VALOR]"));
+}
+
+TEST_F(MontarDescricaoFolhaTeste, EveryVacationTokenFillsTheSameOnEveryEngineWithTheContractUnpadded) {
+  auto ferias = Folha(8, 1, 2, 2);
+  ASSERT_EQ(ferias->Resultado().RecordCount(), 1);
+  const QStringList tokens = {"[CodigoFuncContr]",   "[DATAINICIAL]",    "[DATAINICIALFERIAS]",
+                              "[DATAFINALFERIAS]",   "[DATAABONO]",      "[PAGAADTO13]",
+                              "[DATAPGTO]",          "[DESCADTO]",       "[FORMAGERACAO]",
+                              "[DIASDOBROFERIAS]",   "[DIASDOBROABONO]", "[TIPORECIBO]",
+                              "[DATARETORNOFERIAS]", "[DATAAVISO]",      "[DATASOLICABONO]",
+                              "[DIASABONO]",         "[DIASFERIAS]",     "[DIASREMUN]",
+                              "[DESCONTPARCELA]",    "[NUMEROPARCELA]",  "[COMPETINICIAL]",
+                              "[DIASPREMIO]",        "[VALOR]",          "[NOMEFUNC]"};
+  EXPECT_EQ(MontarFPA(Todos(tokens), 8, 1, ferias->Resultado()),
+            QStringLiteral("4|14/08/2025|09/11/2026|28/11/2026|29/11/2026|0|06/11/2026|0|1|0|0|1|30/11/2026|"
+                           "08/10/2026|10/09/2026|10|20|30|0|0|01/11/2026|0|3120,55|Fernanda Ribeiro Alves"));
+}
+
+TEST_F(MontarDescricaoFolhaTeste, TotalisedPayCountsItsEventRowsOnEveryEngine) {
+  auto folha = Folha(6, 1, 2, 1);
+  ASSERT_EQ(folha->Resultado().RecordCount(), 1);
+  EXPECT_EQ(MontarFPA(QStringLiteral("Folha [QUANTIDADE] de [CodigoFuncContr]"), 6, 1, folha->Resultado()),
+            QStringLiteral("Folha Qtde 0002 de "));
+  auto porFuncionario = Folha(6, 2, 2, 1);
+  EXPECT_EQ(MontarFPA(QStringLiteral("[CodigoFuncContr] [NOMEFUNC][QUANTIDADE]"), 6, 2, porFuncionario->Resultado()),
+            QStringLiteral("0001 João Batista Ferreira"));
+}
+
+// The tokens are filled one after the other: a later token inside an
+// earlier value is filled, an earlier one is not; a missing number is zero
+// and a missing date nothing.
+TEST_F(MontarDescricaoFolhaTeste, LaterTokensFillInsideEarlierValuesAndNullsFollowTheirForm) {
+  ExecutarSQLDireto(
+      QStringLiteral("update FUNCIONARIO set NOMEFUNC = 'Ana [DATARESC] [CodigoFuncContr]' where "
+                     "CODIGOEMPRESA = 2 and CODIGOFUNCCONTR = 2"));
+  ExecutarSQLDireto(
+      QStringLiteral("update RESCISAO set DATAAVPREVIO = null, CODIGOOUTEMP = null, SALFINAL = null "
+                     "where CODIGOEMPRESA = 2 and CODIGOFUNCCONTR = 2"));
+  auto rescisao = Folha(7, 1, 2, 1);
+  ASSERT_EQ(rescisao->Resultado().RecordCount(), 1);
+  EXPECT_EQ(
+      MontarFPA(QStringLiteral("[NOMEFUNC]<[DATAAVPREVIO]|[CODIGOOUTEMP]|[SALFINAL]>"), 7, 1, rescisao->Resultado()),
+      QStringLiteral("Ana 20/11/2026 [CodigoFuncContr]<||>"));
+}
+
+// The template editor and the filler must agree on the names: a token the
+// editor offers for a payroll type and the filler ignores would reach every
+// protocol as typed.
+TEST_F(MontarDescricaoFolhaTeste, EveryPayrollTokenTheEditorOffersIsFilled) {
+  auto *cfg = Criar(QStringLiteral("TmVoxDMCfgTipoProtocolo"));
+  ASSERT_NE(cfg, nullptr);
+  TnDialogosTeste dialogos;
+  struct Caso {
+    int Tipo, TipoFolha, Empresa, Estab;
+  };
+  for (const Caso &c : {Caso{6, 1, 2, 1}, Caso{6, 2, 2, 1}, Caso{7, 1, 2, 1}, Caso{8, 1, 2, 2}}) {
+    SCOPED_TRACE(c.Tipo * 10 + c.TipoFolha);
+    auto dados = Folha(c.Tipo, c.TipoFolha, c.Empresa, c.Estab);
+    ASSERT_FALSE(dados->Resultado().IsEmpty());
+    const QStringList tokens = TokensDoEditor(*cfg, dialogos, c.Tipo);
+    ASSERT_FALSE(tokens.isEmpty());
+    for (const QString &token : tokens) {
+      const QString preenchido =
+          MontarFPA(QStringLiteral("<") + token + QStringLiteral(">"), c.Tipo, c.TipoFolha, dados->Resultado());
+      EXPECT_FALSE(preenchido.contains(token, Qt::CaseInsensitive)) << token.toStdString();
+    }
+  }
+}
