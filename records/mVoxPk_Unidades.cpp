@@ -18,6 +18,8 @@ void mVoxDPGerarProtocoloBase_U_Inicializar();
 void mVoxDPGerarProtocoloBase_U_Finalizar();
 void mVoxDPGerarProtocolo_U_Inicializar();
 void mVoxDPGerarProtocolo_U_Finalizar();
+void mVoxDPGerarProIndividual_U_Inicializar();
+void mVoxDPGerarProIndividual_U_Finalizar();
 // --- end generation
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
@@ -130,6 +132,7 @@ const TnUnidadePacote GUnidades[] = {
     {"nFrmGerarProtocolo_U", &nFrmGerarProtocolo_U_Inicializar, &nFrmGerarProtocolo_U_Finalizar},
     {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
     {"mVoxDPGerarProtocolo_U", &mVoxDPGerarProtocolo_U_Inicializar, &mVoxDPGerarProtocolo_U_Finalizar},
+    {"mVoxDPGerarProIndividual_U", &mVoxDPGerarProIndividual_U_Inicializar, &mVoxDPGerarProIndividual_U_Finalizar},
     // --- end generation
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };

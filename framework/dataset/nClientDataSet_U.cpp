@@ -1182,20 +1182,25 @@ void TnClientDataSet::Delete() {
   Sincronizar();
   if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
   Disparar(BeforeDelete, *this);
-  Disparar(BeforeScroll, *this);
-  Sincronizar();
-  if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
-  if (FEhProvedor) {
-    const QStringList chave = FProvedor->ChavePrimaria();
-    const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
-    QVariantList valoresChave;
-    for (const QString &nome : chave) {
-      const int indice = IndexOfField(nome);
-      if (indice < 0)
-        throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
-      valoresChave.append(linha.at(indice));
+  try {
+    Disparar(BeforeScroll, *this);
+    Sincronizar();
+    if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
+    if (FEhProvedor) {
+      const QStringList chave = FProvedor->ChavePrimaria();
+      const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
+      QVariantList valoresChave;
+      for (const QString &nome : chave) {
+        const int indice = IndexOfField(nome);
+        if (indice < 0)
+          throw Exception(QStringLiteral("O campo-chave %1 não está no conjunto de dados da tabela %2.").arg(nome, FProvedor->Tabela()));
+        valoresChave.append(linha.at(indice));
+      }
+      FProvedor->Excluir(chave, valoresChave);
     }
-    FProvedor->Excluir(chave, valoresChave);
+  } catch (...) {
+    Disparar(OnDeleteError, *this);
+    throw;
   }
   // The edit of the row, if any, goes with it.
   if (EhEdicao(FState)) {
