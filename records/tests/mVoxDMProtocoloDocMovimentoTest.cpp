@@ -246,6 +246,26 @@ TEST_F(DocMovimentoTeste, TheDepartmentIsOpenOnlyForAnInternalPlace) {
   EXPECT_FALSE(FDM->EdFindFieldControl(QStringLiteral("CODIGOUSUARIORESP"))->ReadOnly());
 }
 
+// The user picks the responsible and the department from their lookups.
+TEST_F(DocMovimentoTeste, TheResponsibleAndTheDepartmentComeFromTheirLookups) {
+  NovoMovimento(2);
+  QStringList abertos;
+  const TnExecutarFormModal anterior = nSetExecutarFormModal([&](TnFrmVisual &form) {
+    auto *consulta = dynamic_cast<TnDMClientDataSet *>(form.DataModule());
+    ASSERT_NE(consulta, nullptr);
+    abertos << consulta->ClassName();
+    const QString chave = consulta->ChavePrimaria();
+    ASSERT_TRUE(consulta->nClientDataSet->Locate(chave, 2));
+    form.Fechar(mrOk);
+  });
+  EXPECT_TRUE(FDM->AbrirLookup(Campo("CODIGOUSUARIORESP")));
+  EXPECT_TRUE(FDM->AbrirLookup(Campo("CODIGODPTOESCRIT")));
+  nSetExecutarFormModal(anterior);
+  EXPECT_EQ(abertos, (QStringList{"TrTulDCUsuario", "TrTulDCDptoEscrit"}));
+  EXPECT_EQ(Campo("CODIGOUSUARIORESP")->AsInteger(), 2);
+  EXPECT_EQ(Campo("CODIGODPTOESCRIT")->AsInteger(), 2);
+}
+
 // --- the question after a new external movement
 
 TEST_F(DocMovimentoTeste, ANewExternalMovementOffersItsProtocolUntilItIsCancelled) {
