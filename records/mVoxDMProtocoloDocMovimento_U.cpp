@@ -100,6 +100,7 @@ void TmVoxDMProtocoloDocMovimento::DataModuleCreate() {
   sequencia->SetMaxValue(9999);
   sequencia->Definicao().SetDicionario(QStringLiteral("SEQDOCEMP"));
   sequencia->Definicao().SetAutoIncrementar(true);
+  sequencia->SetDisplayWidth(11);
 
   TnField *observacao = nClientDataSet->FieldByName(QStringLiteral("OBSERVACAO"));
   observacao->SetDisplayLabel(QStringLiteral("Observação"));
@@ -115,11 +116,14 @@ void TmVoxDMProtocoloDocMovimento::DataModuleCreate() {
   tipoLocal->Definicao().SetHint(
       QStringLiteral("Selecione caso o tipo do local da movimentação seja interno ou externo"));
   tipoLocal->Definicao().LigarTextos();
+  // The grid shows the captions and the labels, wider than the codes.
+  tipoLocal->SetDisplayWidth(11);
   tipoLocal->OnChange = [this](TnField &campo) { nClientDataSetTIPOLOCALChange(campo); };
 
   TnField *departamento = nClientDataSet->FieldByName(QStringLiteral("CODIGODPTOESCRIT"));
   departamento->Definicao().SetTamanhoMaximo(4);
   departamento->Definicao().SetDicionario(QStringLiteral("CODIGODPTOESCRIT"));
+  departamento->SetDisplayWidth(14);
 
   TnField *responsavel = nClientDataSet->FieldByName(QStringLiteral("CODIGOUSUARIORESP"));
   responsavel->SetDisplayLabel(QStringLiteral("Responsável"));
@@ -127,6 +131,7 @@ void TmVoxDMProtocoloDocMovimento::DataModuleCreate() {
   responsavel->Definicao().SetTamanhoMaximo(4);
   responsavel->Definicao().SetDicionario(QStringLiteral("CODIGOUSUARIO"));
   responsavel->Definicao().SetLinkKeyFields(QStringLiteral("CODIGOUSUARIORESP"));
+  responsavel->SetDisplayWidth(13);
   EdReadOnlyField(responsavel, false);
 
   // Written only by the protocol made from the movement.
