@@ -193,7 +193,7 @@ void TmVoxDPGerarProtocoloBase::Executar() {
       // spares the database a lock per statement (thousands in a large
       // office). Only when no transaction is open: a caller's own is left
       // as it is.
-      const bool propria = !nDMConexao()->EmTransacao();
+      const bool propria = ListagemSomenteLeitura() && !nDMConexao()->EmTransacao();
       if (propria) nDMConexao()->StartTransaction(1, true, false);
       TnAoSair encerrar([propria] {
         if (propria && nDMConexao()->EmTransacao()) nDMConexao()->RollBack(1);

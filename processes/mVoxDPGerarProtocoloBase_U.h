@@ -118,6 +118,11 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocoloBase : public TnDMPowerParamTab {
   TmVoxItem *MapProItem() const;
 
  protected:
+  // Whether GerarProtocolo only reads, so Executar runs it inside one read
+  // transaction of its own that it then drops. A child that writes in
+  // GerarProtocolo answers false, or its commit would be undone.
+  virtual bool ListagemSomenteLeitura() const { return true; }
+
   // The three statements of the save.
   std::unique_ptr<TnSQLDataSet> sqlInsertPro;
   std::unique_ptr<TnSQLDataSet> sqlInsertItensPro;

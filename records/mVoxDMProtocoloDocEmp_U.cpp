@@ -1,9 +1,23 @@
 #include "mVoxDMProtocoloDocEmp_U.h"
 
+#include <utility>
+
 #include "mVoxFuncoesCadastro_U.h"
+#include "nDMConexao_U.h"
+#include "nDMSQLDataSet_U.h"
 #include "nDefinicao_U.h"
-#include "nUnidadeRegistro_U.h"
+#include "nException_U.h"
 #include "nFuncoesDados_U.h"
+#include "nPainel_U.h"
+#include "nSQLFuncoes_U.h"
+#include "nUnidadeRegistro_U.h"
+
+namespace {
+
+const QString kCodigo = QStringLiteral("CODIGODOCEMP");
+const QString kArquivado = QStringLiteral("ARQUIVADO");
+
+}  // namespace
 
 TmVoxDMProtocoloDocEmp::TmVoxDMProtocoloDocEmp() {
   nClientDataSet->SetCommandText(
@@ -60,11 +74,102 @@ void TmVoxDMProtocoloDocEmp::DataModuleCreate() {
   descricao->Definicao().SetHint(QStringLiteral("Informe uma descrição para identificar o documento"));
   descricao->Definicao().SetTamanhoMaximo(50);
 
-  // Only the archiving sets a document filed; a new one starts not filed.
-  TnField *arquivado = nClientDataSet->FieldByName(QStringLiteral("ARQUIVADO"));
+  // Only the archiving sets a document filed; a new one starts not filed
+  // (ConfigurarAutoValor).
+  TnField *arquivado = nClientDataSet->FieldByName(kArquivado);
   arquivado->SetRequired(true);
   arquivado->SetVisible(false);
-  arquivado->SetDefaultExpression(QStringLiteral("0"));
+
+  nClientDataSet->OnDeleteError = [this](TnClientDataSet &dataSet) { nClientDataSetDeleteError(dataSet); };
+  FLblAquivado = nullptr;
+  AddInfoDetalhe(QStringLiteral("TmVoxDMProtocoloDocMovimento"), QStringLiteral("CodigoDocEmp"),
+                 QStringLiteral("CodigoDocEmp"), QString(), QString(), QString(), false, false, true);
+}
+
+void TmVoxDMProtocoloDocEmp::DataModuleDestroy() {
+  TnDMClientDataSet::DataModuleDestroy();
+  FLblAquivado = nullptr;
+}
+
+void TmVoxDMProtocoloDocEmp::DepoisConfigurar(TnFrmVisual *form) {
+  TnDMClientDataSet::DepoisConfigurar(form);
+  if (!form) return;
+  // In the document number's row, at its right; a form without editor rows
+  // takes it in its top area.
+  auto *linha = dynamic_cast<TnPainel *>(nClientDataSet->FieldByName(kCodigo)->Definicao().Container());
+  auto *painel = new TnPainel(linha ? linha : form->AreaTopo(), QStringLiteral("pnlArquivado"));
+  painel->SetBorda(false);
+  painel->SetAncoras(true, false, true, false);
+  auto *label = new TnPainel(painel, QStringLiteral("lblArquivado"));
+  label->SetBorda(false);
+  label->SetCaption(QStringLiteral("Arquivado"));
+  label->SetAlignment(TnAlinhamentoTexto::Direita);
+  label->SetTamanhoFonte(12);
+  label->SetNegrito(true);
+  label->SetCorFonte(nCorVermelho);
+  label->SetTop(3);
+  label->SetLeft(0);
+  label->SetWidth(250);
+  label->SetHeight(20);
+  label->SetVisible(false);
+  painel->SetWidth(label->Left() + label->Width() + 20);
+  painel->SetHeight(label->Top() + label->Height());
+  painel->SetAlign(TnAlinhamento::alRight);
+  FLblAquivado = label;
+  SetAtualizarAoExibir(false);
+  ChecarConfigurarCampo(this);
+}
+
+void TmVoxDMProtocoloDocEmp::ConfigurarCampo(TnRemetente sender) {
+  TnDMClientDataSet::ConfigurarCampo(sender);
+  const TnField *arquivado = nClientDataSet->FindField(kArquivado);
+  if (FLblAquivado && arquivado && !arquivado->IsNull()) FLblAquivado->SetVisible(arquivado->AsBoolean());
+}
+
+void TmVoxDMProtocoloDocEmp::ConfigurarAutoValor(TnRemetente sender) {
+  TnDMClientDataSet::ConfigurarAutoValor(sender);
+  if (nClientDataSet->State() == TnDataSetState::Insert && !OutraOrigem())
+    nClientDataSet->FieldByName(kArquivado)->SetAsBoolean(false);
+}
+
+void TmVoxDMProtocoloDocEmp::nClientDataSetBeforeDelete(TnClientDataSet &dataSet) {
+  TnDMClientDataSet::nClientDataSetBeforeDelete(dataSet);
+  if (PreparandoCampos()) return;
+  const QString condicao = ValorParaSQL(dataSet.FieldByName(kCodigo), QStringLiteral("="), true);
+  TnDMConexao *conexao = nDMConexao();
+  // Checked inside the transaction that deletes, on the stored rows.
+  conexao->StartTransaction(1, true, false);
+  try {
+    TnDMSQLDataSet *sql = nDMSQLDataSet();
+    if (sql->PegarTemRegistro(QStringLiteral("PROTOCOLODOCARQUIVO"), kCodigo, condicao))
+      throw Exception(QStringLiteral("Impossível excluir documento arquivado em envelope."));
+    if (sql->PegarTemRegistro(QStringLiteral("PROTOCOLOITEM"), kCodigo, condicao))
+      throw Exception(QStringLiteral("Impossível excluir documento que consta em protocolo."));
+    if (sql->PegarTemRegistro(QStringLiteral("PROTOCOLODOCMOVIMENTO"), kCodigo,
+                              condicao + QStringLiteral(" and CODIGOPROTOCOLO is not null")))
+      throw Exception(QStringLiteral("Impossível excluir documento com movimentação protocolada."));
+    ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLODOCMOVIMENTO where ") + condicao);
+  } catch (...) {
+    conexao->RollBack(1);
+    throw;
+  }
+  // The document row itself goes next (the dataset's own delete); the
+  // transaction ends in AfterDelete, or in the delete error.
+  FExcluindo = true;
+}
+
+void TmVoxDMProtocoloDocEmp::nClientDataSetAfterDelete(TnClientDataSet &dataSet) {
+  TnDMClientDataSet::nClientDataSetAfterDelete(dataSet);
+  if (!std::exchange(FExcluindo, false)) return;
+  nDMConexao()->Commit(1);
+  // The movements of the deleted document are gone from the table: the
+  // grid under the document must not keep them (a later document may take
+  // the same number).
+  for (TnDMClientDataSet *detalhe : Detalhes()) detalhe->Refresh();
+}
+
+void TmVoxDMProtocoloDocEmp::nClientDataSetDeleteError(TnClientDataSet &) {
+  if (std::exchange(FExcluindo, false)) nDMConexao()->RollBack(1);
 }
 
 void TmVoxDMProtocoloDocEmp::ValidarDado() {

@@ -18,6 +18,8 @@ void mVoxDPGerarProtocoloBase_U_Inicializar();
 void mVoxDPGerarProtocoloBase_U_Finalizar();
 void mVoxDPGerarProtocolo_U_Inicializar();
 void mVoxDPGerarProtocolo_U_Finalizar();
+void mVoxDPGerarProIndividual_U_Inicializar();
+void mVoxDPGerarProIndividual_U_Finalizar();
 // --- end generation
 // --- withdrawal and consultations
 void mVoxDPBaixarProtocolo_U_Inicializar();
@@ -146,6 +148,7 @@ const TnUnidadePacote GUnidades[] = {
     {"nFrmGerarProtocolo_U", &nFrmGerarProtocolo_U_Inicializar, &nFrmGerarProtocolo_U_Finalizar},
     {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
     {"mVoxDPGerarProtocolo_U", &mVoxDPGerarProtocolo_U_Inicializar, &mVoxDPGerarProtocolo_U_Finalizar},
+    {"mVoxDPGerarProIndividual_U", &mVoxDPGerarProIndividual_U_Inicializar, &mVoxDPGerarProIndividual_U_Finalizar},
     // --- end generation
     // --- withdrawal and consultations
     {"mVoxDPBaixarProtocolo_U", &mVoxDPBaixarProtocolo_U_Inicializar, &mVoxDPBaixarProtocolo_U_Finalizar},

@@ -1207,21 +1207,26 @@ void TnClientDataSet::Delete() {
   Sincronizar();
   if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
   Disparar(BeforeDelete, *this);
-  Disparar(BeforeScroll, *this);
-  Sincronizar();
-  if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
-  if (FEhProvedor) {
-    // The row as it was read, every column: one another user changed since
-    // is not deleted unseen.
-    const QStringList chave = FProvedor->ChavePrimaria();
-    const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
-    QStringList colunas;
-    QVariantList originais;
-    for (const int i : CamposDaTabela()) {
-      colunas.append(FFields[static_cast<size_t>(i)]->FieldName());
-      originais.append(linha.at(i));
+  try {
+    Disparar(BeforeScroll, *this);
+    Sincronizar();
+    if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
+    if (FEhProvedor) {
+      // The row as it was read, every column: one another user changed since
+      // is not deleted unseen.
+      const QStringList chave = FProvedor->ChavePrimaria();
+      const QVector<QVariant> &linha = FLinhas->Valores(FSlot);
+      QStringList colunas;
+      QVariantList originais;
+      for (const int i : CamposDaTabela()) {
+        colunas.append(FFields[static_cast<size_t>(i)]->FieldName());
+        originais.append(linha.at(i));
+      }
+      FProvedor->Excluir(chave, ValoresDaChave(chave, linha), colunas, originais);
     }
-    FProvedor->Excluir(chave, ValoresDaChave(chave, linha), colunas, originais);
+  } catch (...) {
+    Disparar(OnDeleteError, *this);
+    throw;
   }
   // The edit of the row, if any, goes with it.
   if (EhEdicao(FState)) {

@@ -99,6 +99,10 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   TnEvento AfterCancel;
   TnEvento BeforeDelete;
   TnEvento AfterDelete;
+  // A delete failed after BeforeDelete ran (a later handler raised, or the
+  // table refused the row): fired before the error goes on, so a handler
+  // that began a transaction in BeforeDelete can roll it back.
+  TnEvento OnDeleteError;
   TnEvento BeforeScroll;
   TnEvento AfterScroll;
 

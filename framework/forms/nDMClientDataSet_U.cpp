@@ -571,14 +571,23 @@ bool TnDMClientDataSet::AbrirLookup(TnField *campo) {
     dadosLookup->SetFilter(condicoes.join(QStringLiteral(" and ")));
     dadosLookup->SetFiltered(true);
   }
-  if (!campo->IsNull() && dadosLookup->FindField(ligacao.last()))
-    dadosLookup->Locate(ligacao.last(), campo->Value());
+  // The lookup's field for each link field: the one of the same name, else
+  // the lookup's key field in the same place from the end (a field named
+  // otherwise than its key, such as CODIGOUSUARIORESP, takes CODIGOUSUARIO).
+  const QStringList chaveLookup = Nomes(lookup->ChavePrimaria());
+  auto doLookup = [&](qsizetype i) -> TnField * {
+    if (TnField *mesmo = dadosLookup->FindField(ligacao[i])) return mesmo;
+    const qsizetype j = chaveLookup.size() - (ligacao.size() - i);
+    return j >= 0 ? dadosLookup->FindField(chaveLookup[j]) : nullptr;
+  };
+  if (const TnField *ultimo = doLookup(ligacao.size() - 1); ultimo && !campo->IsNull())
+    dadosLookup->Locate(ultimo->FieldName(), campo->Value());
   std::unique_ptr<TnFrmVisual> form(lookup->CriarForm());
   if (form->ShowModal() != mrOk) return false;
   if (nClientDataSet->State() == TnDataSetState::Browse) nClientDataSet->Edit();
-  for (const QString &nome : ligacao) {
-    TnField *proprio = nClientDataSet->FindField(nome);
-    const TnField *escolhido = dadosLookup->FindField(nome);
+  for (qsizetype i = 0; i < ligacao.size(); ++i) {
+    TnField *proprio = nClientDataSet->FindField(ligacao[i]);
+    const TnField *escolhido = doLookup(i);
     if (proprio && escolhido && !proprio->Calculado()) proprio->SetValue(escolhido->Value());
   }
   return true;

@@ -6,9 +6,11 @@
 #include "nDMPowerParamGrid_U.h"
 #include "nDMPowerParamTab_U.h"
 #include "nUnidadeRegistro_U.h"
+#include "rTulDCDptoEscrit_U.h"
 #include "rTulDCEmpresa_U.h"
 #include "rTulDCEstab_U.h"
 #include "rTulDCImposto_U.h"
+#include "rTulDCUsuario_U.h"
 
 namespace {
 
@@ -24,6 +26,8 @@ TnUnidadeRegistro &Unidade() {
         nInfoClasse<TrTulDCEmpresa>(QStringLiteral("TrTulDCEmpresa"), QStringLiteral("TnDMClientDataSet")),
         nInfoClasse<TrTulDCEstab>(QStringLiteral("TrTulDCEstab"), QStringLiteral("TnDMClientDataSet")),
         nInfoClasse<TrTulDCImposto>(QStringLiteral("TrTulDCImposto"), QStringLiteral("TnDMClientDataSet")),
+        nInfoClasse<TrTulDCUsuario>(QStringLiteral("TrTulDCUsuario"), QStringLiteral("TnDMClientDataSet")),
+        nInfoClasse<TrTulDCDptoEscrit>(QStringLiteral("TrTulDCDptoEscrit"), QStringLiteral("TnDMClientDataSet")),
         // The process bases, so the "is a" chain of every process reaches them.
         nInfoClasse<TnDMPower>(QStringLiteral("TnDMPower"), QStringLiteral("TnDataModule")),
         nInfoClasse<TnDMPowerParam>(QStringLiteral("TnDMPowerParam"), QStringLiteral("TnDMPower")),

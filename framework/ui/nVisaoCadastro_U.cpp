@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "nClientDataSet_U.h"
 #include "nDefinicao_U.h"
@@ -201,13 +202,27 @@ void TnVisaoCadastro::CriarLinha(TnEditorCampo *editor, QWidget *area) {
     layout->addWidget(linha->Lookup, 2);
   }
   // Panels a module placed in the editor's row ("Arquivado"), at its right.
+  // A panel that holds others keeps its width and shows them inside it.
   if (TnPainel *container = editor->Container()) {
-    for (TnPainel *painel : container->Filhos()) {
-      auto *label = new QLabel(linha->Linha);
-      nAplicarPainel(label, painel);
-      label->setProperty("nPainel", QVariant::fromValue<QObject *>(painel));
-      layout->addWidget(label);
-    }
+    std::function<void(TnPainel *, QWidget *, QHBoxLayout *)> adicionar = [&](TnPainel *painel, QWidget *pai,
+                                                                              QHBoxLayout *destino) {
+      const QList<TnPainel *> filhos = painel->Filhos();
+      if (filhos.isEmpty()) {
+        auto *label = new QLabel(pai);
+        nAplicarPainel(label, painel);
+        label->setProperty("nPainel", QVariant::fromValue<QObject *>(painel));
+        destino->addWidget(label);
+        return;
+      }
+      auto *caixa = new QWidget(pai);
+      caixa->setObjectName(painel->Name());
+      if (painel->Width() > 0) caixa->setMinimumWidth(painel->Width());
+      auto *interno = new QHBoxLayout(caixa);
+      interno->setContentsMargins(0, 0, 0, 0);
+      for (TnPainel *filho : filhos) adicionar(filho, caixa, interno);
+      destino->addWidget(caixa);
+    };
+    for (TnPainel *painel : container->Filhos()) adicionar(painel, linha->Linha, layout);
   }
   area->layout()->addWidget(linha->Linha);
   FLinhas.append(linha);

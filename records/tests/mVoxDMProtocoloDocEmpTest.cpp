@@ -1,7 +1,12 @@
 #include <QDate>
+#include <QDateTime>
 
 #include "mVoxDMProtocoloDocEmp_U.h"
+#include "mVoxDMProtocoloDocMovimento_U.h"
 #include "mVoxPkTeste_U.h"
+#include "nEditorCampo_U.h"
+#include "nFrmCadastro_U.h"
+#include "nPainel_U.h"
 
 namespace {
 
@@ -52,6 +57,27 @@ TEST_F(DocEmpTeste, NewDocumentGetsTheNextNumberAndIsStoredNotFiled) {
             QStringLiteral("Balancete do 3º trimestre"));
   EXPECT_EQ(Valor(QStringLiteral("select ARQUIVADO from PROTOCOLODOCEMP where CODIGODOCEMP = 5")).toString(),
             QStringLiteral("0"));
+  // Typed, not generated: a new generation of the period never deletes it.
+  EXPECT_TRUE(Valor(QStringLiteral("select ORIGEMDADO from PROTOCOLODOCEMP where CODIGODOCEMP = 5")).isNull());
+}
+
+TEST_F(DocEmpTeste, TheFiledFlagIsTheCallersForAnotherOriginAndAStoredDocumentKeepsIt) {
+  Abrir();
+  FDM->SetOutraOrigem(true);
+  Dados().Append();
+  EXPECT_TRUE(Campo("ARQUIVADO")->IsNull());
+  Preencher(3, 2, 1, QDate(2026, 11, 10));
+  Campo("ARQUIVADO")->SetAsBoolean(true);
+  Dados().Post();
+  EXPECT_EQ(Valor(QStringLiteral("select ARQUIVADO from PROTOCOLODOCEMP where CODIGODOCEMP = 5")).toString(),
+            QStringLiteral("1"));
+
+  FDM->SetOutraOrigem(false);
+  Dados().Edit();
+  Campo("DESCRDOCEMP")->SetAsString(QStringLiteral("Balancete arquivado"));
+  Dados().Post();
+  EXPECT_EQ(Valor(QStringLiteral("select ARQUIVADO from PROTOCOLODOCEMP where CODIGODOCEMP = 5")).toString(),
+            QStringLiteral("1"));
 }
 
 TEST_F(DocEmpTeste, DocumentWithoutTypeOrLaunchDateIsRefused) {
@@ -123,6 +149,154 @@ TEST_F(DocEmpTeste, SessionLaunchPeriodLimitsTheDocumentsRead) {
   Abrir();
   ASSERT_EQ(Dados().RecordCount(), 1);
   EXPECT_EQ(Campo("CODIGODOCEMP")->AsLargeInt(), 2);
+}
+
+// --- the form
+
+// Document 2 is filed; document 5 was written by a process that left the
+// flag empty.
+class DocEmpFormTeste : public DocEmpTeste {
+ protected:
+  void SetUp() override {
+    DocEmpTeste::SetUp();
+    ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = '1' where CODIGODOCEMP = 2"));
+    ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
+                                     "CODIGOESTAB, DATALCTOPRO, ORIGEMDADO) values (5, 3, 2, 1, :d, 1)"),
+                      {QDate(2026, 11, 30)});
+    for (int seq : {1, 2}) Movimento(1, seq);
+    Abrir();
+    FForm = FDM->CriarForm();
+    ASSERT_NE(FForm, nullptr);
+  }
+  void Movimento(int doc, int seq, const QVariant &protocolo = QVariant(QMetaType(QMetaType::LongLong))) {
+    ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, TIPOLOCAL, "
+                                     "CODIGODPTOESCRIT, CODIGOPROTOCOLO, DATALCTOPRO, DATAHORA, CODIGOUSUARIO, "
+                                     "ORIGEMDADO) values (:c, :s, :t, 1, :p, :d, :h, 1, 2)"),
+                      {doc, seq, seq == 1 ? QStringLiteral("1") : QStringLiteral("2"), protocolo,
+                       QDate(2026, 11, 10), QDateTime(QDate(2026, 11, 10), QTime(8, 0))});
+  }
+  TmVoxDMProtocoloDocMovimento *Movimentos() {
+    for (TnDMClientDataSet *detalhe : FDM->Detalhes())
+      if (auto *movimentos = dynamic_cast<TmVoxDMProtocoloDocMovimento *>(detalhe)) return movimentos;
+    return nullptr;
+  }
+  QString Excluir() {
+    return ErroDe([&] { Dados().Delete(); });
+  }
+  int Documentos() { return Contar(QStringLiteral("PROTOCOLODOCEMP")); }
+  int MovimentosDe(int doc) {
+    return Contar(QStringLiteral("PROTOCOLODOCMOVIMENTO"), QStringLiteral("CODIGODOCEMP = %1").arg(doc));
+  }
+
+  TnFrmVisual *FForm = nullptr;
+};
+
+TEST_F(DocEmpFormTeste, TheMovementsOfTheCurrentDocumentAreShownUnderIt) {
+  TmVoxDMProtocoloDocMovimento *movimentos = Movimentos();
+  ASSERT_NE(movimentos, nullptr);
+  ASSERT_NE(movimentos->Form(), nullptr);
+  EXPECT_EQ(movimentos->DMDoc(), FDM);
+  IrPara(1);
+  EXPECT_EQ(movimentos->nClientDataSet->RecordCount(), 2);
+  IrPara(3);
+  EXPECT_EQ(movimentos->nClientDataSet->RecordCount(), 0);
+  // Registers re-read their rows only when asked once their form is built.
+  EXPECT_FALSE(FDM->AtualizarAoExibir());
+}
+
+TEST_F(DocEmpFormTeste, ArquivadoSitsAtTheRightOfTheNumberAndShowsWhileTheDocumentIsFiled) {
+  auto *form = dynamic_cast<TnFrmCadastro *>(FForm);
+  ASSERT_NE(form, nullptr);
+  TnPainel *label = dynamic_cast<TmVoxDMProtocoloDocEmp *>(FDM)->LblArquivado();
+  ASSERT_NE(label, nullptr);
+  TnPainel *painel = label->Pai();
+  ASSERT_NE(painel, nullptr);
+  EXPECT_EQ(painel->Pai(), form->Editor(QStringLiteral("CODIGODOCEMP"))->Container());
+  EXPECT_EQ(painel->Align(), TnAlinhamento::alRight);
+  EXPECT_FALSE(painel->Borda());
+  EXPECT_TRUE(painel->AncoraDireita());
+  EXPECT_EQ(painel->Width(), 270);
+  EXPECT_EQ(label->Caption(), QStringLiteral("Arquivado"));
+  EXPECT_EQ(label->Alignment(), TnAlinhamentoTexto::Direita);
+  EXPECT_EQ(label->CorFonte(), nCorVermelho);
+  EXPECT_TRUE(label->Negrito());
+  EXPECT_EQ(label->TamanhoFonte(), 12);
+  EXPECT_EQ(label->Width(), 250);
+  EXPECT_EQ(label->Height(), 20);
+
+  IrPara(1);
+  EXPECT_FALSE(label->Visible());
+  IrPara(2);
+  EXPECT_TRUE(label->Visible());
+  // An empty flag says nothing: the label stays as it was.
+  IrPara(5);
+  EXPECT_TRUE(label->Visible());
+  IrPara(1);
+  EXPECT_FALSE(label->Visible());
+  IrPara(5);
+  EXPECT_FALSE(label->Visible());
+
+  // The form owns the label: once it is gone, moving is harmless.
+  delete FForm;
+  FForm = nullptr;
+  EXPECT_EQ(dynamic_cast<TmVoxDMProtocoloDocEmp *>(FDM)->LblArquivado(), nullptr);
+  IrPara(2);
+}
+
+TEST_F(DocEmpFormTeste, ADocumentGoesWithItsMovementsWhenNothingElseRefersToIt) {
+  IrPara(1);
+  EXPECT_EQ(Excluir(), QString());
+  EXPECT_EQ(Documentos(), 4);
+  EXPECT_EQ(MovimentosDe(1), 0);
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
+  // The grid under the documents holds none of them any more, even under a
+  // new document that takes the number again.
+  TmVoxDMProtocoloDocMovimento *movimentos = Movimentos();
+  TnClientDataSet todos;
+  todos.CloneCursor(movimentos->nClientDataSet, true);
+  todos.SetMasterSource(nullptr, QString(), QString());
+  EXPECT_EQ(todos.RecordCount(), 0);
+}
+
+TEST_F(DocEmpFormTeste, ADocumentSomethingElseRefersToIsNotDeleted) {
+  struct Caso {
+    const char *Referencia;
+    const char *Mensagem;
+  };
+  const Caso casos[] = {
+      {"insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) values (1, 1, 1)",
+       "Impossível excluir documento arquivado em envelope."},
+      {"insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, CODIGODOCEMP, CANCELADO) "
+       "values (40, 1, 'Guias', 1, '1')",
+       "Impossível excluir documento que consta em protocolo."},
+      {"update PROTOCOLODOCMOVIMENTO set CODIGOPROTOCOLO = 41 where CODIGODOCEMP = 1 and SEQDOCEMP = 1",
+       "Impossível excluir documento com movimentação protocolada."},
+  };
+  const char *desfazer[] = {
+      "delete from PROTOCOLODOCARQUIVO",
+      "delete from PROTOCOLOITEM",
+      "update PROTOCOLODOCMOVIMENTO set CODIGOPROTOCOLO = null",
+  };
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(casos[i].Mensagem);
+    ExecutarSQLDireto(QString::fromUtf8(casos[i].Referencia));
+    IrPara(1);
+    EXPECT_EQ(Excluir(), QString::fromUtf8(casos[i].Mensagem));
+    EXPECT_EQ(Documentos(), 5);
+    EXPECT_EQ(MovimentosDe(1), 2);
+    EXPECT_FALSE(nDMConexao()->EmTransacao());
+    ExecutarSQLDireto(QString::fromUtf8(desfazer[i]));
+  }
+}
+
+// Another user deleted the document meanwhile: its movements are not
+// deleted by a delete that fails.
+TEST_F(DocEmpFormTeste, AFailedDeleteKeepsTheMovements) {
+  IrPara(1);
+  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLODOCEMP where CODIGODOCEMP = 1"));
+  EXPECT_EQ(Excluir(), QStringLiteral("O registro não foi encontrado: foi alterado ou excluído por outro usuário."));
+  EXPECT_EQ(MovimentosDe(1), 2);
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
 }
 
 }  // namespace
