@@ -401,6 +401,9 @@ void TmVoxDMProtocoloDocMovimento::VincularProtocolo(qint64 numero, const QVaria
   // Never left open to the user, whatever happens below.
   const auto desabilitar = qScopeGuard([this, protocolo] { EdEnabledField(protocolo, false); });
   try {
+    // The link is written on the movement as stored now: the grid may still
+    // show a protocol cancelled since it was read.
+    if (dados.State() == TnDataSetState::Browse) dados.Refresh();
     if (dados.FieldByName(kCodigo)->Value() != documento || dados.FieldByName(kSequencia)->Value() != sequencia)
       if (!dados.Locate(kCodigo + QLatin1Char(';') + kSequencia, QVariantList{documento, sequencia}))
         throw Exception(QStringLiteral("A movimentação não está mais na lista."));

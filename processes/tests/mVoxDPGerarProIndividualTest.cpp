@@ -245,10 +245,9 @@ TEST_F(GerarProIndividualTeste, EachBadParameterIsRefusedOnItsOwnBeforeAnythingI
 TEST_F(GerarProIndividualTeste, AFailedWriteLeavesNoProtocolNoAnswerAndTheErrorReachesTheCaller) {
   ASSERT_EQ(Gerar(), QString());
   ASSERT_EQ(CodigoPro().toLongLong(), 1);
-  // The item of the next number is already taken: the protocol is written,
-  // then its item is refused.
-  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, CANCELADO) "
-                                   "values (2, 1, 'Perdido', '0')"));
+  // Items may not repeat a description here, so the second run writes its
+  // protocol and then has its item refused.
+  ExecutarSQLDireto(QStringLiteral("create unique index IX_TESTE_DESCRITEM on PROTOCOLOITEM (DESCRITEM)"));
   Preencher({});
   EXPECT_THROW(FProcesso->Executar(), EDatabaseError);
   EXPECT_TRUE(CodigoPro().isNull());

@@ -277,6 +277,9 @@ TEST_F(DocEmpFormTeste, ADocumentSomethingElseRefersToIsNotDeleted) {
       "delete from PROTOCOLOITEM",
       "update PROTOCOLODOCMOVIMENTO set CODIGOPROTOCOLO = null",
   };
+  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO) "
+                                   "values (40, 2, 1, :data)"),
+                    {QDate(2026, 11, 1)});
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(casos[i].Mensagem);
     ExecutarSQLDireto(QString::fromUtf8(casos[i].Referencia));
@@ -289,12 +292,13 @@ TEST_F(DocEmpFormTeste, ADocumentSomethingElseRefersToIsNotDeleted) {
   }
 }
 
-// Another user deleted the document meanwhile: its movements are not
+// Another user changed the document meanwhile: its movements are not
 // deleted by a delete that fails.
 TEST_F(DocEmpFormTeste, AFailedDeleteKeepsTheMovements) {
   IrPara(1);
-  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLODOCEMP where CODIGODOCEMP = 1"));
-  EXPECT_EQ(Excluir(), QStringLiteral("O registro não foi encontrado: foi alterado ou excluído por outro usuário."));
+  ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCEMP set DESCRDOCEMP = 'Outra' where CODIGODOCEMP = 1"));
+  EXPECT_EQ(Excluir(),
+            QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente."));
   EXPECT_EQ(MovimentosDe(1), 2);
   EXPECT_FALSE(nDMConexao()->EmTransacao());
 }

@@ -329,6 +329,12 @@ TEST_F(DocMovimentoProtocoloTeste, CancellingTheItemOfTheMovementsProtocolFreesT
   EXPECT_EQ(Campo("CODIGOPROTOCOLO")->AsLargeInt(), 2);
 
   CancelarItem(2);
+  // A delete is judged on the row as read: the stale grid is refused until
+  // the user reads it again.
+  IrParaMovimento(2);
+  EXPECT_EQ(ErroDe([&] { Movs().Delete(); }),
+            QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente."));
+  Movs().Refresh();
   IrParaMovimento(2);
   EXPECT_EQ(ErroDe([&] { Movs().Delete(); }), QString());
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCMOVIMENTO"), QStringLiteral("CODIGODOCEMP = 1")), 1);

@@ -50,18 +50,14 @@ TEST_F(RegistroEmUsoTeste, EachKindOfRowInUseIsRefusedNamingWhereItIsUsedAndKept
             EmUso("Rotas de Entrega - Configuração (PROTOCOLOROTAENTREGA)"));
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOROTAENTREGA"), QStringLiteral("CODIGOROTA = 1")), 2);
 
-  // A company document with a movement, then filed in an envelope.
+  // A company document filed in an envelope (its movements go with it).
   ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
                                    "CODIGOESTAB, DATALCTOPRO) values (500, 3, 2, 1, :data)"),
                     {QDate(2026, 11, 1)});
-  ExecutarSQLDireto(
-      QStringLiteral("insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, OBSERVACAO) values (500, 1, 'x')"));
-  EXPECT_EQ(Excluir("TmVoxDMProtocoloDocEmp", "CODIGODOCEMP", 500),
-            EmUso("Documento - Movimentação (PROTOCOLODOCMOVIMENTO)"));
-  ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLODOCMOVIMENTO where CODIGODOCEMP = 500"));
   ExecutarSQLDireto(QStringLiteral(
       "insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) values (1, 1, 500)"));
-  EXPECT_EQ(Excluir("TmVoxDMProtocoloDocEmp", "CODIGODOCEMP", 500), EmUso("Arquivo de Documentos (PROTOCOLODOCARQUIVO)"));
+  EXPECT_EQ(Excluir("TmVoxDMProtocoloDocEmp", "CODIGODOCEMP", 500),
+            QStringLiteral("Impossível excluir documento arquivado em envelope."));
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("CODIGODOCEMP = 500")), 1);
 
   // A row nothing names goes.
