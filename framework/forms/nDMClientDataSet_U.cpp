@@ -8,6 +8,7 @@
 #include "nDefinicao_U.h"
 #include "nDicionario_U.h"
 #include "nException_U.h"
+#include "nFiltroTemporario_U.h"
 #include "nFrmCadGrid_U.h"
 #include "nFrmCadScrollBox_U.h"
 #include "nFrmConGrid_U.h"
@@ -559,18 +560,7 @@ bool TnDMClientDataSet::AbrirLookup(TnField *campo) {
     if (proprio && !proprio->IsNull() && dadosLookup->FindField(ligacao[i]))
       condicoes << ligacao[i] + QStringLiteral(" = ") + ValorParaFiltro(proprio->Value());
   }
-  const QString filtroAntes = dadosLookup->Filter();
-  const bool filtradoAntes = dadosLookup->Filtered();
-  const auto restaurar = qScopeGuard([&] {
-    if (!TnRegistro::Instancia().Viva(lookup)) return;
-    dadosLookup->SetFiltered(false);
-    dadosLookup->SetFilter(filtroAntes);
-    dadosLookup->SetFiltered(filtradoAntes);
-  });
-  if (!condicoes.isEmpty()) {
-    dadosLookup->SetFilter(condicoes.join(QStringLiteral(" and ")));
-    dadosLookup->SetFiltered(true);
-  }
+  const TnFiltroTemporario filtro(lookup, condicoes.join(QStringLiteral(" and ")));
   if (!campo->IsNull() && dadosLookup->FindField(ligacao.last()))
     dadosLookup->Locate(ligacao.last(), campo->Value());
   std::unique_ptr<TnFrmVisual> form(lookup->CriarForm());

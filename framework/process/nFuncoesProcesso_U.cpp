@@ -1,0 +1,55 @@
+#include "nFuncoesProcesso_U.h"
+
+#include <memory>
+
+#include "nClientDataSet_U.h"
+#include "nDMClientDataSet_U.h"
+#include "nDMConexao_U.h"
+#include "nDialogos_U.h"
+#include "nException_U.h"
+#include "nField_U.h"
+#include "nFiltroTemporario_U.h"
+#include "nRegistro_U.h"
+
+QString nPrefixoOperacaoCancelada() {
+  return QStringLiteral("Operação cancelada! Não foi possível efetuar a operação!\r\n");
+}
+
+bool nGravarPorSubstituicao(const QString &pergunta, const std::function<void()> &checar,
+                            const std::function<void()> &gravar, const QString &mensagemSucesso) {
+  if (nMessageDlg(pergunta, TMsgDlgType::mtConfirmation, nBotoesSimNao()) != 0) return false;
+  if (checar) checar();
+  try {
+    // Left by an exception, the guard rolls back before the handlers below
+    // raise again.
+    TnTransacao transacao;
+    if (gravar) gravar();
+    transacao.Commit();
+  } catch (const EAbort &) {
+    throw;
+  } catch (const EDatabaseError &e) {
+    throw EDatabaseError(nPrefixoOperacaoCancelada() + e.message(), e.statement());
+  } catch (const Exception &e) {
+    throw Exception(nPrefixoOperacaoCancelada() + e.message());
+  } catch (const std::exception &e) {
+    throw Exception(nPrefixoOperacaoCancelada() + QString::fromLocal8Bit(e.what()));
+  }
+  nMessageDlg(mensagemSucesso, TMsgDlgType::mtInformation, nBotaoOK());
+  return true;
+}
+
+bool nEscolherNoLookup(TnField *campo, const QString &classe, const QString &campoLookup, const QString &filtro) {
+  if (!campo || !campo->DataSet()) return false;
+  auto *lookup = dynamic_cast<TnDMClientDataSet *>(PrepararDM(classe, QString(), false, true));
+  if (!lookup) return false;
+  lookup->Abrir();
+  const TnFiltroTemporario filtrado(lookup, filtro);
+  std::unique_ptr<TnFrmVisual> form(lookup->CriarForm());
+  if (!form || form->ShowModal() != mrOk) return false;
+  const TnField *escolhido = lookup->nClientDataSet->FieldByName(campoLookup);
+  const QVariant valor = escolhido->IsNull() ? QVariant() : QVariant(escolhido->AsLargeInt());
+  TnClientDataSet *dados = campo->DataSet();
+  if (dados->State() == TnDataSetState::Browse) dados->Edit();
+  campo->SetValue(valor);
+  return true;
+}
