@@ -19,6 +19,10 @@ void mVoxDPGerarProtocoloBase_U_Finalizar();
 void mVoxDPGerarProtocolo_U_Inicializar();
 void mVoxDPGerarProtocolo_U_Finalizar();
 // --- end generation
+// --- route stop order
+void mVoxDPConfigurarRotaEntrega_U_Inicializar();
+void mVoxDPConfigurarRotaEntrega_U_Finalizar();
+// --- end route stop order
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -131,6 +135,10 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPGerarProtocoloBase_U", &mVoxDPGerarProtocoloBase_U_Inicializar, &mVoxDPGerarProtocoloBase_U_Finalizar},
     {"mVoxDPGerarProtocolo_U", &mVoxDPGerarProtocolo_U_Inicializar, &mVoxDPGerarProtocolo_U_Finalizar},
     // --- end generation
+    // --- route stop order
+    {"mVoxDPConfigurarRotaEntrega_U", &mVoxDPConfigurarRotaEntrega_U_Inicializar,
+     &mVoxDPConfigurarRotaEntrega_U_Finalizar},
+    // --- end route stop order
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

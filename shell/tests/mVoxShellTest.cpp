@@ -115,7 +115,7 @@ TEST_F(mVoxSMenuFormularios, EveryModuleClassOpensItsFormFromTheMainWindow) {
   for (const TnAction *action : menu.ActionList().Actions())
     if (action->Name().startsWith(QStringLiteral("actTmVox")) && !classes.contains(action->Name().mid(3)))
       classes << action->Name().mid(3);
-  EXPECT_EQ(classes.size(), 32);  // the registers, the lookups and the generation
+  EXPECT_EQ(classes.size(), 33);  // the registers, the lookups, the generation and the route stop order
   for (const QString &classe : classes) {
     SCOPED_TRACE(classe.toStdString());
     EXPECT_NO_THROW(menu.AbrirClasse(classe));
