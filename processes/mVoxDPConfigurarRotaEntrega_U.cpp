@@ -232,6 +232,10 @@ void TmVoxDPConfigurarRotaEntrega::DepoisConfigurar(TnFrmVisual *form) {
   for (const TnField *codigo : {c.CodigoEmpresa, c.CodigoEstab})
     for (const QString &nome : codigo->Definicao().LookupResultFields())
       if (TnField *campo = nClientDataSet().FindField(nome)) campo->SetReadOnly(true);
+  // Narrow enough that the observation fits beside them.
+  if (TnDBGridEh *grid = nDBGrid())
+    for (const TnField *nome : {static_cast<const TnField *>(c.NomeEmpresa), static_cast<const TnField *>(c.NomeEstab)})
+      if (TnColunaGrid *coluna = nome ? grid->Coluna(nome->FieldName()) : nullptr) coluna->Width = 30;
 }
 
 void TmVoxDPConfigurarRotaEntrega::npqPowerParamParamExit(TnpqPowerParam &, TnpqParamItem &param) {

@@ -604,6 +604,17 @@ TEST_F(TelaRotaTeste, EnterOnACodeSearchesUnlessTheRowIsBeingTypedAndF3SearchesA
   EXPECT_EQ(FDialogos->Textos().size(), 1);
 }
 
+TEST_F(TelaRotaTeste, InsertOnTheGridStartsTheNewStopAtItsCompany) {
+  for (int coluna : {0, 1}) {
+    FGrid->ClicarCelula(2, coluna);
+    EXPECT_EQ(FGrid->PressionarTecla(45), 45);
+    EXPECT_EQ(Grade().State(), TnDataSetState::Insert);
+    EXPECT_EQ(FGrid->SelectedField(), Campo("CodigoEmpresa"));
+    EXPECT_EQ(Campo("Seq")->AsInteger(), 10);
+    Grade().Cancel();
+  }
+}
+
 TEST_F(TelaRotaTeste, WithKeyNavigationEnterMovesAlongTheCodes) {
   FProcesso->SetNavegacaoTeclado(true);
   FGrid->ClicarCelula(0, 1);
