@@ -1,6 +1,7 @@
 #include "mVoxDMProtocoloRotaEntrega_U.h"
 
 #include "mVoxFuncoesCadastro_U.h"
+#include "nDMConexao_U.h"
 #include "nDefinicao_U.h"
 #include "nUnidadeRegistro_U.h"
 #include "nFuncoesDados_U.h"
@@ -48,6 +49,10 @@ void TmVoxDMProtocoloRotaEntrega::DataModuleCreate() {
   observacao->SetDisplayLabel(QStringLiteral("Observação"));
   observacao->Definicao().SetHint(QStringLiteral("Informe uma observação para a rota de entrega"));
   observacao->Definicao().SetTipoControle(TnTipoControle::Memo);
+
+  // The embedded database reads the observation when a stop needs it rather
+  // than with every row; the server sends it along.
+  if (!nDMConexao()->PegarTipoCon()) SetBuscarBlobsComLinhas(false);
 }
 
 void TmVoxDMProtocoloRotaEntrega::ValidarDado() {

@@ -2,6 +2,7 @@
 
 #include "mVoxFuncoesCadastro_U.h"
 #include "nDefinicao_U.h"
+#include "nFrmCadScrollBox_U.h"
 #include "nUnidadeRegistro_U.h"
 
 TmVoxDMProtocoloRota::TmVoxDMProtocoloRota() {
@@ -21,6 +22,20 @@ QList<TnMenuDecl> TmVoxDMProtocoloRota::Menus() {
   menu.Separador = true;
   menu.CriarHTTP = true;
   return {menu};
+}
+
+void TmVoxDMProtocoloRota::DepoisConfigurar(TnFrmVisual *form) {
+  TnDMClientDataSet::DepoisConfigurar(form);
+  if (!form) return;
+  if (auto *cadastro = dynamic_cast<TnFrmCadScrollBox *>(form)) {
+    for (TnPainel *controle : cadastro->ControlesTopo()) controle->SetAlign(TnAlinhamento::alTop);
+    if (TnEditorCampo *descricao = cadastro->Editor(QStringLiteral("DESCRROTA")))
+      cadastro->AreaCampos()->SetHeight(descricao->Bottom() + 70);
+  }
+  SetAtualizarAoExibir(false);
+  // A form built again finds the stops module it attached the first time.
+  CriarDetalhe(QStringLiteral("TmVoxDMProtocoloRotaEntrega"), QStringLiteral("CODIGOROTA"), form, nullptr, QString(),
+               nullptr, false);
 }
 
 QString TmVoxDMProtocoloRota::ChavePrimaria() const { return QStringLiteral("CODIGOROTA"); }

@@ -37,6 +37,10 @@ void mVoxDPConfiguracaoEntrega_U_Finalizar();
 void mVoxDPConfiguradorTipoGrupo_U_Inicializar();
 void mVoxDPConfiguradorTipoGrupo_U_Finalizar();
 // --- end delivery configuration
+// --- route stop order
+void mVoxDPConfigurarRotaEntrega_U_Inicializar();
+void mVoxDPConfigurarRotaEntrega_U_Finalizar();
+// --- end route stop order
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -161,6 +165,10 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPConfiguradorTipoGrupo_U", &mVoxDPConfiguradorTipoGrupo_U_Inicializar,
      &mVoxDPConfiguradorTipoGrupo_U_Finalizar},
     // --- end delivery configuration
+    // --- route stop order
+    {"mVoxDPConfigurarRotaEntrega_U", &mVoxDPConfigurarRotaEntrega_U_Inicializar,
+     &mVoxDPConfigurarRotaEntrega_U_Finalizar},
+    // --- end route stop order
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

@@ -99,6 +99,7 @@ void TnDBGridEh::SetSelectedIndex(int coluna) {
     return;
   }
   coluna = std::clamp(coluna, 0, static_cast<int>(FColunas.size()) - 1);
+  ++FEscolhasColuna;
   if (coluna == FSelecionada) return;
   if (FEditorAtivo) GravarEditor();
   FSelecionada = coluna;
@@ -439,7 +440,10 @@ bool TnDBGridEh::ClicarItemPopup(const QString &caption) {
 bool TnDBGridEh::Inserir() {
   if (FReadOnly || !FDados || !FDados->Active()) return false;
   GravarEditor();
+  const int escolhas = FEscolhasColuna;
   FDados->Insert();
+  // A column the dataset's AfterInsert chose (SetSelectedField) stays chosen.
+  if (FEscolhasColuna != escolhas) return true;
   const int primeira = ProximaColunaEditavel(-1, 1);
   if (primeira >= 0) FSelecionada = primeira;
   return true;

@@ -225,6 +225,7 @@ class NFRAMEWORK_EXPORT TnDBGridEh : public QObject, private TnObservadorDataSet
   bool FVisible = true;
   bool FEnabled = true;
   TnAlinhamento FAlign = TnAlinhamento::alClient;
+  int FEscolhasColuna = 0;  // how often a column was chosen (SetSelectedIndex)
   int FWidth = 0;
   bool FFocadoSemForm = false;
 

@@ -8,6 +8,7 @@
 #include "nDefinicao_U.h"
 #include "nDicionario_U.h"
 #include "nException_U.h"
+#include "nFiltroTemporario_U.h"
 #include "nFrmCadGrid_U.h"
 #include "nFrmCadScrollBox_U.h"
 #include "nFrmConGrid_U.h"
@@ -559,18 +560,7 @@ bool TnDMClientDataSet::AbrirLookup(TnField *campo) {
     if (proprio && !proprio->IsNull() && dadosLookup->FindField(ligacao[i]))
       condicoes << ligacao[i] + QStringLiteral(" = ") + ValorParaFiltro(proprio->Value());
   }
-  const QString filtroAntes = dadosLookup->Filter();
-  const bool filtradoAntes = dadosLookup->Filtered();
-  const auto restaurar = qScopeGuard([&] {
-    if (!TnRegistro::Instancia().Viva(lookup)) return;
-    dadosLookup->SetFiltered(false);
-    dadosLookup->SetFilter(filtroAntes);
-    dadosLookup->SetFiltered(filtradoAntes);
-  });
-  if (!condicoes.isEmpty()) {
-    dadosLookup->SetFilter(condicoes.join(QStringLiteral(" and ")));
-    dadosLookup->SetFiltered(true);
-  }
+  const TnFiltroTemporario filtro(lookup, condicoes.join(QStringLiteral(" and ")));
   // The lookup's field for each link field: the one of the same name, else
   // the lookup's key field in the same place from the end (a field named
   // otherwise than its key, such as CODIGOUSUARIORESP, takes CODIGOUSUARIO).

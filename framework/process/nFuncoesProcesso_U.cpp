@@ -1,6 +1,5 @@
 #include "nFuncoesProcesso_U.h"
 
-#include <QScopeGuard>
 #include <memory>
 
 #include "nClientDataSet_U.h"
@@ -9,6 +8,7 @@
 #include "nDialogos_U.h"
 #include "nException_U.h"
 #include "nField_U.h"
+#include "nFiltroTemporario_U.h"
 #include "nRegistro_U.h"
 
 QString nPrefixoOperacaoCancelada() {
@@ -43,24 +43,10 @@ bool nEscolherNoLookup(TnField *campo, const QString &classe, const QString &cam
   auto *lookup = dynamic_cast<TnDMClientDataSet *>(PrepararDM(classe, QString(), false, true));
   if (!lookup) return false;
   lookup->Abrir();
-  TnClientDataSet *dadosLookup = lookup->nClientDataSet;
-  // The lookup is shared: whoever opens it next finds it as it was.
-  const QString filtroAntes = dadosLookup->Filter();
-  const bool filtradoAntes = dadosLookup->Filtered();
-  const auto restaurar = qScopeGuard([&] {
-    if (!TnRegistro::Instancia().Viva(lookup)) return;
-    dadosLookup->SetFiltered(false);
-    dadosLookup->SetFilter(filtroAntes);
-    dadosLookup->SetFiltered(filtradoAntes);
-  });
-  if (!filtro.isEmpty()) {
-    dadosLookup->SetFiltered(false);
-    dadosLookup->SetFilter(filtro);
-    dadosLookup->SetFiltered(true);
-  }
+  const TnFiltroTemporario filtrado(lookup, filtro);
   std::unique_ptr<TnFrmVisual> form(lookup->CriarForm());
   if (!form || form->ShowModal() != mrOk) return false;
-  const TnField *escolhido = dadosLookup->FieldByName(campoLookup);
+  const TnField *escolhido = lookup->nClientDataSet->FieldByName(campoLookup);
   const QVariant valor = escolhido->IsNull() ? QVariant() : QVariant(escolhido->AsLargeInt());
   TnClientDataSet *dados = campo->DataSet();
   if (dados->State() == TnDataSetState::Browse) dados->Edit();

@@ -155,6 +155,25 @@ TEST_F(DBGridTeste, SetarFocoColunaGridSkipsReadOnlyColumnsAndMovesOnAtTheEnd) {
   EXPECT_EQ(FDados.State(), TnDataSetState::Insert);
 }
 
+// Insert starts the new row in its first editable column, unless the
+// dataset's AfterInsert put the user elsewhere.
+TEST_F(DBGridTeste, InsertGoesToTheFirstEditableColumnOrWhereAfterInsertChose) {
+  FGrid->SetSelectedIndex(3);
+  EXPECT_EQ(FGrid->PressionarTecla(45), 45);
+  EXPECT_EQ(FDados.State(), TnDataSetState::Insert);
+  EXPECT_EQ(FGrid->SelectedIndex(), 1);  // CODIGO is read-only
+  FDados.Cancel();
+  FDados.AfterInsert = [this](TnClientDataSet &d) { FGrid->SetSelectedField(d.FieldByName(QStringLiteral("VALOR"))); };
+  FGrid->PressionarTecla(45);
+  EXPECT_EQ(FGrid->SelectedIndex(), 2);
+  FDados.Cancel();
+  // Also when it chose the column the user was already in.
+  FGrid->PressionarTecla(45);
+  EXPECT_EQ(FGrid->SelectedIndex(), 2);
+  FDados.Cancel();
+  FDados.AfterInsert = nullptr;
+}
+
 TEST_F(DBGridTeste, CtrlDeleteAsksWhenConfirmingAndNaoKeepsTheRow) {
   TnDialogosTeste dialogos;
   dialogos->ResponderTexto(QStringLiteral("Não"));

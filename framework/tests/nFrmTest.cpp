@@ -10,18 +10,9 @@
 #include "nFrmCadScrollBox_U.h"
 #include "nFrmConGrid_U.h"
 #include "nFrmVisual_U.h"
+#include "nModalTeste_U.h"
 
 namespace {
-
-// Installs a modal hook for one test and puts the previous one back.
-class TnModalTeste {
- public:
-  explicit TnModalTeste(TnExecutarFormModal hook) : FAnterior(nSetExecutarFormModal(std::move(hook))) {}
-  ~TnModalTeste() { nSetExecutarFormModal(FAnterior); }
-
- private:
-  TnExecutarFormModal FAnterior;
-};
 
 // --- the visual form on its own
 

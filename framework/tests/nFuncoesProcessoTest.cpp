@@ -21,6 +21,11 @@ const QString kSucesso = QStringLiteral("Rotas gravadas com sucesso!");
 
 class GravarPorSubstituicaoTeste : public TnBancoTeste {
  protected:
+  // The sample routes stand alone here: their stops would keep them.
+  void SetUp() override {
+    TnBancoTeste::SetUp();
+    ExecutarSQLDireto(QStringLiteral("delete from PROTOCOLOROTAENTREGA"));
+  }
   // Replaces every route by the descriptions, in code order.
   std::function<void()> Substituir(const QStringList &descricoes) {
     return [descricoes] {

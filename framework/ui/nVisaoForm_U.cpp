@@ -28,6 +28,38 @@
 
 namespace {
 
+// Qt delivers a key press after its shortcut override even when the override
+// ran a command: a key that is both a form's shortcut and a key of the
+// focused widget (Ctrl+Down on a grid runs "Mover para baixo", and Down moves
+// the grid's row) would act twice. The press that follows a command run from
+// its override is swallowed here; any other press forgets it.
+class TnFiltroTeclaExecutada : public QObject {
+ public:
+  static void Lembrar(const QKeyCombination &tecla) {
+    static TnFiltroTeclaExecutada filtro;
+    if (!filtro.FInstalado && qApp) {
+      qApp->installEventFilter(&filtro);
+      filtro.FInstalado = true;
+    }
+    filtro.FTecla = tecla;
+    filtro.FLembrada = true;
+  }
+
+ protected:
+  bool eventFilter(QObject *objeto, QEvent *evento) override {
+    if (FLembrada && evento->type() == QEvent::KeyPress) {
+      FLembrada = false;
+      if (static_cast<QKeyEvent *>(evento)->keyCombination() == FTecla) return true;
+    }
+    return QObject::eventFilter(objeto, evento);
+  }
+
+ private:
+  QKeyCombination FTecla;
+  bool FLembrada = false;
+  bool FInstalado = false;
+};
+
 QList<TnVisaoForm *> &VisoesVivas() {
   static QList<TnVisaoForm *> visoes;
   return visoes;
@@ -198,6 +230,7 @@ bool TnVisaoForm::event(QEvent *evento) {
           confere(action->shortcut())) {
         evento->accept();
         action->trigger();
+        TnFiltroTeclaExecutada::Lembrar(tecla->keyCombination());
         return true;
       }
   }

@@ -78,4 +78,22 @@ TEST_F(RotaEntregaTeste, EditingTheObservationIsAcceptedButMovingOntoAnotherStop
             2);
 }
 
+// An observation of several kilobytes, accented, in several lines, with
+// quotes and characters beyond the basic plane, comes back whole from the
+// table through a module that reads it afresh.
+TEST_F(RotaEntregaTeste, LongObservationIsStoredAndReadBackWhole) {
+  QString texto;
+  for (int i = 0; texto.size() < 6000; ++i)
+    texto += QStringLiteral("Linha %1: entregar à Sra. Conceição d'Ávila, \"portão ç\" — ok 😀\r\n").arg(i);
+  NovaParada(2, 2, 1);
+  Campo("OBSERVACAO")->SetAsString(texto);
+  Dados().Post();
+
+  TnDMClientDataSet *outro = Criar(QStringLiteral("TmVoxDMProtocoloRotaEntrega"));
+  ASSERT_NE(outro, nullptr);
+  ASSERT_TRUE(outro->nClientDataSet->Locate(QStringLiteral("CODIGOROTA;SEQROTA"), QVariantList{2, 1}));
+  EXPECT_EQ(outro->nClientDataSet->FieldByName(QStringLiteral("OBSERVACAO"))->AsString(), texto);
+  EXPECT_EQ(Valor(QStringLiteral("select OBSERVACAO from PROTOCOLOROTAENTREGA where CODIGOROTA = 2")).toString(), texto);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -40,6 +41,46 @@ TEST(VisaoFormAtalhoTeste, InnerFormTakesAKeyItsMasterAlsoUsesAndTheMasterKeepsI
   QTest::keyClick(editorMestre, Qt::Key_F6, Qt::ShiftModifier);
   EXPECT_EQ(doDetalhe, 1);
   EXPECT_EQ(doMestre, 1);
+}
+
+// A widget that keeps the key presses it is given, the modifier keys
+// themselves left out.
+class TnContaTeclas : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QList<QKeyCombination> Teclas;
+
+ protected:
+  void keyPressEvent(QKeyEvent *evento) override {
+    const int tecla = evento->key();
+    if (tecla != Qt::Key_Control && tecla != Qt::Key_Shift && tecla != Qt::Key_Alt && tecla != Qt::Key_Meta)
+      Teclas << evento->keyCombination();
+    evento->accept();
+  }
+};
+
+// Ctrl+Down runs the form's button; the focused widget, for which Down has a
+// meaning of its own (a grid moves its row), must not get the key as well.
+TEST(VisaoFormAtalhoTeste, AKeyThatRanAButtonDoesNotReachTheFocusedWidgetToo) {
+  TnFrmVisual form;
+  int vezes = 0;
+  form.CriarToolButton(QStringLiteral("Mover para baixo"), QString(), 154, [&](QObject *) { ++vezes; },
+                       QStringLiteral("Ctrl+Down"));
+  std::unique_ptr<QWidget> janela(nCriarVisao(&form, nullptr));
+  auto *alvo = new TnContaTeclas(janela.get());
+  alvo->setFocusPolicy(Qt::StrongFocus);
+  janela->show();
+  QApplication::setActiveWindow(janela.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  alvo->setFocus();
+
+  QTest::keyClick(alvo, Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(vezes, 1);
+  EXPECT_TRUE(alvo->Teclas.isEmpty());
+  QTest::keyClick(alvo, Qt::Key_Down);
+  QTest::keyClick(alvo, Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(vezes, 2);
+  EXPECT_EQ(alvo->Teclas, QList<QKeyCombination>{QKeyCombination(Qt::Key_Down)});
 }
 
 }  // namespace
