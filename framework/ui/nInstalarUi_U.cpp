@@ -1,8 +1,12 @@
 #include "nInstalarUi_U.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -120,4 +124,19 @@ void nDesinstalarUi() {
   nSetMostrarForm(Anteriores->Mostrar);
   TnFraProgresso::SetAoCriar(Anteriores->AoCriar);
   Anteriores.reset();
+}
+
+bool nInstalarIdioma() {
+  const QLocale idioma(QLocale::Portuguese, QLocale::Brazil);
+  QLocale::setDefault(idioma);
+  static QTranslator *traducao = nullptr;
+  if (traducao) return true;
+  auto *nova = new QTranslator(QCoreApplication::instance());
+  if (!nova->load(idioma, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete nova;
+    return false;
+  }
+  QCoreApplication::installTranslator(nova);
+  traducao = nova;
+  return true;
 }
