@@ -142,10 +142,11 @@ TEST_F(mVoxSMenuFormularios, EveryModuleClassOpensItsFormFromTheMainWindow) {
   for (const QString &classe : classes) {
     SCOPED_TRACE(classe.toStdString());
     EXPECT_NO_THROW(menu.AbrirClasse(classe));
-    // Closed as the user closes it: the windows go on the next turn of the
-    // event loop, their modules after them (a sanitized run catches any use
-    // of what went first).
+    // Closed as the user closes it: timers due at once run before the
+    // windows' deferred deletes, and still the modules go after their
+    // windows (a sanitized run catches any use of what went first).
     menu.AreaMdi()->closeAllSubWindows();
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     EXPECT_TRUE(menu.AreaMdi()->subWindowList().isEmpty());
@@ -214,6 +215,7 @@ TEST_F(mVoxSMenuFormularios, MemberTypedInTheGroupsGridIsSavedAndADuplicateIsRef
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOGRUPODOC = 2 AND CODIGOTIPODOC = 4")), 1);
   // The window closes and goes without a trace.
   janela->close();
+  QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
   EXPECT_TRUE(menu.AreaMdi()->subWindowList().isEmpty());
