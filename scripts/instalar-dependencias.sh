@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql
+  qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   postgresql
   clang libclang-rt-dev

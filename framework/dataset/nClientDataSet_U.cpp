@@ -197,6 +197,13 @@ void TnClientDataSet::Notificar(F &&aviso) {
 TnClientDataSet::TnClientDataSet() : FProvedor(std::make_unique<TnProvedor>()) {}
 
 TnClientDataSet::~TnClientDataSet() {
+  // Views still drawing this dataset drop it now; each is told once, even
+  // if one of them lets another go while being told.
+  while (!FObservadores.empty()) {
+    TnObservadorDataSet *observador = FObservadores.back();
+    FObservadores.pop_back();
+    observador->DataSetDestruido();
+  }
   if (FMestre) {
     auto &irmaos = FMestre->FDetalhes;
     irmaos.erase(std::remove(irmaos.begin(), irmaos.end(), this), irmaos.end());

@@ -284,7 +284,8 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void DisableControls();
   void EnableControls();
   bool ControlsDisabled() const { return FControlesDesabilitados > 0; }
-  // The observer is not owned; remove it before it dies.
+  // The observer is not owned; remove it before it dies. One still attached
+  // when the dataset goes is told (DataSetDestruido) and dropped.
   void AdicionarObservador(TnObservadorDataSet *observador);
   void RemoverObservador(TnObservadorDataSet *observador);
 

@@ -18,6 +18,10 @@
 // A row being inserted is not part of the view (RecordCount does not count
 // it); EstadoAlterado tells that the state changed, and
 // TnClientDataSet::PosicaoInsercao() says where such a row shows.
+//
+// The dataset does not own its observers and an observer may outlive it:
+// DataSetDestruido is the last thing it hears, from the dataset's destructor,
+// after which it must neither use the dataset nor remove itself from it.
 class NFRAMEWORK_EXPORT TnObservadorDataSet {
  public:
   virtual ~TnObservadorDataSet();
@@ -33,4 +37,5 @@ class NFRAMEWORK_EXPORT TnObservadorDataSet {
   virtual void Reiniciado() {}
   virtual void CursorMovido() {}
   virtual void EstadoAlterado() {}
+  virtual void DataSetDestruido() {}
 };

@@ -37,6 +37,14 @@ void TnDBGridEh::Soltar() {
   FDados = nullptr;
 }
 
+void TnDBGridEh::DataSetDestruido() {
+  FClone.reset();
+  FCloneValido = false;
+  FDados = nullptr;
+  FEditorAtivo = false;
+  FDetalheVisivel = false;
+}
+
 void TnDBGridEh::SetDataSet(TnClientDataSet *dados) {
   if (dados == FDados) return;
   Soltar();

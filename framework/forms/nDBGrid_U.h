@@ -204,6 +204,8 @@ class NFRAMEWORK_EXPORT TnDBGridEh : public QObject, private TnObservadorDataSet
   void Reiniciado() override;
   void CursorMovido() override;
   void EstadoAlterado() override;
+  // The dataset went before the grid: the grid shows nothing from now on.
+  void DataSetDestruido() override;
 
   void Soltar();
   TnClientDataSet *CursorNaLinha(int linha);

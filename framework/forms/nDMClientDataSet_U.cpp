@@ -290,6 +290,8 @@ TnFrmVisual *TnDMClientDataSet::CriarForm(QObject *parent) {
     };
   }
   form->SetCaption(FCaption);
+  // A detail's form closes with its master's, which asks for both.
+  if (!parent) form->OnCloseQuery = [this](TnFrmVisual &, bool &podeFechar) { podeFechar = ConfirmarPendentes(); };
   FForm = form;
   FIdAoDestruir = form->AdicionarAoDestruir([this](TnFrmVisual &f) { AoDestruirForm(f); });
   try {
@@ -315,6 +317,34 @@ TnFrmVisual *TnDMClientDataSet::CriarForm(QObject *parent) {
     throw;
   }
   return form;
+}
+
+bool TnDMClientDataSet::ConfirmarPendentes() {
+  QList<TnClientDataSet *> pendentes;
+  std::function<void(TnDMClientDataSet *)> juntar = [&](TnDMClientDataSet *modulo) {
+    TnClientDataSet *dados = modulo->nClientDataSet;
+    if (dados && dados->Active() && dados->State() != TnDataSetState::Browse && dados->Modified())
+      pendentes.append(dados);
+    for (TnDMClientDataSet *detalhe : modulo->Detalhes()) juntar(detalhe);
+  };
+  juntar(this);
+  if (pendentes.isEmpty()) return true;
+  const QString titulo = FCaption.isEmpty() ? QStringLiteral("registro") : FCaption;
+  const int resposta =
+      nMessageDlg(QStringLiteral("Há dados digitados e não gravados em \"%1\".\nDeseja gravar antes de fechar?").arg(titulo),
+                  TMsgDlgType::mtConfirmation,
+                  {QStringLiteral("Sim"), QStringLiteral("Não"), QStringLiteral("Cancelar")});
+  if (resposta == 0) {
+    for (TnClientDataSet *dados : std::as_const(pendentes))
+      if (dados->State() != TnDataSetState::Browse) dados->Post();
+    return true;
+  }
+  if (resposta == 1) {
+    for (auto it = pendentes.crbegin(); it != pendentes.crend(); ++it)
+      if ((*it)->State() != TnDataSetState::Browse) (*it)->Cancel();
+    return true;
+  }
+  return false;
 }
 
 void TnDMClientDataSet::LiberarForm() {

@@ -168,6 +168,13 @@ class NFRAMEWORK_EXPORT TnDMClientDataSet : public TnDataModule {
   // The module's live form; null when none.
   TnFrmVisual *Form() const { return FForm; }
   void LiberarForm();
+  // Asked before the module's own form closes (its OnCloseQuery): when this
+  // module's row, or a detail's, is being edited or inserted with something
+  // typed, asks "Sim" (post: the master first, then the details), "Não"
+  // (cancel them) or "Cancelar" (stay, as does a question closed without an
+  // answer). True when the form may close; a refused post raises its
+  // message and the form stays with the typed data.
+  bool ConfirmarPendentes();
 
   // --- details
   // Declares, in DataModuleCreate, a detail the framework creates with the

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <cstdio>
 #include <cstdlib>
@@ -24,13 +25,66 @@
 
 namespace {
 
+// The program's own options (besides --help).
+QList<QCommandLineOption> Opcoes() {
+  return {
+      {QStringLiteral("banco"), QStringLiteral("Arquivo do banco SQLite."), QStringLiteral("arquivo")},
+      {QStringLiteral("postgresql"), QStringLiteral("Usar o servidor PostgreSQL das variáveis MVOX_DB_*.")},
+      {QStringLiteral("usuario"), QStringLiteral("Código do usuário da sessão."), QStringLiteral("codigo")},
+      {QStringLiteral("exemplo"), QStringLiteral("Carregar o escritório de exemplo num banco novo.")},
+  };
+}
+
 void ConfigurarOpcoes(QCommandLineParser &parser) {
   parser.setApplicationDescription(QStringLiteral("PRO - Morvane"));
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("banco"), QStringLiteral("Arquivo do banco SQLite."), QStringLiteral("arquivo")});
-  parser.addOption({QStringLiteral("postgresql"), QStringLiteral("Usar o servidor PostgreSQL das variáveis MVOX_DB_*.")});
-  parser.addOption({QStringLiteral("usuario"), QStringLiteral("Código do usuário da sessão."), QStringLiteral("codigo")});
-  parser.addOption({QStringLiteral("exemplo"), QStringLiteral("Carregar o escritório de exemplo num banco novo.")});
+  parser.addOptions(Opcoes());
+}
+
+// Qt's own options, which QApplication takes out of the arguments: the
+// options read before it exists must not count them as unknown.
+QStringList SemOpcoesDoQt(const QStringList &argumentos) {
+  static const QStringList comValor = {
+      QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+      QStringLiteral("plugin"),   QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowtitle"),
+      QStringLiteral("qwindowicon"), QStringLiteral("style"),           QStringLiteral("stylesheet"),
+      QStringLiteral("display"),  QStringLiteral("geometry"),           QStringLiteral("session"),
+      QStringLiteral("title"),    QStringLiteral("name"),               QStringLiteral("fontengine")};
+  static const QStringList semValor = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                       QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+  QStringList resultado;
+  for (qsizetype i = 0; i < argumentos.size(); ++i) {
+    const QString &argumento = argumentos.at(i);
+    if (i > 0 && argumento.startsWith(QLatin1Char('-')) && !argumento.startsWith(QLatin1String("--"))) {
+      const QString nome = argumento.mid(1).section(QLatin1Char('='), 0, 0);
+      if (comValor.contains(nome)) {
+        if (!argumento.contains(QLatin1Char('='))) ++i;
+        continue;
+      }
+      if (semValor.contains(nome)) continue;
+    }
+    resultado << argumento;
+  }
+  return resultado;
+}
+
+// The parser's complaint in the user's language.
+QString ErroDeOpcao(const QCommandLineParser &parser) {
+  if (!parser.unknownOptionNames().isEmpty()) {
+    QStringList nomes;
+    for (const QString &nome : parser.unknownOptionNames())
+      nomes << (nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nome;
+    return (nomes.size() == 1 ? QStringLiteral("Opção desconhecida: %1") : QStringLiteral("Opções desconhecidas: %1"))
+               .arg(nomes.join(QStringLiteral(", "))) +
+           QStringLiteral(" (veja --help).");
+  }
+  static const QRegularExpression semValor(QStringLiteral("^Missing value after '(.*)'"));
+  static const QRegularExpression valorDemais(QStringLiteral("^Unexpected value after '(.*)'"));
+  if (const auto achou = semValor.match(parser.errorText()); achou.hasMatch())
+    return QStringLiteral("Falta o valor da opção %1 (veja --help).").arg(achou.captured(1));
+  if (const auto achou = valorDemais.match(parser.errorText()); achou.hasMatch())
+    return QStringLiteral("A opção %1 não leva valor (veja --help).").arg(achou.captured(1));
+  return QStringLiteral("Opções inválidas (veja --help).");
 }
 
 // Set while no QApplication exists: a platform plugin that cannot start then
@@ -65,6 +119,23 @@ int Falhar(const QString &titulo, const QString &texto, int codigo) {
 }
 
 }  // namespace
+
+QString nTextoAjuda(const QString &programa, const QString &titulo) {
+  QString texto = QStringLiteral("Uso: %1 [opções]\n%2\n\nOpções:\n").arg(programa, titulo);
+  QList<QPair<QString, QString>> linhas = {{QStringLiteral("-h, --help"), QStringLiteral("Mostra esta ajuda.")}};
+  for (const QCommandLineOption &opcao : Opcoes()) {
+    QStringList nomes;
+    for (const QString &nome : opcao.names()) nomes << (nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nome;
+    QString esquerda = nomes.join(QStringLiteral(", "));
+    if (!opcao.valueName().isEmpty()) esquerda += QStringLiteral(" <%1>").arg(opcao.valueName());
+    linhas.append({esquerda, opcao.description()});
+  }
+  qsizetype largura = 0;
+  for (const auto &[esquerda, descricao] : linhas) largura = qMax(largura, esquerda.size());
+  for (const auto &[esquerda, descricao] : linhas)
+    texto += QStringLiteral("  %1  %2\n").arg(esquerda.leftJustified(largura), descricao);
+  return texto;
+}
 
 QString nMotivoSemTela(const QStringList &argumentos, const QProcessEnvironment &ambiente) {
   QString plataforma;
@@ -101,7 +172,7 @@ TnOpcoesProjeto nLerOpcoesProjeto(const QStringList &argumentos) {
   QCommandLineParser parser;
   ConfigurarOpcoes(parser);
   if (!parser.parse(argumentos)) {
-    opcoes.Erro = parser.errorText();
+    opcoes.Erro = ErroDeOpcao(parser);
     return opcoes;
   }
   if (!parser.positionalArguments().isEmpty()) {
@@ -134,6 +205,23 @@ int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabri
   QStringList argumentos;
   for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
 
+  // Help and a mistyped option need no screen: told on the terminal before
+  // any window is tried.
+  const QString programa = QFileInfo(argumentos.value(0, QStringLiteral("mVox"))).fileName();
+  {
+    QCommandLineParser opcoes;
+    ConfigurarOpcoes(opcoes);
+    const bool lidas = opcoes.parse(SemOpcoesDoQt(argumentos));
+    if (lidas && opcoes.isSet(QStringLiteral("help"))) {
+      std::fprintf(stdout, "%s", qPrintable(nTextoAjuda(programa, titulo)));
+      return 0;
+    }
+    if (!lidas) {
+      std::fprintf(stderr, "%s: %s\n", qPrintable(titulo), qPrintable(ErroDeOpcao(opcoes)));
+      return 1;
+    }
+  }
+
   std::unique_ptr<QApplication> app;
   if (!QCoreApplication::instance()) {
     const QString semTela = nMotivoSemTela(argumentos, QProcessEnvironment::systemEnvironment());
@@ -149,14 +237,8 @@ int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabri
   QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
   QCoreApplication::setApplicationName(QStringLiteral("mVox"));
   QGuiApplication::setApplicationDisplayName(titulo);
+  nInstalarIdioma();
 
-  QCommandLineParser ajuda;
-  ConfigurarOpcoes(ajuda);
-  ajuda.parse(QCoreApplication::arguments());
-  if (ajuda.isSet(QStringLiteral("help"))) {
-    std::fprintf(stdout, "%s", qPrintable(ajuda.helpText()));
-    return 0;
-  }
   const TnOpcoesProjeto opcoes = nLerOpcoesProjeto(QCoreApplication::arguments());
   if (!opcoes.Erro.isEmpty()) return Falhar(titulo, opcoes.Erro, 1);
 
@@ -185,9 +267,12 @@ int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabri
     } catch (const Exception &e) {
       splash.reset();
       if (conexao.Conectado()) conexao.Desconectar();
+      // The connection's own refusal already names the database: said once.
+      const QString cabecalho = QStringLiteral("Não foi possível abrir o banco de dados");
       return Falhar(titulo,
-                    QStringLiteral("Não foi possível abrir o banco de dados (%1):\n%2")
-                        .arg(opcoes.Conexao.Descricao(), e.message()),
+                    e.message().startsWith(cabecalho)
+                        ? e.message()
+                        : QStringLiteral("%1 (%2):\n%3").arg(cabecalho, opcoes.Conexao.Descricao(), e.message()),
                     1);
     }
     if (opcoes.Exemplo && (novo || vazio)) {
@@ -229,7 +314,7 @@ int ExecutarProjeto(int &argc, char **argv, const QString &titulo, const TnFabri
     janela->ConfigurarVisualMenu();
     janela->CriarBtnToolBar();
     if (janela->windowTitle().isEmpty()) janela->setWindowTitle(titulo);
-    janela->statusBar()->showMessage(QStringLiteral("%1 - usuário %2").arg(conexao.Config().Descricao()).arg(conexao.CodigoUsuario()));
+    janela->SetStatusConexao(QStringLiteral("%1 - usuário %2").arg(conexao.Config().Descricao()).arg(conexao.CodigoUsuario()));
     janela->showMaximized();
     if (splash) splash->finish(janela);
     splash.reset();

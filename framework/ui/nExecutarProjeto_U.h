@@ -21,6 +21,8 @@ using TnFabricaMenu = std::function<TnFrmMenuMorvane *()>;
 using TnFabricaLogin = std::function<QDialog *()>;
 
 // Runs the whole program and gives its exit code:
+//   - --help prints the options (code 0) and a mistyped option says so
+//     (code 1) on the terminal, with or without a screen;
 //   - no screen to show windows on: one message on the error output, code 2,
 //     before any window is made (see nMotivoSemTela);
 //   - the options (nLerOpcoesProjeto) name the database and the user;
@@ -49,6 +51,9 @@ struct NFRAMEWORKUI_EXPORT TnOpcoesProjeto {
 // Reads the options from the program's arguments (the first is the program)
 // over the process environment (MVOX_DB_*) and the configuration.
 NFRAMEWORKUI_EXPORT TnOpcoesProjeto nLerOpcoesProjeto(const QStringList &argumentos);
+
+// The program's help (--help), in Portuguese: usage line, title, options.
+NFRAMEWORKUI_EXPORT QString nTextoAjuda(const QString &programa, const QString &titulo);
 
 // Why no window can be shown, or empty when a screen may be there. Decided
 // from the Qt platform asked for ("-platform" argument, else QT_QPA_PLATFORM,

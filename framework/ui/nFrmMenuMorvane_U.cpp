@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -13,7 +12,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -24,6 +26,7 @@
 #include "nDMConexao_U.h"
 #include "nDMDireitoUsuario_U.h"
 #include "nDialogos_U.h"
+#include "nEditData_U.h"
 #include "nDMPower_U.h"
 #include "nException_U.h"
 #include "nFrmPowerParam_U.h"
@@ -102,18 +105,38 @@ struct TnNoMenu {
   }
 };
 
+// The caption with a keyboard accelerator on its first letter that no
+// sibling took (a word's first letter preferred); the text shown stays the
+// caption. A literal "&" is kept as such.
+QString ComAcelerador(const QString &caption, QSet<QChar> &usadas) {
+  QString texto = caption;
+  texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  auto livre = [&](qsizetype i) {
+    const QChar letra = texto.at(i);
+    return letra.isLetterOrNumber() && !usadas.contains(letra.toLower()) && (i == 0 || texto.at(i - 1) != QLatin1Char('&'));
+  };
+  qsizetype escolhida = -1;
+  for (qsizetype i = 0; i < texto.size() && escolhida < 0; ++i)
+    if ((i == 0 || texto.at(i - 1).isSpace()) && livre(i)) escolhida = i;
+  for (qsizetype i = 0; i < texto.size() && escolhida < 0; ++i)
+    if (livre(i)) escolhida = i;
+  if (escolhida < 0) return texto;
+  usadas.insert(texto.at(escolhida).toLower());
+  return texto.insert(escolhida, QLatin1Char('&'));
+}
+
 // A dialog with the two dates of a period.
 class TnDlgPeriodo : public QDialog {
  public:
   TnDlgPeriodo(QWidget *pai, const QDate &inicio, const QDate &fim) : QDialog(pai) {
     setWindowTitle(QStringLiteral("Período"));
     auto *layout = new QFormLayout(this);
-    FInicio = new QDateEdit(inicio, this);
-    FFim = new QDateEdit(fim, this);
-    for (QDateEdit *data : {FInicio, FFim}) {
-      data->setCalendarPopup(true);
-      data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    }
+    FInicio = new TnEditData(false, this);
+    FFim = new TnEditData(false, this);
+    FInicio->setObjectName(QStringLiteral("edtDataInicial"));
+    FFim->setObjectName(QStringLiteral("edtDataFinal"));
+    FInicio->SetData(inicio);
+    FFim->SetData(fim);
     layout->addRow(QStringLiteral("Data inicial:"), FInicio);
     layout->addRow(QStringLiteral("Data final:"), FFim);
     auto *botoes = new QDialogButtonBox(this);
@@ -123,15 +146,24 @@ class TnDlgPeriodo : public QDialog {
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addRow(botoes);
   }
-  QDate Inicio() const { return FInicio->date(); }
-  QDate Fim() const { return FFim->date(); }
+  QDate Inicio() const { return FInicio->Data(); }
+  QDate Fim() const { return FFim->Data(); }
 
  private:
-  QDateEdit *FInicio;
-  QDateEdit *FFim;
+  TnEditData *FInicio;
+  TnEditData *FFim;
 };
 
 }  // namespace
+
+QString nTextoSemAcelerador(const QString &texto) {
+  QString resultado;
+  for (qsizetype i = 0; i < texto.size(); ++i) {
+    if (texto.at(i) == QLatin1Char('&') && i + 1 < texto.size()) ++i;
+    resultado += texto.at(i);
+  }
+  return resultado;
+}
 
 TnFrmMenuMorvane::TnFrmMenuMorvane(QWidget *parent)
     : QMainWindow(parent), FModulos{nModuloRTul, nModuloMVox} {
@@ -162,7 +194,32 @@ TnFrmMenuMorvane::TnFrmMenuMorvane(QWidget *parent)
   menuBar()->addMenu(FMenuJanelas);
 
   statusBar()->setObjectName(QStringLiteral("BarraStatus"));
+  FStatusPeriodo = new QLabel(this);
+  FStatusPeriodo->setObjectName(QStringLiteral("StatusPeriodo"));
+  FStatusPeriodo->hide();
+  FStatusConexao = new QLabel(this);
+  FStatusConexao->setObjectName(QStringLiteral("StatusConexao"));
+  FStatusConexao->hide();
+  statusBar()->addPermanentWidget(FStatusPeriodo);
+  statusBar()->addPermanentWidget(FStatusConexao);
+
+  // F10 opens the first menu, as Alt with a caption's letter opens its own.
+  auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  f10->setObjectName(QStringLiteral("atalhoF10"));
+  connect(f10, &QShortcut::activated, this, [this] {
+    for (QAction *acao : menuBar()->actions())
+      if (acao->isVisible() && acao->isEnabled() && acao->menu()) {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(acao);
+        return;
+      }
+  });
   resize(1024, 700);
+}
+
+void TnFrmMenuMorvane::SetStatusConexao(const QString &texto) {
+  FStatusConexao->setText(texto);
+  FStatusConexao->setVisible(!texto.isEmpty());
 }
 
 TnFrmMenuMorvane::~TnFrmMenuMorvane() { FecharJanelas(); }
@@ -208,10 +265,14 @@ void TnFrmMenuMorvane::ConfigurarVisualMenu() {
   }
   raiz.Ordenar();
 
-  // Items go into `menu`, or straight onto the menu bar for the root.
+  // Items go into `menu`, or straight onto the menu bar for the root. Each
+  // menu's captions get accelerators of their own; the bar's leave the
+  // window menu's letter alone.
   std::function<void(const TnNoMenu &, QMenu *)> montar = [&](const TnNoMenu &no, QMenu *menu) {
+    QSet<QChar> usadas;
+    if (!menu) usadas.insert(QLatin1Char('j'));
     for (const TnNoMenu &filho : no.Filhos) {
-      auto *sub = new QMenu(filho.Segmento.Nome, menu ? static_cast<QWidget *>(menu) : this);
+      auto *sub = new QMenu(ComAcelerador(filho.Segmento.Nome, usadas), menu ? static_cast<QWidget *>(menu) : this);
       FMenusGerados.append(sub);
       if (menu)
         menu->addMenu(sub);
@@ -220,7 +281,7 @@ void TnFrmMenuMorvane::ConfigurarVisualMenu() {
       montar(filho, sub);
     }
     for (TnAction *action : no.Itens) {
-      auto *item = new QAction(action->Caption(), menu ? static_cast<QObject *>(menu) : this);
+      auto *item = new QAction(ComAcelerador(action->Caption(), usadas), menu ? static_cast<QObject *>(menu) : this);
       item->setObjectName(action->Name());
       if (action->ShortCut().key() != Qt::Key_unknown) item->setShortcut(QKeySequence(action->ShortCut()));
       if (action->ImageIndex() > 0) item->setIcon(TnListaImagens::Icone(action->ImageIndex()));
@@ -320,8 +381,9 @@ bool TnFrmMenuMorvane::SelecionarPeriodo() {
   if (fim < inicio) throw Exception(QStringLiteral("A data final do período é anterior à data inicial."));
   selecao.SetParam(kPeriodoInicio, inicio);
   selecao.SetParam(kPeriodoFim, fim);
-  statusBar()->showMessage(QStringLiteral("Período: %1 a %2")
-                               .arg(inicio.toString(QStringLiteral("dd/MM/yyyy")), fim.toString(QStringLiteral("dd/MM/yyyy"))));
+  FStatusPeriodo->setText(QStringLiteral("Período: %1 a %2")
+                              .arg(inicio.toString(QStringLiteral("dd/MM/yyyy")), fim.toString(QStringLiteral("dd/MM/yyyy"))));
+  FStatusPeriodo->show();
   AtualizarRegistrosAbertos();
   return true;
 }
@@ -354,7 +416,7 @@ void TnFrmMenuMorvane::AbrirClasse(const QString &nomeClasse, TnAction *action) 
   if (!info) throw Exception(QStringLiteral("A classe %1 não está disponível neste programa.").arg(nomeClasse));
   const QString nome = info->Nome;
   for (const TnJanela &aberta : std::as_const(FJanelas)) {
-    if (aberta.Janela && aberta.Modulo && registro.Viva(aberta.Modulo) &&
+    if (aberta.Janela && !aberta.Fechada && aberta.Modulo && registro.Viva(aberta.Modulo) &&
         aberta.Modulo->ClassName().compare(nome, Qt::CaseInsensitive) == 0) {
       aberta.Janela->showNormal();
       FAreaMdi->setActiveSubWindow(aberta.Janela);
@@ -376,7 +438,7 @@ void TnFrmMenuMorvane::AbrirClasse(const QString &nomeClasse, TnAction *action) 
     FModuloAbrindo = nullptr;
     // No window came up (no form layer installed): the module still belongs
     // to this window, which frees it at the end.
-    if (!JanelaDoForm(form)) FJanelas.append({nullptr, form, dm});
+    if (!JanelaDoForm(form)) FJanelas.append({nullptr, nullptr, form, dm});
   } catch (...) {
     FModuloAbrindo = nullptr;
     LiberarModulo(dm);
@@ -398,38 +460,54 @@ QMdiSubWindow *TnFrmMenuMorvane::MostrarNaAreaMdi(QWidget *visao, TnFrmVisual *f
     janela->setObjectName(QStringLiteral("mdi") + form->Name());
   }
   FAreaMdi->addSubWindow(janela);
-  if (form) janela->resize(std::max(form->Width(), 200), std::max(form->Height(), 120));
+  if (form) janela->resize(TamanhoInicial(janela, visao, form));
   janela->installEventFilter(this);
 
   TnDataModule *dm = form && form->DataModule() == FModuloAbrindo ? FModuloAbrindo : nullptr;
-  FJanelas.append({janela, form, dm});
-  if (form) {
-    // A form freed by its module takes its window along.
-    connect(form, &QObject::destroyed, janela, [this, janela] {
-      TnJanela *entrada = Entrada(janela);
-      if (TnDataModule *modulo = entrada ? std::exchange(entrada->Modulo, nullptr) : nullptr)
-        QTimer::singleShot(0, this, [this, modulo] { nExecutarProtegido([&] { LiberarModulo(modulo); }); });
-      janela->deleteLater();
-    });
-  }
-  connect(janela, &QObject::destroyed, this, [this, janela] {
-    FJanelas.removeIf([janela](const TnJanela &j) { return j.Janela.isNull() || j.Janela.data() == janela; });
-  });
+  FJanelas.append({janela, janela, form, dm});
+  // A form freed by its module takes its window along.
+  if (form) connect(form, &QObject::destroyed, janela, [janela] { janela->deleteLater(); });
+  const QObject *chave = janela;
+  connect(janela, &QObject::destroyed, this, [this, chave] { JanelaDestruida(chave); });
   janela->show();
   return janela;
+}
+
+QSize TnFrmMenuMorvane::TamanhoInicial(QMdiSubWindow *janela, QWidget *visao, const TnFrmVisual *form) const {
+  // At least the form's design size and what the editors need; a window
+  // with a list takes the height the area offers and the width of its
+  // columns, so no list is cut while space is left; never more than the area.
+  QSize tamanho = QSize(std::max(form->Width(), 200), std::max(form->Height(), 120)).expandedTo(janela->sizeHint());
+  const QSize area = FAreaMdi->viewport()->size();
+  const bool areaPronta = FAreaMdi->isVisible() && area.width() > 200 && area.height() > 120;
+  if (auto *tabela = visao ? visao->findChild<QTableView *>() : nullptr) {
+    const int colunas = tabela->horizontalHeader()->length() + tabela->verticalHeader()->width() + 40;
+    tamanho.setWidth(std::max(tamanho.width(), colunas));
+    if (areaPronta) tamanho.setHeight(std::max(tamanho.height(), area.height() * 9 / 10));
+  }
+  if (areaPronta) tamanho = tamanho.boundedTo(area);
+  return tamanho;
 }
 
 QMdiSubWindow *TnFrmMenuMorvane::JanelaDoForm(const TnFrmVisual *form) const {
   if (!form) return nullptr;
   for (const TnJanela &entrada : FJanelas)
-    if (entrada.Janela && entrada.Form == form) return entrada.Janela;
+    if (entrada.Janela && !entrada.Fechada && entrada.Form == form) return entrada.Janela;
   return nullptr;
 }
 
 TnFrmMenuMorvane::TnJanela *TnFrmMenuMorvane::Entrada(const QObject *janela) {
   for (TnJanela &entrada : FJanelas)
-    if (entrada.Janela && entrada.Janela.data() == janela) return &entrada;
+    if (janela && entrada.Chave == janela) return &entrada;
   return nullptr;
+}
+
+void TnFrmMenuMorvane::JanelaDestruida(const QObject *janela) {
+  TnDataModule *modulo = nullptr;
+  for (const TnJanela &entrada : std::as_const(FJanelas))
+    if (entrada.Chave == janela) modulo = entrada.Modulo;
+  FJanelas.removeIf([janela](const TnJanela &entrada) { return entrada.Chave == janela; });
+  if (modulo) QTimer::singleShot(0, this, [this, modulo] { nExecutarProtegido([&] { LiberarModulo(modulo); }); });
 }
 
 void TnFrmMenuMorvane::LiberarModulo(TnDataModule *modulo) {
@@ -450,10 +528,9 @@ bool TnFrmMenuMorvane::eventFilter(QObject *objeto, QEvent *evento) {
       return true;
     }
   }
-  // The view goes with the window now; the module on the next turn of the
-  // event loop, once nothing of the closing window runs any more.
-  TnDataModule *modulo = std::exchange(entrada->Modulo, nullptr);
-  if (modulo) QTimer::singleShot(0, this, [this, modulo] { nExecutarProtegido([&] { LiberarModulo(modulo); }); });
+  // The window (deleted on close) takes the view along; the module goes
+  // once the window is destroyed (JanelaDestruida).
+  entrada->Fechada = true;
   return QMainWindow::eventFilter(objeto, evento);
 }
 

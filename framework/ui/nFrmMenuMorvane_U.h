@@ -14,6 +14,7 @@
 #include "nframeworkui_export.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -21,6 +22,10 @@ class QToolBar;
 class TnDataModule;
 class TnFrmVisual;
 class TnPacotes;
+
+// A menu caption as the user reads it: the accelerators' "&" taken out ("&&"
+// stands for one "&").
+NFRAMEWORKUI_EXPORT QString nTextoSemAcelerador(const QString &texto);
 
 // The program's main window: the menu tree of every registered class's
 // actions, the main tool bar and the MDI area where the forms open.
@@ -40,7 +45,8 @@ class TnPacotes;
 //
 // Choosing an entry or a class button creates the class by name and shows its
 // form in the MDI area, all under the guard (nExecutarProtegido). A module
-// opened here is freed when its window is closed.
+// opened here is freed once its window is gone: the views drawing its
+// datasets go first, then the module.
 class NFRAMEWORKUI_EXPORT TnFrmMenuMorvane : public QMainWindow {
  public:
   explicit TnFrmMenuMorvane(QWidget *parent = nullptr);
@@ -85,6 +91,11 @@ class NFRAMEWORKUI_EXPORT TnFrmMenuMorvane : public QMainWindow {
   void SetImagemPeriodo(int indice);
   // The menu of the open windows, always the last of the menu bar.
   QMenu *MenuJanelas() const { return FMenuJanelas; }
+  // The status bar's lasting lines (the database and user, the period):
+  // the hints a menu shows while hovered pass over them without wiping them.
+  void SetStatusConexao(const QString &texto);
+  QLabel *StatusConexao() const { return FStatusConexao; }
+  QLabel *StatusPeriodo() const { return FStatusPeriodo; }
 
   // The library loader AbriPacotes uses; the project runner unloads through
   // it at the end.
@@ -146,12 +157,20 @@ class NFRAMEWORKUI_EXPORT TnFrmMenuMorvane : public QMainWindow {
   // module to free once the window is closed.
   struct TnJanela {
     QPointer<QMdiSubWindow> Janela;
+    // The window's identity, compared only: while it is being destroyed
+    // the guarded pointer is already null and the object no longer a window.
+    const QObject *Chave = nullptr;
     QPointer<TnFrmVisual> Form;
     TnDataModule *Modulo = nullptr;
+    bool Fechada = false;  // closed, waiting for its deferred delete
   };
 
+  QSize TamanhoInicial(QMdiSubWindow *janela, QWidget *visao, const TnFrmVisual *form) const;
   void ExecutarItem(TnAction *action);
   TnJanela *Entrada(const QObject *janela);
+  // The window is being destroyed: its entry goes, and its module is freed
+  // on the next turn of the event loop.
+  void JanelaDestruida(const QObject *janela);
   void LiberarModulo(TnDataModule *modulo);
 
   TnModulos FModulos;
@@ -162,6 +181,8 @@ class NFRAMEWORKUI_EXPORT TnFrmMenuMorvane : public QMainWindow {
   QMdiArea *FAreaMdi;
   QAction *FBtnPeriodo;
   QMenu *FMenuJanelas;
+  QLabel *FStatusConexao;
+  QLabel *FStatusPeriodo;
   std::unique_ptr<TnPacotes> FPacotes;
   QList<TnJanela> FJanelas;
   // The module AbrirClasse is showing right now, handed to the MDI window

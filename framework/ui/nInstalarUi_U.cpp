@@ -1,9 +1,13 @@
 #include "nInstalarUi_U.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -130,4 +134,19 @@ void nDesinstalarUi() {
   TnFraProgresso::SetAoCriar(Anteriores->AoCriar);
   TnCursorEspera::SetMostrar(Anteriores->CursorEspera);
   Anteriores.reset();
+}
+
+bool nInstalarIdioma() {
+  const QLocale idioma(QLocale::Portuguese, QLocale::Brazil);
+  QLocale::setDefault(idioma);
+  static QTranslator *traducao = nullptr;
+  if (traducao) return true;
+  auto *nova = new QTranslator(QCoreApplication::instance());
+  if (!nova->load(idioma, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete nova;
+    return false;
+  }
+  QCoreApplication::installTranslator(nova);
+  traducao = nova;
+  return true;
 }

@@ -20,3 +20,10 @@ NFRAMEWORKUI_EXPORT void nSetMostrarNaJanelaPrincipal(TnMostrarNaJanelaPrincipal
 // QApplication made; nDesinstalarUi puts back what was there before.
 NFRAMEWORKUI_EXPORT void nInstalarUi();
 NFRAMEWORKUI_EXPORT void nDesinstalarUi();
+
+// One language for the whole program, Brazilian Portuguese: the default
+// locale (dates, numbers, the calendar's month and day names) and Qt's own
+// texts (standard buttons, context menus, dialogs) from the Qt translations
+// installed on the machine. Call once with the application made; false when
+// Qt's translation file is missing (Qt's texts then stay in English).
+NFRAMEWORKUI_EXPORT bool nInstalarIdioma();

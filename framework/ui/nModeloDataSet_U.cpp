@@ -124,12 +124,13 @@ TnClientDataSet *TnModeloDataSet::CursorNaLinha(int linhaModelo) const {
   if (!FClone || !FCloneValido) {
     if (!FClone) FClone = std::make_unique<TnClientDataSet>();
     FClone->CloneCursor(FDados, false);
-    // The clone's fields are its own: give them the texts the user sees.
-    for (int i = 0; i < FDados->FieldCount() && i < FClone->FieldCount(); ++i) {
-      FClone->Fields(i)->OnGetText = FDados->Fields(i)->OnGetText;
-      FClone->Fields(i)->SetDisplayFormat(FDados->Fields(i)->DisplayFormat());
-    }
     FCloneValido = true;
+  }
+  // The clone's fields are its own: give them the texts the user sees, as
+  // the module has them now (it may bind them after the view was drawn).
+  for (int i = 0; i < FDados->FieldCount() && i < FClone->FieldCount(); ++i) {
+    FClone->Fields(i)->OnGetText = FDados->Fields(i)->OnGetText;
+    FClone->Fields(i)->SetDisplayFormat(FDados->Fields(i)->DisplayFormat());
   }
   if (linha < 0 || linha >= FClone->RecordCount()) return nullptr;
   FClone->SetRecNo(linha + 1);
@@ -246,7 +247,7 @@ Qt::ItemFlags TnModeloDataSet::flags(const QModelIndex &index) const {
 }
 
 bool TnModeloDataSet::setData(const QModelIndex &index, const QVariant &value, int role) {
-  if (role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable)) return false;
+  if (!FDados || role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable)) return false;
   const int linha = index.row();
   const int coluna = index.column();
   const QString texto = value.toString();
@@ -371,6 +372,18 @@ void TnModeloDataSet::CursorMovido() {
   // The selected cell's drawing (and the callback's colours) follow the row.
   TodasAlteradas();
   if (OnCursorMovido) OnCursorMovido();
+}
+
+void TnModeloDataSet::DataSetDestruido() {
+  beginResetModel();
+  FDados = nullptr;
+  FCampos.clear();
+  FContagem = 0;
+  FLinhaInsercao = -1;
+  FClone.reset();
+  FCloneValido = false;
+  FRecusaLinha = FRecusaColuna = -1;
+  endResetModel();
 }
 
 void TnModeloDataSet::EstadoAlterado() {

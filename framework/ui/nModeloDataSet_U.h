@@ -26,8 +26,9 @@ class TnField;
 // guard and the cell keeps the text the user typed until the row or the
 // column changes.
 //
-// The model watches the dataset; the dataset (and the grid) must outlive it
-// or be unbound first.
+// The model watches the dataset. A dataset freed first (its module released
+// before the window drawing it) tells the model, which then shows nothing;
+// the grid is held by a guarded pointer.
 class NFRAMEWORKUI_EXPORT TnModeloDataSet : public QAbstractTableModel, private TnObservadorDataSet {
  public:
   explicit TnModeloDataSet(TnClientDataSet *dados, QObject *parent = nullptr);
@@ -82,6 +83,7 @@ class NFRAMEWORKUI_EXPORT TnModeloDataSet : public QAbstractTableModel, private 
   void Reiniciado() override;
   void CursorMovido() override;
   void EstadoAlterado() override;
+  void DataSetDestruido() override;
 
   void Ligar();
   void Soltar();

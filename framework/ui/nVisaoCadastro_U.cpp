@@ -1,8 +1,9 @@
 #include "nVisaoCadastro_U.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 
 #include "nClientDataSet_U.h"
 #include "nDefinicao_U.h"
+#include "nEditData_U.h"
 #include "nField_U.h"
 #include "nFraGrupoSeparador_U.h"
 #include "nGuarda_U.h"
@@ -25,8 +27,6 @@ namespace {
 
 const QString FormatoData = QStringLiteral("dd/MM/yyyy");
 const QString FormatoMesAno = QStringLiteral("MM/yyyy");
-// A date editor cannot be empty: its lowest date stands for "no date".
-const QDate DataVazia(1900, 1, 1);
 
 TnTipoControle TipoEfetivo(const TnField &campo) {
   const TnTipoControle tipo = campo.Definicao().TipoControle();
@@ -83,7 +83,8 @@ TnVisaoCadastro::TnVisaoCadastro(TnFrmCadastro *form, QWidget *parent)
   }
   layout->addStretch(1);
   FRolagem->setWidget(area);
-  FRolagem->setMinimumHeight(qMin(form->AreaCampos()->Height(), 400));
+  // The editors show whole unless they are many; a detail's grid gets the rest.
+  FRolagem->setMinimumHeight(qMin(qMax(form->AreaCampos()->Height(), area->sizeHint().height() + 4), 420));
   LayoutCliente()->addWidget(FRolagem, 1);
   PreencherArea(form->AreaCliente(), LayoutCliente(), this);
   Sincronizar();
@@ -151,14 +152,13 @@ void TnVisaoCadastro::CriarLinha(TnEditorCampo *editor, QWidget *area) {
     }
     case TnTipoControle::Data:
     case TnTipoControle::MesAno: {
-      auto *data = new QDateEdit(linha->Linha);
-      data->setDisplayFormat(linha->Tipo == TnTipoControle::Data ? FormatoData : FormatoMesAno);
-      data->setCalendarPopup(true);
-      data->setMinimumDate(DataVazia);
-      data->setSpecialValueText(QStringLiteral(" "));
-      connect(data, &QDateEdit::editingFinished, this, [this, linha] {
+      auto *data = new TnEditData(linha->Tipo == TnTipoControle::MesAno, linha->Linha);
+      connect(data, &QLineEdit::returnPressed, this, [this, linha] {
         if (!FSincronizando) Executar([this, linha] { Confirmar(*linha); });
       });
+      data->OnEscolhida = [this, linha] {
+        if (!FSincronizando) Executar([this, linha] { Confirmar(*linha); });
+      };
       linha->Widget = data;
       break;
     }
@@ -188,6 +188,8 @@ void TnVisaoCadastro::CriarLinha(TnEditorCampo *editor, QWidget *area) {
     linha->Botao = new QToolButton(linha->Linha);
     linha->Botao->setObjectName(QStringLiteral("btn") + campo->FieldName());
     linha->Botao->setText(QStringLiteral("…"));
+    // Tab goes from editor to editor; the button is for the mouse.
+    linha->Botao->setFocusPolicy(Qt::NoFocus);
     QPointer<TnEditorCampo> alvo(editor);
     connect(linha->Botao, &QToolButton::clicked, this, [this, alvo] {
       Executar([alvo] {
@@ -264,9 +266,11 @@ QString TnVisaoCadastro::TextoDoWidget(const TnLinha &linha) const {
     }
     case TnTipoControle::Data:
     case TnTipoControle::MesAno: {
-      const QDate data = static_cast<QDateEdit *>(linha.Widget)->date();
-      if (data <= DataVazia) return {};
-      return (linha.Tipo == TnTipoControle::MesAno ? QDate(data.year(), data.month(), 1) : data).toString(FormatoData);
+      const auto *data = static_cast<TnEditData *>(linha.Widget);
+      // A month goes to the field as its first day; an incomplete text as
+      // typed, for the field to refuse.
+      if (linha.Tipo == TnTipoControle::MesAno && data->Data().isValid()) return data->Data().toString(FormatoData);
+      return data->Texto();
     }
     case TnTipoControle::Memo:
       return static_cast<QPlainTextEdit *>(linha.Widget)->toPlainText();
@@ -279,8 +283,10 @@ void TnVisaoCadastro::MostrarValor(TnLinha &linha) {
   if (!linha.Editor) return;
   const QString texto = linha.Editor->Text();
   if (linha.Recusado) return;  // the user's text stays until corrected
-  // What the user is typing is not overwritten.
-  if (linha.Widget->hasFocus() && TextoDoWidget(linha) != linha.NoWidget && texto == linha.Mostrado) return;
+  // What the user is typing is not overwritten, also while a popup (the
+  // calendar, a list) or a message has the keyboard.
+  const bool digitando = linha.Widget->hasFocus() || (Form() && Form()->Foco() == linha.Editor);
+  if (digitando && TextoDoWidget(linha) != linha.NoWidget && texto == linha.Mostrado) return;
   const TnField *campo = linha.Editor->Campo();
   const QString valor = campo->IsNull() ? QString() : campo->AsString();
   switch (linha.Tipo) {
@@ -298,11 +304,9 @@ void TnVisaoCadastro::MostrarValor(TnLinha &linha) {
       break;
     }
     case TnTipoControle::Data:
-    case TnTipoControle::MesAno: {
-      const QDate data = LerData(texto);
-      static_cast<QDateEdit *>(linha.Widget)->setDate(data.isValid() ? data : DataVazia);
+    case TnTipoControle::MesAno:
+      static_cast<TnEditData *>(linha.Widget)->SetData(LerData(texto));
       break;
-    }
     case TnTipoControle::Memo:
       if (static_cast<QPlainTextEdit *>(linha.Widget)->toPlainText() != texto)
         static_cast<QPlainTextEdit *>(linha.Widget)->setPlainText(texto);
@@ -317,9 +321,13 @@ void TnVisaoCadastro::MostrarValor(TnLinha &linha) {
 
 bool TnVisaoCadastro::Confirmar(TnLinha &linha) {
   if (!linha.Editor || !linha.Editor->PodeEditar()) return true;
+  // The refusal's message itself takes the focus: that is no second try.
+  if (FConfirmando == &linha) return false;
   const QString texto = TextoDoWidget(linha);
   if (linha.Recusado ? texto == linha.TextoRecusado : texto == linha.NoWidget) return !linha.Recusado;
+  FConfirmando = &linha;
   const bool ok = linha.Editor->Digitar(texto);
+  FConfirmando = nullptr;
   linha.Recusado = !ok;
   linha.TextoRecusado = ok ? QString() : texto;
   if (ok) {
@@ -331,8 +339,11 @@ bool TnVisaoCadastro::Confirmar(TnLinha &linha) {
 }
 
 bool TnVisaoCadastro::ConfirmarEdicao() {
+  // The editor being typed in: the one with the keyboard focus or, while a
+  // menu or another window has it, the form's focus.
+  const QObject *foco = Form() ? Form()->Foco() : nullptr;
   for (TnLinha *linha : std::as_const(FLinhas))
-    if (linha->Widget->hasFocus() && !Confirmar(*linha)) return false;
+    if ((linha->Widget->hasFocus() || (linha->Editor && linha->Editor == foco)) && !Confirmar(*linha)) return false;
   return true;
 }
 
@@ -359,7 +370,6 @@ void TnVisaoCadastro::Sincronizar() {
     const bool somenteLeitura = editor->ReadOnly();
     if (auto *texto = qobject_cast<QLineEdit *>(linha->Widget)) texto->setReadOnly(somenteLeitura);
     if (auto *memo = qobject_cast<QPlainTextEdit *>(linha->Widget)) memo->setReadOnly(somenteLeitura);
-    if (auto *data = qobject_cast<QDateEdit *>(linha->Widget)) data->setReadOnly(somenteLeitura);
     if (qobject_cast<QComboBox *>(linha->Widget) || qobject_cast<QListWidget *>(linha->Widget))
       linha->Widget->setEnabled(editor->Enabled() && !somenteLeitura);
     if (linha->Botao) linha->Botao->setEnabled(editor->Enabled() && !somenteLeitura);
@@ -373,9 +383,17 @@ void TnVisaoCadastro::Sincronizar() {
     for (auto *label : linha->Linha->findChildren<QLabel *>())
       if (auto *painel = dynamic_cast<TnPainel *>(label->property("nPainel").value<QObject *>()))
         nAplicarPainel(label, painel);
-    // The model's focus moved by code (a rule, the guard after a refusal).
-    if (form->Foco() == editor && !linha->Widget->hasFocus() && isVisible() && linha->Widget->isEnabled())
-      linha->Widget->setFocus();
+  }
+  // The model's focus moved by code (a rule, the guard after a refusal)
+  // since the view last saw it: the widget follows. While the user moves the
+  // focus the model still names the editor being left, which is no move.
+  QObject *foco = form->Foco();
+  if (foco != FFocoVisto && isVisible()) {
+    FFocoVisto = foco;
+    for (TnLinha *linha : std::as_const(FLinhas))
+      if (linha->Editor && linha->Editor == foco && linha->Widget->isVisibleTo(this) && linha->Widget->isEnabled() &&
+          !linha->Widget->hasFocus())
+        linha->Widget->setFocus(Qt::OtherFocusReason);
   }
   FSincronizando = false;
 }
@@ -385,22 +403,47 @@ bool TnVisaoCadastro::FocarCampo(TnField *campo) {
     if (!linha->Editor || linha->Editor->Campo() != campo) continue;
     if (!linha->Editor->Visible() || !linha->Editor->Enabled()) return false;
     linha->Editor->SetFocus();
-    linha->Widget->setFocus();
+    FFocoVisto = linha->Editor.data();
+    linha->Widget->setFocus(Qt::OtherFocusReason);
     return true;
   }
   return false;
 }
 
 bool TnVisaoCadastro::eventFilter(QObject *objeto, QEvent *evento) {
-  if (TnLinha *linha = LinhaDoWidget(objeto); linha && linha->Editor && !FSincronizando) {
-    if (evento->type() == QEvent::FocusIn) {
+  TnLinha *linha = LinhaDoWidget(objeto);
+  if (!linha || !linha->Editor) return TnVisaoForm::eventFilter(objeto, evento);
+  switch (evento->type()) {
+    case QEvent::FocusIn:
       linha->Editor->SetFocus();
-    } else if (evento->type() == QEvent::FocusOut) {
+      FFocoVisto = linha->Editor.data();
+      break;
+    case QEvent::FocusOut: {
+      const Qt::FocusReason motivo = static_cast<QFocusEvent *>(evento)->reason();
+      if (FSincronizando || motivo == Qt::PopupFocusReason || motivo == Qt::ActiveWindowFocusReason) break;
       // Leaving the editor confirms what was typed, then runs its OnExit.
       QPointer<TnEditorCampo> editor(linha->Editor);
       if (Confirmar(*linha) && editor) editor->Sair();
       if (Form()) Sincronizar();
+      break;
     }
+    case QEvent::Wheel:
+      // The wheel scrolls the form; it changes a list only the user is in.
+      if (!linha->Widget->hasFocus() && qobject_cast<QComboBox *>(linha->Widget)) {
+        evento->ignore();
+        return true;
+      }
+      break;
+    case QEvent::KeyPress: {
+      // Alt+letter is a menu's key: one no menu took types nothing.
+      const auto *tecla = static_cast<QKeyEvent *>(evento);
+      if ((tecla->modifiers() & Qt::AltModifier) && !(tecla->modifiers() & Qt::ControlModifier) &&
+          !tecla->text().isEmpty())
+        return true;
+      break;
+    }
+    default:
+      break;
   }
   return TnVisaoForm::eventFilter(objeto, evento);
 }

@@ -18,6 +18,7 @@
 #include "nDBGrid_U.h"
 #include "nDelegadoGrid_U.h"
 #include "nField_U.h"
+#include "nFormatos_U.h"
 #include "nGuarda_U.h"
 #include "nListaImagens_U.h"
 #include "nModeloDataSet_U.h"
@@ -182,17 +183,23 @@ void TnVisaoGrid::Atualizar() {
 
 void TnVisaoGrid::AjustarColunas() {
   if (!FGrid) return;
-  const int caractere = FTabela->fontMetrics().averageCharWidth();
+  // A column is as wide as its field's display width in digits (the widest
+  // common characters), its title and the values on screen, within reason.
+  const QFontMetrics medida = FTabela->fontMetrics();
+  const int caractere = qMax(medida.averageCharWidth(), medida.horizontalAdvance(QLatin1Char('0')));
+  const int maxima = qMax(300, 60 * caractere);
   for (int c = 0; c < FModelo->columnCount(); ++c) {
     FTabela->setColumnHidden(c, !FModelo->ColunaVisivel(c));
-    if (FGrid->AutoAjustarColunas()) continue;
-    // A column is at least as wide as its title, as the platform's grids
-    // draw it (the title may be bold).
+    if (FGrid->AutoAjustarColunas() || !FModelo->ColunaVisivel(c)) continue;
+    // What the title and the values on screen need, then the field's width;
+    // never narrower than the title as the platform's grids draw it (bold).
+    FTabela->resizeColumnToContents(c);
     QFont negrito = FTabela->horizontalHeader()->font();
     negrito.setBold(true);
     const int titulo =
         QFontMetrics(negrito).horizontalAdvance(FModelo->headerData(c, Qt::Horizontal).toString()) + 16;
-    FTabela->setColumnWidth(c, qMax(FModelo->LarguraCaracteres(c) * caractere + 8, titulo));
+    const int largura = qMax(FTabela->columnWidth(c) + 4, FModelo->LarguraCaracteres(c) * caractere + 12);
+    FTabela->setColumnWidth(c, qMax(qMin(largura, maxima), titulo));
   }
   FTabela->horizontalHeader()->setSectionResizeMode(FGrid->AutoAjustarColunas() ? QHeaderView::Stretch
                                                                                  : QHeaderView::Interactive);
@@ -223,7 +230,10 @@ void TnVisaoGrid::AtualizarRodape() {
     const TnField *campo = FGrid->DataSet() ? FGrid->DataSet()->FindField(nome) : nullptr;
     QString soma;
     try {
-      soma = FGrid->Soma(nome).Texto().replace(QLatin1Char('.'), QLatin1Char(','));
+      // As the column shows its values: the field's display format.
+      const QString texto = FGrid->Soma(nome).Texto();
+      soma = campo && !campo->DisplayFormat().isEmpty() ? FormatFloat(campo->DisplayFormat(), texto)
+                                                        : QString(texto).replace(QLatin1Char('.'), QLatin1Char(','));
     } catch (...) {
       // A sum that cannot be made (a field gone) shows blank, never breaks the view.
     }

@@ -22,6 +22,7 @@
 
 #include "nDBGrid_U.h"
 #include "nDMClientDataSet_U.h"
+#include "nEditData_U.h"
 #include "nDMPower_U.h"
 #include "nException_U.h"
 #include "nFraCtrlNDLink_U.h"
@@ -207,18 +208,13 @@ QWidget *TnVisaoPowerParam::CriarEditor(TnEditorParam &entrada, int indice, QWid
     entrada.Editor = combo;
     return combo;
   }
-  auto *texto = new QLineEdit(pai);
-  switch (parametro->Tipo()) {
-    case TnTipoParam::Data:
-      texto->setPlaceholderText(QStringLiteral("dd/mm/aaaa"));
-      texto->setMaxLength(10);
-      break;
-    case TnTipoParam::MesAno:
-      texto->setPlaceholderText(QStringLiteral("mm/aaaa"));
-      texto->setMaxLength(7);
-      break;
-    default:
-      break;
+  QLineEdit *texto = nullptr;
+  if (parametro->Tipo() == TnTipoParam::Data || parametro->Tipo() == TnTipoParam::MesAno) {
+    auto *data = new TnEditData(parametro->Tipo() == TnTipoParam::MesAno, pai);
+    data->OnEscolhida = [this, indice] { ConfirmarParametro(indice); };
+    texto = data;
+  } else {
+    texto = new QLineEdit(pai);
   }
   connect(texto, &QLineEdit::editingFinished, this, [this, indice] { ConfirmarParametro(indice); });
   texto->installEventFilter(this);
@@ -266,7 +262,8 @@ bool TnVisaoPowerParam::ConfirmarParametro(int indice) {
     return nExecutarProtegido([&] { parametro->SetAsString(valor); });
   }
   // The editor model reads what the user typed (a month/year "mm/aaaa").
-  const QString texto = entrada.Texto->text().trimmed();
+  const auto *data = dynamic_cast<const TnEditData *>(entrada.Texto);
+  const QString texto = data ? data->Texto() : entrada.Texto->text().trimmed();
   if (texto == parametro->Editor()->Texto()) return true;
   return nExecutarProtegido([&] { parametro->Editor()->SetTexto(texto); });
 }
@@ -487,6 +484,10 @@ void TnVisaoPowerParam::SincronizarEditor(const TnEditorParam &entrada) {
                                                                                              : Qt::Unchecked);
   } else if (!entrada.Texto->hasFocus()) {
     const QString texto = parametro->Editor()->Texto();
-    if (entrada.Texto->text() != texto) entrada.Texto->setText(texto);
+    if (auto *data = dynamic_cast<TnEditData *>(entrada.Texto)) {
+      if (data->Texto() != texto) data->setText(texto);
+    } else if (entrada.Texto->text() != texto) {
+      entrada.Texto->setText(texto);
+    }
   }
 }

@@ -11,6 +11,9 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QMdiSubWindow>
+#include <QTableView>
+#include <QTest>
 #include <QToolBar>
 
 #include "mVoxJobCadastro_U.h"
@@ -21,7 +24,11 @@
 #include "nConfig_U.h"
 #include "nDMConexao_U.h"
 #include "nException_U.h"
+#include "nDMClientDataSet_U.h"
+#include "nDialogosTeste_U.h"
 #include "nExecutarProjeto_U.h"
+#include "nInstalarUi_U.h"
+#include "nFrmMenuMorvane_U.h"
 #include "nInserirOuAtualizarJobCadastroPadrao_U.h"
 #include "nPacotes_U.h"
 #include "nRegistro_U.h"
@@ -63,7 +70,7 @@ QAction *ItemDoMenu(QMenuBar *barra, const QStringList &caminho) {
   for (const QString &parte : caminho) {
     achada = nullptr;
     for (QAction *acao : acoes)
-      if (!achada && acao->text() == parte) achada = acao;
+      if (!achada && nTextoSemAcelerador(acao->text()) == parte) achada = acao;
     if (!achada) return nullptr;
     if (achada->menu()) acoes = achada->menu()->actions();
   }
@@ -90,7 +97,8 @@ TEST(mVoxSMenu, RegistersOfTheModuleLibrariesAppearUnderTheirPaths) {
                                QStringLiteral("Históricos e Observações")}),
             nullptr);
   int cadastros = 0;
-  for (const QAction *acao : barra->actions()) cadastros += acao->text() == QStringLiteral("Cadastros") ? 1 : 0;
+  for (const QAction *acao : barra->actions())
+    cadastros += nTextoSemAcelerador(acao->text()) == QStringLiteral("Cadastros") ? 1 : 0;
   EXPECT_EQ(cadastros, 1);
   // Details and lookups exist as actions only.
   const TnAction *itens = menu.ActionList().Find(QStringLiteral("actTmVoxDMProtocoloItem"));
@@ -103,12 +111,27 @@ TEST(mVoxSMenu, RegistersOfTheModuleLibrariesAppearUnderTheirPaths) {
   menu.Pacotes().DescarregarPacotes();
 }
 
+// The Qt layer installed with the main window as the forms' home, for one test.
+class TnUiNaJanela {
+ public:
+  explicit TnUiNaJanela(TmVoxSMenu &menu) {
+    nInstalarUi();
+    nSetMostrarNaJanelaPrincipal([&menu](QWidget *visao, TnFrmVisual *form) { menu.MostrarNaAreaMdi(visao, form); });
+  }
+  ~TnUiNaJanela() {
+    nSetMostrarNaJanelaPrincipal(nullptr);
+    nDesinstalarUi();
+  }
+};
+
 // Every register and lookup of the module opens its form in the main window
 // on the sample office and closes again.
 using mVoxSMenuFormularios = TnBancoTeste;
 
 TEST_F(mVoxSMenuFormularios, EveryModuleClassOpensItsFormFromTheMainWindow) {
   TmVoxSMenu menu;
+  TnUiNaJanela ui(menu);
+  TnDialogosTeste dialogos;  // after the Qt layer, whose dialogs it stands in for
   menu.AbriPacotes();
   menu.ConfigurarVisualMenu();
   QStringList classes;
@@ -119,9 +142,83 @@ TEST_F(mVoxSMenuFormularios, EveryModuleClassOpensItsFormFromTheMainWindow) {
   for (const QString &classe : classes) {
     SCOPED_TRACE(classe.toStdString());
     EXPECT_NO_THROW(menu.AbrirClasse(classe));
+    // Closed as the user closes it: timers due at once run before the
+    // windows' deferred deletes, and still the modules go after their
+    // windows (a sanitized run catches any use of what went first).
     menu.AreaMdi()->closeAllSubWindows();
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(menu.AreaMdi()->subWindowList().isEmpty());
   }
+  TnRegistro::Instancia().DestruirTodos();
+  menu.Pacotes().DescarregarPacotes();
+}
+
+// The group register with its member grid, driven by mouse and keys: a type
+// code already in the group refused, a new one saved, the window closed.
+TEST_F(mVoxSMenuFormularios, MemberTypedInTheGroupsGridIsSavedAndADuplicateIsRefusedInPortuguese) {
+  TmVoxSMenu menu;
+  TnUiNaJanela ui(menu);
+  TnDialogosTeste dialogos;  // after the Qt layer, whose dialogs it stands in for
+  menu.AbriPacotes();
+  menu.ConfigurarVisualMenu();
+  menu.show();
+  menu.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+  menu.AbrirClasse(QStringLiteral("TmVoxDMProtocoloGrupoDoc"));
+  ASSERT_EQ(menu.AreaMdi()->subWindowList().size(), 1);
+  QMdiSubWindow *janela = menu.AreaMdi()->subWindowList().first();
+  auto *tabela = janela->findChild<QTableView *>();
+  ASSERT_NE(tabela, nullptr);
+  ASSERT_EQ(tabela->model()->rowCount(), 4);  // group 1 holds the four types
+
+  auto membros = [this](int grupo) {
+    return Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOGRUPODOC = %1").arg(grupo));
+  };
+  // A new member of group 1 would duplicate: every type is there. Type 2
+  // again: refused by the key, with the user's message.
+  int coluna = 0;
+  while (coluna < tabela->model()->columnCount() && tabela->isColumnHidden(coluna)) ++coluna;
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    tabela->visualRect(tabela->model()->index(0, coluna)).center());
+  ASSERT_TRUE(tabela->hasFocus());
+  QTest::keyClick(tabela, Qt::Key_Insert);
+  ASSERT_EQ(tabela->model()->rowCount(), 5);
+  QTest::keyClicks(tabela, QStringLiteral("2"));
+  QWidget *editor = QApplication::focusWidget();
+  ASSERT_NE(editor, tabela);
+  dialogos->Responder(0);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  // Refused once, with one message, and nothing written.
+  EXPECT_EQ(dialogos->Textos().size(), 1);
+  EXPECT_EQ(membros(1), 4);
+  // Escape gives the row up.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(tabela->model()->rowCount(), 4);
+
+  // Group 2 lacks type 4: typed and confirmed, it is saved.
+  auto *grupos = dynamic_cast<TnDMClientDataSet *>(
+      TnRegistro::Instancia().Instancias(QStringLiteral("TmVoxDMProtocoloGrupoDoc")).first());
+  ASSERT_NE(grupos, nullptr);
+  grupos->nClientDataSet->Next();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(tabela->model()->rowCount(), 2);
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    tabela->visualRect(tabela->model()->index(1, coluna)).center());
+  QTest::keyClick(tabela, Qt::Key_Insert);
+  QTest::keyClicks(tabela, QStringLiteral("4"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOGRUPOTIPODOC"), QStringLiteral("CODIGOGRUPODOC = 2 AND CODIGOTIPODOC = 4")), 1);
+  // The window closes and goes without a trace.
+  janela->close();
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(menu.AreaMdi()->subWindowList().isEmpty());
   TnRegistro::Instancia().DestruirTodos();
   menu.Pacotes().DescarregarPacotes();
 }
@@ -310,6 +407,7 @@ namespace {
 struct TnSaida {
   int Codigo = -1;
   QString Erro;
+  QString Saida;
 };
 
 TnSaida RodarPrograma(const QProcessEnvironment &ambiente, const QStringList &argumentos) {
@@ -322,7 +420,7 @@ TnSaida RodarPrograma(const QProcessEnvironment &ambiente, const QStringList &ar
     return {};
   }
   return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -2,
-          QString::fromUtf8(processo.readAllStandardError())};
+          QString::fromUtf8(processo.readAllStandardError()), QString::fromUtf8(processo.readAllStandardOutput())};
 }
 
 QProcessEnvironment AmbienteSemTela() {
@@ -350,4 +448,23 @@ TEST(nExecutarProjetoPrograma, UnreachableDatabaseGivesOneMessageAndCode1) {
   const TnSaida saida = RodarPrograma(ambiente, {QStringLiteral("--banco"), pasta.path()});
   EXPECT_EQ(saida.Codigo, 1);
   EXPECT_TRUE(saida.Erro.contains(QStringLiteral("Não foi possível abrir o banco de dados"))) << saida.Erro.toStdString();
+  EXPECT_EQ(saida.Erro.count(QStringLiteral("Não foi possível abrir o banco de dados")), 1) << saida.Erro.toStdString();
+}
+
+TEST(nExecutarProjetoPrograma, HelpAndAMistypedOptionAreToldInPortugueseWithoutAScreen) {
+  const TnSaida ajuda = RodarPrograma(AmbienteSemTela(), {QStringLiteral("--help")});
+  EXPECT_EQ(ajuda.Codigo, 0);
+  EXPECT_TRUE(ajuda.Saida.startsWith(QStringLiteral("Uso: mVox [opções]"))) << ajuda.Saida.toStdString();
+  EXPECT_TRUE(ajuda.Saida.contains(QStringLiteral("--banco <arquivo>"))) << ajuda.Saida.toStdString();
+  EXPECT_TRUE(ajuda.Saida.contains(QStringLiteral("Mostra esta ajuda."))) << ajuda.Saida.toStdString();
+  EXPECT_FALSE(ajuda.Saida.contains(QStringLiteral("Usage"))) << ajuda.Saida.toStdString();
+
+  const TnSaida errada = RodarPrograma(AmbienteSemTela(), {QStringLiteral("--bnco"), QStringLiteral("x.db")});
+  EXPECT_EQ(errada.Codigo, 1);
+  EXPECT_TRUE(errada.Erro.contains(QStringLiteral("Opção desconhecida: --bnco"))) << errada.Erro.toStdString();
+  EXPECT_FALSE(errada.Erro.contains(QStringLiteral("Não há tela"))) << errada.Erro.toStdString();
+
+  const TnSaida semValor = RodarPrograma(AmbienteSemTela(), {QStringLiteral("--banco")});
+  EXPECT_EQ(semValor.Codigo, 1);
+  EXPECT_TRUE(semValor.Erro.contains(QStringLiteral("Falta o valor da opção"))) << semValor.Erro.toStdString();
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QPointer>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -11,6 +13,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "nBancoTeste_U.h"
@@ -72,7 +76,7 @@ void Descrever(const QList<QAction *> &acoes, const QString &recuo, QStringList 
       linhas << recuo + QStringLiteral("-");
       continue;
     }
-    linhas << recuo + acao->text();
+    linhas << recuo + nTextoSemAcelerador(acao->text());
     if (acao->menu()) Descrever(acao->menu()->actions(), recuo + QStringLiteral("  "), linhas, nullptr);
   }
 }
@@ -85,7 +89,7 @@ QStringList ArvoreMenu(TnFrmMenuMorvane &janela) {
 
 QAction *AcharItem(QWidget *raiz, const QString &texto) {
   for (QAction *acao : raiz->actions()) {
-    if (acao->text() == texto && !acao->menu()) return acao;
+    if (nTextoSemAcelerador(acao->text()) == texto && !acao->menu()) return acao;
     if (acao->menu())
       if (QAction *achou = AcharItem(acao->menu(), texto)) return achou;
   }
@@ -424,6 +428,98 @@ TEST_F(nFrmMenuMorvaneAbrir, ClosingEveryWindowFreesEveryModuleOpenedHere) {
   FJanela->FecharJanelas();
   EXPECT_EQ(Vivos(), 0);
   EXPECT_TRUE(FJanela->AreaMdi()->subWindowList().isEmpty());
+}
+
+TEST_F(nFrmMenuMorvaneAbrir, ModuleOutlivesItsWindowAndGoesRightAfterIt) {
+  Item()->trigger();
+  QPointer<QMdiSubWindow> sub = FJanela->AreaMdi()->subWindowList().first();
+  sub->close();
+  QCoreApplication::processEvents();
+  // While the window (and the views drawing the module's data) lives, so
+  // does the module.
+  if (sub) EXPECT_EQ(Vivos(), 1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(sub.isNull());
+  EXPECT_EQ(Vivos(), 0);
+}
+
+namespace {
+// The open register's module, with a new row typed and not saved.
+TnDMClientDataSet *ComLinhaNova(const QString &nome) {
+  auto *dm = static_cast<TnDMClientDataSet *>(
+      TnRegistro::Instancia().Instancias(QStringLiteral("TnTesteDMUsuarioMenu")).first());
+  dm->nClientDataSet->Append();
+  dm->nClientDataSet->FieldByName(QStringLiteral("CODIGOUSUARIO"))->SetAsInteger(90);
+  dm->nClientDataSet->FieldByName(QStringLiteral("NOMEUSUARIO"))->SetAsString(nome);
+  return dm;
+}
+}  // namespace
+
+TEST_F(nFrmMenuMorvaneAbrir, LeavingTheProgramWithAnUnsavedRowAsksAndCancelStays) {
+  TnDialogosTeste dialogos;
+  Item()->trigger();
+  TnDMClientDataSet *dm = ComLinhaNova(QStringLiteral("Novo Usuário"));
+  dialogos->ResponderTexto(QStringLiteral("Cancelar"));
+  EXPECT_FALSE(FJanela->close());
+  ASSERT_EQ(dialogos->Textos().size(), 1);
+  EXPECT_TRUE(dialogos->Textos().first().contains(QStringLiteral("Usuários")));
+  EXPECT_TRUE(FJanela->isVisible());
+  EXPECT_EQ(dm->nClientDataSet->State(), TnDataSetState::Insert);
+  EXPECT_EQ(dm->nClientDataSet->FieldByName(QStringLiteral("NOMEUSUARIO"))->AsString(), QStringLiteral("Novo Usuário"));
+}
+
+TEST_F(nFrmMenuMorvaneAbrir, ClosingAWindowWithAnUnsavedRowSavesItOnYes) {
+  TnDialogosTeste dialogos;
+  Item()->trigger();
+  ComLinhaNova(QStringLiteral("Gravado ao Fechar"));
+  dialogos->ResponderTexto(QStringLiteral("Sim"));
+  EXPECT_TRUE(FJanela->AreaMdi()->subWindowList().first()->close());
+  EXPECT_EQ(Contar(QStringLiteral("USUARIO"), QStringLiteral("NOMEUSUARIO = 'Gravado ao Fechar'")), 1);
+}
+
+TEST_F(nFrmMenuMorvaneAbrir, ClosingAWindowWithAnUnsavedRowDropsItOnNo) {
+  TnDialogosTeste dialogos;
+  Item()->trigger();
+  TnDMClientDataSet *dm = ComLinhaNova(QStringLiteral("Descartado"));
+  dialogos->ResponderTexto(QStringLiteral("Não"));
+  EXPECT_TRUE(FJanela->AreaMdi()->subWindowList().first()->close());
+  EXPECT_EQ(dm->nClientDataSet->State(), TnDataSetState::Browse);
+  EXPECT_EQ(Contar(QStringLiteral("USUARIO"), QStringLiteral("NOMEUSUARIO = 'Descartado'")), 0);
+}
+
+TEST_F(nFrmMenuMorvaneAbrir, AltWithACaptionsLetterAndF10OpenTheMenus) {
+  FJanela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FJanela.get()));
+  // Captions read the same; the accelerator marks a letter.
+  QAction *cadastros = nullptr;
+  for (QAction *acao : FJanela->menuBar()->actions())
+    if (nTextoSemAcelerador(acao->text()) == QStringLiteral("Cadastros")) cadastros = acao;
+  ASSERT_NE(cadastros, nullptr);
+  EXPECT_EQ(cadastros->text(), QStringLiteral("&Cadastros"));
+  QTest::keyClick(FJanela.get(), Qt::Key_C, Qt::AltModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), cadastros->menu());
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : FJanela->menuBar(),
+                  Qt::Key_Escape);
+  if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+  QTest::keyClick(FJanela.get(), Qt::Key_F10);
+  EXPECT_EQ(FJanela->menuBar()->activeAction(), FJanela->menuBar()->actions().first());
+  if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+}
+
+TEST(nFrmMenuMorvane, AcceleratorsAreOnePerLetterInEachMenuAndKeepTheText) {
+  EXPECT_EQ(nTextoSemAcelerador(QStringLiteral("Em &cascata")), QStringLiteral("Em cascata"));
+  EXPECT_EQ(nTextoSemAcelerador(QStringLiteral("A && B")), QStringLiteral("A & B"));
+}
+
+TEST(nFrmMenuMorvane, StatusBarKeepsTheDatabaseLineWhileMenusShowTheirHints) {
+  TnFrmMenuMorvane janela;
+  janela.SetStatusConexao(QStringLiteral("banco.db - usuário 1"));
+  janela.statusBar()->showMessage(QStringLiteral("Dica de um menu"));
+  janela.statusBar()->clearMessage();
+  EXPECT_EQ(janela.StatusConexao()->text(), QStringLiteral("banco.db - usuário 1"));
+  EXPECT_FALSE(janela.StatusConexao()->isHidden());
 }
 
 // --- user rights on opening

@@ -7,10 +7,13 @@
 
 #include "nBancoTeste_U.h"
 #include "nClassesFramework_U.h"
+#include "nInstalarUi_U.h"
 
 int main(int argc, char **argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The program's language, as the user sees it.
+  nInstalarIdioma();
   if (TnAmbienteTeste::PostgreSQL() && !TnAmbienteTeste::ServidorInformado()) {
     std::fprintf(stderr, "MVOX_TEST_PG names no PostgreSQL server: PostgreSQL run skipped.\n");
     return 77;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
@@ -19,6 +18,7 @@
 
 #include "nDBGrid_U.h"
 #include "nDialogosTeste_U.h"
+#include "nEditData_U.h"
 #include "nException_U.h"
 #include "nFrmCadastro_U.h"
 #include "nFrmVisual_U.h"
@@ -138,24 +138,14 @@ TEST(ListaImagensTeste, EveryIndexTheModulesNameHasAnIconEvenWithoutATheme) {
 
 // --- the register form
 
-class VisaoCadastroTeste : public ::testing::Test {
+class VisaoCadastroTeste : public TnVisaoCadastroFixture {
  protected:
-  void SetUp() override {
-    FDados = nDadosCadastroTeste();
-    FForm = std::make_unique<TnFrmCadastro>(nullptr, FDados.get());
-    FVisao = std::make_unique<TnVisaoCadastro>(FForm.get());
-    FVisao->show();
-  }
-  void TearDown() override {
-    FVisao.reset();
-    FForm.reset();
-    FDados.reset();
-  }
-  TnField *Campo(const char *nome) { return FDados->FieldByName(QString::fromLatin1(nome)); }
+  void SetUp() override { Montar(false); }
   template <typename T>
   T *Widget(const char *nome) {
     return qobject_cast<T *>(FVisao->Widget(QString::fromLatin1(nome)));
   }
+  TnEditData *Data(const char *nome) { return dynamic_cast<TnEditData *>(FVisao->Widget(QString::fromLatin1(nome))); }
   void Digitar(const char *nome, const QString &texto) {
     auto *editor = Widget<QLineEdit>(nome);
     ASSERT_NE(editor, nullptr);
@@ -168,21 +158,18 @@ class VisaoCadastroTeste : public ::testing::Test {
     action->trigger();
   }
 
-  std::unique_ptr<TnClientDataSet> FDados;
-  std::unique_ptr<TnFrmCadastro> FForm;
-  std::unique_ptr<TnVisaoCadastro> FVisao;
 };
 
 TEST_F(VisaoCadastroTeste, EachFieldGetsTheEditorItsControlKindAsksFor) {
   EXPECT_NE(Widget<QLineEdit>("NOME"), nullptr);
   EXPECT_NE(Widget<QLineEdit>("CODIGO"), nullptr);
   EXPECT_NE(Widget<QComboBox>("SITUACAO"), nullptr);
-  EXPECT_NE(Widget<QDateEdit>("DATA"), nullptr);
+  ASSERT_NE(Data("DATA"), nullptr);
   EXPECT_NE(Widget<QPlainTextEdit>("OBS"), nullptr);
   EXPECT_EQ(FVisao->Botao(QStringLiteral("NOME")), nullptr);
   EXPECT_EQ(Widget<QLineEdit>("NOME")->text(), QStringLiteral("Cliente 1"));
   EXPECT_EQ(Widget<QComboBox>("SITUACAO")->currentText(), QStringLiteral("Aberto"));
-  EXPECT_EQ(Widget<QDateEdit>("DATA")->date(), QDate(2026, 3, 1));
+  EXPECT_EQ(Data("DATA")->Data(), QDate(2026, 3, 1));
 }
 
 TEST_F(VisaoCadastroTeste, ToolBarOffersTheStandardDataSetActions) {
@@ -196,7 +183,7 @@ TEST_F(VisaoCadastroTeste, MovingToAnotherRecordShowsItsValues) {
   ExecutarAction("actDataSetNext");
   EXPECT_EQ(FDados->RecNo(), 2);
   EXPECT_EQ(Widget<QLineEdit>("NOME")->text(), QStringLiteral("Cliente 2"));
-  EXPECT_EQ(Widget<QDateEdit>("DATA")->date(), QDate(2026, 3, 2));
+  EXPECT_EQ(Data("DATA")->Data(), QDate(2026, 3, 2));
 }
 
 TEST_F(VisaoCadastroTeste, TypedTextGoesThroughTheFieldAndTheDefinitionsOnChange) {
@@ -265,7 +252,7 @@ TEST_F(VisaoCadastroTeste, EditorStateFollowsTheDefinitionSetByTheModule) {
   FVisao->Sincronizar();
   EXPECT_FALSE(Widget<QLineEdit>("NOME")->isEnabled());
   EXPECT_TRUE(Widget<QPlainTextEdit>("OBS")->isReadOnly());
-  EXPECT_FALSE(Widget<QDateEdit>("DATA")->isVisible());
+  EXPECT_FALSE(Data("DATA")->isVisible());
   Campo("NOME")->Definicao().SetEnabled(true);
   FVisao->Sincronizar();
   EXPECT_TRUE(Widget<QLineEdit>("NOME")->isEnabled());
@@ -312,10 +299,11 @@ TEST(VisaoCadastroEditoresTeste, CheckListAndMonthEditorsWriteWhatTheFieldKeeps)
   lista->item(2)->setCheckState(Qt::Checked);  // the user ticks "Março"
   EXPECT_EQ(dados->FieldByName(QStringLiteral("MESES"))->AsString(), QStringLiteral("2;3"));
 
-  auto *mes = qobject_cast<QDateEdit *>(visao.Widget(QStringLiteral("COMPET")));
+  auto *mes = dynamic_cast<TnEditData *>(visao.Widget(QStringLiteral("COMPET")));
   ASSERT_NE(mes, nullptr);
-  mes->setDate(QDate(2026, 11, 17));
-  Q_EMIT mes->editingFinished();
+  EXPECT_TRUE(mes->MesAno());
+  mes->setText(QStringLiteral("112026"));
+  Q_EMIT mes->returnPressed();
   EXPECT_EQ(dados->FieldByName(QStringLiteral("COMPET"))->AsDate(), QDate(2026, 11, 1));
 }
 

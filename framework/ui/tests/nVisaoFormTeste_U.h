@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -11,6 +13,8 @@
 #include "nClientDataSet_U.h"
 #include "nDefinicao_U.h"
 #include "nField_U.h"
+#include "nFrmCadastro_U.h"
+#include "nVisaoCadastro_U.h"
 
 // Runs `acao` on the next modal window to open (a message box, a dialog
 // form, a modal form's dialog), from inside its event loop. Gives up after
@@ -66,3 +70,26 @@ inline void nTeclar(QWidget *alvo, Qt::Key tecla, Qt::KeyboardModifiers modifica
   QKeyEvent solta(QEvent::KeyRelease, tecla, modificadores, texto);
   QApplication::sendEvent(alvo, &solta);
 }
+
+// A register form over nDadosCadastroTeste, its view shown (and activated
+// when `ativar`).
+class TnVisaoCadastroFixture : public ::testing::Test {
+ protected:
+  void Montar(bool ativar) {
+    FDados = nDadosCadastroTeste();
+    FForm = std::make_unique<TnFrmCadastro>(nullptr, FDados.get());
+    FVisao = std::make_unique<TnVisaoCadastro>(FForm.get());
+    FVisao->show();
+    if (ativar) FVisao->activateWindow();
+  }
+  void TearDown() override {
+    FVisao.reset();
+    FForm.reset();
+    FDados.reset();
+  }
+  TnField *Campo(const char *nome) { return FDados->FieldByName(QString::fromLatin1(nome)); }
+
+  std::unique_ptr<TnClientDataSet> FDados;
+  std::unique_ptr<TnFrmCadastro> FForm;
+  std::unique_ptr<TnVisaoCadastro> FVisao;
+};

@@ -85,6 +85,37 @@ TEST(nVisaoGrid, TheFooterShowsTheExactSumsOfTheListedFields) {
   EXPECT_TRUE(visao.Rodape()->text().contains(QStringLiteral("6,30"))) << visao.Rodape()->text().toStdString();
 }
 
+TEST(nVisaoGrid, FooterSumIsWrittenAsItsColumnShowsItsValues) {
+  auto dados = nDadosVisao();
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("VALOR"))->SetValue(QStringLiteral("2331.20"));
+  dados->Post();
+  dados->FieldByName(QStringLiteral("VALOR"))->SetDisplayFormat(QStringLiteral("#,##0.00"));
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  grid.SetRodapeVisivel(true);
+  grid.SetCamposSoma({QStringLiteral("VALOR")});
+  TnVisaoGrid visao(&grid);
+  EXPECT_TRUE(visao.Rodape()->text().contains(QStringLiteral("2.336,40"))) << visao.Rodape()->text().toStdString();
+}
+
+TEST(nVisaoGrid, ColumnsAreWideEnoughForTheirTitleAndValues) {
+  auto dados = nDadosVisao();
+  dados->FieldByName(QStringLiteral("CODIGO"))->SetDisplayLabel(QStringLiteral("Documento de Arrecadação"));
+  dados->FieldByName(QStringLiteral("VALOR"))->SetDisplayFormat(QStringLiteral("#,##0.00"));
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("VALOR"))->SetValue(QStringLiteral("1234567890.12"));
+  dados->Post();
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  grid.CriarColunas();
+  TnVisaoGrid visao(&grid);
+  visao.show();
+  const QFontMetrics medida = visao.Tabela()->fontMetrics();
+  EXPECT_GE(visao.Tabela()->columnWidth(0), medida.horizontalAdvance(QStringLiteral("Documento de Arrecadação")));
+  EXPECT_GE(visao.Tabela()->columnWidth(1), medida.horizontalAdvance(QStringLiteral("1.234.567.890,12")));
+}
+
 TEST(nVisaoConGrid, EnterOnTheLookupGridClosesTheModalFormWithTheChosenRow) {
   auto dados = nDadosVisao();
   TnFrmConGrid form(nullptr, dados.get());

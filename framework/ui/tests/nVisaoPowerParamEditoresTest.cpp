@@ -4,6 +4,8 @@
 // items' visible, enabled and required states.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLabel>
@@ -136,6 +138,22 @@ TEST_F(VisaoParamEditoresTeste, DateAndMonthYearAreTypedInTheirFormatsAndKeptAsD
   FVisao->Sincronizar();
   EXPECT_EQ(Texto("pCompetencia")->text(), QStringLiteral("03/2025"));
   EXPECT_EQ(Texto("pData")->text(), QStringLiteral("09/03/2025"));
+}
+
+TEST_F(VisaoParamEditoresTeste, DateTypedAsDigitsOnlyGetsItsSlashesFromTheMask) {
+  QLineEdit *data = Texto("pData");
+  FVisao->show();
+  data->setFocus();
+  QTest::keyClick(data, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(data, QStringLiteral("01112026"));
+  EXPECT_EQ(data->text(), QStringLiteral("01/11/2026"));
+  Sair(data);
+  EXPECT_EQ(Item("pData").GetAsDate(), QDate(2026, 11, 1));
+  // Emptied, the parameter is empty (not "//").
+  QTest::keyClick(data, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(data, Qt::Key_Delete);
+  Sair(data);
+  EXPECT_TRUE(Item("pData").IsNull());
 }
 
 TEST_F(VisaoParamEditoresTeste, CheckListTicksGiveTheValuesInListOrder) {
