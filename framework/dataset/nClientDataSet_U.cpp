@@ -869,8 +869,9 @@ void TnClientDataSet::ChecarAtivo() const {
 
 void TnClientDataSet::ChecarModoNavegacao() {
   ChecarAtivo();
-  // A move now would end the edit being posted into another row.
-  if (FPostando)
+  // A move now would end the edit being posted into another row. Once the
+  // edit is over (observers told of the posted row) moving is harmless.
+  if (FPostando && EhEdicao(FState))
     throw Exception(QStringLiteral("Não é permitido mover o registro atual enquanto o registro em edição é gravado."));
   if (!EhEdicao(FState)) return;
   if (FModificado) Post();

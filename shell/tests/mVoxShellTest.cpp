@@ -191,8 +191,10 @@ TEST_F(mVoxSMenuFormularios, MemberTypedInTheGroupsGridIsSavedAndADuplicateIsRef
   dialogos->Responder(0);
   QTest::keyClick(editor, Qt::Key_Return);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-  // Refused once, with one message, and nothing written.
-  EXPECT_EQ(dialogos->Textos().size(), 1);
+  // Refused once, with one message in the user's language, and nothing
+  // written.
+  ASSERT_EQ(dialogos->Textos().size(), 1);
+  EXPECT_TRUE(dialogos->Textos().first().startsWith(QStringLiteral("Já existe um registro"))) << dialogos->Textos().first().toStdString();
   EXPECT_EQ(membros(1), 4);
   // Escape gives the row up.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
