@@ -1241,9 +1241,11 @@ void TnClientDataSet::Delete() {
     SairDaEdicao();
     Notificar([](TnObservadorDataSet &o) { o.EstadoAlterado(); });
   }
+  // The row is the one current now, whatever an observer does while told.
   const int posicao = FPos;
+  const int slot = FSlot;
   Notificar([posicao](TnObservadorDataSet &o) { o.AntesRemoverLinhas(posicao, posicao); });
-  FLinhas->Excluir(FSlot, Registrar());
+  FLinhas->Excluir(slot, Registrar());
   if (FUsaVisao) FVisao.erase(FVisao.begin() + posicao);
   FVersaoVisao = FLinhas->Versao();
   const bool eraUltima = posicao >= RecordCount();

@@ -842,6 +842,24 @@ struct TnObservadorTeste : TnObservadorDataSet {
 
 }  // namespace
 
+// A grid told of a removal moves its own current row to the next one; the
+// row deleted is still the one that was current, and the cursor ends on the
+// row after it.
+TEST(TnClientDataSetNotificacoes, AnObserverMovingTheCursorDuringADeleteDoesNotChangeTheRowDeleted) {
+  auto dados = DadosCom(4);
+  struct TnMoveAoRemover : TnObservadorDataSet {
+    TnClientDataSet *Dados = nullptr;
+    void AntesRemoverLinhas(int a, int) override { Dados->SetRecNo(a + 2); }
+  } obs;
+  obs.Dados = dados.get();
+  dados->AdicionarObservador(&obs);
+  dados->SetRecNo(2);
+  dados->Delete();
+  dados->RemoverObservador(&obs);
+  EXPECT_EQ(Codigos(*dados), (QList<int>{1, 3, 4}));
+  EXPECT_EQ(Codigo(*dados), 3);
+}
+
 TEST(TnClientDataSetNotificacoes, InsertsRemovalsAndChangesArriveWithTheirRows) {
   auto dados = DadosCom(3, {1, 2, 3});
   TnObservadorTeste obs;

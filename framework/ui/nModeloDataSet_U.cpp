@@ -325,6 +325,7 @@ void TnModeloDataSet::LinhasInseridas(int primeira, int ultima) {
 
 void TnModeloDataSet::AntesRemoverLinhas(int primeira, int ultima) {
   RetirarInsercao();
+  FRemovendo = true;
   beginRemoveRows(QModelIndex(), primeira, ultima);
 }
 
@@ -333,6 +334,7 @@ void TnModeloDataSet::LinhasRemovidas(int primeira, int ultima) {
   FCloneValido = false;
   FRecusaLinha = FRecusaColuna = -1;
   endRemoveRows();
+  FRemovendo = false;
 }
 
 void TnModeloDataSet::LinhaAlterada(int linha) {

@@ -69,6 +69,10 @@ class NFRAMEWORKUI_EXPORT TnModeloDataSet : public QAbstractTableModel, private 
   // Reads the columns again (after the grid's columns changed).
   void RecriarColunas();
 
+  // Whether the dataset is taking rows away now: the view's current row then
+  // moves by itself, and the dataset, not the view, decides where it stands.
+  bool Removendo() const { return FRemovendo; }
+
   // Called after the dataset's cursor moved (the view follows it).
   std::function<void()> OnCursorMovido;
 
@@ -98,6 +102,7 @@ class NFRAMEWORKUI_EXPORT TnModeloDataSet : public QAbstractTableModel, private 
   int FContagem = 0;    // rows of the view as the attached views know them
   int FLinhaInsercao = -1;
   bool FReiniciando = false;
+  bool FRemovendo = false;
   mutable std::unique_ptr<TnClientDataSet> FClone;
   mutable bool FCloneValido = false;
   // A refused edit: the cell and the text typed.

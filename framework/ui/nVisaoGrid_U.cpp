@@ -140,7 +140,7 @@ TnVisaoGrid::TnVisaoGrid(TnDBGridEh *grid, QWidget *parent)
   connect(FTabela->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int linha) { AlternarDetalhe(linha); });
   connect(FTabela->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex &atual, const QModelIndex &) {
-            if (FSincronizando || !FGrid || !atual.isValid()) return;
+            if (FSincronizando || !FGrid || !atual.isValid() || FModelo->Removendo()) return;
             const int visao = FModelo->LinhaDaVisao(atual.row());
             if (visao < 0)
               FGrid->SetSelectedIndex(atual.column());

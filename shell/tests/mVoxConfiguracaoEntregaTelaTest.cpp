@@ -4,6 +4,7 @@
 // name as the program opens it.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -141,6 +142,49 @@ TEST_F(TelaConfiguracaoTeste, TypedTypeTakesItsPlaceInCodeOrder) {
 
   EXPECT_TRUE(FProcesso->TemAlteracao());
   EXPECT_TRUE(FForm->BtnGravar()->Enabled());
+}
+
+// The row the user clicked is the one "Deletar Tipo" takes away, and no
+// empty row is left behind.
+TEST_F(TelaConfiguracaoTeste, DeletingTheClickedTypeTakesThatOne) {
+  Abrir(QStringLiteral("TmVoxDPConfiguradorTipoGrupo"));
+  Executar(QStringLiteral("pCodigoGrupoDoc"), QStringLiteral("1"));
+  QTableView *tabela = Tabela();
+  ASSERT_NE(tabela, nullptr);
+  ASSERT_EQ(tabela->model()->rowCount(), 4);
+  const int coluna = FForm->DBGrid()->IndiceColuna(QStringLiteral("CODIGOTIPODOC"));
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    tabela->visualRect(tabela->model()->index(1, coluna)).center());
+  ASSERT_EQ(Celula(1, QStringLiteral("CODIGOTIPODOC")), QStringLiteral("2"));
+  QTest::keyClick(tabela, Qt::Key_Delete, Qt::ShiftModifier);
+  ASSERT_EQ(tabela->model()->rowCount(), 3);
+  EXPECT_EQ(Celula(0, QStringLiteral("CODIGOTIPODOC")), QStringLiteral("1"));
+  EXPECT_EQ(Celula(1, QStringLiteral("CODIGOTIPODOC")), QStringLiteral("3"));
+  EXPECT_EQ(Celula(2, QStringLiteral("CODIGOTIPODOC")), QStringLiteral("4"));
+}
+
+// Gravar clicked with the mouse saves what the grid holds.
+TEST_F(TelaConfiguracaoTeste, TheGravarButtonSavesWhenClicked) {
+  Abrir(QStringLiteral("TmVoxDPConfiguradorTipoGrupo"));
+  Executar(QStringLiteral("pCodigoGrupoDoc"), QStringLiteral("2"));
+  QTableView *tabela = Tabela();
+  ASSERT_NE(tabela, nullptr);
+  tabela->setFocus();
+  QTest::keyClick(tabela, Qt::Key_Insert);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::keyClick(tabela, Qt::Key_Up);
+  QTest::qWait(400);  // the window reads the model's buttons on its own
+  QAbstractButton *gravar = nullptr;
+  for (QAbstractButton *botao : FVisao->findChildren<QAbstractButton *>())
+    if (botao->isVisible() && (botao->text() == QStringLiteral("Gravar") || botao->toolTip().startsWith(QStringLiteral("Gravar"))))
+      gravar = botao;
+  ASSERT_NE(gravar, nullptr);
+  ASSERT_TRUE(gravar->isEnabled());
+  FDialogos->ResponderTexto(QStringLiteral("Sim"));
+  QTest::mouseClick(gravar, Qt::LeftButton);
+  EXPECT_EQ(Gravados(QStringLiteral("select CODIGOTIPODOC from PROTOCOLOGRUPOTIPODOC where CODIGOGRUPODOC = 2 "
+                                    "order by CODIGOTIPODOC")).size(), 3);
 }
 
 }  // namespace
