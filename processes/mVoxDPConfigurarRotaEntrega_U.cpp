@@ -90,13 +90,7 @@ TmVoxDPConfigurarRotaEntrega::TnCampos &TmVoxDPConfigurarRotaEntrega::Campos() {
 
 void TmVoxDPConfigurarRotaEntrega::DataModuleCreate() {
   TnDMPowerParamTab::DataModuleCreate();
-  SetDBGridOrdenar(false);
-  SetDBGridReadOnly(false);
-  SetDBGridConfirmaExclusao(false);
-  SetAutoSizeScrollParam(false);
-  SetActionGravar(true);
-  SetActionCancelar(true);
-  SetPesquisa(true);
+  ConfigurarGridConfiguracao();
   FCodigoEmpresa = 0;
   FCodigoEstab = 0;
 
