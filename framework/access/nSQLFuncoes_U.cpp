@@ -1,10 +1,8 @@
 #include "nSQLFuncoes_U.h"
 
 #include <QRegularExpression>
-#include <cmath>
 
 #include "nDMConexao_U.h"
-#include "nDecimal_U.h"
 #include "nDialetoSQL_U.h"
 #include "nException_U.h"
 
