@@ -377,10 +377,16 @@ void TmVoxDPBaixarProtocolo::actGravarExecute(QObject *sender) {
 
   dados.DisableControls();
   std::optional<TnCursorEspera> cursor;
+  // A failure leaves the user on the row they stood on, if it is still
+  // listed.
+  const std::optional<TnBookmark> linhaDoUsuario =
+      dados.IsEmpty() ? std::nullopt : std::optional<TnBookmark>(dados.GetBookmark());
+  bool falhou = false;
   TnAoSair liberar([&] {
     cursor.reset();
     dados.SetFiltered(false);
     dados.SetFilter(QString());
+    if (falhou && linhaDoUsuario && dados.BookmarkValid(*linhaDoUsuario)) dados.GotoBookmark(*linhaDoUsuario);
     dados.EnableControls();
     sqlUpdateProtocolo.reset();
     LiberarProgresso();
@@ -422,6 +428,7 @@ void TmVoxDPBaixarProtocolo::actGravarExecute(QObject *sender) {
       progresso->IncProgressoTotal();
     }
   } catch (...) {
+    falhou = true;
     // What was written before the failure stays written: an open register
     // shows it too.
     try {

@@ -432,7 +432,7 @@ bool TmVoxDPConfiguracaoEntrega::Gravar() {
             progresso->IncProgressoTotal();
           }
         },
-        QStringLiteral("Configuração gravada com sucesso!"));
+        QStringLiteral("Configuração gravada com sucesso!"), &dados);
     if (!gravado) return false;
   } catch (const EAbort &) {
     return false;

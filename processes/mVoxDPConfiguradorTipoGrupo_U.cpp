@@ -206,7 +206,7 @@ void TmVoxDPConfiguradorTipoGrupo::actGravarExecute(QObject *sender) {
           sqlInserirTipoGrupo->ExecSQL();
         }
       },
-      QStringLiteral("Configuração do grupo gravada com sucesso!"));
+      QStringLiteral("Configuração do grupo gravada com sucesso!"), &dados);
   if (!gravado) return;
   SetTemAlteracao(false);
   dados.First();

@@ -520,7 +520,7 @@ void TmVoxDPConfigurarRotaEntrega::actGravarExecute(QObject *sender) {
   };
   if (!nGravarPorSubstituicao(
           QStringLiteral("Deseja realmente apagar a configuração da rota antiga e criar esta nova?"), checar, gravar,
-          QStringLiteral("Configuração de rota gravada com sucesso!")))
+          QStringLiteral("Configuração de rota gravada com sucesso!"), &dados))
     return;
   SetTemAlteracao(false);
   dados.First();

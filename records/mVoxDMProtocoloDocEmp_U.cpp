@@ -156,12 +156,25 @@ void TmVoxDMProtocoloDocEmp::nClientDataSetBeforeDelete(TnClientDataSet &dataSet
   // The document row itself goes next (the dataset's own delete); the
   // transaction ends in AfterDelete, or in the delete error.
   FExcluindo = true;
+  FCodigoExcluido = dataSet.FieldByName(kCodigo)->Value();
 }
 
 void TmVoxDMProtocoloDocEmp::nClientDataSetAfterDelete(TnClientDataSet &dataSet) {
   TnDMClientDataSet::nClientDataSetAfterDelete(dataSet);
   if (!std::exchange(FExcluindo, false)) return;
-  nDMConexao()->Commit(1);
+  try {
+    nDMConexao()->Commit(1);
+  } catch (...) {
+    // Nothing was deleted, movements included, though the row has left the
+    // dataset: the screen shows the stored documents again, on this one.
+    try {
+      Refresh();
+      dataSet.Locate(kCodigo, FCodigoExcluido);
+    } catch (...) {
+      // The failed delete is what the user must read.
+    }
+    throw;
+  }
   // The movements of the deleted document are gone from the table: the
   // grid under the document must not keep them (a later document may take
   // the same number).

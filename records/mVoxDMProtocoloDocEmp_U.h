@@ -55,4 +55,5 @@ class MVOXPK_EXPORT TmVoxDMProtocoloDocEmp : public TnDMClientDataSet {
   // Owned by the form: forgotten by itself when the form goes away.
   QPointer<TnPainel> FLblAquivado;
   bool FExcluindo = false;
+  QVariant FCodigoExcluido;  // the document being deleted, while FExcluindo
 };

@@ -121,6 +121,7 @@ QSqlDatabase TnDMConexao::Database() const {
 void TnDMConexao::StartTransaction(int, bool, bool somenteLeitura) {
   if (FProfundidade == 0) {
     QSqlDatabase db = Database();
+    AntesDeExecutar(QStringLiteral("BEGIN"));
     if (FConfig.Tipo == TnTipoServidor::SQLite && !somenteLeitura) {
       // The write lock is taken at the start, waiting (busy timeout) while
       // another connection holds it. A transaction that read first and
@@ -155,6 +156,12 @@ void TnDMConexao::Commit(int) {
     throw Exception(QStringLiteral("Não há transação aberta para confirmar: as alterações já foram desfeitas."));
   if (--FProfundidade > 0) return;
   QSqlDatabase db = Database();
+  try {
+    AntesDeExecutar(QStringLiteral("COMMIT"));
+  } catch (...) {
+    db.rollback();
+    throw;
+  }
   if (!db.commit()) {
     const QSqlError erro = db.lastError();
     db.rollback();
@@ -197,6 +204,7 @@ void TnDMConexao::ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &par
       throw Exception(QStringLiteral("Parâmetro sem valor: :%1").arg(parametros.Nomes().at(indice)));
     query.bindValue(posicao, TnDialetoSQL::ValorParaBanco(valores.at(indice)));
   }
+  AntesDeExecutar(sql);
   if (!query.exec()) throw TnDialetoSQL::Erro(query.lastError(), sql);
 }
 
@@ -204,6 +212,7 @@ QSqlQuery TnDMConexao::Preparar(const QString &sql, const QVariantList &valores,
   QSqlQuery query = NovaQuery();
   const TnSQLParametros parametros(sql);
   if (parametros.Nomes().isEmpty()) {
+    AntesDeExecutar(sql);
     if (!query.exec(sql)) throw TnDialetoSQL::Erro(query.lastError(), sql);
     return query;
   }

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <optional>
 
 #include "nSelecao_U.h"
@@ -111,8 +112,18 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   void ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &parametros, const QVariantList &valores,
                          const QString &sql);
 
+  // Test seam: when set, called with its text before every statement this
+  // connection runs, the BEGIN and the outermost COMMIT included (never the
+  // ROLLBACK). What it raises fails that statement as a refusal of the
+  // database would: nothing of it is run, a failed COMMIT rolls back.
+  using TnAntesDeExecutar = std::function<void(const QString &sql)>;
+  void SetAntesDeExecutar(TnAntesDeExecutar antes) { FAntesDeExecutar = std::move(antes); }
+
  private:
   QSqlQuery Preparar(const QString &sql, const QVariantList &valores, const QStringList *nomes);
+  void AntesDeExecutar(const QString &sql) const {
+    if (FAntesDeExecutar) FAntesDeExecutar(sql);
+  }
 
   TnConfigConexao FConfig;
   QString FNomeConexao;
@@ -120,6 +131,7 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   int FCodigoUsuario = 1;
   std::optional<QDateTime> FRelogioFixo;
   TnSelecao FSelecao;
+  TnAntesDeExecutar FAntesDeExecutar;
 };
 
 // The process's connection module.

@@ -1,6 +1,7 @@
 #include "nFuncoesProcesso_U.h"
 
 #include <memory>
+#include <optional>
 
 #include "nClientDataSet_U.h"
 #include "nDMClientDataSet_U.h"
@@ -16,15 +17,29 @@ QString nPrefixoOperacaoCancelada() {
 }
 
 bool nGravarPorSubstituicao(const QString &pergunta, const std::function<void()> &checar,
-                            const std::function<void()> &gravar, const QString &mensagemSucesso) {
+                            const std::function<void()> &gravar, const QString &mensagemSucesso,
+                            TnClientDataSet *dados) {
   if (nMessageDlg(pergunta, TMsgDlgType::mtConfirmation, nBotoesSimNao()) != 0) return false;
+  std::optional<TnBookmark> linha;
+  if (dados && dados->Active() && !dados->IsEmpty()) linha = dados->GetBookmark();
   if (checar) checar();
   try {
-    // Left by an exception, the guard rolls back before the handlers below
-    // raise again.
-    TnTransacao transacao;
-    if (gravar) gravar();
-    transacao.Commit();
+    try {
+      // Left by an exception, the guard rolls back before the handlers
+      // below raise again.
+      TnTransacao transacao;
+      if (gravar) gravar();
+      transacao.Commit();
+    } catch (...) {
+      // The check's own refusal leaves the cursor on the row it names; a
+      // failed write has walked the rows for nothing.
+      try {
+        if (linha && dados->BookmarkValid(*linha)) dados->GotoBookmark(*linha);
+      } catch (...) {
+        // The failure of the save is what the user must read.
+      }
+      throw;
+    }
   } catch (const EAbort &) {
     throw;
   } catch (const EDatabaseError &e) {

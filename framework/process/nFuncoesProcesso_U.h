@@ -5,6 +5,8 @@
 
 #include "nframework_export.h"
 
+class TnClientDataSet;
+
 class TnField;
 
 // Services of the tab processes that edit a configuration in a grid and save
@@ -23,9 +25,12 @@ NFRAMEWORK_EXPORT QString nPrefixoOperacaoCancelada();
 // `gravar` or of the commit rolls the whole transaction back, so the stored
 // rows stay as they were, and is raised again with nPrefixoOperacaoCancelada
 // in front of its message (a database error stays a database error); a
-// silent abort passes unchanged. Answers true once committed.
+// silent abort passes unchanged. Answers true once committed. When `dados`
+// (the grid's rows) is given, a failure of `gravar` or of the commit puts
+// the user back on the row they stood on when they pressed Gravar.
 NFRAMEWORK_EXPORT bool nGravarPorSubstituicao(const QString &pergunta, const std::function<void()> &checar,
-                                              const std::function<void()> &gravar, const QString &mensagemSucesso);
+                                              const std::function<void()> &gravar, const QString &mensagemSucesso,
+                                              TnClientDataSet *dados = nullptr);
 
 // The edit button of a code column of a process grid: prepares the lookup
 // class `classe` by name (the shared instance), shows only its rows that pass
