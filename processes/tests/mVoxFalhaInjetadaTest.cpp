@@ -25,6 +25,7 @@
 #include "mVoxDPConfigurarRotaEntrega_U.h"
 #include "mVoxDPGerarProIndividual_U.h"
 #include "mVoxDPGerarProtocolo_U.h"
+#include "mVoxGeracaoMarcadaTeste_U.h"
 #include "mVoxPkTeste_U.h"
 #include "mVoxProtocoloTeste_U.h"
 #include "mVoxSFuncoes_U.h"
@@ -107,25 +108,11 @@ class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithPara
   // The generation of November's debits of the types listed, every proposal
   // marked.
   static TnTelaPronta Geracao(const QString &tipos, const QString &empresas, const QString &tipoFolha) {
-    auto *processo = dynamic_cast<TmVoxDPGerarProtocolo *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocolo")));
+    QString erro;
+    TmVoxDPGerarProtocolo *processo = GeracaoMarcada(tipos, empresas, tipoFolha, erro);
     EXPECT_NE(processo, nullptr);
-    auto p = [processo](const char *nome) { return processo->npqPowerParam().Param(QLatin1String(nome)); };
-    p("pDataInicial")->SetAsString(QStringLiteral("01/11/2026"));
-    p("pDataFinal")->SetAsString(QStringLiteral("30/11/2026"));
-    p("pTipoData")->SetAsString(QStringLiteral("1"));
-    p("pFormaGer")->SetAsString(QStringLiteral("2"));
-    p("pTipo")->SetAsString(tipos);
-    if (!tipoFolha.isEmpty()) p("pTipoFolha")->SetAsString(tipoFolha);
-    p("pListarDebitos")->SetAsString(QStringLiteral("0"));
-    p("pCodigoEmpresa")->SetAsString(empresas);
-    p("pCodigoEstab")->SetAsString(QString());
-    EXPECT_EQ(ErroDe([&] { processo->ExecutarProcesso(); }), QString());
-    TnClientDataSet &mestre = *processo->ClientDataSet();
-    const QStringList propostas = Linhas(mestre, {QStringLiteral("CODIGOPROTOCOLO")});
-    for (const QString &proposta : propostas) {
-      EXPECT_TRUE(mestre.Locate(QStringLiteral("CODIGOPROTOCOLO"), proposta.toLongLong()));
-      processo->MarcarItensMaster();
-    }
+    EXPECT_EQ(erro, QString());
+    const QStringList propostas = Linhas(*processo->ClientDataSet(), {QStringLiteral("CODIGOPROTOCOLO")});
     const int itens = static_cast<int>(Linhas(*processo->ClientDataSetDet(), {QStringLiteral("SEQITEMPRO")}).size());
     EXPECT_GT(itens, 0);
     return {.Gravar = [processo] { return ErroDe([&] { processo->actGravarExecute(nullptr); }); },
