@@ -35,6 +35,7 @@
 #include "nFalhaInjetada_U.h"
 #include "nFotoBanco_U.h"
 #include "nFrmVisual_U.h"
+#include "nFuncoesProcesso_U.h"
 #include "nParamsSalvosTeste_U.h"
 #include "npqParamItem_U.h"
 #include "npqPowerParam_U.h"
@@ -262,7 +263,7 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
                              1);
                  }};
        }},
-      {"ParadasDaRota", QString(),
+      {"ParadasDaRota", nPrefixoOperacaoCancelada(),
        [](TnDialogosTeste &dialogos) {
          ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLOROTA (CODIGOROTA, DESCRROTA) values (2, 'Interior')"));
          int seq = 0;
@@ -290,7 +291,7 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
                              (QStringList{"1|1|1", "2|2|1", "3|2|2"}));
                  }};
        }},
-      {"ConfiguracaoEntrega", QString(),
+      {"ConfiguracaoEntrega", nPrefixoOperacaoCancelada(),
        [](TnDialogosTeste &dialogos) {
          auto *processo =
              dynamic_cast<TmVoxDPConfiguracaoEntrega *>(CriarDM(QStringLiteral("TmVoxDPConfiguracaoEntrega")));
@@ -321,7 +322,7 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
                              (QStringList{"1|1|2", "2|3|2"}));
                  }};
        }},
-      {"TiposDoGrupo", QString(),
+      {"TiposDoGrupo", nPrefixoOperacaoCancelada(),
        [](TnDialogosTeste &dialogos) {
          auto *processo =
              dynamic_cast<TmVoxDPConfiguradorTipoGrupo *>(CriarDM(QStringLiteral("TmVoxDPConfiguradorTipoGrupo")));
