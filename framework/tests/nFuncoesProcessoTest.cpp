@@ -124,6 +124,38 @@ TEST_F(GravarPorSubstituicaoTeste, ASilentAbortInsideIsNotDressedAsAFailure) {
   EXPECT_EQ(Rotas(), QStringList{QStringLiteral("São Paulo e Campinas")});
 }
 
+// The grid's rows walked by the write and then refused: the user is back on
+// the row they pressed Gravar on; a refusal of the check itself leaves the
+// cursor on the row it names.
+TEST_F(GravarPorSubstituicaoTeste, AFailedWritePutsTheUserBackOnTheirRowAndARefusedCheckLeavesTheRowItNames) {
+  TnClientDataSet grade;
+  grade.AddFieldDef(QStringLiteral("DESCRROTA"), TnFieldType::String, 40);
+  grade.CreateDataSet();
+  for (const char *descricao : {"Norte", "Sul", "Leste"}) {
+    grade.Append();
+    grade.FieldByName(QStringLiteral("DESCRROTA"))->SetAsString(QString::fromLatin1(descricao));
+    grade.Post();
+  }
+  grade.SetRecNo(2);
+  auto percorrerEFalhar = [&] {
+    for (grade.First(); !grade.Eof(); grade.Next()) {
+    }
+    throw Exception(QStringLiteral("falha na gravação"));
+  };
+  FDialogos->ResponderTexto(QStringLiteral("Sim"));
+  EXPECT_THROW(nGravarPorSubstituicao(kPergunta, nullptr, percorrerEFalhar, kSucesso, &grade), Exception);
+  EXPECT_EQ(grade.FieldByName(QStringLiteral("DESCRROTA"))->AsString(), QStringLiteral("Sul"));
+
+  FDialogos->ResponderTexto(QStringLiteral("Sim"));
+  auto recusarLeste = [&] {
+    grade.Last();
+    throw Exception(QStringLiteral("Leste não pode"));
+  };
+  EXPECT_THROW(nGravarPorSubstituicao(kPergunta, recusarLeste, Substituir({"X"}), kSucesso, &grade), Exception);
+  EXPECT_EQ(grade.FieldByName(QStringLiteral("DESCRROTA"))->AsString(), QStringLiteral("Leste"));
+  EXPECT_EQ(Rotas(), QStringList{QStringLiteral("São Paulo e Campinas")});
+}
+
 // --- the lookup of a grid's code column
 
 class EscolherNoLookupTeste : public TnBancoTeste {

@@ -292,6 +292,24 @@ TEST_F(DocEmpFormTeste, ADocumentSomethingElseRefersToIsNotDeleted) {
   }
 }
 
+// The database refuses the delete's COMMIT: nothing was deleted, and the
+// screen shows the document again, current, with its movements.
+TEST_F(DocEmpFormTeste, ADeleteWhoseCommitFailsShowsTheDocumentAndItsMovementsAgain) {
+  IrPara(1);
+  nDMConexao()->SetAntesDeExecutar([](const QString &sql) {
+    if (sql == QLatin1String("COMMIT")) throw EDatabaseError(QStringLiteral("Falha ao confirmar."), sql);
+  });
+  const QString erro = Excluir();
+  nDMConexao()->SetAntesDeExecutar(nullptr);
+  EXPECT_EQ(erro, QStringLiteral("Falha ao confirmar."));
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
+  EXPECT_EQ(Documentos(), 5);
+  EXPECT_EQ(MovimentosDe(1), 2);
+  EXPECT_EQ(Campo("CODIGODOCEMP")->AsInteger(), 1);
+  EXPECT_EQ(Dados().RecordCount(), 5);
+  EXPECT_EQ(Movimentos()->nClientDataSet->RecordCount(), 2);
+}
+
 // Another user changed the document meanwhile: its movements are not
 // deleted by a delete that fails.
 TEST_F(DocEmpFormTeste, AFailedDeleteKeepsTheMovements) {
