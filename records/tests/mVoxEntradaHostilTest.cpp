@@ -11,6 +11,7 @@
 #include "nDMDireitoUsuario_U.h"
 #include "nDialogosTeste_U.h"
 #include "nField_U.h"
+#include "nParamsSalvosTeste_U.h"
 #include "nDMPowerParam_U.h"
 #include "nRegistro_U.h"
 #include "npqParamItem_U.h"
@@ -73,6 +74,8 @@ class EntradaHostilTeste : public TmVoxCadastroTeste {
   }
 
   TnDialogosTeste FDialogos;
+  // The processes keep what was typed: in a file of the test's own.
+  TnParamsSalvosTeste FParams;
 };
 
 }  // namespace
