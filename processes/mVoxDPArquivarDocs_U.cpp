@@ -386,7 +386,8 @@ void TmVoxDPArquivarDocs::CarregarDados() {
 
 void TmVoxDPArquivarDocs::DepoisConfigurar(TnFrmVisual *form) {
   TnDMPowerParamTab::DepoisConfigurar(form);
-  SetMostrarParams(kParamCaixa);
+  // Every parameter stays on the panel: showing the box alone would hide
+  // the filters and "Somente Arquivados" from the user.
   CriarTabGrid(QStringLiteral("Documentos por Caixa"));
   if (TnDBGridEh *grid = nDBGrid()) {
     grid->OnDrawColumnCell = [this](TnDBGridEh &sender, TnDesenhoCelula &celula) {

@@ -8,6 +8,8 @@
 #include "mVoxDPArquivarDocs_U.h"
 #include "mVoxPkTeste_U.h"
 #include "nDialogosTeste_U.h"
+#include "nFrmCadastro_U.h"
+#include "nModalTeste_U.h"
 #include "nMsgTree_U.h"
 #include "nMsgTreeNode_U.h"
 #include "nParamsSalvosTeste_U.h"
@@ -333,6 +335,39 @@ TEST_F(ArquivarDocsTeste, ABoxThatDoesNotExistListsNothingAndWritesNothing) {
   EXPECT_EQ(Mensagens(), QStringList{QStringLiteral("Documento 201 não gravado: a caixa 7 não está cadastrada.")});
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCENVELOPE"), QStringLiteral("CODIGOCAIXA = 7")), 0);
   EXPECT_EQ(Arquivos(201), 0);
+}
+
+// "Sim" opens the box register on a new box of that number; the run then
+// lists the new box's establishment. Given up, the check's own error stops
+// the run.
+TEST_F(ArquivarDocsTeste, ABoxRegisteredFromTheQuestionIsListedAndOneGivenUpStopsTheRun) {
+  QStringList vistos;
+  bool gravar = true;
+  const TnModalTeste modal([&](TnFrmVisual &form) {
+    auto *caixa = dynamic_cast<TnDMClientDataSet *>(form.DataModule());
+    ASSERT_NE(caixa, nullptr);
+    TnClientDataSet &dados = *caixa->nClientDataSet;
+    vistos << caixa->ClassName() + u'|' + dados.FieldByName(QStringLiteral("CODIGOCAIXA"))->AsString();
+    EXPECT_TRUE(dynamic_cast<TnFrmCadastro &>(form).EntradaUnica());
+    if (gravar) {
+      dados.FieldByName(QStringLiteral("CODIGOEMPRESA"))->SetAsInteger(2);
+      dados.FieldByName(QStringLiteral("CODIGOESTAB"))->SetAsInteger(1);
+      dados.FieldByName(QStringLiteral("CODIGOLOCAL"))->SetAsInteger(1);
+      dados.Post();
+    }
+    form.Fechar(mrCancel);
+  });
+  FDialogos->ResponderTexto(QStringLiteral("Sim"));
+  Carregar(QStringLiteral("8"));
+  EXPECT_EQ(vistos, QStringList{QStringLiteral("TmVoxDMProtocoloDocCaixa|8")});
+  EXPECT_EQ(Linhas(), (QStringList{"201|1|2", "202|1|2", "203|2|2", "204|2|2"}));
+
+  gravar = false;
+  FDialogos->ResponderTexto(QStringLiteral("Sim"));
+  FDialogos->ResponderTexto(QStringLiteral("Não"));  // the typed box is not kept
+  Param(QStringLiteral("pCodigoCaixaPro"), QStringLiteral("9"));
+  EXPECT_FALSE(ErroDe([&] { FProcesso->ValidarDado(); }).isEmpty());
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCCAIXA"), QStringLiteral("CODIGOCAIXA = 9")), 0);
 }
 
 }  // namespace
