@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "mVoxBench_U.h"
 #include "mVoxDPArquivarDocs_U.h"
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
@@ -46,31 +47,8 @@ constexpr int kNaoArquivados = 5000;
 constexpr int kArquivados = 1000;
 constexpr int kEnvelopesAntigos = 10;
 constexpr int kPorOutroEstab = 2000;
-constexpr int kRodadas = 2;
+constexpr int kRodadas = 5;
 const QDate kInicio(2021, 12, 1);
-
-void Falhar(const QString &texto) {
-  std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
-  std::exit(1);
-}
-
-QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
-
-QSqlQuery Preparar(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  q.setForwardOnly(true);
-  if (!q.prepare(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  return q;
-}
-
-void Exec(QSqlQuery &q) {
-  if (!q.exec()) Falhar(q.lastError().text() + QStringLiteral("\n") + q.lastQuery());
-}
-
-void ExecDireto(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-}
 
 int Numero(const QString &sql) {
   QSqlQuery q(nDMConexao()->Database());
@@ -356,21 +334,8 @@ TnTempos Piso(QStringList &gravado) {
 }  // namespace
 
 int main(int argc, char **argv) {
-  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
-  QCoreApplication app(argc, argv);
-  QTemporaryDir pasta;
-  TnParamsSalvos params(pasta.filePath(QStringLiteral("params.ini")));
-  nSetParamsSalvos(&params);
-  TnPacotes pacotes;
-  pacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
-  if (!TnRegistro::Instancia().Registrada(QStringLiteral("TmVoxDPArquivarDocs")))
-    Falhar(QStringLiteral("mVoxPk não carregado"));
-
-  TnConfigConexao config;
-  config.Arquivo = pasta.filePath(QStringLiteral("bench-arquivar-docs.db"));
-  nDMConexao()->Conectar(config);
-  nConverterBanco(*nDMConexao());
-  nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+  const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPArquivarDocs"),
+                                 QStringLiteral("bench-arquivar-docs.db"));
   {
     QElapsedTimer relogio;
     relogio.start();
@@ -405,9 +370,5 @@ int main(int argc, char **argv) {
   std::printf("  piso (instruções simples): ler %.1f ms, marcar %.1f ms, gravar %.1f ms, total %.1f ms\n",
               melhorPiso.Listar, melhorPiso.Marcar, melhorPiso.Gravar, melhorPiso.Total());
   std::printf("  razão processo/piso: %.2f (meta: até 2.00)\n", melhorProcesso.Total() / melhorPiso.Total());
-  TnRegistro::Instancia().DestruirTodos();
-  nDMConexao()->Desconectar();
-  pacotes.DescarregarPacotes();
-  nSetParamsSalvos(nullptr);
   return 0;
 }

@@ -188,13 +188,7 @@ TmVoxDPArquivarDocs::TnCampos &TmVoxDPArquivarDocs::Campos() { return nClientDat
 
 void TmVoxDPArquivarDocs::DataModuleCreate() {
   TnDMPowerParamTab::DataModuleCreate();
-  SetDBGridOrdenar(false);
-  SetDBGridReadOnly(false);
-  SetDBGridConfirmaExclusao(false);
-  SetAutoSizeScrollParam(false);
-  SetActionGravar(true);
-  SetActionCancelar(true);
-  SetPesquisa(true);
+  ConfigurarGridConfiguracao();
   SetMsgTreeExibir(true);
   FListaEnvelopes.clear();
   FOpcao = stNaoArquivado;
@@ -620,6 +614,13 @@ void TmVoxDPArquivarDocs::ChecarCadastrarEnvelope(int envelope, const QMap<int, 
   FEnvelope = envelope;
 }
 
+void TmVoxDPArquivarDocs::MarcarArquivado(qint64 documento, bool arquivado) {
+  TnSQLDataSet &marcar = *FSQL->UpdateDoc;
+  marcar.Params(0).SetAsString(arquivado ? QStringLiteral("1") : QStringLiteral("0"));
+  marcar.Params(1).SetAsInteger(documento);
+  marcar.ExecSQL();
+}
+
 void TmVoxDPArquivarDocs::GravarNovo(qint64 documento, int envelope, const QMap<int, QString> &descricoes) {
   TnSQLDataSet &doc = *FSQL->Documento;
   doc.Params(0).SetAsInteger(documento);
@@ -639,10 +640,7 @@ void TmVoxDPArquivarDocs::GravarNovo(qint64 documento, int envelope, const QMap<
   inserir.Params(2).SetAsInteger(documento);
   inserir.ExecSQL();
 
-  TnSQLDataSet &marcar = *FSQL->UpdateDoc;
-  marcar.Params(0).SetAsString(QStringLiteral("1"));
-  marcar.Params(1).SetAsInteger(documento);
-  marcar.ExecSQL();
+  MarcarArquivado(documento, true);
 
   const QDateTime agora = nDMConexao()->Now();
   TnSQLDataSet &mov = *FSQL->InsertMov;
@@ -697,10 +695,7 @@ void TmVoxDPArquivarDocs::RemoverArquivo(qint64 documento, int envelopeGrid) {
   doc.Params(0).SetAsInteger(documento);
   doc.Open();
   if (!doc.Resultado().IsEmpty() && doc.FieldByName(QStringLiteral("QTDARQUIVO"))->AsInteger() > 0) return;
-  TnSQLDataSet &desmarcar = *FSQL->UpdateDoc;
-  desmarcar.Params(0).SetAsString(QStringLiteral("0"));
-  desmarcar.Params(1).SetAsInteger(documento);
-  desmarcar.ExecSQL();
+  MarcarArquivado(documento, false);
 }
 
 void TmVoxDPArquivarDocs::actGravarExecute(QObject *sender) {

@@ -114,6 +114,7 @@ class MVOXPK_EXPORT TmVoxDPArquivarDocs : public TnDMPowerParamTab {
   void PrepararSQL();
   void GravarNovo(qint64 documento, int envelope, const QMap<int, QString> &descricoes);
   void RemoverArquivo(qint64 documento, int envelopeGrid);
+  void MarcarArquivado(qint64 documento, bool arquivado);
   void ChecarCadastrarEnvelope(int envelope, const QMap<int, QString> &descricoes);
   void Pular(qint64 documento, const QString &motivo);
   void SetStatus(int status);

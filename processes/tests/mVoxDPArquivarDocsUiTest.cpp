@@ -36,20 +36,8 @@ class ArquivarDocsTelaTeste : public TmVoxTelaProcessoTeste {
                                      "'Documento', :a)"),
                       {codigo, tipo, QDate(2026, 11, 3), arquivado});
   }
-  QStringList Coluna(const QString &titulo) {
-    QStringList textos;
-    QAbstractItemModel *modelo = Tabela()->model();
-    const int coluna = IndiceColuna(titulo);
-    for (int linha = 0; linha < modelo->rowCount(); ++linha)
-      textos << modelo->data(modelo->index(linha, coluna)).toString();
-    return textos;
-  }
-  int IndiceColuna(const QString &titulo) {
-    QAbstractItemModel *modelo = Tabela()->model();
-    for (int c = 0; c < modelo->columnCount(); ++c)
-      if (modelo->headerData(c, Qt::Horizontal).toString() == titulo) return c;
-    return -1;
-  }
+  using TmVoxTelaProcessoTeste::Coluna;
+  QStringList Coluna(const QString &titulo) const { return Coluna(IndiceColuna(titulo)); }
   QPoint Celula(int linha, const QString &titulo) {
     return Tabela()->visualRect(Tabela()->model()->index(linha, IndiceColuna(titulo))).center();
   }
