@@ -59,7 +59,8 @@ int Numero(const QString &sql) {
 // --- the office
 
 void InserirEscritorio() {
-  QSqlQuery empresa = Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
+  QSqlQuery empresa =
+      Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
   QSqlQuery estab =
       Preparar(QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB) values (?, ?, ?)"));
   for (int e = 1; e <= kEmpresas; ++e) {
@@ -82,8 +83,9 @@ void InserirEscritorio() {
     Exec(tipo);
   }
   ExecDireto(QStringLiteral("insert into PROTOCOLOLOCALCAIXA (CODIGOLOCAL, DESCRLOCAL) values (1, 'Arquivo')"));
-  ExecDireto(QStringLiteral("insert into PROTOCOLODOCCAIXA (CODIGOCAIXA, CODIGOEMPRESA, CODIGOESTAB, CODIGOLOCAL) "
-                            "values (1, 1, 1, 1)"));
+  ExecDireto(
+      QStringLiteral("insert into PROTOCOLODOCCAIXA (CODIGOCAIXA, CODIGOEMPRESA, CODIGOESTAB, CODIGOLOCAL) "
+                     "values (1, 1, 1, 1)"));
   QSqlQuery envelope = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA, CODIGOENVELOPE, DESCRENVELOPE) values (1, ?, 'Antigo')"));
   for (int n = 1; n <= kEnvelopesAntigos; ++n) {
@@ -91,11 +93,11 @@ void InserirEscritorio() {
     Exec(envelope);
   }
 
-  QSqlQuery doc = Preparar(
-      QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, "
-                     "DATALCTOPRO, DESCRDOCEMP, ARQUIVADO, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, ?, 2)"));
-  QSqlQuery arquivo = Preparar(QStringLiteral(
-      "insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) values (1, ?, ?)"));
+  QSqlQuery doc =
+      Preparar(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, "
+                              "DATALCTOPRO, DESCRDOCEMP, ARQUIVADO, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, ?, 2)"));
+  QSqlQuery arquivo = Preparar(
+      QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) values (1, ?, ?)"));
   qint64 codigo = 0;
   auto documento = [&](int empresa, int estab, int i, bool arquivado) {
     ++codigo;
@@ -125,11 +127,12 @@ void InserirEscritorio() {
 QStringList Gravado() {
   QStringList linhas;
   QSqlQuery q(nDMConexao()->Database());
-  q.exec(QStringLiteral("select A.CODIGOENVELOPE, A.CODIGODOCEMP, D.ARQUIVADO, M.SEQDOCEMP, M.TIPOLOCAL, "
-                        "M.ORIGEMDADO, E.DESCRENVELOPE from PROTOCOLODOCARQUIVO A join PROTOCOLODOCEMP D on "
-                        "D.CODIGODOCEMP = A.CODIGODOCEMP join PROTOCOLODOCENVELOPE E on E.CODIGOCAIXA = "
-                        "A.CODIGOCAIXA and E.CODIGOENVELOPE = A.CODIGOENVELOPE left join PROTOCOLODOCMOVIMENTO M on "
-                        "M.CODIGODOCEMP = A.CODIGODOCEMP where A.CODIGOCAIXA = 1 order by A.CODIGODOCEMP"));
+  q.exec(
+      QStringLiteral("select A.CODIGOENVELOPE, A.CODIGODOCEMP, D.ARQUIVADO, M.SEQDOCEMP, M.TIPOLOCAL, "
+                     "M.ORIGEMDADO, E.DESCRENVELOPE from PROTOCOLODOCARQUIVO A join PROTOCOLODOCEMP D on "
+                     "D.CODIGODOCEMP = A.CODIGODOCEMP join PROTOCOLODOCENVELOPE E on E.CODIGOCAIXA = "
+                     "A.CODIGOCAIXA and E.CODIGOENVELOPE = A.CODIGOENVELOPE left join PROTOCOLODOCMOVIMENTO M on "
+                     "M.CODIGODOCEMP = A.CODIGODOCEMP where A.CODIGOCAIXA = 1 order by A.CODIGODOCEMP"));
   while (q.next()) {
     QStringList campos;
     for (int i = 0; i < 7; ++i) campos << q.value(i).toString();
@@ -196,30 +199,33 @@ struct TnLinhaPiso {
 };
 
 QString SelectLista(int empresa, int estab) {
-  const QString filtro =
-      QStringLiteral(" and CODIGOEMPRESA = %1 AND CODIGOESTAB = %2 ").arg(empresa).arg(estab);
+  const QString filtro = QStringLiteral(" and CODIGOEMPRESA = %1 AND CODIGOESTAB = %2 ").arg(empresa).arg(estab);
   return QStringLiteral(
              "select A.CODIGOENVELOPE ,A.CODIGODOCEMP ,D.DESCRDOCEMP ,D.DATALCTOPRO ,D.CODIGOTIPODOC ,cast(1 as "
              "Integer) STATUS ,T.GERARENVELOPE from PROTOCOLODOCARQUIVO A join PROTOCOLODOCEMP D on D.CODIGODOCEMP "
              "= A.CODIGODOCEMP join PROTOCOLOTIPODOC T on T.CODIGOTIPODOC = D.CODIGOTIPODOC where A.CODIGOCAIXA = "
              "? ") +
          filtro +
-         QStringLiteral(" union select cast(0 as Integer) ENVELOPE ,D.CODIGODOCEMP ,D.DESCRDOCEMP ,D.DATALCTOPRO "
-                        ",D.CODIGOTIPODOC ,cast(2 as Integer) STATUS ,T.GERARENVELOPE from PROTOCOLODOCEMP D join "
-                        "PROTOCOLOTIPODOC T on T.CODIGOTIPODOC = D.CODIGOTIPODOC where D.ARQUIVADO = '0' ") +
+         QStringLiteral(
+             " union select cast(0 as Integer) ENVELOPE ,D.CODIGODOCEMP ,D.DESCRDOCEMP ,D.DATALCTOPRO "
+             ",D.CODIGOTIPODOC ,cast(2 as Integer) STATUS ,T.GERARENVELOPE from PROTOCOLODOCEMP D join "
+             "PROTOCOLOTIPODOC T on T.CODIGOTIPODOC = D.CODIGOTIPODOC where D.ARQUIVADO = '0' ") +
          filtro + QStringLiteral(" order by 5, 6, 4 ");
 }
 
 std::vector<TnLinhaPiso> ListarPiso(QMap<int, QString> &descricoes) {
-  QSqlQuery caixa = Preparar(QStringLiteral("select CODIGOEMPRESA, CODIGOESTAB from PROTOCOLODOCCAIXA where CODIGOCAIXA = ?"));
+  QSqlQuery caixa =
+      Preparar(QStringLiteral("select CODIGOEMPRESA, CODIGOESTAB from PROTOCOLODOCCAIXA where CODIGOCAIXA = ?"));
   caixa.addBindValue(1);
   Exec(caixa);
   caixa.next();
   QSqlQuery lista = Preparar(SelectLista(caixa.value(0).toInt(), caixa.value(1).toInt()));
   lista.addBindValue(1);
   Exec(lista);
-  QSqlQuery tipo = Preparar(QStringLiteral("select GERARENVELOPE, DESCRTIPODOC from PROTOCOLOTIPODOC where CODIGOTIPODOC = ?"));
-  int contador = Numero(QStringLiteral("select coalesce(max(CODIGOENVELOPE), 0) from PROTOCOLODOCENVELOPE where CODIGOCAIXA = 1"));
+  QSqlQuery tipo =
+      Preparar(QStringLiteral("select GERARENVELOPE, DESCRTIPODOC from PROTOCOLOTIPODOC where CODIGOTIPODOC = ?"));
+  int contador =
+      Numero(QStringLiteral("select coalesce(max(CODIGOENVELOPE), 0) from PROTOCOLODOCENVELOPE where CODIGOCAIXA = 1"));
   int ultimoTipo = 0;
   int envelopeTipo = 0;
   int comum = 0;
@@ -270,8 +276,8 @@ TnTempos Piso(QStringList &gravado) {
       "D.CODIGODOCEMP) from PROTOCOLODOCEMP D where D.CODIGODOCEMP = ?"));
   QSqlQuery existe = Preparar(
       QStringLiteral("select count(*) from PROTOCOLODOCENVELOPE where CODIGOCAIXA = ? and CODIGOENVELOPE = ?"));
-  QSqlQuery envelope = Preparar(QStringLiteral(
-      "insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA ,CODIGOENVELOPE ,DESCRENVELOPE) values (? ,? ,?)"));
+  QSqlQuery envelope = Preparar(
+      QStringLiteral("insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA ,CODIGOENVELOPE ,DESCRENVELOPE) values (? ,? ,?)"));
   QSqlQuery arquivo = Preparar(
       QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA ,CODIGOENVELOPE ,CODIGODOCEMP) values (? ,? ,?)"));
   QSqlQuery flag = Preparar(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = ? where CODIGODOCEMP = ?"));
@@ -344,10 +350,11 @@ int main(int argc, char **argv) {
     InserirEscritorio();
     db.commit();
     ExecDireto(QStringLiteral("analyze"));
-    std::printf("escritório: %d filiais, %d tipos, caixa 1 da filial 1/1 com %d documentos a arquivar e %d "
-                "arquivados, %d documentos nas outras filiais (montado em %.1f s)\n",
-                kEmpresas * kEstabsPorEmpresa, kTipos, kNaoArquivados, kArquivados,
-                (kEmpresas * kEstabsPorEmpresa - 1) * kPorOutroEstab, relogio.nsecsElapsed() / 1e9);
+    std::printf(
+        "escritório: %d filiais, %d tipos, caixa 1 da filial 1/1 com %d documentos a arquivar e %d "
+        "arquivados, %d documentos nas outras filiais (montado em %.1f s)\n",
+        kEmpresas * kEstabsPorEmpresa, kTipos, kNaoArquivados, kArquivados,
+        (kEmpresas * kEstabsPorEmpresa - 1) * kPorOutroEstab, relogio.nsecsElapsed() / 1e9);
   }
 
   TnTempos melhorProcesso{1e300, 0, 0};
@@ -362,7 +369,8 @@ int main(int argc, char **argv) {
     if (piso.Total() < melhorPiso.Total()) melhorPiso = piso;
     if (processo.Total() < melhorProcesso.Total()) melhorProcesso = processo;
     if (gravadoProcesso != gravadoPiso) Falhar(QStringLiteral("processo e piso gravaram linhas diferentes"));
-    if (gravadoProcesso.size() != kNaoArquivados + kArquivados) Falhar(QStringLiteral("linhas arquivadas: %1").arg(gravadoProcesso.size()));
+    if (gravadoProcesso.size() != kNaoArquivados + kArquivados)
+      Falhar(QStringLiteral("linhas arquivadas: %1").arg(gravadoProcesso.size()));
   }
   std::printf("\nArquivar %d documentos na caixa 1 (%d envelopes novos)\n", kNaoArquivados, kTipos);
   std::printf("  processo (TmVoxDPArquivarDocs): listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f ms\n",

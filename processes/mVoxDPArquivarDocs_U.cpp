@@ -77,8 +77,8 @@ const QString kSQLDelete = QStringLiteral(
     "CODIGODOCEMP = :pCodigoDocEmp ");
 const QString kSQLDeleteMov = QStringLiteral(
     "delete from PROTOCOLODOCMOVIMENTO where CODIGODOCEMP = :pCodigoDocEmp and SEQDOCEMP = :pSeqDocEmp ");
-const QString kSQLUpdateDoc = QStringLiteral(
-    "update PROTOCOLODOCEMP set ARQUIVADO = :pArquivado  where CODIGODOCEMP = :pCodigoDocEmp");
+const QString kSQLUpdateDoc =
+    QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = :pArquivado  where CODIGODOCEMP = :pCodigoDocEmp");
 
 const QString kObservacao = QStringLiteral("Arquivado em ");
 
@@ -152,7 +152,8 @@ TmVoxDPArquivarDocs::TmVoxDPArquivarDocs() {
                     .Padrao = QStringLiteral("0"),
                     .Obrigatorio = true,
                     .Valores = QStringLiteral("Sim=1;Não=0;")});
-  params.Adicionar({.Alias = kParamEnvelope, .Tipo = TnTipoParam::Texto, .Dicionario = QStringLiteral("CODIGOENVELOPE")});
+  params.Adicionar(
+      {.Alias = kParamEnvelope, .Tipo = TnTipoParam::Texto, .Dicionario = QStringLiteral("CODIGOENVELOPE")});
   params.Adicionar({.Alias = kParamDataInicial,
                     .Caption = QStringLiteral("Data Inicial"),
                     .Tipo = TnTipoParam::Data,
@@ -232,9 +233,9 @@ void TmVoxDPArquivarDocs::nClientDataSetBeforeOpen(TnClientDataSet &dataSet) {
 // --- parameters
 
 bool TmVoxDPArquivarDocs::CaixaExiste() const {
-  return FCaixa > 0 && nDMSQLDataSet()->PegarTemRegistro(QStringLiteral("PROTOCOLODOCCAIXA"),
-                                                          QStringLiteral("CODIGOCAIXA"),
-                                                          QStringLiteral("CODIGOCAIXA = ") + QString::number(FCaixa));
+  return FCaixa > 0 &&
+         nDMSQLDataSet()->PegarTemRegistro(QStringLiteral("PROTOCOLODOCCAIXA"), QStringLiteral("CODIGOCAIXA"),
+                                           QStringLiteral("CODIGOCAIXA = ") + QString::number(FCaixa));
 }
 
 void TmVoxDPArquivarDocs::ValidarDado() {
@@ -355,10 +356,10 @@ void TmVoxDPArquivarDocs::CarregarDados() {
         if (gera == QLatin1String("1")) {
           envelopeTipo = ++contador;
           if (!FListaEnvelopes.contains(envelopeTipo))
-            FListaEnvelopes.insert(envelopeTipo, consulta
-                                                     ->PegarValorCampo(QStringLiteral("PROTOCOLOTIPODOC"),
-                                                                       QStringLiteral("DESCRTIPODOC"), condicao)
-                                                     .toString());
+            FListaEnvelopes.insert(
+                envelopeTipo,
+                consulta->PegarValorCampo(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("DESCRTIPODOC"), condicao)
+                    .toString());
         }
       }
       proposto = envelopeTipo;
@@ -428,10 +429,18 @@ void TmVoxDPArquivarDocs::nDBGridDrawColumnCell(TnDBGridEh &sender, TnDesenhoCel
   if (nClientDataSet().Active() && celula.Dados) {
     const TnField *status = celula.Dados->FindField(QStringLiteral("Status"));
     switch (status && !status->IsNull() ? status->AsInteger() : 0) {
-      case stArquivado: celula.CorFonte = nCorAzul; break;
-      case stArquivar: celula.CorFonte = nCorVerde; break;
-      case stRemover: celula.CorFonte = nCorVermelho; break;
-      default: celula.CorFonte = nCorPadrao; break;
+      case stArquivado:
+        celula.CorFonte = nCorAzul;
+        break;
+      case stArquivar:
+        celula.CorFonte = nCorVerde;
+        break;
+      case stRemover:
+        celula.CorFonte = nCorVermelho;
+        break;
+      default:
+        celula.CorFonte = nCorPadrao;
+        break;
     }
     if (celula.Selecionada && celula.GridFocado) celula.CorFonte = nCorBranco;
   }
@@ -461,8 +470,8 @@ void TmVoxDPArquivarDocs::nDBGridEditButtonClick(QObject *) {
   else if (campo == c.CodigoDocEmp)
     nEscolherNoLookup(c.CodigoDocEmp, QStringLiteral("TmVoxDCProtocoloDocEmp"), QStringLiteral("CODIGODOCEMP"));
   else if (campo == c.CodigoEnvelope)
-    nEscolherNoLookup(c.CodigoEnvelope, QStringLiteral("TmVoxDCProtocoloDocEnvelope"),
-                      QStringLiteral("CODIGOENVELOPE"), QStringLiteral("CODIGOCAIXA = ") + QString::number(FCaixa));
+    nEscolherNoLookup(c.CodigoEnvelope, QStringLiteral("TmVoxDCProtocoloDocEnvelope"), QStringLiteral("CODIGOENVELOPE"),
+                      QStringLiteral("CODIGOCAIXA = ") + QString::number(FCaixa));
 }
 
 // --- the rows
@@ -585,9 +594,9 @@ QMap<int, QString> TmVoxDPArquivarDocs::PerguntarEnvelopes() {
     }
     nMessageDlg(QStringLiteral("Envelope %1 não cadastrado para caixa %2!").arg(envelope).arg(FCaixa),
                 TMsgDlgType::mtError, nBotaoOK());
-    descricoes.insert(envelope, DescricaoEnvelope(nInputBox(QStringLiteral("Descrição do Envelope"),
-                                                            QStringLiteral("Informe uma descrição para o novo envelope"),
-                                                            QString())));
+    descricoes.insert(envelope, DescricaoEnvelope(nInputBox(
+                                    QStringLiteral("Descrição do Envelope"),
+                                    QStringLiteral("Informe uma descrição para o novo envelope"), QString())));
   }
   return descricoes;
 }
@@ -718,15 +727,18 @@ void TmVoxDPArquivarDocs::actGravarExecute(QObject *sender) {
   PrepararSQL();
   QMap<int, QString> descricoes;
   {
-    dados.DisableControls();
-    TnAoSair habilitar([&] { dados.EnableControls(); });
     const TnBookmark atual = dados.IsEmpty() ? TnBookmark() : dados.GetBookmark();
+    dados.DisableControls();
+    TnAoSair habilitar([&] {
+      if (!dados.IsEmpty() && dados.BookmarkValid(atual)) dados.GotoBookmark(atual);
+      dados.EnableControls();
+    });
     TnCampos &c = Campos();
     for (dados.First(); !dados.Eof(); dados.Next()) {
       const int status = c.Status->IsNull() ? 0 : c.Status->AsInteger();
       if ((status == stArquivar || status == stRemover) && !c.CodigoDocEmp->IsNull())
-        linhas.push_back({c.CodigoDocEmp->AsLargeInt(), c.CodigoEnvelope->IsNull() ? 0 : c.CodigoEnvelope->AsInteger(),
-                          status});
+        linhas.push_back(
+            {c.CodigoDocEmp->AsLargeInt(), c.CodigoEnvelope->IsNull() ? 0 : c.CodigoEnvelope->AsInteger(), status});
     }
     if (!CaixaExiste()) {
       for (const TnLinha &linha : linhas)
@@ -735,7 +747,6 @@ void TmVoxDPArquivarDocs::actGravarExecute(QObject *sender) {
     } else {
       descricoes = PerguntarEnvelopes();
     }
-    if (!dados.IsEmpty() && dados.BookmarkValid(atual)) dados.GotoBookmark(atual);
   }
 
   FEnvelope = 0;

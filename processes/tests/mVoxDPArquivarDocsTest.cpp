@@ -10,8 +10,8 @@
 #include "nDialogosTeste_U.h"
 #include "nFrmCadastro_U.h"
 #include "nModalTeste_U.h"
-#include "nMsgTree_U.h"
 #include "nMsgTreeNode_U.h"
+#include "nMsgTree_U.h"
 #include "nParamsSalvosTeste_U.h"
 #include "npqParamItem_U.h"
 
@@ -41,9 +41,7 @@ class ArquivarDocsTeste : public TmVoxCadastroTeste {
                                      ":s, '0')"),
                       {codigo, tipo, empresa, estab, data, QStringLiteral("Documento %1").arg(codigo)});
   }
-  void Param(const QString &nome, const QString &valor) {
-    FProcesso->npqPowerParam().Param(nome)->SetAsString(valor);
-  }
+  void Param(const QString &nome, const QString &valor) { FProcesso->npqPowerParam().Param(nome)->SetAsString(valor); }
   void Carregar(const QString &caixa = QStringLiteral("1"), const QString &somente = QStringLiteral("0")) {
     Param(QStringLiteral("pCodigoCaixaPro"), caixa);
     Param(QStringLiteral("pSomenteArq"), somente);
@@ -54,8 +52,8 @@ class ArquivarDocsTeste : public TmVoxCadastroTeste {
   TnField *Campo(const char *nome) { return Grade().FieldByName(QString::fromLatin1(nome)); }
   // The rows as the grid holds them: "document|envelope|status".
   QStringList Linhas() {
-    return TmVoxCadastroTeste::Linhas(Grade(), {QStringLiteral("CODIGODOCEMP"), QStringLiteral("CodigoEnvelope"),
-                                                QStringLiteral("Status")});
+    return TmVoxCadastroTeste::Linhas(
+        Grade(), {QStringLiteral("CODIGODOCEMP"), QStringLiteral("CodigoEnvelope"), QStringLiteral("Status")});
   }
   void IrPara(qint64 documento) { ASSERT_TRUE(Grade().Locate(QStringLiteral("CODIGODOCEMP"), documento)); }
   QString Arquivado(qint64 documento) {
@@ -116,9 +114,9 @@ TEST_F(ArquivarDocsTeste, SavingFilesEveryMarkedDocumentWithItsFlagAndMovementAn
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGOCAIXA = 1 and CODIGOENVELOPE = 5 "
                                                                          "and CODIGODOCEMP in (201, 202)")),
             2);
-  std::unique_ptr<TnClientDataSet> mov = ExecutarSQL(
-      QStringLiteral("select SEQDOCEMP, OBSERVACAO, TIPOLOCAL, DATALCTOPRO, ORIGEMDADO, CODIGOUSUARIO from "
-                     "PROTOCOLODOCMOVIMENTO where CODIGODOCEMP = 203"));
+  std::unique_ptr<TnClientDataSet> mov =
+      ExecutarSQL(QStringLiteral("select SEQDOCEMP, OBSERVACAO, TIPOLOCAL, DATALCTOPRO, ORIGEMDADO, CODIGOUSUARIO from "
+                                 "PROTOCOLODOCMOVIMENTO where CODIGODOCEMP = 203"));
   EXPECT_EQ(mov->FieldByName(QStringLiteral("SEQDOCEMP"))->AsInteger(), 1);
   EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Arquivado em \d\d/\d\d/\d{4} \d\d:\d\d:\d\d  -  Caixa 1$)"))
                   .match(mov->FieldByName(QStringLiteral("OBSERVACAO"))->AsString())
@@ -230,8 +228,9 @@ TEST_F(ArquivarDocsTeste, RemovingNeverDeletesAMovementTheArchivingDidNotWrite) 
                                    "TIPOLOCAL, DATALCTOPRO, DATAHORA, CODIGOUSUARIO, ORIGEMDADO) values (204, 1, "
                                    "'Entregue ao cliente', '2', :d, :h, 1, 2)"),
                     {QDate(2026, 4, 2), QDateTime(QDate(2026, 4, 2), QTime(10, 0))});
-  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) "
-                                   "values (1, 2, 204)"));
+  ExecutarSQLDireto(
+      QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) "
+                     "values (1, 2, 204)"));
   ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = '1' where CODIGODOCEMP = 204"));
   Carregar();
   IrPara(204);
@@ -246,11 +245,13 @@ TEST_F(ArquivarDocsTeste, RemovingNeverDeletesAMovementTheArchivingDidNotWrite) 
 TEST_F(ArquivarDocsTeste, RowsThatWouldFileTwiceOrRemoveWhatIsNotHereAreSkippedAndReported) {
   Carregar();
   // 201 filed meanwhile in another box by someone else.
-  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCCAIXA (CODIGOCAIXA, CODIGOEMPRESA, CODIGOESTAB, "
-                                   "CODIGOLOCAL) values (2, 2, 1, 1)"));
+  ExecutarSQLDireto(
+      QStringLiteral("insert into PROTOCOLODOCCAIXA (CODIGOCAIXA, CODIGOEMPRESA, CODIGOESTAB, "
+                     "CODIGOLOCAL) values (2, 2, 1, 1)"));
   ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA, CODIGOENVELOPE) values (2, 1)"));
-  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) "
-                                   "values (2, 1, 201)"));
+  ExecutarSQLDireto(
+      QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) "
+                     "values (2, 1, 201)"));
   IrPara(201);
   FProcesso->actMarcarExecute(nullptr);
   // 202 set "A Remover" through the combo, though it is filed nowhere.
@@ -286,6 +287,9 @@ TEST_F(ArquivarDocsTeste, ARowToFileWithoutEnvelopeRefusesTheSaveBeforeAnythingI
   Grade().Post();
   EXPECT_EQ(ErroDe([&] { FProcesso->actGravarExecute(nullptr); }),
             QStringLiteral("O documento 203 está sem envelope: informe um envelope maior que zero."));
+  // The marks stay for the user to mend, on the row they were.
+  EXPECT_EQ(Campo("CODIGODOCEMP")->AsLargeInt(), 203);
+  EXPECT_EQ(Campo("Status")->AsInteger(), St::stArquivar);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGOCAIXA = 1")), 0);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCENVELOPE"), QStringLiteral("CODIGOCAIXA = 1")), 4);
 }

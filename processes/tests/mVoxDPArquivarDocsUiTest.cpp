@@ -19,8 +19,9 @@ class ArquivarDocsTelaTeste : public TmVoxTelaProcessoTeste {
     Documento(301, 3, QStringLiteral("0"));
     Documento(302, 4, QStringLiteral("0"));
     Documento(303, 1, QStringLiteral("1"));
-    ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) "
-                                     "values (1, 1, 303)"));
+    ExecutarSQLDireto(
+        QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) "
+                       "values (1, 1, 303)"));
     ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, OBSERVACAO, "
                                      "TIPOLOCAL, DATALCTOPRO, DATAHORA, CODIGOUSUARIO, ORIGEMDADO) values (303, 1, "
                                      "'Arquivado em 01/12/2026 10:00:00  -  Caixa 1', '1', :d, :h, 1, 2)"),
