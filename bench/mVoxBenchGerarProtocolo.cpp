@@ -29,6 +29,7 @@
 #include <memory>
 #include <vector>
 
+#include "mVoxBench_U.h"
 #include "mVoxDPGerarProtocolo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
@@ -96,32 +97,8 @@ constexpr TnModeloFolha kModelosFolha[] = {
     {8, "Recibo de Férias - [NOMEFUNC] - Início [DATAINICIALFERIAS]"},
 };
 
-void Falhar(const QString &texto) {
-  std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
-  std::exit(1);
-}
-
-QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
-
 QString NomeFuncionario(int empresa, int funcionario) {
   return QStringLiteral("Funcionário %1 da Empresa %2").arg(funcionario).arg(empresa);
-}
-
-QSqlQuery Preparar(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  q.setForwardOnly(true);
-  q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-  if (!q.prepare(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  return q;
-}
-
-void Exec(QSqlQuery &q) {
-  if (!q.exec()) Falhar(q.lastError().text() + QStringLiteral("\n") + q.lastQuery());
-}
-
-void ExecDireto(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
 }
 
 // --- the office
@@ -725,22 +702,8 @@ TnTempos Piso(bool unico) {
 }  // namespace
 
 int main(int argc, char **argv) {
-  // As the program does at start (shell/mVox.cpp).
-  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
-  QCoreApplication app(argc, argv);
-  QTemporaryDir pasta;
-  TnParamsSalvos params(pasta.filePath(QStringLiteral("params.ini")));
-  nSetParamsSalvos(&params);
-  TnPacotes pacotes;
-  pacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
-  if (!TnRegistro::Instancia().Registrada(QStringLiteral("TmVoxDPGerarProtocolo")))
-    Falhar(QStringLiteral("mVoxPk não carregado"));
-
-  TnConfigConexao config;
-  config.Arquivo = pasta.filePath(QStringLiteral("bench-gerar-protocolo.db"));
-  nDMConexao()->Conectar(config);
-  nConverterBanco(*nDMConexao());
-  nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+  const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPGerarProtocolo"),
+                                 QStringLiteral("bench-gerar-protocolo.db"));
   {
     QElapsedTimer relogio;
     relogio.start();
@@ -783,9 +746,5 @@ int main(int argc, char **argv) {
                 melhorPiso.Gravar, melhorPiso.Total());
     std::printf("  razão processo/piso: %.2f (meta: até 2.00)\n", melhorProcesso.Total() / melhorPiso.Total());
   }
-  TnRegistro::Instancia().DestruirTodos();
-  nDMConexao()->Desconectar();
-  pacotes.DescarregarPacotes();
-  nSetParamsSalvos(nullptr);
   return 0;
 }

@@ -1,7 +1,21 @@
 #include "mVoxDMProtocoloDocArquivo_U.h"
 
+#include "nDMSQLDataSet_U.h"
 #include "nDefinicao_U.h"
+#include "nSQLFuncoes_U.h"
 #include "nUnidadeRegistro_U.h"
+
+namespace {
+
+const QString kDocumento = QStringLiteral("CODIGODOCEMP");
+
+void MarcarArquivado(qint64 documento, bool arquivado) {
+  ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = :pArquivado where CODIGODOCEMP = "
+                                   ":pCodigoDocEmp"),
+                    {arquivado ? QStringLiteral("1") : QStringLiteral("0"), documento});
+}
+
+}  // namespace
 
 TmVoxDMProtocoloDocArquivo::TmVoxDMProtocoloDocArquivo() {
   nClientDataSet->SetCommandText(
@@ -44,6 +58,23 @@ void TmVoxDMProtocoloDocArquivo::DataModuleCreate() {
   TnField *documento = nClientDataSet->FieldByName(QStringLiteral("CODIGODOCEMP"));
   documento->SetRequired(true);
   documento->Definicao().SetLinkKeyFields(QStringLiteral("CODIGODOCEMP"));
+
+  nClientDataSet->AfterWritePost = [this](TnClientDataSet &d) { nClientDataSetAfterWritePost(d); };
+  nClientDataSet->AfterWriteDelete = [this](TnClientDataSet &d) { nClientDataSetAfterWriteDelete(d); };
+}
+
+void TmVoxDMProtocoloDocArquivo::nClientDataSetAfterWritePost(TnClientDataSet &dataSet) {
+  const TnField *documento = dataSet.FieldByName(kDocumento);
+  if (!documento->IsNull()) MarcarArquivado(documento->AsLargeInt(), true);
+}
+
+void TmVoxDMProtocoloDocArquivo::nClientDataSetAfterWriteDelete(TnClientDataSet &dataSet) {
+  const TnField *documento = dataSet.FieldByName(kDocumento);
+  if (documento->IsNull()) return;
+  const qint64 codigo = documento->AsLargeInt();
+  if (!nDMSQLDataSet()->PegarTemRegistro(QStringLiteral("PROTOCOLODOCARQUIVO"), kDocumento,
+                                         kDocumento + QStringLiteral(" = ") + QString::number(codigo)))
+    MarcarArquivado(codigo, false);
 }
 
 namespace nUnidades {

@@ -1,8 +1,11 @@
 #include "mVoxDMProtocoloDocCaixa_U.h"
 
+#include <QDate>
+
 #include "nDefinicao_U.h"
-#include "nUnidadeRegistro_U.h"
+#include "nFrmCadScrollBox_U.h"
 #include "nFuncoesDados_U.h"
+#include "nUnidadeRegistro_U.h"
 
 TmVoxDMProtocoloDocCaixa::TmVoxDMProtocoloDocCaixa() {
   nClientDataSet->SetCommandText(
@@ -24,7 +27,31 @@ QList<TnMenuDecl> TmVoxDMProtocoloDocCaixa::Menus() {
   return {menu};
 }
 
+void TmVoxDMProtocoloDocCaixa::DepoisConfigurar(TnFrmVisual *form) {
+  TnDMClientDataSet::DepoisConfigurar(form);
+  if (!form) return;
+  if (auto *cadastro = dynamic_cast<TnFrmCadScrollBox *>(form)) {
+    for (TnPainel *controle : cadastro->ControlesTopo()) controle->SetAlign(TnAlinhamento::alTop);
+    if (TnEditorCampo *local = cadastro->Editor(QStringLiteral("CODIGOLOCAL")))
+      cadastro->AreaCampos()->SetHeight(local->Bottom() + 20);
+  }
+  SetAtualizarAoExibir(false);
+  // A form built again finds the envelopes module it attached the first time.
+  CriarDetalhe(QStringLiteral("TmVoxDMProtocoloDocEnvelope"), QStringLiteral("CODIGOCAIXA"), form, nullptr,
+               nModoIndividual, nullptr, false);
+}
+
 QString TmVoxDMProtocoloDocCaixa::ChavePrimaria() const { return QStringLiteral("CODIGOCAIXA"); }
+
+void TmVoxDMProtocoloDocCaixa::ValidarDado() {
+  TnField *competFinal = nClientDataSet->FieldByName(QStringLiteral("COMPETFINAL"));
+  if (!competFinal->IsNull()) {
+    const QDate data = competFinal->AsDate();
+    const QDate fimDoMes(data.year(), data.month(), data.daysInMonth());
+    if (data != fimDoMes) competFinal->SetAsDate(fimDoMes);
+  }
+  TnDMClientDataSet::ValidarDado();
+}
 
 void TmVoxDMProtocoloDocCaixa::DataModuleCreate() {
   TnDMClientDataSet::DataModuleCreate();

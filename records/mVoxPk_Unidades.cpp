@@ -41,6 +41,10 @@ void mVoxDPConfiguradorTipoGrupo_U_Finalizar();
 void mVoxDPConfigurarRotaEntrega_U_Inicializar();
 void mVoxDPConfigurarRotaEntrega_U_Finalizar();
 // --- end route stop order
+// --- archiving documents
+void mVoxDPArquivarDocs_U_Inicializar();
+void mVoxDPArquivarDocs_U_Finalizar();
+// --- end archiving documents
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -169,6 +173,9 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPConfigurarRotaEntrega_U", &mVoxDPConfigurarRotaEntrega_U_Inicializar,
      &mVoxDPConfigurarRotaEntrega_U_Finalizar},
     // --- end route stop order
+    // --- archiving documents
+    {"mVoxDPArquivarDocs_U", &mVoxDPArquivarDocs_U_Inicializar, &mVoxDPArquivarDocs_U_Finalizar},
+    // --- end archiving documents
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

@@ -5,8 +5,10 @@
 #include <QSqlRecord>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "nCanonizador_U.h"
+#include "nDMConexao_U.h"
 #include "nException_U.h"
 #include "nFiltro_U.h"
 #include "nLinhasDataSet_U.h"
@@ -1073,7 +1075,14 @@ void TnClientDataSet::Post() {
       throw Exception(QStringLiteral("O registro em edição foi excluído."));
     if (FState == TnDataSetState::Edit && FSlot != slot)
       throw Exception(QStringLiteral("Não é permitido mover o registro atual enquanto o registro em edição é gravado."));
-    if (FEhProvedor) GravarNoBanco();
+    if (FEhProvedor && AfterWritePost) {
+      TnTransacao transacao(nDMConexao());
+      GravarNoBanco();
+      AfterWritePost(*this);
+      transacao.Commit();
+    } else if (FEhProvedor) {
+      GravarNoBanco();
+    }
     GravarNaMemoria();
   }
   Disparar(AfterPost, *this);
@@ -1216,6 +1225,8 @@ void TnClientDataSet::Delete() {
   if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
   Disparar(BeforeDelete, *this);
   try {
+    std::optional<TnTransacao> transacao;
+    if (FEhProvedor && AfterWriteDelete) transacao.emplace(nDMConexao());
     Disparar(BeforeScroll, *this);
     Sincronizar();
     if (FSlot < 0) throw Exception(QStringLiteral("Não há registro para excluir."));
@@ -1231,6 +1242,10 @@ void TnClientDataSet::Delete() {
         originais.append(linha.at(i));
       }
       FProvedor->Excluir(chave, ValoresDaChave(chave, linha), colunas, originais);
+    }
+    if (transacao) {
+      AfterWriteDelete(*this);
+      transacao->Commit();
     }
   } catch (...) {
     Disparar(OnDeleteError, *this);

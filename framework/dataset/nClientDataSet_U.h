@@ -103,6 +103,17 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   // table refused the row): fired before the error goes on, so a handler
   // that began a transaction in BeforeDelete can roll it back.
   TnEvento OnDeleteError;
+  // Writes that belong with the row's own: fired on a provider dataset right
+  // after Post wrote the row to its table (AfterWritePost: the row still in
+  // edit or insert, its fields holding the values written) and after Delete
+  // removed it from the table (AfterWriteDelete: the row still current).
+  // When a handler is set, the table write and the handler run in one
+  // transaction (joining the caller's when one is open); when either fails
+  // both are rolled back, the error goes on, and the dataset is as before
+  // the call: a post stays in edit or insert with the typed values, a
+  // deleted row stays. AfterPost and AfterDelete fire after the commit.
+  TnEvento AfterWritePost;
+  TnEvento AfterWriteDelete;
   TnEvento BeforeScroll;
   TnEvento AfterScroll;
 

@@ -277,3 +277,58 @@ TEST_F(TnClientDataSetProvedorTest, DateTimesReadBackAsTheLocalWallClockEvenAcro
   else qputenv("TZ", zonaAntes);
   tzset();
 }
+
+// A post's own writes and the handler's commit or roll back together; a
+// failure leaves the edit with the typed values, as a refused post does.
+TEST_F(TnClientDataSetProvedorTest, WritesAfterThePostShareItsTransaction) {
+  auto dados = Protocolos();
+  bool falhar = true;
+  int depois = 0;
+  dados->AfterWritePost = [&](TnClientDataSet &d) {
+    EXPECT_EQ(d.State(), TnDataSetState::Edit);
+    ExecutarSQLDireto(QStringLiteral("update PROTOCOLO set OBSERVACAO = :o where CODIGOPROTOCOLO = 5"),
+                      {d.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()});
+    if (falhar) ExecutarSQLDireto(QStringLiteral("update TABELA_INEXISTENTE set X = 1"));
+  };
+  dados->AfterPost = [&](TnClientDataSet &) { ++depois; };
+  dados->First();
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("OBSERVACAO"))->SetValue(QStringLiteral("digitado"));
+  EXPECT_THROW(dados->Post(), Exception);
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
+  EXPECT_EQ(dados->State(), TnDataSetState::Edit);
+  EXPECT_EQ(dados->FieldByName(QStringLiteral("OBSERVACAO"))->AsString(), QStringLiteral("digitado"));
+  EXPECT_TRUE(Observacao(1).isNull());
+  EXPECT_TRUE(Observacao(5).isNull());
+  EXPECT_EQ(depois, 0);
+
+  falhar = false;
+  dados->Post();
+  EXPECT_EQ(dados->State(), TnDataSetState::Browse);
+  EXPECT_EQ(Observacao(1).toString(), QStringLiteral("digitado"));
+  EXPECT_EQ(Observacao(5).toString(), QStringLiteral("digitado"));
+  EXPECT_EQ(depois, 1);
+}
+
+TEST_F(TnClientDataSetProvedorTest, WritesAfterTheDeleteShareItsTransaction) {
+  auto dados = Protocolos();
+  bool falhar = true;
+  dados->AfterWriteDelete = [&](TnClientDataSet &d) {
+    EXPECT_EQ(d.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->AsInteger(), 3);
+    ExecutarSQLDireto(QStringLiteral("update PROTOCOLO set OBSERVACAO = 'sem o 3' where CODIGOPROTOCOLO = 4"));
+    if (falhar) ExecutarSQLDireto(QStringLiteral("update TABELA_INEXISTENTE set X = 1"));
+  };
+  dados->SetRecNo(3);
+  EXPECT_THROW(dados->Delete(), Exception);
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 5);
+  EXPECT_TRUE(Observacao(4).isNull());
+  EXPECT_EQ(dados->RecordCount(), 5);
+  EXPECT_EQ(dados->FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->AsInteger(), 3);
+
+  falhar = false;
+  dados->Delete();
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO"), QStringLiteral("CODIGOPROTOCOLO = 3")), 0);
+  EXPECT_EQ(Observacao(4).toString(), QStringLiteral("sem o 3"));
+  EXPECT_EQ(dados->RecordCount(), 4);
+}

@@ -24,20 +24,6 @@ class BaixarProtocoloTelaTeste : public TmVoxTelaProcessoTeste {
     ASSERT_NE(FProcesso, nullptr);
   }
 
-  // The texts of a column as the table shows them, top to bottom.
-  QStringList Coluna(int coluna) {
-    QStringList textos;
-    QAbstractItemModel *modelo = Tabela()->model();
-    for (int linha = 0; linha < modelo->rowCount(); ++linha)
-      textos << modelo->data(modelo->index(linha, coluna)).toString();
-    return textos;
-  }
-  int IndiceColuna(const QString &titulo) {
-    QAbstractItemModel *modelo = Tabela()->model();
-    for (int c = 0; c < modelo->columnCount(); ++c)
-      if (modelo->headerData(c, Qt::Horizontal).toString() == titulo) return c;
-    return -1;
-  }
   QPoint Celula(int linha, int coluna) {
     return Tabela()->visualRect(Tabela()->model()->index(linha, coluna)).center();
   }

@@ -52,6 +52,21 @@ class TmVoxTelaProcessoTeste : public TmVoxCadastroTeste {
     return grid ? grid->Tabela() : nullptr;
   }
   TnDialogosRoteiro &Dialogos() { return FDialogos->Roteiro(); }
+  // The texts of a column of the table, top to bottom.
+  QStringList Coluna(int coluna) const {
+    QStringList textos;
+    QAbstractItemModel *modelo = Tabela()->model();
+    for (int linha = 0; linha < modelo->rowCount(); ++linha)
+      textos << modelo->data(modelo->index(linha, coluna)).toString();
+    return textos;
+  }
+  // The column with that title; -1 when none.
+  int IndiceColuna(const QString &titulo) const {
+    QAbstractItemModel *modelo = Tabela()->model();
+    for (int c = 0; c < modelo->columnCount(); ++c)
+      if (modelo->headerData(c, Qt::Horizontal).toString() == titulo) return c;
+    return -1;
+  }
 
   TnParamsSalvosTeste FParams;
   std::optional<TnDialogosTeste> FDialogos;

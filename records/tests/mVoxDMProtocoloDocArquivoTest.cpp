@@ -35,6 +35,11 @@ class DocArquivoTeste : public TmVoxCadastroTeste {
         Dados().Locate(QStringLiteral("CODIGOCAIXA;CODIGOENVELOPE;CODIGODOCEMP"), QVariantList{1, 1, documento}));
   }
 
+  QString Arquivado(qint64 documento) {
+    return Valor(QStringLiteral("select ARQUIVADO from PROTOCOLODOCEMP where CODIGODOCEMP = :c"), {documento})
+        .toString();
+  }
+
   TnDMClientDataSet *FDM = nullptr;
 };
 
@@ -89,6 +94,72 @@ TEST_F(DocArquivoTeste, SameDocumentTwiceInOneEnvelopeIsRefused) {
   Arquivar(1, 1, 101);
   EXPECT_FALSE(ErroDe([&] { Dados().Post(); }).isEmpty());
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO")), 2);
+}
+
+TEST_F(DocArquivoTeste, FilingMarksThatDocumentFiledAndNoOther) {
+  // A code beyond 32 bits reaches its own row.
+  const qint64 grande = 5000000000LL;
+  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
+                                   "CODIGOESTAB, DATALCTOPRO, DESCRDOCEMP, ARQUIVADO) values (:c, 1, 2, 1, :d, 'G', '0')"),
+                    {grande, QDate(2026, 11, 11)});
+  FDM->Refresh();
+  Arquivar(1, 1, 103);
+  Dados().Post();
+  Arquivar(1, 1, grande);
+  Dados().Post();
+  EXPECT_EQ(Arquivado(103), QStringLiteral("1"));
+  EXPECT_EQ(Arquivado(grande), QStringLiteral("1"));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("ARQUIVADO = '1'")),
+            2 + Contar(QStringLiteral("PROTOCOLODOCEMP"),
+                       QStringLiteral("ARQUIVADO = '1' and CODIGODOCEMP not in (103, 5000000000)")));
+  EXPECT_EQ(Arquivado(101), QStringLiteral("0"));  // filed by hand in SetUp, flag untouched
+}
+
+// The row and the flag are one write: a failed flag leaves neither, and the
+// row stays typed for another try.
+TEST_F(DocArquivoTeste, FailedFlagUpdateUndoesTheFilingAndKeepsTheTypedRow) {
+  FalharAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
+  Arquivar(1, 1, 103);
+  EXPECT_FALSE(ErroDe([&] { Dados().Post(); }).isEmpty());
+  EXPECT_EQ(Dados().State(), TnDataSetState::Insert);
+  EXPECT_EQ(Campo("CODIGODOCEMP")->AsLargeInt(), 103);
+  EXPECT_FALSE(nDMConexao()->EmTransacao());
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP = 103")), 0);
+
+  VoltarAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
+  Dados().Post();
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP = 103")), 1);
+  EXPECT_EQ(Arquivado(103), QStringLiteral("1"));
+}
+
+TEST_F(DocArquivoTeste, DeletingTheLastFilingOfADocumentUnfilesIt) {
+  // Document 103 in two envelopes of box 1.
+  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA, CODIGOENVELOPE, DESCRENVELOPE) "
+                                   "values (1, 2, 'Segundo')"));
+  FDM->Refresh();
+  Arquivar(1, 1, 103);
+  Dados().Post();
+  Arquivar(1, 2, 103);
+  Dados().Post();
+  ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOCAIXA;CODIGOENVELOPE;CODIGODOCEMP"), QVariantList{1, 1, 103}));
+  Dados().Delete();
+  EXPECT_EQ(Arquivado(103), QStringLiteral("1"));
+  ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOCAIXA;CODIGOENVELOPE;CODIGODOCEMP"), QVariantList{1, 2, 103}));
+  Dados().Delete();
+  EXPECT_EQ(Arquivado(103), QStringLiteral("0"));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP = 103")), 0);
+}
+
+TEST_F(DocArquivoTeste, FailedUnfilingKeepsTheFilingRow) {
+  Arquivar(1, 1, 103);
+  Dados().Post();
+  FalharAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
+  IrPara(103);
+  EXPECT_FALSE(ErroDe([&] { Dados().Delete(); }).isEmpty());
+  VoltarAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP = 103")), 1);
+  EXPECT_EQ(Arquivado(103), QStringLiteral("1"));
+  EXPECT_EQ(Dados().RecordCount(), 3);
 }
 
 // The consultation uses the register form but reads the same rows.

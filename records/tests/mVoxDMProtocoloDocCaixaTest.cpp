@@ -86,6 +86,72 @@ TEST_F(DocCaixaTeste, StoredBoxIsMovedAndDeletedByItsNumber) {
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCCAIXA"), QStringLiteral("CODIGOCAIXA = 2")), 1);
 }
 
+// Searches by month compare with the final competence's last day.
+TEST_F(DocCaixaTeste, FinalCompetenceIsStoredAsTheLastDayOfItsMonth) {
+  const struct {
+    QDate Digitada;
+    QDate Gravada;
+  } casos[] = {{{2024, 2, 10}, {2024, 2, 29}}, {{2023, 2, 10}, {2023, 2, 28}}, {{2024, 12, 5}, {2024, 12, 31}}};
+  for (const auto &caso : casos) {
+    SCOPED_TRACE(caso.Digitada.toString(Qt::ISODate).toStdString());
+    NovaCaixa();
+    Campo("COMPETINICIAL")->SetAsDate(QDate(2024, 1, 15));
+    Campo("COMPETFINAL")->SetAsDate(caso.Digitada);
+    Dados().Post();
+    const int caixa = Campo("CODIGOCAIXA")->AsInteger();
+    EXPECT_EQ(Valor(QStringLiteral("select COMPETFINAL from PROTOCOLODOCCAIXA where CODIGOCAIXA = :c"), {caixa})
+                  .toDate(),
+              caso.Gravada);
+    EXPECT_EQ(Valor(QStringLiteral("select COMPETINICIAL from PROTOCOLODOCCAIXA where CODIGOCAIXA = :c"), {caixa})
+                  .toDate(),
+              QDate(2024, 1, 15));
+    EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCCAIXA"),
+                     QStringLiteral("CODIGOCAIXA = %1 and COMPETFINAL between '%2' and '%2'")
+                         .arg(caixa)
+                         .arg(caso.Gravada.toString(Qt::ISODate))),
+              1);
+    // Saved again, it stays.
+    Dados().Edit();
+    Campo("CODIGOLOCAL")->SetAsInteger(1);
+    Dados().Post();
+    EXPECT_EQ(Campo("COMPETFINAL")->AsDate(), caso.Gravada);
+  }
+}
+
+TEST_F(DocCaixaTeste, EmptyFinalCompetenceStaysEmpty) {
+  NovaCaixa();
+  Dados().Post();
+  EXPECT_TRUE(Valor(QStringLiteral("select COMPETFINAL from PROTOCOLODOCCAIXA where CODIGOCAIXA = 2")).isNull());
+  EXPECT_TRUE(Valor(QStringLiteral("select COMPETINICIAL from PROTOCOLODOCCAIXA where CODIGOCAIXA = 2")).isNull());
+}
+
+// The form: the box on top, its envelopes under it, numbered within the box.
+TEST_F(DocCaixaTeste, FormShowsTheBoxesEnvelopesNumberedWithinTheBox) {
+  TnFrmVisual *form = FDM->CriarForm();
+  ASSERT_NE(form, nullptr);
+  ASSERT_EQ(FDM->Detalhes().size(), 1);
+  TnDMClientDataSet *envelopes = FDM->Detalhes().first();
+  EXPECT_EQ(envelopes->ClassName(), QStringLiteral("TmVoxDMProtocoloDocEnvelope"));
+  ASSERT_TRUE(Dados().Locate(QStringLiteral("CODIGOCAIXA"), 1));
+  EXPECT_EQ(envelopes->nClientDataSet->RecordCount(), 1);  // envelope 1/1 of the sample office
+  for (int i = 0; i < 2; ++i) {
+    envelopes->nClientDataSet->Append();
+    envelopes->nClientDataSet->FieldByName(QStringLiteral("DESCRENVELOPE"))->SetAsString(QStringLiteral("Novo"));
+    envelopes->nClientDataSet->Post();
+  }
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCENVELOPE"), QStringLiteral("CODIGOCAIXA = 1 and CODIGOENVELOPE in (2, 3)")),
+            2);
+
+  // A new box's first envelope is 1.
+  NovaCaixa();
+  Dados().Post();
+  EXPECT_EQ(envelopes->nClientDataSet->RecordCount(), 0);
+  envelopes->nClientDataSet->Append();
+  envelopes->nClientDataSet->Post();
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCENVELOPE"), QStringLiteral("CODIGOCAIXA = 2 and CODIGOENVELOPE = 1")),
+            1);
+}
+
 // The picker's statement has blanks after some "t_t." prefixes: it must still
 // open on both engines with the columns under their own names.
 class DocCaixaConsultaTeste : public TmVoxCadastroTeste {};

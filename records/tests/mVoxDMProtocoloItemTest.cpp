@@ -164,28 +164,6 @@ class ItensDoProtocoloTeste : public TmVoxCadastroTeste {
   // Presses the item form's own button, as the user does.
   bool PressionarCancelarItem() { return FItens->Form()->ToolButton(QStringLiteral("Cancelar Item"))->Click(); }
 
-  // Makes every update of the table fail, on either engine.
-  void FalharAtualizacoes(const QString &tabela) {
-    const QString gatilho = QStringLiteral("FALHA_") + tabela;
-    if (EhPostgreSQL()) {
-      ExecutarSQLDireto(
-          QStringLiteral("create or replace function FALHA_SIMULADA() returns trigger language plpgsql "
-                         "as $$ begin raise exception 'falha simulada'; end $$"));
-      ExecutarSQLDireto(QStringLiteral("create trigger %1 before update on %2 for each row execute function "
-                                       "FALHA_SIMULADA()")
-                            .arg(gatilho, tabela));
-    } else {
-      ExecutarSQLDireto(QStringLiteral("create trigger %1 before update on %2 begin select raise(abort, 'falha "
-                                       "simulada'); end")
-                            .arg(gatilho, tabela));
-    }
-  }
-  void VoltarAtualizacoes(const QString &tabela) {
-    const QString gatilho = QStringLiteral("FALHA_") + tabela;
-    ExecutarSQLDireto(EhPostgreSQL() ? QStringLiteral("drop trigger %1 on %2").arg(gatilho, tabela)
-                                     : QStringLiteral("drop trigger %1").arg(gatilho));
-  }
-
   const QDate kData{2026, 11, 20};
   TnDialogosTeste FDialogos;
   TnDMClientDataSet *FProtocolo = nullptr;

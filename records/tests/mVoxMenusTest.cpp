@@ -144,6 +144,9 @@ const std::vector<Classe> &Familia() {
       {"TmVoxDPConsultaProtocoloEntregue", 0,
        {{"mVox", "04 Consultas", "Consulta de Protocolos Entregues/Retirados", 1, -1, "", false, true, true}},
        Direito::Padrao, "", false, "TnDMPowerParamGrid"},
+      {"TmVoxDPArquivarDocs", 0,
+       {{"mVox", "01 Cadastros\\05 Arquivamento", "Arquivar Documentos", 1, -1, "", true, true, true}},
+       Direito::Padrao, "", false, "TnDMPowerParamTab"},
   };
   return familia;
 }

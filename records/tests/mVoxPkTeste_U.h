@@ -51,6 +51,28 @@ class TmVoxCadastroTeste : public TnBancoTeste {
     return linhas;
   }
 
+  // Makes every update of the table fail, on either engine, until
+  // VoltarAtualizacoes.
+  void FalharAtualizacoes(const QString &tabela) {
+    const QString gatilho = QStringLiteral("FALHA_") + tabela;
+    if (EhPostgreSQL()) {
+      ExecutarSQLDireto(
+          QStringLiteral("create or replace function FALHA_SIMULADA() returns trigger language plpgsql "
+                         "as $$ begin raise exception 'falha simulada'; end $$"));
+      ExecutarSQLDireto(QStringLiteral("create trigger %1 before update on %2 for each row execute function "
+                                       "FALHA_SIMULADA()")
+                            .arg(gatilho, tabela));
+    } else {
+      ExecutarSQLDireto(QStringLiteral("create trigger %1 before update on %2 begin select raise(abort, 'falha "
+                                       "simulada'); end")
+                            .arg(gatilho, tabela));
+    }
+  }
+  void VoltarAtualizacoes(const QString &tabela) {
+    const QString gatilho = QStringLiteral("FALHA_") + tabela;
+    ExecutarSQLDireto(EhPostgreSQL() ? QStringLiteral("drop trigger %1 on %2").arg(gatilho, tabela)
+                                     : QStringLiteral("drop trigger %1").arg(gatilho));
+  }
   // The message of the error the call raised; empty when it raised none.
   template <class F>
   static QString ErroDe(F &&chamada) {
