@@ -99,6 +99,13 @@ int TnDialogosRoteiro::MessageDlg(const QString &texto, TMsgDlgType tipo, const 
     Anotar(pergunta, botoes.value(0));
     return 0;
   }
+  if (FRespostas.empty() && !FRespostaPadrao.isEmpty()) {
+    for (int i = 0; i < botoes.size(); ++i)
+      if (botoes.at(i).compare(FRespostaPadrao, Qt::CaseInsensitive) == 0) {
+        Anotar(pergunta, botoes.at(i));
+        return i;
+      }
+  }
   const TnResposta resposta = Proxima(pergunta);
   int indice = -1;
   switch (resposta.FTipo) {

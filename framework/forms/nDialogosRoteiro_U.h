@@ -70,6 +70,11 @@ class NFRAMEWORK_EXPORT TnDialogosRoteiro : public TnDialogos {
   // expected.
   void SetAceitarMensagens(bool aceitar) { FAceitarMensagens = aceitar; }
   bool AceitarMensagens() const { return FAceitarMensagens; }
+  // When set, a question asked while no answer is queued is answered with its
+  // button captioned `botao` (any case), if it has one, and recorded; for
+  // tests that run code whose questions depend on the input (hostile text).
+  // Empty by default: every question must be expected.
+  void SetRespostaPadrao(const QString &botao) { FRespostaPadrao = botao; }
 
   const QList<TnPerguntaDialogo> &Perguntas() const { return FPerguntas; }
   // The texts of the questions in the order they were asked.
@@ -113,4 +118,5 @@ class NFRAMEWORK_EXPORT TnDialogosRoteiro : public TnDialogos {
   QList<TnPerguntaDialogo> FPerguntas;
   QStringList FFalhas;
   bool FAceitarMensagens = false;
+  QString FRespostaPadrao;
 };

@@ -174,6 +174,9 @@ static const QMap<QString, QMap<QString, QString>> &ValoresValidos() {
 // never a crash, never a transaction left open.
 TEST_F(EntradaHostilTeste, EveryParameterOfEveryProcessTakesHostileTextWithoutAnSQLErrorOrACrash) {
   FDialogos->SetAceitarMensagens(true);
+  // A question a hostile value brings about (a box that does not exist:
+  // register it?) is declined, as a user who mistyped would.
+  FDialogos->SetRespostaPadrao(QStringLiteral("Não"));
   TnRegistro &registro = TnRegistro::Instancia();
   int processos = 0, parametros = 0, rodados = 0, recusados = 0;
   for (const QString &classe : registro.Classes()) {
