@@ -226,8 +226,8 @@ const QString kSQLBoletos =
         "select CR.CODIGOESCRIT, CR.NUMERODCTOCR, CR.NOSSONUMERO, CR.DATAEMISSAOCR as DATAEMISSAO, CR.DATAVCTOCR as "
         "DATAVCTO, CR.VALORCR as VALOR, CR.CODIGOPROTOCOLO, ") +
     kClienteFin + kColunasClienteFin +
-    QStringLiteral("from CONTARECEBER CR join ESCRITORIO ES on ES.CODIGOESCRIT = CR.CODIGOESCRIT") +
-    kJuntarClienteFin + kFiltroFin + QStringLiteral(" order by CR.NUMERODCTOCR");
+    QStringLiteral("from CONTARECEBER CR join ESCRITORIO ES on ES.CODIGOESCRIT = CR.CODIGOESCRIT") + kJuntarClienteFin +
+    kFiltroFin + QStringLiteral(" order by CR.NUMERODCTOCR");
 
 // The write-backs: the document is stamped only while it is still free.
 const QString kSQLUpdateNotaFiscal = QStringLiteral(
@@ -611,9 +611,23 @@ void TmVoxDPGerarProtocolo::GerarProtocolosFinanceiro() {
   if (!npqPowerParam().Param(QStringLiteral("pListarDebitos"))->TryGetAsInteger(FListarDebitos)) FListarDebitos = 0;
   FInstrucoes.clear();
   FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
+  // The last item of each proposal so far, for the clients that join one
+  // under "Protocolo Único": read once, kept as the pass adds items.
+  FSeqDasPropostas.clear();
+  if (FFormaGer == 1) {
+    TnClientDataSet itens;
+    itens.CloneCursor(ClientDataSetDet(), true);
+    const TnField *numero = itens.FieldByName(kCodigoProtocolo);
+    const TnField *seq = itens.FieldByName(QStringLiteral("SEQITEMPRO"));
+    for (itens.First(); !itens.Eof(); itens.Next()) {
+      int &ultimo = FSeqDasPropostas[numero->AsLargeInt()];
+      ultimo = std::max(ultimo, seq->AsInteger());
+    }
+  }
   TnAoSair liberar([this] {
     FInstrucoes.clear();
     FSqlCfgDescr.reset();
+    FSeqDasPropostas.clear();
     FProgresso = nullptr;
     LiberarProgresso();
   });
@@ -724,10 +738,10 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFinanceiro(const QString &chave, c
   return *sql;
 }
 
-std::vector<TmVoxDPGerarProtocolo::TnClienteFin> TmVoxDPGerarProtocolo::ClientesFin(int codigoEmpresa,
-                                                                                      int codigoEstab, int modo) {
-  TnSQLDataSet &sql = InstrucaoFinanceiro(QStringLiteral("FINCLIENTES"), MontarSQLClientesFin(FEmissaoFin),
-                                          codigoEmpresa, codigoEstab);
+std::vector<TmVoxDPGerarProtocolo::TnClienteFin> TmVoxDPGerarProtocolo::ClientesFin(int codigoEmpresa, int codigoEstab,
+                                                                                    int modo) {
+  TnSQLDataSet &sql =
+      InstrucaoFinanceiro(QStringLiteral("FINCLIENTES"), MontarSQLClientesFin(FEmissaoFin), codigoEmpresa, codigoEstab);
   sql.Open();
   TnClientDataSet &lista = sql.Resultado();
   lista.SetFiltered(false);
@@ -750,9 +764,9 @@ std::vector<TmVoxDPGerarProtocolo::TnClienteFin> TmVoxDPGerarProtocolo::Clientes
   lista.SetFilter(QString());
   const auto chave = [](const TnClienteFin &c) { return std::tuple(c.Cliente, c.Empresa, c.Estab); };
   std::sort(clientes.begin(), clientes.end(), [&](const auto &a, const auto &b) { return chave(a) < chave(b); });
-  clientes.erase(std::unique(clientes.begin(), clientes.end(),
-                             [&](const auto &a, const auto &b) { return chave(a) == chave(b); }),
-                 clientes.end());
+  clientes.erase(
+      std::unique(clientes.begin(), clientes.end(), [&](const auto &a, const auto &b) { return chave(a) == chave(b); }),
+      clientes.end());
   return clientes;
 }
 
@@ -769,9 +783,9 @@ void TmVoxDPGerarProtocolo::GerarFinanceiro(int codigoEmpresa, int codigoEstab, 
   // office's documents once per client.
   const bool nota = FTipo == kTipoNotaFiscal;
   TnSQLDataSet &sql =
-      nota ? InstrucaoFinanceiro(QStringLiteral("FIN11"), MontarSQLNotasFiscais(FEmissaoFin), codigoEmpresa,
-                                 codigoEstab)
-           : InstrucaoFinanceiro(QStringLiteral("FIN12"), MontarSQLBoletos(FEmissaoFin), codigoEmpresa, codigoEstab);
+      nota
+          ? InstrucaoFinanceiro(QStringLiteral("FIN11"), MontarSQLNotasFiscais(FEmissaoFin), codigoEmpresa, codigoEstab)
+          : InstrucaoFinanceiro(QStringLiteral("FIN12"), MontarSQLBoletos(FEmissaoFin), codigoEmpresa, codigoEstab);
   sql.Open();
   TnClientDataSet &dados = sql.Resultado();
   dados.SetFiltered(false);
@@ -801,11 +815,10 @@ void TmVoxDPGerarProtocolo::GerarFinanceiro(int codigoEmpresa, int codigoEstab, 
 int TmVoxDPGerarProtocolo::InserirProCliente(const TnClienteFin &cliente) {
   const int empresa = cliente.Empresa;
   const int estab = cliente.Estab;
-  const QString nomeEmpresa =
-      nDMSQLDataSet()
-          ->PegarValorCampo(QStringLiteral("EMPRESA"), QStringLiteral("NOMEEMPRESA"),
-                            QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa))
-          .toString();
+  const QString nomeEmpresa = nDMSQLDataSet()
+                                  ->PegarValorCampo(QStringLiteral("EMPRESA"), QStringLiteral("NOMEEMPRESA"),
+                                                    QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa))
+                                  .toString();
   const QString nomeEstab = nDMSQLDataSet()
                                 ->PegarValorCampo(QStringLiteral("ESTAB"), QStringLiteral("NOMEESTAB"),
                                                   QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa) +
@@ -816,23 +829,16 @@ int TmVoxDPGerarProtocolo::InserirProCliente(const TnClienteFin &cliente) {
   FNodeEstab = MsgTree(TnTipoMensagem::Titulo, QStringLiteral("Filial: %1 - %2").arg(estab).arg(nomeEstab), FNodeEmp);
 
   if (FFormaGer == 1) {
+    // What the current proposal holds by now (numbers only grow; the
+    // sequence may be stale when the last proposal made was dropped).
+    int &atual = FSeqDasPropostas[CodProtocolo()];
+    atual = std::max(atual, FSeqItem);
     TnClientDataSet mestre;
     mestre.CloneCursor(ClientDataSet(), true);
     if (mestre.Locate(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"), QVariantList{empresa, estab})) {
-      const qint64 proposta = mestre.FieldByName(kCodigoProtocolo)->AsLargeInt();
-      if (proposta != CodProtocolo()) {
-        // The items go on after the proposal's last one.
-        SetCodProtocolo(proposta);
-        FSeqItem = 0;
-        TnClientDataSet itens;
-        itens.CloneCursor(ClientDataSetDet(), true);
-        itens.SetIndexFieldNames(kCodigoProtocolo);
-        const TnField *seq = itens.FieldByName(QStringLiteral("SEQITEMPRO"));
-        const TnField *numero = itens.FieldByName(kCodigoProtocolo);
-        for (bool achou = itens.FindKey({proposta}); achou && !itens.Eof() && numero->AsLargeInt() == proposta;
-             itens.Next())
-          FSeqItem = std::max(FSeqItem, seq->AsInteger());
-      }
+      // The items go on after the proposal's last one.
+      SetCodProtocolo(mestre.FieldByName(kCodigoProtocolo)->AsLargeInt());
+      FSeqItem = FSeqDasPropostas[CodProtocolo()];
       return 0;
     }
   }
@@ -864,9 +870,9 @@ int TmVoxDPGerarProtocolo::InserirItensFin(const TnClienteFin &cliente, int modo
     // this client's own establishment are its documents.
     if (modo != 0 && (emp->AsInteger() != cliente.Empresa || est->AsInteger() != cliente.Estab)) continue;
     const QString escritorio = fin.CodigoEscrit->AsString();
-    const QString chave = nota ? QStringLiteral("FIN;11;") + escritorio + u';' + serie->AsString() + u';' +
-                                     numero->AsString()
-                               : QStringLiteral("FIN;12;") + escritorio + u';' + documento->AsString();
+    const QString chave =
+        nota ? QStringLiteral("FIN;11;") + escritorio + u';' + serie->AsString() + u';' + numero->AsString()
+             : QStringLiteral("FIN;12;") + escritorio + u';' + documento->AsString();
     NovoItem(comum);
     item.DESCRITEM->SetAsString(TmVoxMontarDescricao::Cortar(MontarDescricaoFIN(fin), item.DESCRITEM->Size()));
     item.VENCIMENTO->SetAsDate(fin.DataVcto->IsNull() ? QDate() : fin.DataVcto->AsDate());

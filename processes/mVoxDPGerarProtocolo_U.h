@@ -269,6 +269,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // one, so none ever shares a number, even after the financial pass made
   // an older proposal current again.
   qint64 FUltimaProposta = 0;
+  // The financial pass under "Protocolo Único": each proposal's last item
+  // number.
+  std::map<qint64, int> FSeqDasPropostas;
   // pTipoData as the financial sources read it: the issue date, else the
   // due date.
   bool FEmissaoFin = true;

@@ -302,8 +302,9 @@ QString mVoxMontarDescricaoFIN(const QString &mascara, int tipo, const TnMapperF
     montar.Adicionar(QStringLiteral("[VISTAPRAZO]"),
                      [prazo] { return DescricaoVistaPrazo(static_cast<int>(InteiroFIN(*prazo))); });
     const TnField *cancelada = &ColunaFIN(nota->CanceladaNS, "CANCELADANS");
-    montar.Adicionar(QStringLiteral("[CANCELADANS]"),
-                     [cancelada] { return InteiroFIN(*cancelada) == 0 ? QStringLiteral("Não") : QStringLiteral("Sim"); });
+    montar.Adicionar(QStringLiteral("[CANCELADANS]"), [cancelada] {
+      return InteiroFIN(*cancelada) == 0 ? QStringLiteral("Não") : QStringLiteral("Sim");
+    });
   } else {
     const auto *boleto = dynamic_cast<const TnMapperFinBoleto *>(&fin);
     if (!boleto) throw Exception(QStringLiteral("A descrição de um boleto pede a visão do boleto."));

@@ -18,22 +18,8 @@ class GerarProtocoloFinanceiroTeste : public TmVoxGerarProtocoloTeste {
  protected:
   // Every item as "company|establishment|origin key|protocol", sorted.
   QStringList ItensPorDestino() {
-    TnClientDataSet mestre;
-    mestre.CloneCursor(&Mestre(), true);
-    QStringList linhas;
-    TnClientDataSet cursor;
-    cursor.CloneCursor(&Detalhe(), true);
-    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-      QString destino = QStringLiteral("?|?");
-      if (mestre.Locate(QStringLiteral("CODIGOPROTOCOLO"),
-                        cursor.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value()))
-        destino = mestre.FieldByName(QStringLiteral("CODIGOEMPRESA"))->AsString() + u'|' +
-                  mestre.FieldByName(QStringLiteral("CODIGOESTAB"))->AsString();
-      linhas << destino + u'|' + cursor.FieldByName(QStringLiteral("CHAVEORIGEM"))->AsString() + u'|' +
-                    cursor.FieldByName(QStringLiteral("PROTOCOLO"))->AsString();
-    }
-    linhas.sort();
-    return linhas;
+    return ItensComProposta({QStringLiteral("CODIGOEMPRESA"), QStringLiteral("CODIGOESTAB")},
+                            {QStringLiteral("CHAVEORIGEM"), QStringLiteral("PROTOCOLO")});
   }
   void Pessoa(int codigo, const QVariant &empresa, const QVariant &estab) {
     ExecutarSQLDireto(QStringLiteral("insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, CODIGOEMPRESA, CODIGOESTAB) "
@@ -77,8 +63,7 @@ class GerarProtocoloFinanceiroTeste : public TmVoxGerarProtocoloTeste {
   }
   // "protocol|sequence" of a financial document as stored.
   QString Carimbo(const QString &tabela, const QString &condicao) {
-    const QVariant protocolo =
-        Valor(QStringLiteral("select CODIGOPROTOCOLO from %1 where %2").arg(tabela, condicao));
+    const QVariant protocolo = Valor(QStringLiteral("select CODIGOPROTOCOLO from %1 where %2").arg(tabela, condicao));
     const QVariant seq = Valor(QStringLiteral("select SEQITEMPRO from %1 where %2").arg(tabela, condicao));
     const auto texto = [](const QVariant &v) { return v.isNull() ? QString() : v.toString(); };
     return texto(protocolo) + u'|' + texto(seq);
@@ -101,12 +86,12 @@ TEST_F(GerarProtocoloFinanceiroTeste, ByOfficeThePersonsWithoutEstablishmentByCl
             (QStringList{"1|1|FIN;11;1;NFS;1003|", "1|1|FIN;12;1;NFS-1003|", "2|1|FIN;11;1;NFS;1001|",
                          "2|1|FIN;12;1;HON-2026-11-01|", "2|1|FIN;12;1;NFS-1001|", "2|2|FIN;11;1;NFS;1002|",
                          "2|2|FIN;12;1;NFS-1002|"}));
-  EXPECT_EQ(Propostas(), (QStringList{"1|1|1|Notas Fiscais - Gerado em 01/12/2026 09:30:00",
-                                      "2|1|1|Boletos - Gerado em 01/12/2026 09:30:00",
-                                      "3|2|1|Notas Fiscais - Gerado em 01/12/2026 09:30:00",
-                                      "4|2|2|Notas Fiscais - Gerado em 01/12/2026 09:30:00",
-                                      "5|2|1|Boletos - Gerado em 01/12/2026 09:30:00",
-                                      "6|2|2|Boletos - Gerado em 01/12/2026 09:30:00"}));
+  EXPECT_EQ(
+      Propostas(),
+      (QStringList{
+          "1|1|1|Notas Fiscais - Gerado em 01/12/2026 09:30:00", "2|1|1|Boletos - Gerado em 01/12/2026 09:30:00",
+          "3|2|1|Notas Fiscais - Gerado em 01/12/2026 09:30:00", "4|2|2|Notas Fiscais - Gerado em 01/12/2026 09:30:00",
+          "5|2|1|Boletos - Gerado em 01/12/2026 09:30:00", "6|2|2|Boletos - Gerado em 01/12/2026 09:30:00"}));
   const QStringList arvore = Arvore();
   const int financeiro = static_cast<int>(arvore.indexOf(QStringLiteral("4 Notas Fiscais, Boletos")));
   ASSERT_GE(financeiro, 0);
@@ -139,9 +124,9 @@ TEST_F(GerarProtocoloFinanceiroTeste, PersonsNamingZeroGoToTheOfficeOnceAndAComp
   // 10 and 11 are the office's private clients, listed once together;
   // 12 (its establishment 0 is no establishment) has its own group, by office
   // only; 13 names a company but no establishment.
-  EXPECT_EQ(ItensPorDestino(), (QStringList{"1|1|FIN;12;1;B-10|", "1|1|FIN;12;1;B-11|", "1|1|FIN;12;1;B-12|",
-                                            "1|1|FIN;12;1;NFS-1003|", "2|1|FIN;12;1;HON-2026-11-01|",
-                                            "2|1|FIN;12;1;NFS-1001|", "2|2|FIN;12;1;NFS-1002|"}));
+  EXPECT_EQ(ItensPorDestino(),
+            (QStringList{"1|1|FIN;12;1;B-10|", "1|1|FIN;12;1;B-11|", "1|1|FIN;12;1;B-12|", "1|1|FIN;12;1;NFS-1003|",
+                         "2|1|FIN;12;1;HON-2026-11-01|", "2|1|FIN;12;1;NFS-1001|", "2|2|FIN;12;1;NFS-1002|"}));
   EXPECT_EQ(Propostas().size(), 4);
 }
 
@@ -181,8 +166,8 @@ TEST_F(GerarProtocoloFinanceiroTeste, WithoutProtocolHidesWhatTheReceivableCarri
 TEST_F(GerarProtocoloFinanceiroTeste, ByDueDateTheInvoicesTakeTheirReceivablesDueDate) {
   // Due on 13/11 and 20/11; from the 14th only 1003's and the fee slip.
   ASSERT_EQ(Gerar({.Tipos = "11;12", .TipoData = "2", .Inicio = "14/11/2026"}), QString());
-  EXPECT_EQ(ItensPorDestino(), (QStringList{"1|1|FIN;11;1;NFS;1003|", "1|1|FIN;12;1;NFS-1003|",
-                                            "2|1|FIN;12;1;HON-2026-11-01|"}));
+  EXPECT_EQ(ItensPorDestino(),
+            (QStringList{"1|1|FIN;11;1;NFS;1003|", "1|1|FIN;12;1;NFS-1003|", "2|1|FIN;12;1;HON-2026-11-01|"}));
 }
 
 TEST_F(GerarProtocoloFinanceiroTeste, EachInstallmentListsItsInvoiceAgain) {
@@ -231,6 +216,20 @@ TEST_F(GerarProtocoloFinanceiroTeste, OneProtocolJoinsTheEstablishmentsProposalA
             0);
 }
 
+TEST_F(GerarProtocoloFinanceiroTeste, AJoinedProposalNumbersTheNewItemsAfterItsLastEvenWhenALaterOneWasDropped) {
+  // Campinas has no federal debit: its proposal is made and dropped last.
+  ExecutarSQLDireto(QStringLiteral("delete from DEBITOFEDERAL where CODIGOEMPRESA = 2 and CODIGOESTAB = 2"));
+  ASSERT_EQ(Gerar({.Tipos = "1;12", .Forma = "1"}), QString());
+  const int debitos = Valor(QStringLiteral("select count(*) from DEBITOFEDERAL where CODIGOEMPRESA = 2 and "
+                                           "CODIGOESTAB = 1 and CODIGOPROTOCOLO is null"))
+                          .toInt();
+  ASSERT_GT(debitos, 0);
+  EXPECT_EQ(Item(QStringLiteral("FIN;12;1;HON-2026-11-01"), {"SEQITEMPRO"}),
+            QStringLiteral("SEQITEMPRO=%1").arg(debitos + 1));
+  EXPECT_EQ(Item(QStringLiteral("FIN;12;1;NFS-1001"), {"SEQITEMPRO"}),
+            QStringLiteral("SEQITEMPRO=%1").arg(debitos + 2));
+}
+
 // --- the save
 
 TEST_F(GerarProtocoloFinanceiroTeste, SavingStampsTheInvoiceAndTheReceivableWithTheProtocolAndItsItem) {
@@ -250,9 +249,9 @@ TEST_F(GerarProtocoloFinanceiroTeste, SavingStampsTheInvoiceAndTheReceivableWith
             QString::number(antes + 5) + QStringLiteral("|2"));
   // The invoice's own receivable is not a boleto item of the invoice.
   EXPECT_EQ(Carimbo(QStringLiteral("SERVICONOTA"), QStringLiteral("NUMERONS = 1004")), QStringLiteral("|"));
-  EXPECT_EQ(Valor(QStringLiteral("select CHAVEORIGEM from PROTOCOLOITEM where CODIGOPROTOCOLO = :p"), {antes + 1})
-                .toString(),
-            QStringLiteral("FIN;11;1;NFS;1003"));
+  EXPECT_EQ(
+      Valor(QStringLiteral("select CHAVEORIGEM from PROTOCOLOITEM where CODIGOPROTOCOLO = :p"), {antes + 1}).toString(),
+      QStringLiteral("FIN;11;1;NFS;1003"));
   EXPECT_EQ(Mestre().RecordCount(), 0);
 }
 
@@ -263,9 +262,10 @@ TEST_F(GerarProtocoloFinanceiroTeste, ADocumentTakenMeanwhileRollsTheWholeSaveBa
   ExecutarSQLDireto(QStringLiteral("update CONTARECEBER set CODIGOPROTOCOLO = 77 where NUMERODCTOCR = 'NFS-1002'"));
   const int protocolos = Contar(QStringLiteral("PROTOCOLO"));
   const QString erro = Gravar();
-  EXPECT_TRUE(erro.startsWith(QStringLiteral("Empresa: 2\r\nFilial: 2\r\nProtocolo: 6\r\nBoletos: O documento "
-                                             "\"Boleto 2026110002 - Vencimento 13/11/2026\" (boleto do escritório 1, "
-                                             "documento NFS-1002) não está mais livre")))
+  EXPECT_TRUE(
+      erro.startsWith(QStringLiteral("Empresa: 2\r\nFilial: 2\r\nProtocolo: 6\r\nBoletos: O documento "
+                                     "\"Boleto 2026110002 - Vencimento 13/11/2026\" (boleto do escritório 1, "
+                                     "documento NFS-1002) não está mais livre")))
       << erro.toStdString();
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), protocolos);
   EXPECT_EQ(Carimbo(QStringLiteral("SERVICONOTA"), QStringLiteral("NUMERONS = 1001")), QStringLiteral("|"));
@@ -299,7 +299,8 @@ TEST_F(GerarProtocoloFinanceiroTeste, AnUnconfiguredOfficeEstablishmentIsReporte
   const QStringList arvore = Arvore();
   const int financeiro = static_cast<int>(arvore.indexOf(QStringLiteral("4 Notas Fiscais, Boletos")));
   ASSERT_GE(financeiro, 0);
-  const QStringList erro{"  4 Empresa: 2 - Padaria Pão Quente Ltda (erro)", "    4 Filial: 3 - Pão Quente Botafogo (erro)",
+  const QStringList erro{"  4 Empresa: 2 - Padaria Pão Quente Ltda (erro)",
+                         "    4 Filial: 3 - Pão Quente Botafogo (erro)",
                          "      0 Filial não configurada no Protocolo."};
   EXPECT_EQ(arvore.mid(financeiro + 1), erro + erro);
 }
