@@ -599,6 +599,15 @@ void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
   TnConsultaPiso notas(TmVoxDPGerarProtocolo::MontarSQLNotasFiscais(true));
   TnConsultaPiso boletos(TmVoxDPGerarProtocolo::MontarSQLBoletos(true));
   const auto semCodigo = [](const QVariant &v) { return v.isNull() || v.toInt() <= 0; };
+  // The walk takes the row: by office no positive company nor establishment,
+  // by client both named.
+  const auto daCaminhada = [&](int modo, const QVariant &emp, const QVariant &est) {
+    return modo == 0 ? semCodigo(emp) && semCodigo(est) : !emp.isNull() && !est.isNull();
+  };
+  // Where the row's documents go, as company * 10000 + establishment.
+  const auto destinoDe = [&](const QVariant &emp, const QVariant &est, int empresa, int estab) {
+    return semCodigo(emp) || semCodigo(est) ? empresa * 10000 + estab : emp.toInt() * 10000 + est.toInt();
+  };
 
   for (int modo : {0, 1}) {
     Exec(lista);
@@ -619,11 +628,9 @@ void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
         while (clientes.Consulta.next()) {
           const QVariant emp = clientes.Consulta.value(4);
           const QVariant est = clientes.Consulta.value(5);
-          const bool doEscritorio = semCodigo(emp) && semCodigo(est);
-          const bool doCliente = !semCodigo(emp) && !semCodigo(est);
-          if (modo == 0 ? !doEscritorio : !doCliente) continue;
-          daVez.insert({clientes.Consulta.value(0).toLongLong(), modo == 0 ? empresa : emp.toInt(),
-                        modo == 0 ? estab : est.toInt()});
+          if (!daCaminhada(modo, emp, est)) continue;
+          const int destino = destinoDe(emp, est, empresa, estab);
+          daVez.insert({clientes.Consulta.value(0).toLongLong(), destino / 10000, destino % 10000});
         }
         clientes.Consulta.finish();
         const QString mascara = ler(modelo, {tipo}).toString();
@@ -638,16 +645,15 @@ void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
                   ixEmissao = ix("DATAEMISSAO"), ixVcto = ix("DATAVCTO"), ixValor = ix("VALOR"),
                   ixSerie = ix("SERIENS"), ixNumero = ix("NUMERONS"), ixDocumento = ix("NUMERODCTOCR"),
                   ixNosso = ix("NOSSONUMERO");
-        // The documents by client, each with the establishment it goes to
-        // (Chave: 0 the office's).
+        // The documents by client, each with where it goes (Chave).
         std::multimap<qlonglong, TnItemPiso> porCliente;
         while (q.next()) {
           const QVariant emp = q.value(ixEmp);
           const QVariant est = q.value(ixEst);
-          if (modo == 0 ? !(semCodigo(emp) && semCodigo(est)) : (semCodigo(emp) || semCodigo(est))) continue;
+          if (!daCaminhada(modo, emp, est)) continue;
           TnItemPiso item;
           item.Tabela = -1;
-          item.Chave = modo == 0 ? 0 : emp.toInt() * 10000 + est.toInt();
+          item.Chave = destinoDe(emp, est, empresa, estab);
           item.Fin = tipo;
           item.Escritorio = q.value(ixEscrit);
           item.Vencimento = q.value(ixVcto);
@@ -685,7 +691,7 @@ void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
             }
             proposta = &propostas[achada->second];
           }
-          const int destino = modo == 0 ? 0 : emp * 10000 + est;
+          const int destino = emp * 10000 + est;
           for (auto [i, fim] = porCliente.equal_range(cliente); i != fim; ++i)
             if (i->second.Chave == destino) proposta->Itens.push_back(i->second);
           if (!unico && !nova.Itens.empty()) propostas.push_back(std::move(nova));

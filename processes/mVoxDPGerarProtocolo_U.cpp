@@ -717,10 +717,23 @@ QString TmVoxDPGerarProtocolo::MontarSQLBoletos(bool emissao) {
 }
 
 QString TmVoxDPGerarProtocolo::MontarFiltroClientes(int modo) {
-  // A company or establishment of 0 (or below) names none: such a person
-  // belongs to the office, never to both walks.
+  // A person naming company and establishment 0 is in both walks; one naming
+  // a company but no establishment in neither.
   if (modo == 0) return QStringLiteral("(EMP <= 0 or EMP is null) and (EST <= 0 or EST is null)");
-  return QStringLiteral("(EMP > 0) and (EST > 0)");
+  return QStringLiteral("(EMP > 0 or EMP is not null) and (EST > 0 or EST is not null)");
+}
+
+TmVoxDPGerarProtocolo::TnClienteFin TmVoxDPGerarProtocolo::DestinoFin(const TnField &cliente, const TnField &emp,
+                                                                      const TnField &est, int codigoEmpresa,
+                                                                      int codigoEstab) {
+  TnClienteFin c;
+  c.Cliente = cliente.AsLargeInt();
+  // Company and establishment 0 name no establishment: never a proposal for
+  // a company that does not exist.
+  const bool proprio = !emp.IsNull() && !est.IsNull() && emp.AsInteger() > 0 && est.AsInteger() > 0;
+  c.Empresa = proprio ? emp.AsInteger() : codigoEmpresa;
+  c.Estab = proprio ? est.AsInteger() : codigoEstab;
+  return c;
 }
 
 TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFinanceiro(const QString &chave, const QString &texto, int codigoEmpresa,
@@ -750,16 +763,11 @@ std::vector<TmVoxDPGerarProtocolo::TnClienteFin> TmVoxDPGerarProtocolo::Clientes
   const TnField *cliente = lista.FieldByName(QStringLiteral("CODIGOCLIENTE"));
   const TnField *emp = lista.FieldByName(QStringLiteral("EMP"));
   const TnField *est = lista.FieldByName(QStringLiteral("EST"));
-  // By office every client goes to the office's establishment; persons that
-  // differ only in how they name no establishment (none, 0) are one client.
+  // Persons that differ only in how they name no establishment (none, 0)
+  // are one client.
   std::vector<TnClienteFin> clientes;
-  for (lista.First(); !lista.Eof(); lista.Next()) {
-    TnClienteFin c;
-    c.Cliente = cliente->AsLargeInt();
-    c.Empresa = modo == 0 ? codigoEmpresa : emp->AsInteger();
-    c.Estab = modo == 0 ? codigoEstab : est->AsInteger();
-    clientes.push_back(c);
-  }
+  for (lista.First(); !lista.Eof(); lista.Next())
+    clientes.push_back(DestinoFin(*cliente, *emp, *est, codigoEmpresa, codigoEstab));
   lista.SetFiltered(false);
   lista.SetFilter(QString());
   const auto chave = [](const TnClienteFin &c) { return std::tuple(c.Cliente, c.Empresa, c.Estab); };
@@ -866,9 +874,10 @@ int TmVoxDPGerarProtocolo::InserirItensFin(const TnClienteFin &cliente, int modo
   const TnItemComum comum = ItemComum();
   int itens = 0;
   for (; !dados.Eof() && codigoCliente->AsLargeInt() == cliente.Cliente; dados.Next()) {
-    // By client, a person's code may equal an office's: only the rows of
-    // this client's own establishment are its documents.
-    if (modo != 0 && (emp->AsInteger() != cliente.Empresa || est->AsInteger() != cliente.Estab)) continue;
+    // A person's code may equal an office's: only the rows going where this
+    // client's go are its documents.
+    const TnClienteFin destino = DestinoFin(*codigoCliente, *emp, *est, CodigoEmpresa(), CodigoEstab());
+    if (destino.Empresa != cliente.Empresa || destino.Estab != cliente.Estab) continue;
     const QString escritorio = fin.CodigoEscrit->AsString();
     const QString chave =
         nota ? QStringLiteral("FIN;11;") + escritorio + u';' + serie->AsString() + u';' + numero->AsString()

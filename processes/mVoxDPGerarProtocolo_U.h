@@ -15,6 +15,7 @@
 #include "nToolButton_U.h"
 
 class TnClientDataSet;
+class TnField;
 class TnFraProgresso;
 class TnMapperFinanceiro;
 class TnMsgTreeNode;
@@ -178,9 +179,10 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // program has none.
   virtual int CarregarDadosFpa();
   virtual int InserirItensFpa();
-  // One walk of the financial source over the establishments of `lista`,
-  // from its first row: mode 0 by office, 1 by client. Nothing while the
-  // program has no financial source.
+  // One walk of the financial sources over the establishments of `lista`,
+  // from its current row: mode 0 by office, 1 by client. Says nothing of any
+  // establishment when no financial type is ticked; an unconfigured one gets
+  // its own company and establishment lines with the error under them.
   virtual void PercorrerEstabsFinanceiro(TnClientDataSet &lista, int modo);
   // One financial type for one office establishment in one walk.
   void GerarNotasFiscais(int codigoEmpresa, int codigoEstab, int modo);
@@ -200,6 +202,11 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
     int Empresa = 0;
     int Estab = 0;
   };
+  // Where the row's documents go: the establishment its person names when
+  // it names a positive company and establishment, else the office's
+  // (`codigoEmpresa`, `codigoEstab`).
+  static TnClienteFin DestinoFin(const TnField &cliente, const TnField &emp, const TnField &est, int codigoEmpresa,
+                                 int codigoEstab);
   void GerarFinanceiro(int codigoEmpresa, int codigoEstab, int modo);
   // The walk's clients of the establishment, each once, in code order.
   std::vector<TnClienteFin> ClientesFin(int codigoEmpresa, int codigoEstab, int modo);

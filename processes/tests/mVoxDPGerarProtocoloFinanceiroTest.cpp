@@ -111,7 +111,7 @@ TEST_F(GerarProtocoloFinanceiroTeste, ByOfficeThePersonsWithoutEstablishmentByCl
                            "TABELA=|CHAVEDEBITO=|CODIGOIMPOSTO="));
 }
 
-TEST_F(GerarProtocoloFinanceiroTeste, PersonsNamingZeroGoToTheOfficeOnceAndACompanyWithoutEstablishmentToNeither) {
+TEST_F(GerarProtocoloFinanceiroTeste, PersonsNamingZeroAreTheOfficesInBothWalksAndACompanyAloneInNeither) {
   Pessoa(10, QVariant(), QVariant());
   Pessoa(11, 0, QVariant());
   Pessoa(12, 0, 0);
@@ -121,13 +121,21 @@ TEST_F(GerarProtocoloFinanceiroTeste, PersonsNamingZeroGoToTheOfficeOnceAndAComp
   Receber(1, QStringLiteral("B-12"), 12, 93);
   Receber(1, QStringLiteral("B-13"), 13, 94);
   ASSERT_EQ(Gerar({.Tipos = "12"}), QString());
-  // 10 and 11 are the office's private clients, listed once together;
-  // 12 (its establishment 0 is no establishment) has its own group, by office
-  // only; 13 names a company but no establishment.
+  // 10 and 11 are the office's private clients, listed once together. 12
+  // (establishment 0) is its own client in both walks, each time at the
+  // office's establishment, never at a company 0. 13 names a company but no
+  // establishment.
   EXPECT_EQ(ItensPorDestino(),
-            (QStringList{"1|1|FIN;12;1;B-10|", "1|1|FIN;12;1;B-11|", "1|1|FIN;12;1;B-12|", "1|1|FIN;12;1;NFS-1003|",
-                         "2|1|FIN;12;1;HON-2026-11-01|", "2|1|FIN;12;1;NFS-1001|", "2|2|FIN;12;1;NFS-1002|"}));
-  EXPECT_EQ(Propostas().size(), 4);
+            (QStringList{"1|1|FIN;12;1;B-10|", "1|1|FIN;12;1;B-11|", "1|1|FIN;12;1;B-12|", "1|1|FIN;12;1;B-12|",
+                         "1|1|FIN;12;1;NFS-1003|", "2|1|FIN;12;1;HON-2026-11-01|", "2|1|FIN;12;1;NFS-1001|",
+                         "2|2|FIN;12;1;NFS-1002|"}));
+  EXPECT_EQ(Propostas().size(), 5);
+  EXPECT_FALSE(Arvore().contains(QStringLiteral("  4 Empresa: 0 - ")));
+
+  // Saved twice, the slip would name one protocol while two list it.
+  MarcarTodos();
+  EXPECT_TRUE(Gravar().contains(QStringLiteral("não está mais livre")));
+  EXPECT_EQ(Carimbo(QStringLiteral("CONTARECEBER"), QStringLiteral("NUMERODCTOCR = 'B-12'")), QStringLiteral("|"));
 }
 
 TEST_F(GerarProtocoloFinanceiroTeste, ASlipNumberOfZeroMakesNoClientAndAnInvoiceWithoutReceivableIsNeverListed) {
