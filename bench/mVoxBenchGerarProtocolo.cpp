@@ -609,12 +609,17 @@ void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
     return semCodigo(emp) || semCodigo(est) ? empresa * 10000 + estab : emp.toInt() * 10000 + est.toInt();
   };
 
+  // The establishments where an office works.
+  std::set<std::pair<int, int>> comEscritorio;
+  QSqlQuery escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
+  Exec(escritorios);
+  while (escritorios.next()) comEscritorio.insert({escritorios.value(0).toInt(), escritorios.value(1).toInt()});
   for (int modo : {0, 1}) {
     Exec(lista);
     while (lista.next()) {
       const int empresa = lista.value(0).toInt();
       const int estab = lista.value(1).toInt();
-      if (ler(configurado, {empresa, estab}).toInt() == 0) continue;
+      if (ler(configurado, {empresa, estab}).toInt() == 0 || !comEscritorio.contains({empresa, estab})) continue;
       for (int tipo : {11, 12}) {
         const QString formaEntrega = ler(forma, {empresa, estab}).toString().trimmed();
         const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), Banco(kMes)},

@@ -613,6 +613,11 @@ void TmVoxDPGerarProtocolo::GerarProtocolosFinanceiro() {
   FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
   // The last item of each proposal so far, for the clients that join one
   // under "Protocolo Único": read once, kept as the pass adds items.
+  FEstabsEscritorio.clear();
+  std::unique_ptr<TnClientDataSet> escritorios =
+      ExecutarSQL(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
+  for (escritorios->First(); !escritorios->Eof(); escritorios->Next())
+    FEstabsEscritorio.insert({escritorios->Fields(0)->AsInteger(), escritorios->Fields(1)->AsInteger()});
   FSeqDasPropostas.clear();
   if (FFormaGer == 1) {
     TnClientDataSet itens;
@@ -678,6 +683,8 @@ void TmVoxDPGerarProtocolo::PercorrerEstabsFinanceiro(TnClientDataSet &lista, in
       FilialNaoConfigurada(empresa, estab);
       continue;
     }
+    // Only an establishment where an office works has financial documents.
+    if (!FEstabsEscritorio.contains({empresa, estab})) continue;
     for (int tipo : tipos) {
       FTipo = tipo;
       bool ok = false;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "mVoxDPGerarProtocoloBase_U.h"
@@ -279,6 +280,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // The financial pass under "Protocolo Único": each proposal's last item
   // number.
   std::map<qint64, int> FSeqDasPropostas;
+  // The financial pass: the establishments (company, establishment) where
+  // an office works.
+  std::set<std::pair<int, int>> FEstabsEscritorio;
   // pTipoData as the financial sources read it: the issue date, else the
   // due date.
   bool FEmissaoFin = true;
