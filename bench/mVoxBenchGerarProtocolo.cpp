@@ -5,15 +5,20 @@
 // payroll items (180,000). The payroll: 16,000 employees with one to three
 // placements each, two calculation periods in the month (an advance and the
 // month) of 30 events per employee (960,000 event rows, 32,000 of them the
-// amount), 300 terminations and 1,300 vacation receipts. The process lists
-// every debit and payroll type, the pay per employee, one protocol per
+// amount), 300 terminations and 1,300 vacation receipts. The office's own
+// financial documents: 800 clients, 200 of them private (their financial
+// person names no establishment), the others each at a company
+// establishment, 800 service invoices with their receivables and 200 more
+// receivables for fees (1,000 boletos). The process lists every debit,
+// payroll and financial type, the pay per employee, one protocol per
 // establishment and type (or one per establishment), every item is marked
 // ("Selecionar todos.") and saved.
 //
 // The floor is the same work done with plain prepared statements in the same
 // run on the same file: the same establishment list, configuration reads,
-// debit and payroll selects and template reads, the same inserts of
-// protocols and items and the same guarded debit updates, with the rows kept
+// debit, payroll and financial selects and template and name reads, the same
+// inserts of protocols and items and the same guarded debit, invoice and
+// receivable updates, with the rows kept
 // in plain structs. Prints both times and the ratio (goal: at most 2).
 #include <QCoreApplication>
 #include <QDate>
@@ -26,7 +31,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <vector>
 
 #include "mVoxBench_U.h"
@@ -59,10 +67,18 @@ constexpr int kPeriodos = 2;
 // One item per employee and period, termination and vacation.
 constexpr int kItensFolha =
     kEmpresas * (kFuncionarios * kPeriodos + (kFuncionarios - kPrimeiroDemitido + 1) + kUltimoEmFerias);
-constexpr int kItensMes = kEstabs * 15 + kItensFolha;
+// The financial documents: every client has an invoice with its receivable,
+// clients kClientesPrivados + 1 .. 2 * kClientesPrivados a fee receivable too.
+constexpr int kClientesFin = 800;
+constexpr int kClientesPrivados = 200;
+constexpr int kItensFin = kClientesFin + kClientesFin + kClientesPrivados;
+constexpr int kItensMes = kEstabs * 15 + kItensFolha + kItensFin;
 // Proposals of "Dividido em Tipos": 7 debit types and the pay everywhere,
 // terminations at establishments 8-10, vacations at all 10.
-constexpr int kPropostasTipos = kEstabs * 8 + kEmpresas * 3 + kEmpresas * 10;
+// The financial pass adds, per type, one for the private clients and one per
+// other client ("Protocolo Único" joins the establishments' proposals).
+constexpr int kPropostasTipos =
+    kEstabs * 8 + kEmpresas * 3 + kEmpresas * 10 + 2 * (1 + kClientesFin - kClientesPrivados);
 constexpr int kRodadas = 2;
 // Earlier protocols are numbered 1..kEstabs * kMesesHistorico.
 constexpr int kUltimoAntigo = kEstabs * kMesesHistorico;
@@ -240,6 +256,49 @@ void InserirFolha() {
   }
 }
 
+// The office (code 1, at company 1's establishment 1) and its clients:
+// clients 1-200 name no establishment; client 200 + k names company k % 100
+// + 1, establishment k / 100 + 1. Client n's invoice NFS n and its receivable
+// NFS-n; clients 201-400 also owe a fee (HON-n). All issued in November.
+void InserirFinanceiro() {
+  ExecDireto(
+      QStringLiteral("insert into ESCRITORIO (CODIGOESCRIT, NOMEESCRIT, CODIGOEMPRESA, CODIGOESTAB) values (1, "
+                     "'Escritório Central', 1, 1)"));
+  QSqlQuery pessoa = Preparar(QStringLiteral(
+      "insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, CODIGOEMPRESA, CODIGOESTAB) values (?, ?, ?, ?)"));
+  QSqlQuery cliente = Preparar(QStringLiteral("insert into PESSOAFINCLIENTE (CODIGOPESSOAFIN) values (?)"));
+  QSqlQuery nota =
+      Preparar(QStringLiteral("insert into SERVICONOTA (CODIGOESCRIT, SERIENS, NUMERONS, DATAEMISSAONS, VALORLIQUIDO, "
+                              "VISTAPRAZO, CANCELADANS) values (1, 'NFS', ?, ?, ?, ?, 0)"));
+  QSqlQuery receber =
+      Preparar(QStringLiteral("insert into CONTARECEBER (CODIGOESCRIT, NUMERODCTOCR, SERIENS, NUMERONS, CODIGOCLIENTE, "
+                              "DATAEMISSAOCR, DATAVCTOCR, VALORCR, NOSSONUMERO) values (1, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  auto linha = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
+    for (const QVariant &v : valores) q.addBindValue(v);
+    Exec(q);
+  };
+  qlonglong nossoNumero = 2026110000;
+  for (int c = 1; c <= kClientesFin; ++c) {
+    const bool privado = c <= kClientesPrivados;
+    const int k = c - kClientesPrivados - 1;
+    linha(pessoa, {c, QStringLiteral("Cliente %1").arg(c), privado ? QVariant() : QVariant(k % kEmpresas + 1),
+                   privado ? QVariant() : QVariant(k / kEmpresas + 1)});
+    linha(cliente, {c});
+    const QDate emissao(2026, 11, c % 28 + 1);
+    const QString valor = QStringLiteral("%1.%2").arg(300 + c % 900).arg(c % 100, 2, 10, QChar('0'));
+    linha(nota, {c, Banco(emissao), valor, c % 2});
+    linha(receber, {QStringLiteral("NFS-%1").arg(c), QStringLiteral("NFS"), c, c, Banco(emissao),
+                    Banco(emissao.addDays(10)), valor, ++nossoNumero});
+    if (c > kClientesPrivados && c <= 2 * kClientesPrivados)
+      linha(receber, {QStringLiteral("HON-%1").arg(c), QVariant(), QVariant(), c, Banco(emissao),
+                      Banco(emissao.addDays(15)), QStringLiteral("350.00"), ++nossoNumero});
+  }
+  QSqlQuery tipo =
+      Preparar(QStringLiteral("insert into CFGTIPOPROTOCOLO (CODIGOTIPOPROTOCOLO, DESCRTIPOPROTOCOLO) values (?, ?)"));
+  linha(tipo, {11, QStringLiteral("Nota Fiscal de Serviço [SERIENS] [NUMERONS] - Emissão [DATAEMISSAONS]")});
+  linha(tipo, {12, QStringLiteral("Boleto [NOSSONUMERO] - Vencimento [DATAVCTOCR]")});
+}
+
 // Month `m` (0 is five years back, kMesesHistorico is the month listed):
 // every establishment's debits, stamped with that month's protocol except
 // in the month listed.
@@ -351,6 +410,8 @@ void Desfazer() {
     ExecDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null where CODIGOPROTOCOLO > %2")
                    .arg(QLatin1String(t.Nome))
                    .arg(kUltimoAntigo));
+  for (const char *tabela : {"SERVICONOTA", "CONTARECEBER"})
+    ExecDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null, SEQITEMPRO = null").arg(QLatin1String(tabela)));
   ExecDireto(QStringLiteral("delete from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
   ExecDireto(QStringLiteral("delete from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
   db.commit();
@@ -372,6 +433,10 @@ void Conferir(const char *quem, int propostas) {
   for (const TnTabelaBench &t : kTabelas)
     livres +=
         Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null").arg(QLatin1String(t.Nome)));
+  // Every invoice and every boleto stamped with its item.
+  for (const char *tabela : {"SERVICONOTA", "CONTARECEBER"})
+    livres += Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null or SEQITEMPRO is null")
+                         .arg(QLatin1String(tabela)));
   if (protocolos != propostas || itens != kItensMes || livres != 0)
     Falhar(QStringLiteral("%1: %2 protocolos, %3 itens, %4 débitos livres")
                .arg(QLatin1String(quem))
@@ -398,7 +463,7 @@ TnTempos Processo(bool unico) {
   TnpqPowerParam &p = processo->npqPowerParam();
   p.Param(QStringLiteral("pDataInicial"))->SetAsDate(kMes);
   p.Param(QStringLiteral("pDataFinal"))->SetAsDate(QDate(2026, 11, 30));
-  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8"));
+  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8;11;12"));
   p.Param(QStringLiteral("pTipoFolha"))->SetAsString(QStringLiteral("2"));
   p.Param(QStringLiteral("pFormaGer"))->SetAsString(unico ? QStringLiteral("1") : QStringLiteral("2"));
   p.Param(QStringLiteral("pListarDebitos"))->SetAsString(QStringLiteral("0"));
@@ -428,8 +493,13 @@ TnTempos Processo(bool unico) {
 // --- the floor
 
 struct TnItemPiso {
-  int Tabela;  // -1: a payroll item, nothing to stamp
+  int Tabela;  // -1: a payroll or financial item, no debit to stamp
   int Chave;
+  // A financial item: its type (11, 12; 0 none) and its document's key.
+  int Fin = 0;
+  QVariant Escritorio;
+  QVariant Serie;
+  QVariant Numero;
   QVariant Vencimento;
   QVariant Valor;
   QVariant Imposto;
@@ -470,6 +540,148 @@ struct TnPropostaPiso {
 
 QString Competencia(const QVariant &data) {
   return QDate::fromString(data.toString().left(10), Qt::ISODate).toString(QStringLiteral("MM/yyyy"));
+}
+
+// A statement of the process with plain positional placeholders.
+struct TnConsultaPiso {
+  TnSQLParametros Parametros;
+  QSqlQuery Consulta;
+  explicit TnConsultaPiso(const QString &sql) : Parametros(sql), Consulta(Preparar(Parametros.SQLPosicional())) {}
+  void Abrir(const QVariantMap &valores) {
+    for (int i : Parametros.Ocorrencias()) Consulta.addBindValue(valores.value(Parametros.Nomes().at(i)));
+    Exec(Consulta);
+  }
+};
+
+// The financial pass of the floor, as the process walks it: by office, then
+// by client, over every configured establishment and both types, the
+// establishment's clients and, when it has any, its documents once; per
+// client the names of its establishment, its proposal and its items.
+// `lista`, `configurado`, `forma` and `modelo` are the floor's statements of
+// the establishment list and of the configuration and template reads.
+void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
+                    std::map<std::pair<int, int>, size_t> &propostaDoEstab, const QString &gerado, QSqlQuery &lista,
+                    QSqlQuery &configurado, QSqlQuery &forma, QSqlQuery &modelo) {
+  QSqlQuery nomeEmpresa = Preparar(QStringLiteral("select NOMEEMPRESA from EMPRESA where CODIGOEMPRESA = ?"));
+  QSqlQuery nomeEstab =
+      Preparar(QStringLiteral("select NOMEESTAB from ESTAB where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
+  auto ler = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
+    for (const QVariant &v : valores) q.addBindValue(v);
+    Exec(q);
+    const QVariant valor = q.next() ? q.value(0) : QVariant();
+    q.finish();
+    return valor;
+  };
+  TnConsultaPiso clientes(TmVoxDPGerarProtocolo::MontarSQLClientesFin(true));
+  TnConsultaPiso notas(TmVoxDPGerarProtocolo::MontarSQLNotasFiscais(true));
+  TnConsultaPiso boletos(TmVoxDPGerarProtocolo::MontarSQLBoletos(true));
+  const auto semCodigo = [](const QVariant &v) { return v.isNull() || v.toInt() <= 0; };
+  // The walk takes the row: by office no positive company nor establishment,
+  // by client both named.
+  const auto daCaminhada = [&](int modo, const QVariant &emp, const QVariant &est) {
+    return modo == 0 ? semCodigo(emp) && semCodigo(est) : !emp.isNull() && !est.isNull();
+  };
+  // Where the row's documents go, as company * 10000 + establishment.
+  const auto destinoDe = [&](const QVariant &emp, const QVariant &est, int empresa, int estab) {
+    return semCodigo(emp) || semCodigo(est) ? empresa * 10000 + estab : emp.toInt() * 10000 + est.toInt();
+  };
+
+  // The establishments where an office works.
+  std::set<std::pair<int, int>> comEscritorio;
+  QSqlQuery escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
+  Exec(escritorios);
+  while (escritorios.next()) comEscritorio.insert({escritorios.value(0).toInt(), escritorios.value(1).toInt()});
+  for (int modo : {0, 1}) {
+    Exec(lista);
+    while (lista.next()) {
+      const int empresa = lista.value(0).toInt();
+      const int estab = lista.value(1).toInt();
+      if (ler(configurado, {empresa, estab}).toInt() == 0 || !comEscritorio.contains({empresa, estab})) continue;
+      for (int tipo : {11, 12}) {
+        const QString formaEntrega = ler(forma, {empresa, estab}).toString().trimmed();
+        const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), Banco(kMes)},
+                                     {QStringLiteral("PDATAFINAL"), Banco(QDate(2026, 11, 30))},
+                                     {QStringLiteral("PCODIGOEMPRESA"), empresa},
+                                     {QStringLiteral("PCODIGOESTAB"), estab},
+                                     {QStringLiteral("PLISTARDEBITOS"), 0}};
+        // The walk's clients, each once: (client, company, establishment).
+        std::set<std::tuple<qlonglong, int, int>> daVez;
+        clientes.Abrir(valores);
+        while (clientes.Consulta.next()) {
+          const QVariant emp = clientes.Consulta.value(4);
+          const QVariant est = clientes.Consulta.value(5);
+          if (!daCaminhada(modo, emp, est)) continue;
+          const int destino = destinoDe(emp, est, empresa, estab);
+          daVez.insert({clientes.Consulta.value(0).toLongLong(), destino / 10000, destino % 10000});
+        }
+        clientes.Consulta.finish();
+        const QString mascara = ler(modelo, {tipo}).toString();
+        if (daVez.empty()) continue;
+
+        TnConsultaPiso &documentos = tipo == 11 ? notas : boletos;
+        documentos.Abrir(valores);
+        QSqlQuery &q = documentos.Consulta;
+        const QSqlRecord colunas = q.record();
+        const auto ix = [&colunas](const char *nome) { return colunas.indexOf(QLatin1String(nome)); };
+        const int ixCliente = ix("CODIGOCLIENTE"), ixEmp = ix("EMP"), ixEst = ix("EST"), ixEscrit = ix("CODIGOESCRIT"),
+                  ixEmissao = ix("DATAEMISSAO"), ixVcto = ix("DATAVCTO"), ixValor = ix("VALOR"),
+                  ixSerie = ix("SERIENS"), ixNumero = ix("NUMERONS"), ixDocumento = ix("NUMERODCTOCR"),
+                  ixNosso = ix("NOSSONUMERO");
+        // The documents by client, each with where it goes (Chave).
+        std::multimap<qlonglong, TnItemPiso> porCliente;
+        while (q.next()) {
+          const QVariant emp = q.value(ixEmp);
+          const QVariant est = q.value(ixEst);
+          if (!daCaminhada(modo, emp, est)) continue;
+          TnItemPiso item;
+          item.Tabela = -1;
+          item.Chave = destinoDe(emp, est, empresa, estab);
+          item.Fin = tipo;
+          item.Escritorio = q.value(ixEscrit);
+          item.Vencimento = q.value(ixVcto);
+          item.Valor = q.value(ixValor);
+          QString descricao = mascara;
+          if (tipo == 11) {
+            item.Serie = q.value(ixSerie);
+            item.Numero = q.value(ixNumero);
+            descricao.replace(QStringLiteral("[SERIENS]"), item.Serie.toString(), Qt::CaseInsensitive);
+            descricao.replace(QStringLiteral("[NUMERONS]"), item.Numero.toString(), Qt::CaseInsensitive);
+            descricao.replace(QStringLiteral("[DATAEMISSAONS]"), Data(q.value(ixEmissao)), Qt::CaseInsensitive);
+            item.ChaveOrigem = QStringLiteral("FIN;11;%1;%2;%3")
+                                   .arg(item.Escritorio.toString(), item.Serie.toString(), item.Numero.toString());
+          } else {
+            item.Serie = q.value(ixDocumento);
+            descricao.replace(QStringLiteral("[NOSSONUMERO]"), q.value(ixNosso).toString(), Qt::CaseInsensitive);
+            descricao.replace(QStringLiteral("[DATAVCTOCR]"), Data(item.Vencimento), Qt::CaseInsensitive);
+            item.ChaveOrigem = QStringLiteral("FIN;12;%1;%2").arg(item.Escritorio.toString(), item.Serie.toString());
+          }
+          item.ChaveOrigem = item.ChaveOrigem.left(25);
+          item.Descricao = descricao.left(200);
+          porCliente.emplace(q.value(ixCliente).toLongLong(), std::move(item));
+        }
+        q.finish();
+
+        for (const auto &[cliente, emp, est] : daVez) {
+          const QString nome = ler(nomeEmpresa, {emp}).toString() + ler(nomeEstab, {emp, est}).toString();
+          TnPropostaPiso nova{emp, est, QStringLiteral("Financeiro - ") + gerado, formaEntrega, {}};
+          TnPropostaPiso *proposta = &nova;
+          if (unico) {
+            auto achada = propostaDoEstab.find({emp, est});
+            if (achada == propostaDoEstab.end()) {
+              achada = propostaDoEstab.emplace(std::pair(emp, est), propostas.size()).first;
+              propostas.push_back(std::move(nova));
+            }
+            proposta = &propostas[achada->second];
+          }
+          const int destino = emp * 10000 + est;
+          for (auto [i, fim] = porCliente.equal_range(cliente); i != fim; ++i)
+            if (i->second.Chave == destino) proposta->Itens.push_back(i->second);
+          if (!unico && !nova.Itens.empty()) propostas.push_back(std::move(nova));
+        }
+      }
+    }
+    lista.finish();
+  }
 }
 
 TnTempos Piso(bool unico) {
@@ -542,6 +754,7 @@ TnTempos Piso(bool unico) {
     }
   };
   Exec(lista);
+  std::map<std::pair<int, int>, size_t> propostaDoEstab;
   while (lista.next()) {
     const int empresa = lista.value(0).toInt();
     const int estab = lista.value(1).toInt();
@@ -556,7 +769,10 @@ TnTempos Piso(bool unico) {
     Exec(forma);
     const QString formaEntrega = forma.next() ? forma.value(0).toString().trimmed() : QString();
     forma.finish();
-    if (unico) propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
+    if (unico) {
+      propostaDoEstab[{empresa, estab}] = propostas.size();
+      propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
+    }
     for (size_t t = 0; t < std::size(kTabelas); ++t) {
       QSqlQuery &q = debitos[t];
       q.addBindValue(empresa);
@@ -645,6 +861,8 @@ TnTempos Piso(bool unico) {
       Juntar(std::move(proposta), QStringLiteral("Folha - "));
     }
   }
+  lista.finish();
+  PisoFinanceiro(unico, propostas, propostaDoEstab, gerado, lista, configurado, forma, modelo);
   tempos.Listar = relogio.nsecsElapsed() / 1e6;
 
   relogio.restart();
@@ -663,6 +881,12 @@ TnTempos Piso(bool unico) {
       "insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, DATALCTOPRO, VENCIMENTO, VALOR, "
       "CODIGOIMPOSTO, VARIACAOIMPOSTO, CODIGODOCEMP, CodigoFuncContr, CANCELADO, CHAVEORIGEM, CODIGOUSUARIO, "
       "DATAHORACADASTRO, ORIGEMDADO, COMPETENCIA) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  QSqlQuery carimboNota = Preparar(
+      QStringLiteral("update SERVICONOTA set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? and SERIENS = "
+                     "? and NUMERONS = ? and CODIGOPROTOCOLO is null"));
+  QSqlQuery carimboBoleto =
+      Preparar(QStringLiteral("update CONTARECEBER set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? "
+                              "and NUMERODCTOCR = ? and CODIGOPROTOCOLO is null"));
   std::vector<QSqlQuery> carimbos;
   for (const TnTabelaBench &t : kTabelas)
     carimbos.push_back(Preparar(QStringLiteral("update %1 set CODIGOPROTOCOLO = ? where CHAVEDEBITO%2 = ? and "
@@ -684,6 +908,14 @@ TnTempos Piso(bool unico) {
             momento, QVariant(1), competencia})
         item.addBindValue(v);
       Exec(item);
+      if (i.Fin != 0) {
+        QSqlQuery &carimbo = i.Fin == 11 ? carimboNota : carimboBoleto;
+        for (const QVariant &v : {QVariant(numero), QVariant(sequencia), i.Escritorio, i.Serie})
+          carimbo.addBindValue(v);
+        if (i.Fin == 11) carimbo.addBindValue(i.Numero);
+        Exec(carimbo);
+        if (carimbo.numRowsAffected() != 1) Falhar(QStringLiteral("documento financeiro não livre no piso"));
+      }
       if (i.Tabela < 0) continue;
       QSqlQuery &carimbo = carimbos[static_cast<size_t>(i.Tabela)];
       carimbo.addBindValue(numero);
@@ -713,6 +945,7 @@ int main(int argc, char **argv) {
     InserirDebitos();
     InserirFolha();
     InserirProtocolosAntigos();
+    InserirFinanceiro();
     db.commit();
     ExecDireto(QStringLiteral("analyze"));
     std::printf(
@@ -735,9 +968,9 @@ int main(int argc, char **argv) {
       if (piso.Total() < melhorPiso.Total()) melhorPiso = piso;
       if (processo.Total() < melhorProcesso.Total()) melhorProcesso = processo;
     }
-    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha)\n",
+    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha, %d financeiros)\n",
                 unico ? "Protocolo Único" : "Dividido em Tipos", unico ? kEstabs : kPropostasTipos, kItensMes,
-                kEstabs * 15, kItensFolha);
+                kEstabs * 15, kItensFolha, kItensFin);
     std::printf(
         "  processo (TmVoxDPGerarProtocolo): listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f "
         "ms\n",

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QSqlQuery>
+#include <algorithm>
 #include <functional>
 
 #include "mVoxItem_U.h"
@@ -13,6 +14,7 @@
 #include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
 #include "nDMConexao_U.h"
+#include "nDMSQLDataSet_U.h"
 #include "nDateField_U.h"
 #include "nDateTimeField_U.h"
 #include "nException_U.h"
@@ -23,6 +25,8 @@
 #include "nIntegerField_U.h"
 #include "nLargeIntField_U.h"
 #include "nListasEmpresa_U.h"
+#include "nMapperFinBoleto_U.h"
+#include "nMapperFinNotaFiscal_U.h"
 #include "nMsgTree_U.h"
 #include "nSQLDataSet_U.h"
 #include "nSQLFuncoes_U.h"
@@ -172,6 +176,72 @@ constexpr int kTipoRescisao = 7;
 constexpr int kTipoFerias = 8;
 constexpr int kFolhaPorFuncionario = 2;
 const QString kChaveFolha = QStringLiteral("FPA");
+
+// --- The financial statements. %1 is the date column chosen by pTipoData.
+
+// The client whose proposal takes a receivable: its person when the person
+// names an establishment, otherwise the office (persons without one are the
+// office's private clients).
+const QString kClienteFin = QStringLiteral(
+    "(case when PF.CODIGOESTAB is not null then CR.CODIGOCLIENTE else ES.CODIGOESCRIT end) as CODIGOCLIENTE");
+
+// The office establishment, the range and the listing filter; whether a
+// document is free is always told by its receivable.
+const QString kFiltroFin = QStringLiteral(
+    " where %1 between :pDataInicial and :pDataFinal and ES.CODIGOEMPRESA = :pCodigoEmpresa and ES.CODIGOESTAB = "
+    ":pCodigoEstab %2and ((:pListarDebitos = 0 and CR.CODIGOPROTOCOLO is null) or (:pListarDebitos = 1))");
+const QString kComBoleto = QStringLiteral("and CR.NOSSONUMERO > 0 ");
+
+const QString kColunasClienteFin = QStringLiteral(
+    ", PF.NOME as NOMECLIENTE, CR.NUMERONS as NUMERODOCUMENTO, ES.CODIGOEMPRESA, ES.CODIGOESTAB, PF.CODIGOEMPRESA as "
+    "EMP, PF.CODIGOESTAB as EST, CR.CODIGOCLIENTE as CODIGOCLI ");
+const QString kJuntarClienteFin = QStringLiteral(
+    " join PESSOAFINCLIENTE PFC on PFC.CODIGOPESSOAFIN = CR.CODIGOCLIENTE join PESSOAFINANCEIRO PF on "
+    "PF.CODIGOPESSOAFIN = PFC.CODIGOPESSOAFIN");
+
+const QString kSQLClientesFin =
+    QStringLiteral("select distinct ") + kClienteFin +
+    QStringLiteral(
+        ", ES.CODIGOESCRIT, ES.CODIGOEMPRESA, ES.CODIGOESTAB, PF.CODIGOEMPRESA as EMP, PF.CODIGOESTAB as EST, "
+        "E.NOMEESTAB from CONTARECEBER CR join ESCRITORIO ES on ES.CODIGOESCRIT = CR.CODIGOESCRIT") +
+    kJuntarClienteFin +
+    QStringLiteral(" join ESTAB E on E.CODIGOEMPRESA = ES.CODIGOEMPRESA and E.CODIGOESTAB = ES.CODIGOESTAB") +
+    kFiltroFin;
+
+// An invoice comes once per receivable (each installment lists it again);
+// one without a receivable has no client and is never listed.
+const QString kSQLNotasFiscais =
+    QStringLiteral(
+        "select SN.CODIGOESCRIT, SN.SERIENS, SN.NUMERONS, SN.DATAEMISSAONS as DATAEMISSAO, coalesce(CR.DATAVCTOCR, "
+        "SN.DATAEMISSAONS) as DATAVCTO, SN.VALORLIQUIDO as VALOR, SN.VISTAPRAZO, SN.CANCELADANS, "
+        "SN.CODIGOPROTOCOLO, ") +
+    kClienteFin + kColunasClienteFin +
+    QStringLiteral(
+        "from SERVICONOTA SN join ESCRITORIO ES on ES.CODIGOESCRIT = SN.CODIGOESCRIT left join CONTARECEBER CR on "
+        "CR.CODIGOESCRIT = SN.CODIGOESCRIT and CR.SERIENS = SN.SERIENS and CR.NUMERONS = SN.NUMERONS") +
+    kJuntarClienteFin + kFiltroFin + QStringLiteral(" order by SN.SERIENS, SN.NUMERONS, CR.NUMERODCTOCR");
+
+const QString kSQLBoletos =
+    QStringLiteral(
+        "select CR.CODIGOESCRIT, CR.NUMERODCTOCR, CR.NOSSONUMERO, CR.DATAEMISSAOCR as DATAEMISSAO, CR.DATAVCTOCR as "
+        "DATAVCTO, CR.VALORCR as VALOR, CR.CODIGOPROTOCOLO, ") +
+    kClienteFin + kColunasClienteFin +
+    QStringLiteral("from CONTARECEBER CR join ESCRITORIO ES on ES.CODIGOESCRIT = CR.CODIGOESCRIT") + kJuntarClienteFin +
+    kFiltroFin + QStringLiteral(" order by CR.NUMERODCTOCR");
+
+// The write-backs: the document is stamped only while it is still free.
+const QString kSQLUpdateNotaFiscal = QStringLiteral(
+    "update SERVICONOTA set CODIGOPROTOCOLO = :pCODIGOPROTOCOLO , SEQITEMPRO = :pSEQITEMPRO where CODIGOESCRIT = "
+    ":pCODIGOESCRIT and SERIENS = :pSERIENS and NUMERONS = :pNUMERONS and CODIGOPROTOCOLO is null");
+const QString kSQLUpdateBoleto = QStringLiteral(
+    "update CONTARECEBER set CODIGOPROTOCOLO = :pCODIGOPROTOCOLO , SEQITEMPRO = :pSEQITEMPRO where CODIGOESCRIT = "
+    ":pCODIGOESCRIT and NUMERODCTOCR = :pNUMERODCTOCR and CODIGOPROTOCOLO is null");
+
+constexpr int kTipoNotaFiscal = 11;
+constexpr int kTipoBoleto = 12;
+const QString kModuloFin = QStringLiteral("FIN");
+// The origin key column holds this many characters.
+constexpr int kTamanhoChaveOrigem = 25;
 
 // The observation of a proposal holds at most this many characters.
 constexpr int kTamanhoObservacao = 50;
@@ -413,6 +483,7 @@ void TmVoxDPGerarProtocolo::Executar() {
 }
 
 void TmVoxDPGerarProtocolo::GerarProtocolo() {
+  FUltimaProposta = CodProtocolo();
   FNodeTipo = MsgTree(TnTipoMensagem::Titulo, Titulos(kListaConstCTR) + QStringLiteral(", ") + Titulos(kListaConstFPA));
   GerarProtocolosDebitos();
   FNodeTipo = MsgTree(TnTipoMensagem::Titulo, Titulos(kListaConstFIN));
@@ -444,18 +515,22 @@ void TmVoxDPGerarProtocolo::GerarProtocolosDebitos() {
   } catch (const EAbort &) {
     throw;
   } catch (const std::exception &erro) {
-    const QString texto = QStringLiteral("Empresa: ") + QString::number(CodigoEmpresa()) + kCRLF +
-                          QStringLiteral("Filial: ") + QString::number(CodigoEstab()) + kCRLF +
-                          QStringLiteral("Protocolo: ") + QString::number(CodProtocolo()) + kCRLF + FTituloTipo +
-                          QStringLiteral(": ") + Mensagem(erro);
-    // A half-listed run is not offered for saving.
-    for (TnClientDataSet *dados : {ClientDataSetDet(), ClientDataSet()}) {
-      if (!dados) continue;
-      if (dados->State() != TnDataSetState::Browse) dados->Cancel();
-      dados->EmptyDataSet();
-    }
-    throw Exception(texto);
+    AbandonarListagem(erro);
   }
+}
+
+void TmVoxDPGerarProtocolo::AbandonarListagem(const std::exception &erro) {
+  const QString texto = QStringLiteral("Empresa: ") + QString::number(CodigoEmpresa()) + kCRLF +
+                        QStringLiteral("Filial: ") + QString::number(CodigoEstab()) + kCRLF +
+                        QStringLiteral("Protocolo: ") + QString::number(CodProtocolo()) + kCRLF + FTituloTipo +
+                        QStringLiteral(": ") + Mensagem(erro);
+  // A half-listed run is not offered for saving.
+  for (TnClientDataSet *dados : {ClientDataSetDet(), ClientDataSet()}) {
+    if (!dados) continue;
+    if (dados->State() != TnDataSetState::Browse) dados->Cancel();
+    dados->EmptyDataSet();
+  }
+  throw Exception(texto);
 }
 
 void TmVoxDPGerarProtocolo::GerarProtocolosEstab(TnClientDataSet &lista, int &empresaAnterior) {
@@ -525,31 +600,378 @@ bool TmVoxDPGerarProtocolo::FilialNaoConfigurada(int codigoEmpresa, int codigoEs
 void TmVoxDPGerarProtocolo::RemoverProposta() {
   TnClientDataSet *mestre = ClientDataSet();
   if (mestre && mestre->Locate(kCodigoProtocolo, CodProtocolo())) mestre->Delete();
-  SetCodProtocolo(CodProtocolo() - 1);
+  if (CodProtocolo() == FUltimaProposta) --FUltimaProposta;
+  SetCodProtocolo(FUltimaProposta);
 }
 
 void TmVoxDPGerarProtocolo::GerarProtocolosFinanceiro() {
   std::unique_ptr<TnClientDataSet> lista = CriarListaEmpresaEstab(FEmpresa, FEstab);
   if (lista->IsEmpty()) return;
+  FEmissaoFin = Param(QStringLiteral("pTipoData")).trimmed() == QLatin1String("1");
+  if (!npqPowerParam().Param(QStringLiteral("pListarDebitos"))->TryGetAsInteger(FListarDebitos)) FListarDebitos = 0;
+  FInstrucoes.clear();
+  FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
+  // The last item of each proposal so far, for the clients that join one
+  // under "Protocolo Único": read once, kept as the pass adds items.
+  FEstabsEscritorio.clear();
+  std::unique_ptr<TnClientDataSet> escritorios =
+      ExecutarSQL(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
+  for (escritorios->First(); !escritorios->Eof(); escritorios->Next())
+    FEstabsEscritorio.insert({escritorios->Fields(0)->AsInteger(), escritorios->Fields(1)->AsInteger()});
+  FSeqDasPropostas.clear();
+  if (FFormaGer == 1) {
+    TnClientDataSet itens;
+    itens.CloneCursor(ClientDataSetDet(), true);
+    const TnField *numero = itens.FieldByName(kCodigoProtocolo);
+    const TnField *seq = itens.FieldByName(QStringLiteral("SEQITEMPRO"));
+    for (itens.First(); !itens.Eof(); itens.Next()) {
+      int &ultimo = FSeqDasPropostas[numero->AsLargeInt()];
+      ultimo = std::max(ultimo, seq->AsInteger());
+    }
+  }
   TnAoSair liberar([this] {
+    FInstrucoes.clear();
+    FSqlCfgDescr.reset();
+    FSeqDasPropostas.clear();
     FProgresso = nullptr;
     LiberarProgresso();
   });
   const int modos[] = {0, 1};
-  for (int modo : modos) {
-    FProgresso = CriarProgresso();
-    FProgresso->MostrarMultiplo(lista->RecordCount(),
-                                modo == 0 ? QStringLiteral("Escritório") : QStringLiteral("Cliente"));
-    lista->First();
-    PercorrerEstabsFinanceiro(*lista, modo);
+  try {
+    for (int modo : modos) {
+      FProgresso = CriarProgresso();
+      FProgresso->MostrarMultiplo(lista->RecordCount(),
+                                  modo == 0 ? QStringLiteral("Escritório") : QStringLiteral("Cliente"));
+      lista->First();
+      PercorrerEstabsFinanceiro(*lista, modo);
+    }
+  } catch (const EAbort &) {
+    throw;
+  } catch (const std::exception &erro) {
+    AbandonarListagem(erro);
   }
 }
 
-void TmVoxDPGerarProtocolo::PercorrerEstabsFinanceiro(TnClientDataSet &, int) {}
+void TmVoxDPGerarProtocolo::PercorrerEstabsFinanceiro(TnClientDataSet &lista, int modo) {
+  QList<int> tipos;
+  for (const QString &opcao : FOpcoes)
+    if (opcao == QString::number(kTipoNotaFiscal) || opcao == QString::number(kTipoBoleto)) tipos << opcao.toInt();
+  // Without a financial type there is nothing to say of any establishment.
+  if (tipos.isEmpty()) return;
+  const QString porModo = modo == 0 ? QStringLiteral("Escritório") : QStringLiteral("Cliente");
+
+  for (; !lista.Eof(); lista.Next()) {
+    const int empresa = lista.FieldByName(QStringLiteral("CODIGOEMPRESA"))->AsInteger();
+    const int estab = lista.FieldByName(QStringLiteral("CODIGOESTAB"))->AsInteger();
+    SetCodigoEmpresa(empresa);
+    SetCodigoEstab(estab);
+    FProgresso->ConfigurarProgressoParcial(0, static_cast<int>(tipos.size()));
+    FProgresso->IncProgressoTotal(QStringLiteral("%1 - %2").arg(empresa).arg(estab));
+    if (!ChecarConfiguracaoPro(empresa, estab)) {
+      // The error goes under this establishment's own lines, not under
+      // whichever establishment or client the tree showed last.
+      FNodeEmp = MsgTree(TnTipoMensagem::Titulo,
+                         QStringLiteral("Empresa: %1 - %2")
+                             .arg(empresa)
+                             .arg(lista.FieldByName(QStringLiteral("NOMEEMPRESA"))->AsString()),
+                         FNodeTipo);
+      FNodeEstab = MsgTree(TnTipoMensagem::Titulo,
+                           QStringLiteral("Filial: %1 - %2")
+                               .arg(estab)
+                               .arg(lista.FieldByName(QStringLiteral("APELIDOESTAB"))->AsString()),
+                           FNodeEmp);
+      FilialNaoConfigurada(empresa, estab);
+      continue;
+    }
+    // Only an establishment where an office works has financial documents.
+    if (!FEstabsEscritorio.contains({empresa, estab})) continue;
+    for (int tipo : tipos) {
+      FTipo = tipo;
+      bool ok = false;
+      const int forma = PegarFormaEntrega(empresa, estab).trimmed().toInt(&ok);
+      SetFormaEntrega(ok ? forma : 2);
+      FTituloTipo = GetTitulo(tipo);
+      FProgresso->IncProgressoParcial(QStringLiteral("Gerando ") + FTituloTipo + QStringLiteral(" por ") + porModo);
+      if (tipo == kTipoNotaFiscal)
+        GerarNotasFiscais(empresa, estab, modo);
+      else
+        GerarBoletos(empresa, estab, modo);
+    }
+  }
+}
+
+void TmVoxDPGerarProtocolo::GerarNotasFiscais(int codigoEmpresa, int codigoEstab, int modo) {
+  GerarFinanceiro(codigoEmpresa, codigoEstab, modo);
+}
+
+void TmVoxDPGerarProtocolo::GerarBoletos(int codigoEmpresa, int codigoEstab, int modo) {
+  GerarFinanceiro(codigoEmpresa, codigoEstab, modo);
+}
+
+QString TmVoxDPGerarProtocolo::MontarSQLClientesFin(bool emissao) {
+  return kSQLClientesFin.arg(emissao ? QStringLiteral("CR.DATAEMISSAOCR") : QStringLiteral("CR.DATAVCTOCR"),
+                             kComBoleto);
+}
+
+QString TmVoxDPGerarProtocolo::MontarSQLNotasFiscais(bool emissao) {
+  return kSQLNotasFiscais.arg(
+      emissao ? QStringLiteral("SN.DATAEMISSAONS") : QStringLiteral("coalesce(CR.DATAVCTOCR, SN.DATAEMISSAONS)"),
+      QString());
+}
+
+QString TmVoxDPGerarProtocolo::MontarSQLBoletos(bool emissao) {
+  return kSQLBoletos.arg(emissao ? QStringLiteral("CR.DATAEMISSAOCR") : QStringLiteral("CR.DATAVCTOCR"), kComBoleto);
+}
+
+QString TmVoxDPGerarProtocolo::MontarFiltroClientes(int modo) {
+  // A person naming company and establishment 0 is in both walks; one naming
+  // a company but no establishment in neither.
+  if (modo == 0) return QStringLiteral("(EMP <= 0 or EMP is null) and (EST <= 0 or EST is null)");
+  return QStringLiteral("(EMP > 0 or EMP is not null) and (EST > 0 or EST is not null)");
+}
+
+TmVoxDPGerarProtocolo::TnClienteFin TmVoxDPGerarProtocolo::DestinoFin(const TnField &cliente, const TnField &emp,
+                                                                      const TnField &est, int codigoEmpresa,
+                                                                      int codigoEstab) {
+  TnClienteFin c;
+  c.Cliente = cliente.AsLargeInt();
+  // Company and establishment 0 name no establishment: never a proposal for
+  // a company that does not exist.
+  const bool proprio = !emp.IsNull() && !est.IsNull() && emp.AsInteger() > 0 && est.AsInteger() > 0;
+  c.Empresa = proprio ? emp.AsInteger() : codigoEmpresa;
+  c.Estab = proprio ? est.AsInteger() : codigoEstab;
+  return c;
+}
+
+TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFinanceiro(const QString &chave, const QString &texto, int codigoEmpresa,
+                                                         int codigoEstab) {
+  std::unique_ptr<TnSQLDataSet> &sql = FInstrucoes[chave];
+  if (!sql) {
+    sql = NovaInstrucaoFonte(texto);
+    sql->ParamByName(QStringLiteral("pListarDebitos")).SetDataType(TnFieldType::Integer);
+  }
+  sql->ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(codigoEmpresa);
+  sql->ParamByName(QStringLiteral("pCodigoEstab")).SetValue(codigoEstab);
+  sql->ParamByName(QStringLiteral("pDataInicial")).SetValue(FDataInicial);
+  sql->ParamByName(QStringLiteral("pDataFinal")).SetValue(FDataFinal);
+  sql->ParamByName(QStringLiteral("pListarDebitos")).SetValue(FListarDebitos);
+  return *sql;
+}
+
+std::vector<TmVoxDPGerarProtocolo::TnClienteFin> TmVoxDPGerarProtocolo::ClientesFin(int codigoEmpresa, int codigoEstab,
+                                                                                    int modo) {
+  TnSQLDataSet &sql =
+      InstrucaoFinanceiro(QStringLiteral("FINCLIENTES"), MontarSQLClientesFin(FEmissaoFin), codigoEmpresa, codigoEstab);
+  sql.Open();
+  TnClientDataSet &lista = sql.Resultado();
+  lista.SetFiltered(false);
+  lista.SetFilter(MontarFiltroClientes(modo));
+  lista.SetFiltered(true);
+  const TnField *cliente = lista.FieldByName(QStringLiteral("CODIGOCLIENTE"));
+  const TnField *emp = lista.FieldByName(QStringLiteral("EMP"));
+  const TnField *est = lista.FieldByName(QStringLiteral("EST"));
+  // Persons that differ only in how they name no establishment (none, 0)
+  // are one client.
+  std::vector<TnClienteFin> clientes;
+  for (lista.First(); !lista.Eof(); lista.Next())
+    clientes.push_back(DestinoFin(*cliente, *emp, *est, codigoEmpresa, codigoEstab));
+  lista.SetFiltered(false);
+  lista.SetFilter(QString());
+  const auto chave = [](const TnClienteFin &c) { return std::tuple(c.Cliente, c.Empresa, c.Estab); };
+  std::sort(clientes.begin(), clientes.end(), [&](const auto &a, const auto &b) { return chave(a) < chave(b); });
+  clientes.erase(
+      std::unique(clientes.begin(), clientes.end(), [&](const auto &a, const auto &b) { return chave(a) == chave(b); }),
+      clientes.end());
+  return clientes;
+}
+
+void TmVoxDPGerarProtocolo::GerarFinanceiro(int codigoEmpresa, int codigoEstab, int modo) {
+  const std::vector<TnClienteFin> clientes = ClientesFin(codigoEmpresa, codigoEstab, modo);
+  FProgresso->LimparProgressoParcial();
+  FProgresso->ConfigurarProgressoParcial(0, static_cast<int>(clientes.size()),
+                                         QStringLiteral("Processando Clientes..."));
+  PegarCfgDescr(FTipo);
+  if (clientes.empty()) return;
+
+  // The type's rows of the whole establishment are read once and each
+  // client takes its run of them: a read per client would go over the
+  // office's documents once per client.
+  const bool nota = FTipo == kTipoNotaFiscal;
+  TnSQLDataSet &sql =
+      nota
+          ? InstrucaoFinanceiro(QStringLiteral("FIN11"), MontarSQLNotasFiscais(FEmissaoFin), codigoEmpresa, codigoEstab)
+          : InstrucaoFinanceiro(QStringLiteral("FIN12"), MontarSQLBoletos(FEmissaoFin), codigoEmpresa, codigoEstab);
+  sql.Open();
+  TnClientDataSet &dados = sql.Resultado();
+  dados.SetFiltered(false);
+  dados.SetFilter(MontarFiltroClientes(modo));
+  dados.SetFiltered(true);
+  dados.SetIndexFieldNames(QStringLiteral("CODIGOCLIENTE"));
+  TnAoSair soltar([&dados] {
+    dados.SetFiltered(false);
+    dados.SetFilter(QString());
+  });
+
+  for (const TnClienteFin &cliente : clientes) {
+    FProgresso->IncProgressoParcial();
+    const int propostas = InserirProCliente(cliente);
+    const int itens = InserirItensFin(cliente, modo, dados);
+    if (itens != 0) {
+      SetarIconConfirmacao(FNodeEmp);
+      SetarIconConfirmacao(FNodeEstab);
+      MsgTree(TnTipoMensagem::Titulo,
+              QStringLiteral("%1 Protocolo(s) - %2 Iten(s) listado(s)").arg(propostas).arg(itens), FNodeEstab);
+    } else {
+      MsgTree(TnTipoMensagem::Titulo, QStringLiteral("Nenhum item foi listado"), FNodeEmp);
+    }
+  }
+}
+
+int TmVoxDPGerarProtocolo::InserirProCliente(const TnClienteFin &cliente) {
+  const int empresa = cliente.Empresa;
+  const int estab = cliente.Estab;
+  const QString nomeEmpresa = nDMSQLDataSet()
+                                  ->PegarValorCampo(QStringLiteral("EMPRESA"), QStringLiteral("NOMEEMPRESA"),
+                                                    QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa))
+                                  .toString();
+  const QString nomeEstab = nDMSQLDataSet()
+                                ->PegarValorCampo(QStringLiteral("ESTAB"), QStringLiteral("NOMEESTAB"),
+                                                  QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa) +
+                                                      QStringLiteral(" and CODIGOESTAB = ") + ValorParaSQL(estab))
+                                .toString();
+  FNodeEmp =
+      MsgTree(TnTipoMensagem::Titulo, QStringLiteral("Empresa: %1 - %2").arg(empresa).arg(nomeEmpresa), FNodeTipo);
+  FNodeEstab = MsgTree(TnTipoMensagem::Titulo, QStringLiteral("Filial: %1 - %2").arg(estab).arg(nomeEstab), FNodeEmp);
+
+  if (FFormaGer == 1) {
+    // What the current proposal holds by now (numbers only grow; the
+    // sequence may be stale when the last proposal made was dropped).
+    int &atual = FSeqDasPropostas[CodProtocolo()];
+    atual = std::max(atual, FSeqItem);
+    TnClientDataSet mestre;
+    mestre.CloneCursor(ClientDataSet(), true);
+    if (mestre.Locate(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB"), QVariantList{empresa, estab})) {
+      // The items go on after the proposal's last one.
+      SetCodProtocolo(mestre.FieldByName(kCodigoProtocolo)->AsLargeInt());
+      FSeqItem = FSeqDasPropostas[CodProtocolo()];
+      return 0;
+    }
+  }
+  return InserirPro(empresa, estab, nomeEmpresa, nomeEstab);
+}
+
+int TmVoxDPGerarProtocolo::InserirItensFin(const TnClienteFin &cliente, int modo, TnClientDataSet &dados) {
+  if (!dados.FindKey({cliente.Cliente})) return 0;
+  const bool nota = FTipo == kTipoNotaFiscal;
+  TnMapperFinanceiro &fin = nota ? static_cast<TnMapperFinanceiro &>(dados.Mapeamento<TnMapperFinNotaFiscal>())
+                                 : static_cast<TnMapperFinanceiro &>(dados.Mapeamento<TnMapperFinBoleto>());
+  const TnField *codigoCliente = dados.FieldByName(QStringLiteral("CODIGOCLIENTE"));
+  const TnField *emp = dados.FieldByName(QStringLiteral("EMP"));
+  const TnField *est = dados.FieldByName(QStringLiteral("EST"));
+  const TnField *codigoCli = dados.FieldByName(QStringLiteral("CODIGOCLI"));
+  const TnField *serie = nota ? dados.FieldByName(QStringLiteral("SERIENS")) : nullptr;
+  const TnField *numero = nota ? dados.FieldByName(QStringLiteral("NUMERONS")) : nullptr;
+  const TnField *documento = nota ? nullptr : dados.FieldByName(QStringLiteral("NUMERODCTOCR"));
+  const QString pessoa = QStringLiteral(" com os campos Empresa e Filial ") +
+                         QStringLiteral("não informados para o tipo ") + GetTitulo(FTipo) +
+                         QStringLiteral(", verifique no módulo Financeiro menu Cadastros / Pessoas.");
+
+  TnClientDataSet &detalhe = *ClientDataSetDet();
+  const TmVoxItem &item = *MapProItem();
+  const TnItemComum comum = ItemComum();
+  int itens = 0;
+  for (; !dados.Eof() && codigoCliente->AsLargeInt() == cliente.Cliente; dados.Next()) {
+    // A person's code may equal an office's: only the rows going where this
+    // client's go are its documents.
+    const TnClienteFin destino = DestinoFin(*codigoCliente, *emp, *est, CodigoEmpresa(), CodigoEstab());
+    if (destino.Empresa != cliente.Empresa || destino.Estab != cliente.Estab) continue;
+    const QString escritorio = fin.CodigoEscrit->AsString();
+    const QString chave =
+        nota ? QStringLiteral("FIN;11;") + escritorio + u';' + serie->AsString() + u';' + numero->AsString()
+             : QStringLiteral("FIN;12;") + escritorio + u';' + documento->AsString();
+    NovoItem(comum);
+    item.DESCRITEM->SetAsString(TmVoxMontarDescricao::Cortar(MontarDescricaoFIN(fin), item.DESCRITEM->Size()));
+    item.VENCIMENTO->SetAsDate(fin.DataVcto->IsNull() ? QDate() : fin.DataVcto->AsDate());
+    item.VALOR->SetValue(fin.Valor->Value());
+    item.CODIGOIMPOSTO->Clear();
+    item.VARIACAOIMPOSTO->Clear();
+    item.CODIGODOCEMP->Clear();
+    item.CodigoFuncContr->Clear();
+    item.CHAVEORIGEM->SetAsString(TmVoxMontarDescricao::Cortar(chave, kTamanhoChaveOrigem));
+    item.MODULO->SetAsString(kModuloFin);
+    item.CHAVEDEBITO->Clear();
+    CopiarInteiro(item.PROTOCOLO, fin.CodigoProtocolo);
+    item.TABELA->Clear();
+    item.TABELACHAVE->Clear();
+    // What the save stamps, exactly as the document's key holds it.
+    item.CODIGOTIPOPROTOCOLO->SetAsInteger(FTipo);
+    CopiarInteiro(item.CODIGOESCRIT, fin.CodigoEscrit);
+    if (nota) {
+      item.SERIENS->SetValue(serie->Value());
+      CopiarInteiro(item.NUMERONS, numero);
+      item.NUMERODCTOCR->Clear();
+    } else {
+      item.SERIENS->Clear();
+      item.NUMERONS->Clear();
+      item.NUMERODCTOCR->SetValue(documento->Value());
+    }
+    detalhe.Post();
+    ++itens;
+    if (modo == 0)
+      MsgTree(TnTipoMensagem::Advertencia,
+              QStringLiteral("Pessoa ") + codigoCli->AsString() + QStringLiteral(" - ") + fin.NomeCliente->AsString() +
+                  pessoa,
+              FNodeEstab);
+  }
+  return itens;
+}
+
+QString TmVoxDPGerarProtocolo::MontarDescricaoFIN(const TnMapperFinanceiro &fin) const {
+  return mVoxMontarDescricaoFIN(MascaraDescr(), FTipo, fin);
+}
+
+void TmVoxDPGerarProtocolo::AtualizarOrigemItem(qint64 codigoProtocolo, int seqItem) {
+  TmVoxDPGerarProtocoloBase::AtualizarOrigemItem(codigoProtocolo, seqItem);
+  const TmVoxItem &item = *MapProItem();
+  const int tipo = item.CODIGOTIPOPROTOCOLO->IsNull() ? 0 : item.CODIGOTIPOPROTOCOLO->AsInteger();
+  if (tipo != kTipoNotaFiscal && tipo != kTipoBoleto) return;
+  const bool nota = tipo == kTipoNotaFiscal;
+  const QString &texto = nota ? kSQLUpdateNotaFiscal : kSQLUpdateBoleto;
+  // Prepared once per save, beside the debit tables' write-backs.
+  std::unique_ptr<TnSQLDataSet> &instrucao = sqlUpdateDebitos[texto];
+  if (!instrucao) {
+    instrucao = std::make_unique<TnSQLDataSet>();
+    instrucao->SetSQLConnection(nDMConexao());
+    instrucao->SetCommandText(texto);
+    instrucao->SetPrepared(true);
+    instrucao->Params(0).SetDataType(TnFieldType::LargeInt);
+    instrucao->Params(1).SetDataType(TnFieldType::SmallInt);
+    instrucao->Params(2).SetDataType(TnFieldType::Integer);
+    instrucao->Params(3).SetDataType(TnFieldType::String);
+    if (nota) instrucao->Params(4).SetDataType(TnFieldType::Integer);
+  }
+  TnSQLDataSet &sql = *instrucao;
+  sql.Params(0).SetValue(codigoProtocolo);
+  sql.Params(1).SetValue(seqItem);
+  sql.Params(2).SetValue(item.CODIGOESCRIT->Value());
+  sql.Params(3).SetValue(nota ? item.SERIENS->Value() : item.NUMERODCTOCR->Value());
+  if (nota) sql.Params(4).SetValue(item.NUMERONS->Value());
+  // Exactly the one document: none means another user protocolled it after
+  // the listing, or it is gone, and saving the item anyway would leave the
+  // protocol naming a document that does not name it.
+  if (sql.ExecSQL() != 1)
+    throw Exception(
+        QStringLiteral("O documento \"%1\" (%2 do escritório %3, %4) não está mais livre: foi protocolado por "
+                       "outro usuário depois da listagem, ou excluído.")
+            .arg(item.DESCRITEM->AsString(), nota ? QStringLiteral("nota fiscal") : QStringLiteral("boleto"),
+                 item.CODIGOESCRIT->AsString(),
+                 nota ? QStringLiteral("série %1, número %2").arg(item.SERIENS->AsString(), item.NUMERONS->AsString())
+                      : QStringLiteral("documento %1").arg(item.NUMERODCTOCR->AsString())));
+}
 
 int TmVoxDPGerarProtocolo::InserirPro(int codigoEmpresa, int codigoEstab, const QString &nomeEmpresa,
                                       const QString &nomeEstab) {
-  SetCodProtocolo(CodProtocolo() + 1);
+  SetCodProtocolo(++FUltimaProposta);
   const QDateTime agora = nDMConexao()->Now();
   QString observacao = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
   if (FFormaGer == 2) observacao = FTituloTipo + QStringLiteral(" - ") + observacao;

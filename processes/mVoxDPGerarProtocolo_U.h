@@ -5,15 +5,20 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <map>
 #include <memory>
+#include <set>
+#include <vector>
 
 #include "mVoxDPGerarProtocoloBase_U.h"
 #include "mvoxpk_export.h"
 #include "nToolButton_U.h"
 
 class TnClientDataSet;
+class TnField;
 class TnFraProgresso;
+class TnMapperFinanceiro;
 class TnMsgTreeNode;
 class TnSQLDataSet;
 class TnpqParamItem;
@@ -47,6 +52,15 @@ class TnpqPowerParam;
 // shows that protocol and cannot be marked; terminations and vacations are
 // always offered again. Saving a payroll item writes nothing back to the
 // payroll tables.
+//
+// The office's own invoices (type 11) and boletos (12) come from the
+// financial module, for the receivables with a bank slip issued (pTipoData
+// 1) or due (2) in the range, in two walks: by office, the clients whose
+// financial person names no company and establishment, under the office's
+// establishment; by client, those whose person names both, each under that
+// establishment. Each client gets its proposal ("Protocolo Único" joins the
+// establishment's proposal when there is one). Saving stamps the invoice or
+// receivable with the protocol and item, only while it is still free.
 //
 // An establishment without protocol configuration is skipped with an error
 // line; any other failure stops the run naming the company, establishment,
@@ -108,6 +122,27 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // the vacation start, anything else by the pay date.
   static QString SQLFolha(int tipo, int tipoFolha, int tipoData);
 
+  // --- the financial sources (types 11 and 12)
+  // The statements of one office establishment (parameters pCodigoEmpresa,
+  // pCodigoEstab, pDataInicial, pDataFinal, pListarDebitos), dated by the
+  // issue date when `emissao`, else by the due date: the clients that have
+  // receivables with a bank slip (CODIGOCLIENTE the grouping client: the
+  // person when the person names an establishment, else the office; EMP and
+  // EST what the person names), and the rows of invoices and of boletos,
+  // each with its client's columns.
+  static QString MontarSQLClientesFin(bool emissao);
+  static QString MontarSQLNotasFiscais(bool emissao);
+  static QString MontarSQLBoletos(bool emissao);
+  // The clients of a walk, as a filter on EMP and EST: 0 neither a positive
+  // company nor a positive establishment, 1 both.
+  static QString MontarFiltroClientes(int modo);
+  // The description of the current financial row from the type's template.
+  virtual QString MontarDescricaoFIN(const TnMapperFinanceiro &fin) const;
+  // Stamps the invoice or receivable of a financial item with the protocol
+  // and sequence just saved, while it carries no protocol. Raises, naming
+  // the item, when it is gone or another protocol took it.
+  void AtualizarOrigemItem(qint64 codigoProtocolo, int seqItem) override;
+
   // The title of a protocol type; "Débitos de Folha" for 10 and for any code
   // it does not know.
   static QString GetTitulo(int tipo);
@@ -145,14 +180,45 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // program has none.
   virtual int CarregarDadosFpa();
   virtual int InserirItensFpa();
-  // One walk of the financial source over the establishments of `lista`,
-  // from its first row: mode 0 by office, 1 by client. Nothing while the
-  // program has no financial source.
+  // One walk of the financial sources over the establishments of `lista`,
+  // from its current row: mode 0 by office, 1 by client. Says nothing of any
+  // establishment when no financial type is ticked; an unconfigured one gets
+  // its own company and establishment lines with the error under them.
   virtual void PercorrerEstabsFinanceiro(TnClientDataSet &lista, int modo);
+  // One financial type for one office establishment in one walk.
+  void GerarNotasFiscais(int codigoEmpresa, int codigoEstab, int modo);
+  void GerarBoletos(int codigoEmpresa, int codigoEstab, int modo);
 
  private:
   void GerarProtocolosDebitos();
   void GerarProtocolosFinanceiro();
+  // Ends a pass that failed: empties both lists and raises naming the
+  // company, establishment, proposal and type.
+  [[noreturn]] void AbandonarListagem(const std::exception &erro);
+
+  // A client of a financial walk: the grouping client and the establishment
+  // its documents go to.
+  struct TnClienteFin {
+    qint64 Cliente = 0;
+    int Empresa = 0;
+    int Estab = 0;
+  };
+  // Where the row's documents go: the establishment its person names when
+  // it names a positive company and establishment, else the office's
+  // (`codigoEmpresa`, `codigoEstab`).
+  static TnClienteFin DestinoFin(const TnField &cliente, const TnField &emp, const TnField &est, int codigoEmpresa,
+                                 int codigoEstab);
+  void GerarFinanceiro(int codigoEmpresa, int codigoEstab, int modo);
+  // The walk's clients of the establishment, each once, in code order.
+  std::vector<TnClienteFin> ClientesFin(int codigoEmpresa, int codigoEstab, int modo);
+  // The client's proposal: the establishment's own under "Protocolo Único"
+  // when there is one (0), else a new one (1).
+  int InserirProCliente(const TnClienteFin &cliente);
+  // The client's items from `dados`, the type's rows of the establishment
+  // indexed by CODIGOCLIENTE; gives how many.
+  int InserirItensFin(const TnClienteFin &cliente, int modo, TnClientDataSet &dados);
+  // A financial statement, prepared once per pass under `chave`.
+  TnSQLDataSet &InstrucaoFinanceiro(const QString &chave, const QString &texto, int codigoEmpresa, int codigoEstab);
   // One establishment of the list: its lines, its proposals and items.
   void GerarProtocolosEstab(TnClientDataSet &lista, int &empresaAnterior);
   // True (with the error line and icons) when the establishment has no
@@ -207,6 +273,19 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   std::unique_ptr<TnLeituraModelo> FSqlCfgDescr;
   TnFraProgresso *FProgresso = nullptr;
   int FSeqItem = 0;
+  // The highest proposal number given in the run. Proposals take the next
+  // one, so none ever shares a number, even after the financial pass made
+  // an older proposal current again.
+  qint64 FUltimaProposta = 0;
+  // The financial pass under "Protocolo Único": each proposal's last item
+  // number.
+  std::map<qint64, int> FSeqDasPropostas;
+  // The financial pass: the establishments (company, establishment) where
+  // an office works.
+  std::set<std::pair<int, int>> FEstabsEscritorio;
+  // pTipoData as the financial sources read it: the issue date, else the
+  // due date.
+  bool FEmissaoFin = true;
   QDate FDataInicial;
   QDate FDataFinal;
   int FFormaGer = 2;

@@ -32,11 +32,16 @@ void TmVoxItem::Mapear(TnClientDataSet &dados) {
   dados.MapearCampo(TABELA, QStringLiteral("TABELA"));
   dados.MapearCampo(TABELACHAVE, QStringLiteral("TABELACHAVE"));
   dados.MapearCampo(MODULO, QStringLiteral("MODULO"));
+  dados.MapearCampo(CODIGOTIPOPROTOCOLO, QStringLiteral("CODIGOTIPOPROTOCOLO"));
+  dados.MapearCampo(CODIGOESCRIT, QStringLiteral("CODIGOESCRIT"));
+  dados.MapearCampo(SERIENS, QStringLiteral("SERIENS"));
+  dados.MapearCampo(NUMERONS, QStringLiteral("NUMERONS"));
+  dados.MapearCampo(NUMERODCTOCR, QStringLiteral("NUMERODCTOCR"));
 }
 
 bool TmVoxItem::Completo() const {
   return CODIGOPROTOCOLO && SEQITEMPRO && TIPODEBITO && DESCRITEM && DATALCTOPRO && VENCIMENTO && VALOR &&
          CODIGOIMPOSTO && VARIACAOIMPOSTO && CODIGODOCEMP && CodigoFuncContr && CANCELADO && CHAVEORIGEM &&
          CHAVEDEBITO && CODIGOUSUARIO && DATAHORACADASTRO && ORIGEMDADO && COMPETENCIA && PROTOCOLO && GERAR &&
-         TABELA && TABELACHAVE && MODULO;
+         TABELA && TABELACHAVE && MODULO && CODIGOTIPOPROTOCOLO && CODIGOESCRIT && SERIENS && NUMERONS && NUMERODCTOCR;
 }

@@ -51,6 +51,15 @@ class MVOXPK_EXPORT TmVoxItem {
   TnStringField *TABELACHAVE = nullptr;
   // Origin text of the source row, as the grid shows it.
   TnStringField *MODULO = nullptr;
+  // What a financial item's save stamps, never shown: the protocol type
+  // (11 an invoice, 12 a boleto; none for other sources), the office, and
+  // the invoice's series and number or the receivable's document, exactly
+  // as the document's key holds them (the origin key may be cut).
+  TnIntegerField *CODIGOTIPOPROTOCOLO = nullptr;
+  TnIntegerField *CODIGOESCRIT = nullptr;
+  TnStringField *SERIENS = nullptr;
+  TnIntegerField *NUMERONS = nullptr;
+  TnStringField *NUMERODCTOCR = nullptr;
 
   void Mapear(TnClientDataSet &dados);
   // Whether every member found its field.

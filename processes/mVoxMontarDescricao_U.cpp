@@ -4,9 +4,12 @@
 #include <exception>
 #include <utility>
 
+#include "cWezTipos_U.h"
 #include "nClientDataSet_U.h"
 #include "nException_U.h"
 #include "nField_U.h"
+#include "nMapperFinBoleto_U.h"
+#include "nMapperFinNotaFiscal_U.h"
 
 TmVoxMontarDescricao::TmVoxMontarDescricao(QString mascara) : FMascara(std::move(mascara)) {}
 
@@ -258,6 +261,59 @@ QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha, 
       break;
   }
   montar.SetRegraVazio(TmVoxMontarDescricao::TnVazio::SemCaracteres,
+                       [] { return TmVoxMontarDescricao::MsgGeracaoAutomatica(); });
+  return montar.Montar();
+}
+
+// --- Financial documents -----------------------------------------------------
+
+namespace {
+
+constexpr int kTipoNotaFiscal = 11;
+
+// A column of the financial view; the view binds null when its rows lack it.
+const TnField &ColunaFIN(const TnField *campo, const char *coluna) {
+  if (!campo)
+    throw Exception(QStringLiteral("A consulta do financeiro não tem a coluna %1.").arg(QLatin1String(coluna)));
+  return *campo;
+}
+
+// The column read as a whole number; none (or blank) is 0.
+qint64 InteiroFIN(const TnField &campo) {
+  if (campo.IsNull() || campo.AsString().trimmed().isEmpty()) return 0;
+  return campo.AsLargeInt();
+}
+
+}  // namespace
+
+QString mVoxMontarDescricaoFIN(const QString &mascara, int tipo, const TnMapperFinanceiro &fin) {
+  TmVoxMontarDescricao montar(mascara);
+  const auto texto = [&](const char *token, const TnField *campo, const char *coluna) {
+    montar.Adicionar(QLatin1String(token), ColunaFIN(campo, coluna), TnForma::Texto);
+  };
+  texto("[CODIGOESCRIT]", fin.CodigoEscrit, "CODIGOESCRIT");
+  if (tipo == kTipoNotaFiscal) {
+    const auto *nota = dynamic_cast<const TnMapperFinNotaFiscal *>(&fin);
+    if (!nota) throw Exception(QStringLiteral("A descrição de uma nota fiscal pede a visão da nota fiscal."));
+    texto("[SERIENS]", nota->SerieNS, "SERIENS");
+    texto("[NUMERONS]", nota->NumeroNS, "NUMERONS");
+    texto("[DATAEMISSAONS]", nota->DataEmissao, "DATAEMISSAO");
+    const TnField *prazo = &ColunaFIN(nota->VistaPrazo, "VISTAPRAZO");
+    montar.Adicionar(QStringLiteral("[VISTAPRAZO]"),
+                     [prazo] { return DescricaoVistaPrazo(static_cast<int>(InteiroFIN(*prazo))); });
+    const TnField *cancelada = &ColunaFIN(nota->CanceladaNS, "CANCELADANS");
+    montar.Adicionar(QStringLiteral("[CANCELADANS]"), [cancelada] {
+      return InteiroFIN(*cancelada) == 0 ? QStringLiteral("Não") : QStringLiteral("Sim");
+    });
+  } else {
+    const auto *boleto = dynamic_cast<const TnMapperFinBoleto *>(&fin);
+    if (!boleto) throw Exception(QStringLiteral("A descrição de um boleto pede a visão do boleto."));
+    texto("[NOSSONUMERO]", boleto->NossoNumero, "NOSSONUMERO");
+    texto("[DATAEMISSAOCR]", boleto->DataEmissao, "DATAEMISSAO");
+    texto("[DATAVCTOCR]", boleto->DataVcto, "DATAVCTO");
+    texto("[NUMERODCTOCR]", boleto->NumeroDctoCR, "NUMERODCTOCR");
+  }
+  montar.SetRegraVazio(TmVoxMontarDescricao::TnVazio::SoEspacos,
                        [] { return TmVoxMontarDescricao::MsgGeracaoAutomatica(); });
   return montar.Montar();
 }

@@ -8,6 +8,7 @@
 
 class TnClientDataSet;
 class TnField;
+class TnMapperFinanceiro;
 
 // Fills an item description template: free text in which a field name in
 // square brackets ("[NOMEFUNC]") stands for a value of the source row. The
@@ -151,3 +152,17 @@ MVOXPK_EXPORT QString mVoxMontarDescricaoCTR(const QString &mascara, const TnCli
 // Raises when the row lacks a column its type reads.
 MVOXPK_EXPORT QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha,
                                              const TnClientDataSet &dados);
+
+// The description of a financial item from the template `mascara` and the
+// CURRENT row behind `fin`: for protocol type 11 (service invoices) `fin` is
+// a TnMapperFinNotaFiscal, for any other type a TnMapperFinBoleto.
+//   11: [CODIGOESCRIT], [SERIENS], [NUMERONS], [DATAEMISSAONS] (the issue
+//     date) as text; [VISTAPRAZO] the payment term's name
+//     (DescricaoVistaPrazo; none counts as 0); [CANCELADANS] "Não" for 0
+//     (or none), "Sim" otherwise;
+//   other: [CODIGOESCRIT], [NOSSONUMERO], [DATAEMISSAOCR] (the issue date),
+//     [DATAVCTOCR] (the due date), [NUMERODCTOCR], as text.
+// A result of nothing but spaces becomes "Geração automática"; any other
+// keeps its spaces. Not cut here: the item's field decides what it keeps.
+// Raises when the view is of the other kind or its row lacks a column.
+MVOXPK_EXPORT QString mVoxMontarDescricaoFIN(const QString &mascara, int tipo, const TnMapperFinanceiro &fin);

@@ -112,6 +112,12 @@ void TnFrmGerarProtocolo::CriarCamposDetalhe() {
   d.AddFieldDef(QStringLiteral("TABELA"), TnFieldType::String, 50);
   d.AddFieldDef(QStringLiteral("TABELACHAVE"), TnFieldType::String, 50);
   d.AddFieldDef(QStringLiteral("MODULO"), TnFieldType::String, 50);
+  // The key of a financial item's document, for the save; never shown.
+  d.AddFieldDef(QStringLiteral("CODIGOTIPOPROTOCOLO"), TnFieldType::Integer);
+  d.AddFieldDef(QStringLiteral("CODIGOESCRIT"), TnFieldType::Integer);
+  d.AddFieldDef(QStringLiteral("SERIENS"), TnFieldType::String, 3);
+  d.AddFieldDef(QStringLiteral("NUMERONS"), TnFieldType::Integer);
+  d.AddFieldDef(QStringLiteral("NUMERODCTOCR"), TnFieldType::String, 15);
   d.CreateDataSet();
 
   Definir(d, "CODIGOPROTOCOLO", QString(), false);

@@ -27,22 +27,7 @@ class GerarProtocoloFolhaTeste : public TmVoxGerarProtocoloTeste {
   // Every item, "establishment|<fields>", sorted: the payroll statements
   // give their rows in the database's order.
   QStringList ItensPorFilial(const QStringList &campos) {
-    TnClientDataSet mestre;
-    mestre.CloneCursor(&Mestre(), true);
-    QStringList linhas;
-    TnClientDataSet cursor;
-    cursor.CloneCursor(&Detalhe(), true);
-    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-      QString estab = QStringLiteral("?");
-      if (mestre.Locate(QStringLiteral("CODIGOPROTOCOLO"),
-                        cursor.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value()))
-        estab = mestre.FieldByName(QStringLiteral("CODIGOESTAB"))->AsString();
-      QStringList valores{estab};
-      for (const QString &campo : campos) valores << cursor.FieldByName(campo)->AsString();
-      linhas << valores.join(u'|');
-    }
-    linhas.sort();
-    return linhas;
+    return ItensComProposta({QStringLiteral("CODIGOESTAB")}, campos);
   }
   // Company 2's pay, per employee or totalised: "establishment|contract|
   // value|protocol" sorted.

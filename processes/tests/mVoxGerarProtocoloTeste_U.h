@@ -75,6 +75,27 @@ class TmVoxGerarProtocoloTeste : public TmVoxCadastroTeste {
     for (const QString &campo : campos) valores << campo + u'=' + cursor.FieldByName(campo)->AsString();
     return valores.join(u'|');
   }
+  // Every item as "<its proposal's fields>|<its fields>", sorted: the
+  // sources give their rows in the database's order. A proposal not found
+  // shows "?".
+  QStringList ItensComProposta(const QStringList &camposProposta, const QStringList &campos) {
+    TnClientDataSet mestre;
+    mestre.CloneCursor(&Mestre(), true);
+    QStringList linhas;
+    TnClientDataSet cursor;
+    cursor.CloneCursor(&Detalhe(), true);
+    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
+      QStringList valores;
+      const bool achou = mestre.Locate(QStringLiteral("CODIGOPROTOCOLO"),
+                                       cursor.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value());
+      for (const QString &campo : camposProposta)
+        valores << (achou ? mestre.FieldByName(campo)->AsString() : QStringLiteral("?"));
+      for (const QString &campo : campos) valores << cursor.FieldByName(campo)->AsString();
+      linhas << valores.join(u'|');
+    }
+    linhas.sort();
+    return linhas;
+  }
   QString Gravar() {
     return ErroDe([&] { FProcesso->actGravarExecute(nullptr); });
   }

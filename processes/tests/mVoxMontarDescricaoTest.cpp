@@ -9,6 +9,9 @@
 #include "nClientDataSet_U.h"
 #include "nDialogosTeste_U.h"
 #include "nEditorCampo_U.h"
+#include "nException_U.h"
+#include "nMapperFinBoleto_U.h"
+#include "nMapperFinNotaFiscal_U.h"
 #include "nSQLDataSet_U.h"
 #include "nSQLFuncoes_U.h"
 
@@ -645,4 +648,42 @@ TEST_F(MontarDescricaoFolhaTeste, EveryPayrollTokenTheEditorOffersIsFilled) {
       EXPECT_FALSE(preenchido.contains(token, Qt::CaseInsensitive)) << token.toStdString();
     }
   }
+}
+
+// --- Financial documents -------------------------------------------------------
+
+namespace {
+
+// One invoice row with nothing but the office and the number known.
+std::unique_ptr<TnClientDataSet> NotaSemDados() {
+  auto dados = std::make_unique<TnClientDataSet>();
+  for (const char *campo : {"CODIGOESCRIT", "NUMERONS", "VISTAPRAZO", "CANCELADANS"})
+    dados->AddFieldDef(QLatin1String(campo), TnFieldType::Integer);
+  dados->AddFieldDef(QStringLiteral("SERIENS"), TnFieldType::String, 3);
+  dados->AddFieldDef(QStringLiteral("DATAEMISSAO"), TnFieldType::Date);
+  dados->CreateDataSet();
+  dados->Append();
+  dados->FieldByName(QStringLiteral("CODIGOESCRIT"))->SetValue(1);
+  dados->FieldByName(QStringLiteral("NUMERONS"))->SetValue(7);
+  dados->Post();
+  return dados;
+}
+
+}  // namespace
+
+TEST(MontarDescricaoFIN, NullTermAndCancelFlagReadAsZeroAndANullDateWritesNothing) {
+  auto dados = NotaSemDados();
+  const auto &nota = dados->Mapeamento<TnMapperFinNotaFiscal>();
+  EXPECT_EQ(mVoxMontarDescricaoFIN(QStringLiteral("[NUMERONS] [VISTAPRAZO] [CANCELADANS] [DATAEMISSAONS]."), 11, nota),
+            QStringLiteral("7 À Vista Não ."));
+}
+
+TEST(MontarDescricaoFIN, AViewOfTheOtherKindOrARowWithoutAColumnFails) {
+  auto dados = NotaSemDados();
+  const auto &nota = dados->Mapeamento<TnMapperFinNotaFiscal>();
+  // A boleto template over an invoice row: the receivable's columns are not
+  // there.
+  EXPECT_THROW(mVoxMontarDescricaoFIN(QStringLiteral("[NUMERODCTOCR]"), 12, nota), Exception);
+  const auto &boleto = dados->Mapeamento<TnMapperFinBoleto>();
+  EXPECT_THROW(mVoxMontarDescricaoFIN(QStringLiteral("[NUMERONS]"), 11, boleto), Exception);
 }
