@@ -41,6 +41,10 @@ void mVoxDPConfiguradorTipoGrupo_U_Finalizar();
 void mVoxDPConfigurarRotaEntrega_U_Inicializar();
 void mVoxDPConfigurarRotaEntrega_U_Finalizar();
 // --- end route stop order
+// --- expected documents
+void mVoxDPGerarDocumento_U_Inicializar();
+void mVoxDPGerarDocumento_U_Finalizar();
+// --- end expected documents
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -169,6 +173,9 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPConfigurarRotaEntrega_U", &mVoxDPConfigurarRotaEntrega_U_Inicializar,
      &mVoxDPConfigurarRotaEntrega_U_Finalizar},
     // --- end route stop order
+    // --- expected documents
+    {"mVoxDPGerarDocumento_U", &mVoxDPGerarDocumento_U_Inicializar, &mVoxDPGerarDocumento_U_Finalizar},
+    // --- end expected documents
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

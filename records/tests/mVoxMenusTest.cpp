@@ -144,6 +144,10 @@ const std::vector<Classe> &Familia() {
       {"TmVoxDPConsultaProtocoloEntregue", 0,
        {{"mVox", "04 Consultas", "Consulta de Protocolos Entregues/Retirados", 1, -1, "", false, true, true}},
        Direito::Padrao, "", false, "TnDMPowerParamGrid"},
+      // The generation of the expected documents has an action and no menu item.
+      {"TmVoxDPGerarDocumento", 0,
+       {{"mVox", "02 Movimentos\\20 Documentos", "Gerar Documento", 2, -1, "", false, false, false}},
+       Direito::Padrao, "", false, "TnDMPowerParam"},
   };
   return familia;
 }

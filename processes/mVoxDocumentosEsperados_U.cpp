@@ -1,0 +1,46 @@
+#include "mVoxDocumentosEsperados_U.h"
+
+#include <QStringView>
+
+bool TmVoxDocumentosEsperados::ContemMes(const QVariant &mesOcorrencia, int mes) {
+  if (mesOcorrencia.isNull()) return false;
+  const QString lista = mesOcorrencia.toString();
+  if (lista.isEmpty()) return false;
+  const QString procurado = QString::number(mes);
+  for (QStringView token : QStringView(lista).split(u';'))
+    if (token == procurado) return true;
+  return false;
+}
+
+int TmVoxDocumentosEsperados::Passo(int periodoDoc) {
+  switch (periodoDoc) {
+    case 1:
+      return 0;
+    case 2:
+      return 15;
+    case 3:
+      return 10;
+    default:
+      return -1;
+  }
+}
+
+QList<QDate> TmVoxDocumentosEsperados::DatasEsperadas(const QDate &competencia, int periodoDoc,
+                                                       const QVariant &mesOcorrencia) {
+  const int passo = Passo(periodoDoc);
+  if (passo < 0 || !competencia.isValid()) return {};
+  // Every date of a period stays in its month (day 21 at most), so the month
+  // test of each date is the competence's.
+  if (!ContemMes(mesOcorrencia, competencia.month())) return {};
+  const QDate primeiro(competencia.year(), competencia.month(), 1);
+  QList<QDate> datas;
+  for (int i = 0; i < periodoDoc; ++i) datas << primeiro.addDays(static_cast<qint64>(passo) * i);
+  return datas;
+}
+
+bool TmVoxDocumentosEsperados::Satisfaz(int periodoDoc, const QDate &esperada, const QDate &documento) {
+  const int passo = Passo(periodoDoc);
+  if (passo < 0 || !esperada.isValid() || !documento.isValid()) return false;
+  if (passo == 0) return esperada.year() == documento.year() && esperada.month() == documento.month();
+  return qAbs(esperada.daysTo(documento)) < passo;
+}
