@@ -44,6 +44,8 @@ void mVoxDPConfigurarRotaEntrega_U_Finalizar();
 // --- expected documents
 void mVoxDPGerarDocumento_U_Inicializar();
 void mVoxDPGerarDocumento_U_Finalizar();
+void mVoxDPConsultaDocPendente_U_Inicializar();
+void mVoxDPConsultaDocPendente_U_Finalizar();
 // --- end expected documents
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
@@ -175,6 +177,8 @@ const TnUnidadePacote GUnidades[] = {
     // --- end route stop order
     // --- expected documents
     {"mVoxDPGerarDocumento_U", &mVoxDPGerarDocumento_U_Inicializar, &mVoxDPGerarDocumento_U_Finalizar},
+    {"mVoxDPConsultaDocPendente_U", &mVoxDPConsultaDocPendente_U_Inicializar,
+     &mVoxDPConsultaDocPendente_U_Finalizar},
     // --- end expected documents
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };

@@ -148,6 +148,9 @@ const std::vector<Classe> &Familia() {
       {"TmVoxDPGerarDocumento", 0,
        {{"mVox", "02 Movimentos\\20 Documentos", "Gerar Documento", 2, -1, "", false, false, false}},
        Direito::Padrao, "", false, "TnDMPowerParam"},
+      {"TmVoxDPConsultaDocPendente", 0,
+       {{"mVox", "04 Consultas", "Consulta de Documentos Pendentes", 1, -1, "", false, true, true}},
+       Direito::Padrao, "", false, "TnDMPowerParamGrid"},
   };
   return familia;
 }
