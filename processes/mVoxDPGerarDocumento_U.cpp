@@ -9,6 +9,7 @@
 #include "nDialogos_U.h"
 #include "nException_U.h"
 #include "nFormatos_U.h"
+#include "nFuncoesProcesso_U.h"
 #include "nListasEmpresa_U.h"
 #include "nMsgTree_U.h"
 #include "nSQLDataSet_U.h"
@@ -25,7 +26,6 @@ const QString kCompetFinal = QStringLiteral("pCompetFinal");
 const QString kPergunta = QStringLiteral(
     "Atenção! Todos os documentos já gerados automáticamente neste período serão deletados! Deseja realmente gerar "
     "os documentos?");
-const QString kCancelada = QStringLiteral("Operação cancelada! Não foi possível efetuar a operação!");
 
 const QString kSQLCfgEstabPro =
     QStringLiteral("select CODIGOEMPRESA ,CODIGOESTAB ,CODIGOGRUPODOC from CFGESTABPRO where ");
@@ -202,7 +202,7 @@ void TmVoxDPGerarDocumento::Executar() {
     MsgTree(0, QStringLiteral("Operação cancelada! Nenhum documento foi gerado!"), FNodeEstab);
     if (FNodeEstab) SetarIconErro(FNodeEstab);
     if (FNodeEmp) SetarIconErro(FNodeEmp);
-    throw Exception(kCancelada + QStringLiteral("\r\n") + Mensagem(erro));
+    throw Exception(nPrefixoOperacaoCancelada() + Mensagem(erro));
   }
   MsgTree(5, QStringLiteral("Operação concluída com sucesso!"));
 }

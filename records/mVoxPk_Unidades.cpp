@@ -46,6 +46,8 @@ void mVoxDPGerarDocumento_U_Inicializar();
 void mVoxDPGerarDocumento_U_Finalizar();
 void mVoxDPConsultaDocPendente_U_Inicializar();
 void mVoxDPConsultaDocPendente_U_Finalizar();
+void mVoxDPDocumentosPendentes_U_Inicializar();
+void mVoxDPDocumentosPendentes_U_Finalizar();
 // --- end expected documents
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
@@ -179,6 +181,8 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPGerarDocumento_U", &mVoxDPGerarDocumento_U_Inicializar, &mVoxDPGerarDocumento_U_Finalizar},
     {"mVoxDPConsultaDocPendente_U", &mVoxDPConsultaDocPendente_U_Inicializar,
      &mVoxDPConsultaDocPendente_U_Finalizar},
+    {"mVoxDPDocumentosPendentes_U", &mVoxDPDocumentosPendentes_U_Inicializar,
+     &mVoxDPDocumentosPendentes_U_Finalizar},
     // --- end expected documents
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
