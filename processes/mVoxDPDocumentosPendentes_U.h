@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "mvoxpk_export.h"
+#include "nActionForm_U.h"
 #include "nDMPowerParamTab_U.h"
 #include "nMenuDecl_U.h"
 #include "nTeclado_U.h"
 
-class TnActionForm;
 class TnColunaGrid;
 class TnDBGridEh;
 class TnDesenhoCelula;
