@@ -269,7 +269,12 @@ void TmVoxDPDocumentosPendentes::DepoisConfigurar(TnFrmVisual *form) {
   if (TnDBGridEh *grid = nDBGrid()) {
     grid->CriarColunas(QStringLiteral(
         "CODIGOEMPRESA;CODIGOESTAB;CODIGODOCUMENTO;DATALCTO;CODIGOTIPODOC;DescrTipoDoc;DESCRDOCEMP;RECEBIDO"));
-    if (TnColunaGrid *nome = grid->Coluna(QStringLiteral("DescrTipoDoc"))) nome->ReadOnly = true;
+    // Narrow enough that the description and the mark stay in sight.
+    if (TnColunaGrid *nome = grid->Coluna(QStringLiteral("DescrTipoDoc"))) {
+      nome->ReadOnly = true;
+      nome->Width = 25;
+    }
+    if (TnColunaGrid *descricao = grid->Coluna(kDescrDocEmp)) descricao->Width = 30;
     if (TnColunaGrid *tipo = grid->Coluna(kCodigoTipoDoc)) tipo->BotaoEdicao = true;
     FKeyDownAnterior = grid->OnKeyDown;
     grid->OnKeyDown = [this](TnDBGridEh &sender, int &key, TShiftState shift) { nDBGridKeyDown(sender, key, shift); };
@@ -443,11 +448,10 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
     return;
 
   dados.DisableControls();
-  bool gravado = false;
+  bool habilitado = false;
   // A refused row stays current for the user to mend.
   TnAoSair habilitar([&] {
-    if (gravado) dados.First();
-    dados.EnableControls();
+    if (!habilitado) dados.EnableControls();
   });
   QList<TnBookmark> marcados;
   for (dados.First(); !dados.Eof(); dados.Next())
@@ -513,7 +517,10 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
     dados.GotoBookmark(linha);
     dados.Delete();
   }
-  gravado = true;
+  // The list shows what is left before the user is told.
+  dados.First();
+  dados.EnableControls();
+  habilitado = true;
   nMessageDlg(QStringLiteral("Documentos gravados com sucesso!"), TMsgDlgType::mtInformation, nBotaoOK());
   SetTemAlteracao(false);
 }
