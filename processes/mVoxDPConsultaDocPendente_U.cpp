@@ -51,11 +51,7 @@ size_t qHash(const TnChave &chave, size_t semente = 0) {
 TmVoxDPConsultaDocPendente::TmVoxDPConsultaDocPendente() {
   TnpqPowerParam &params = npqPowerParam();
   params.SetCaption(QStringLiteral("Consulta de Documentos Pendentes"));
-  params.Adicionar({.Alias = kCompet,
-                    .Caption = QStringLiteral("Competência"),
-                    .Obrigatorio = true,
-                    .Posicao = 0,
-                    .Dicionario = QStringLiteral("DICDATAMESANO")});
+  TmVoxDocumentosEsperados::AdicionarParametros(params);
   params.Adicionar({.Alias = QStringLiteral("pTipoPeriodo"),
                     .Caption = QStringLiteral("Período"),
                     .Tipo = TnTipoParam::Combo,
@@ -64,18 +60,6 @@ TmVoxDPConsultaDocPendente::TmVoxDPConsultaDocPendente() {
                     .Hint = QStringLiteral("Informe o período do Tipo de Documento"),
                     .Posicao = 1,
                     .Valores = QStringLiteral("Todos=0;Mensal=1;Quinzenal=2;Decendial=3;")});
-  params.Adicionar({.Alias = QStringLiteral("pCodigoEmpresa"),
-                    .Caption = QStringLiteral("Empresa"),
-                    .Posicao = 2,
-                    .Dicionario = kCodigoEmpresa,
-                    .CampoLookup = kCodigoEmpresa,
-                    .MultiSelecao = true});
-  params.Adicionar({.Alias = QStringLiteral("pCodigoEstab"),
-                    .Caption = QStringLiteral("Estab"),
-                    .Posicao = 3,
-                    .Dicionario = kCodigoEstab,
-                    .CampoLookup = kCodigoEstab,
-                    .MultiSelecao = true});
 }
 
 TmVoxDPConsultaDocPendente::~TmVoxDPConsultaDocPendente() = default;

@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 
 #include "mVoxDPConsultaDocPendente_U.h"
+#include "mVoxDocumentosEsperados_U.h"
 #include "nActionForm_U.h"
 #include "nAoSair_U.h"
 #include "nClasseInfo_U.h"
@@ -74,23 +75,7 @@ std::unique_ptr<TnSQLDataSet> Instrucao(const QString &texto, std::initializer_l
 TmVoxDPDocumentosPendentes::TmVoxDPDocumentosPendentes() {
   TnpqPowerParam &params = npqPowerParam();
   params.SetCaption(QStringLiteral("Documentos Pendentes"));
-  params.Adicionar({.Alias = kCompet,
-                    .Caption = QStringLiteral("Competência"),
-                    .Obrigatorio = true,
-                    .Posicao = 0,
-                    .Dicionario = QStringLiteral("DICDATAMESANO")});
-  params.Adicionar({.Alias = QStringLiteral("pCodigoEmpresa"),
-                    .Caption = QStringLiteral("Empresa"),
-                    .Posicao = 2,
-                    .Dicionario = kCodigoEmpresa,
-                    .CampoLookup = kCodigoEmpresa,
-                    .MultiSelecao = true});
-  params.Adicionar({.Alias = QStringLiteral("pCodigoEstab"),
-                    .Caption = QStringLiteral("Estab"),
-                    .Posicao = 3,
-                    .Dicionario = kCodigoEstab,
-                    .CampoLookup = kCodigoEstab,
-                    .MultiSelecao = true});
+  TmVoxDocumentosEsperados::AdicionarParametros(params);
 }
 
 TmVoxDPDocumentosPendentes::~TmVoxDPDocumentosPendentes() = default;
@@ -348,15 +333,10 @@ void TmVoxDPDocumentosPendentes::actMarcarTodasExecute(QObject *) {
     dados.EnableControls();
     LiberarProgresso();
   });
-  // The rows are visited by what they are, not by their place: in a list
-  // sorted by the mark each changed row moves within the order.
-  QList<TnBookmark> linhas;
-  for (dados.First(); !dados.Eof(); dados.Next()) linhas << dados.GetBookmark();
-  for (TnBookmark linha : linhas) {
-    dados.GotoBookmark(linha);
+  nParaCadaLinha(dados, [&] {
     AlternarMarca();
     progresso->IncProgressoTotal();
-  }
+  });
   dados.First();
 }
 

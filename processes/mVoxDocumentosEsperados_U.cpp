@@ -2,6 +2,9 @@
 
 #include <QStringView>
 
+#include "npqParamItem_U.h"
+#include "npqPowerParam_U.h"
+
 bool TmVoxDocumentosEsperados::ContemMes(const QVariant &mesOcorrencia, int mes) {
   if (mesOcorrencia.isNull()) return false;
   const QString lista = mesOcorrencia.toString();
@@ -43,4 +46,23 @@ bool TmVoxDocumentosEsperados::Satisfaz(int periodoDoc, const QDate &esperada, c
   if (passo < 0 || !esperada.isValid() || !documento.isValid()) return false;
   if (passo == 0) return esperada.year() == documento.year() && esperada.month() == documento.month();
   return qAbs(esperada.daysTo(documento)) < passo;
+}
+
+void TmVoxDocumentosEsperados::AdicionarParametros(TnpqPowerParam &params) {
+  params.Adicionar({.Alias = QStringLiteral("pCompet"),
+                    .Caption = QStringLiteral("Competência"),
+                    .Obrigatorio = true,
+                    .Posicao = 0,
+                    .Dicionario = QStringLiteral("DICDATAMESANO")});
+  const std::pair<const char *, const char *> selecoes[] = {{"pCodigoEmpresa", "Empresa"}, {"pCodigoEstab", "Estab"}};
+  int posicao = 2;
+  for (const auto &[alias, caption] : selecoes) {
+    const QString chave = QString::fromLatin1(alias).mid(1).toUpper();
+    params.Adicionar({.Alias = QString::fromLatin1(alias),
+                      .Caption = QString::fromLatin1(caption),
+                      .Posicao = posicao++,
+                      .Dicionario = chave,
+                      .CampoLookup = chave,
+                      .MultiSelecao = true});
+  }
 }

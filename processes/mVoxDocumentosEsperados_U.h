@@ -7,6 +7,8 @@
 
 #include "mvoxpk_export.h"
 
+class TnpqPowerParam;
+
 // The rule of the documents an establishment is expected to deliver, shared
 // by the document generation (which writes them) and the pending-documents
 // consultation (which lists those still missing), so that a month generated
@@ -37,4 +39,10 @@ class MVOXPK_EXPORT TmVoxDocumentosEsperados {
   // `esperada` of a type of period `periodoDoc`: monthly, any day of the same
   // month; otherwise fewer whole days apart (either way) than the step.
   static bool Satisfaz(int periodoDoc, const QDate &esperada, const QDate &documento);
+
+  // The selection of the screens that list the expected documents of one
+  // month: "Competência" (pCompet, required month, position 0), "Empresa"
+  // (pCodigoEmpresa, position 2) and "Estab" (pCodigoEstab, position 3),
+  // both multi-selects.
+  static void AdicionarParametros(TnpqPowerParam &params);
 };
