@@ -7,7 +7,6 @@
 #include "nClasseInfo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
-#include "nDMConexao_U.h"
 #include "nDMSQLDataSet_U.h"
 #include "nDefinicao_U.h"
 #include "nFormatos_U.h"
@@ -97,18 +96,15 @@ void TmVoxDPConsultaDocPendente::DataModuleCreate() {
 
 void TmVoxDPConsultaDocPendente::SetDataInicial(const QDate &valor) {
   // The expected dates rest on day 1 of the month, whatever day was given.
-  const QDate mes = valor.isValid() ? valor : nDMConexao()->Date();
-  FDataInicial = StartOfTheMonth(mes);
-  FDataFinal = EndOfTheMonth(mes);
+  FDataInicial = StartOfTheMonth(valor);
+  FDataFinal = EndOfTheMonth(valor);
 }
 
 void TmVoxDPConsultaDocPendente::ValidarDado() {
   TnDMPowerParamGrid::ValidarDado();
   SetCodigoEmpresa(Param(QStringLiteral("pCodigoEmpresa")));
   SetCodigoEstab(Param(QStringLiteral("pCodigoEstab")));
-  QDate compet;
-  if (!npqPowerParam().Param(kCompet)->TryGetAsDate(compet)) compet = QDate();
-  SetDataInicial(compet);
+  SetDataInicial(TmVoxDocumentosEsperados::LerCompetencia(*npqPowerParam().Param(kCompet)));
   bool numero = false;
   FPeriodo = Param(QStringLiteral("pTipoPeriodo")).trimmed().toInt(&numero);
   if (!numero) FPeriodo = 0;

@@ -31,8 +31,8 @@ class MVOXPK_EXPORT TmVoxDPConsultaDocPendente : public TnDMPowerParamGrid {
 
   // The result's fields and labels.
   void DataModuleCreate() override;
-  // Reads the parameters; refuses nothing. The competence is always day 1 of
-  // its month: a text that is no month stands for the current month.
+  // Reads the parameters. The competence must be a month ("Competência
+  // inválida!"), never replaced by the current one; it counts from day 1.
   // "Período" other than a number is 0, all periods.
   void ValidarDado() override;
   // Replaces the result with the pending documents of the parameters.

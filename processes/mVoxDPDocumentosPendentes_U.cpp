@@ -150,9 +150,7 @@ void TmVoxDPDocumentosPendentes::ValidarDado() {
   TnDMPowerParamTab::ValidarDado();
   FCodigoEmpresa = Param(QStringLiteral("pCodigoEmpresa")).trimmed();
   FCodigoEstab = Param(QStringLiteral("pCodigoEstab")).trimmed();
-  QDate compet;
-  if (!npqPowerParam().Param(kCompet)->TryGetAsDate(compet) || !compet.isValid()) compet = nDMConexao()->Date();
-  FCompet = compet;
+  FCompet = TmVoxDocumentosEsperados::LerCompetencia(*npqPowerParam().Param(kCompet));
 }
 
 void TmVoxDPDocumentosPendentes::Executar() {

@@ -46,8 +46,8 @@ class MVOXPK_EXPORT TmVoxDPDocumentosPendentes : public TnDMPowerParamTab {
 
   // The grid's fields, its options, Gravar, Cancelar and the search.
   void DataModuleCreate() override;
-  // Reads the parameters; refuses nothing (a competence that is no month
-  // stands for the current one).
+  // Reads the parameters; a competence that is no month is refused
+  // ("Competência inválida!"), never replaced by the current one.
   void ValidarDado() override;
   // Lists the pending documents anew, none marked, in the unchanged state.
   void Executar() override;

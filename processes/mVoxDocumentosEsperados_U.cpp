@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include "nException_U.h"
 #include "npqParamItem_U.h"
 #include "npqPowerParam_U.h"
 
@@ -65,4 +66,11 @@ void TmVoxDocumentosEsperados::AdicionarParametros(TnpqPowerParam &params) {
                       .CampoLookup = chave,
                       .MultiSelecao = true});
   }
+}
+
+QDate TmVoxDocumentosEsperados::LerCompetencia(const TnpqParamItem &compet) {
+  QDate data;
+  if (!compet.TryGetAsDate(data) || !data.isValid())
+    throw EnParam(const_cast<TnpqParamItem *>(&compet), QStringLiteral("Competência inválida!"));
+  return QDate(data.year(), data.month(), 1);
 }

@@ -7,6 +7,7 @@
 
 #include "mvoxpk_export.h"
 
+class TnpqParamItem;
 class TnpqPowerParam;
 
 // The rule of the documents an establishment is expected to deliver, shared
@@ -45,4 +46,7 @@ class MVOXPK_EXPORT TmVoxDocumentosEsperados {
   // (pCodigoEmpresa, position 2) and "Estab" (pCodigoEstab, position 3),
   // both multi-selects.
   static void AdicionarParametros(TnpqPowerParam &params);
+  // Day 1 of the month the competence parameter holds. Raises EnParam on it,
+  // "Competência inválida!", for a value that is no month.
+  static QDate LerCompetencia(const TnpqParamItem &compet);
 };

@@ -6,7 +6,6 @@
 #include "mVoxDPGerarDocumento_U.h"
 #include "mVoxDocumentosTeste_U.h"
 #include "nDialogosTeste_U.h"
-#include "nFormatos_U.h"
 #include "npqParamItem_U.h"
 
 namespace {
@@ -135,11 +134,11 @@ TEST_F(ConsultaDocPendenteTeste, TheCompetenceIsAlwaysDayOneOfItsMonth) {
   FConsulta->ValidarDado();
   EXPECT_EQ(FConsulta->DataInicial(), QDate(2026, 2, 1));
   EXPECT_EQ(FConsulta->DataFinal(), QDate(2026, 2, 28));
-  // A text that is no month stands for the current one, still from day 1.
-  FConsulta->npqPowerParam().Param(QStringLiteral("pCompet"))->SetAsString(QStringLiteral("x"));
-  FConsulta->ValidarDado();
-  EXPECT_EQ(FConsulta->DataInicial(), StartOfTheMonth(nDMConexao()->Date()));
   EXPECT_EQ(FConsulta->Periodo(), 0);
+  // A text that is no month is refused, never taken for the current month.
+  FConsulta->npqPowerParam().Param(QStringLiteral("pCompet"))->SetAsString(QStringLiteral("x"));
+  EXPECT_EQ(ErroDe([&] { FConsulta->Executar(); }), QStringLiteral("Competência inválida!"));
+  EXPECT_EQ(FConsulta->nClientDataSet().RecordCount(), 0);
 }
 
 }  // namespace

@@ -223,6 +223,13 @@ TEST_F(DocumentosPendentesTeste, MarkedRowsAreCheckedBeforeAnythingIsWritten) {
                                       QString::number(nDMConexao()->CodigoUsuario()) + "|<nulo>|2"});
 }
 
+TEST_F(DocumentosPendentesTeste, ACompetenceThatIsNoMonthIsRefused) {
+  Carregar(QStringLiteral("1"));
+  FProcesso->npqPowerParam().Param(QStringLiteral("pCompet"))->SetAsString(QStringLiteral("13/2026"));
+  EXPECT_EQ(ErroDe([&] { FProcesso->Executar(); }), QStringLiteral("Competência inválida!"));
+  EXPECT_EQ(Grade().RecordCount(), 2);
+}
+
 TEST_F(DocumentosPendentesTeste, CancelarListsTheDocumentsAgain) {
   Carregar(QStringLiteral("1"));
   Marcar({1});
