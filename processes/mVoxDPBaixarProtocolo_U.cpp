@@ -15,6 +15,7 @@
 #include "nException_U.h"
 #include "nFraProgresso_U.h"
 #include "nFrmVisual_U.h"
+#include "nFuncoesProcesso_U.h"
 #include "nRegistro_U.h"
 #include "nSQLDataSet_U.h"
 #include "nSQLFuncoes_U.h"
@@ -306,18 +307,14 @@ void TmVoxDPBaixarProtocolo::actMarcarTodasExecute(QObject *) {
     dados.EnableControls();
     LiberarProgresso();
   });
-  // The rows are visited by what they are, not by their place: in a list
-  // sorted by the mark, each changed row moves within the order.
-  QList<TnBookmark> linhas;
-  for (dados.First(); !dados.Eof(); dados.Next()) linhas << dados.GetBookmark();
-  for (TnBookmark linha : linhas) {
-    dados.GotoBookmark(linha);
+  // In a list sorted by the mark each changed row moves within the order.
+  nParaCadaLinha(dados, [&] {
     dados.Edit();
     dados.FieldByName(kBaixar)->SetAsInteger(FOpcao);
     dados.FieldByName(kAlterUser)->SetAsInteger(FOpcao);
     dados.Post();
     progresso->IncProgressoTotal();
-  }
+  });
   dados.Last();
 }
 

@@ -45,6 +45,14 @@ void mVoxDPConfigurarRotaEntrega_U_Finalizar();
 void mVoxDPArquivarDocs_U_Inicializar();
 void mVoxDPArquivarDocs_U_Finalizar();
 // --- end archiving documents
+// --- expected documents
+void mVoxDPGerarDocumento_U_Inicializar();
+void mVoxDPGerarDocumento_U_Finalizar();
+void mVoxDPConsultaDocPendente_U_Inicializar();
+void mVoxDPConsultaDocPendente_U_Finalizar();
+void mVoxDPDocumentosPendentes_U_Inicializar();
+void mVoxDPDocumentosPendentes_U_Finalizar();
+// --- end expected documents
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -176,6 +184,13 @@ const TnUnidadePacote GUnidades[] = {
     // --- archiving documents
     {"mVoxDPArquivarDocs_U", &mVoxDPArquivarDocs_U_Inicializar, &mVoxDPArquivarDocs_U_Finalizar},
     // --- end archiving documents
+    // --- expected documents
+    {"mVoxDPGerarDocumento_U", &mVoxDPGerarDocumento_U_Inicializar, &mVoxDPGerarDocumento_U_Finalizar},
+    {"mVoxDPConsultaDocPendente_U", &mVoxDPConsultaDocPendente_U_Inicializar,
+     &mVoxDPConsultaDocPendente_U_Finalizar},
+    {"mVoxDPDocumentosPendentes_U", &mVoxDPDocumentosPendentes_U_Inicializar,
+     &mVoxDPDocumentosPendentes_U_Finalizar},
+    // --- end expected documents
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

@@ -68,3 +68,12 @@ bool nEscolherNoLookup(TnField *campo, const QString &classe, const QString &cam
   campo->SetValue(valor);
   return true;
 }
+
+void nParaCadaLinha(TnClientDataSet &dados, const std::function<void()> &acao) {
+  QList<TnBookmark> linhas;
+  for (dados.First(); !dados.Eof(); dados.Next()) linhas << dados.GetBookmark();
+  for (TnBookmark linha : linhas) {
+    dados.GotoBookmark(linha);
+    acao();
+  }
+}

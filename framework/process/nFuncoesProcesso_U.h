@@ -42,3 +42,9 @@ NFRAMEWORK_EXPORT bool nGravarPorSubstituicao(const QString &pergunta, const std
 // available or the user cancels.
 NFRAMEWORK_EXPORT bool nEscolherNoLookup(TnField *campo, const QString &classe, const QString &campoLookup,
                                          const QString &filtro = QString());
+
+// Runs `acao` once on every row of `dados`, each made current in turn, in the
+// order the rows show when the call starts. An action that changes a sorted
+// or filtered column moves its row within the view; visiting the rows by
+// what they are, not by their place, neither skips nor repeats one.
+NFRAMEWORK_EXPORT void nParaCadaLinha(TnClientDataSet &dados, const std::function<void()> &acao);

@@ -147,6 +147,16 @@ const std::vector<Classe> &Familia() {
       {"TmVoxDPArquivarDocs", 0,
        {{"mVox", "01 Cadastros\\05 Arquivamento", "Arquivar Documentos", 1, -1, "", true, true, true}},
        Direito::Padrao, "", false, "TnDMPowerParamTab"},
+      // The generation of the expected documents has an action and no menu item.
+      {"TmVoxDPGerarDocumento", 0,
+       {{"mVox", "02 Movimentos\\20 Documentos", "Gerar Documento", 2, -1, "", false, false, false}},
+       Direito::Padrao, "", false, "TnDMPowerParam"},
+      {"TmVoxDPDocumentosPendentes", 0,
+       {{"mVox", "02 Movimentos\\20 Documentos", "Documentos Pendentes", 1}},
+       Direito::Padrao, "", false, "TnDMPowerParamTab"},
+      {"TmVoxDPConsultaDocPendente", 0,
+       {{"mVox", "04 Consultas", "Consulta de Documentos Pendentes", 1, -1, "", false, true, true}},
+       Direito::Padrao, "", false, "TnDMPowerParamGrid"},
   };
   return familia;
 }
