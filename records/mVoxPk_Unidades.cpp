@@ -41,6 +41,14 @@ void mVoxDPConfiguradorTipoGrupo_U_Finalizar();
 void mVoxDPConfigurarRotaEntrega_U_Inicializar();
 void mVoxDPConfigurarRotaEntrega_U_Finalizar();
 // --- end route stop order
+// --- box consultations
+void mVoxDPConsultaDocumentosCaixa_U_Inicializar();
+void mVoxDPConsultaDocumentosCaixa_U_Finalizar();
+void mVoxDPConsultaProtocoloLocalCaixas_U_Inicializar();
+void mVoxDPConsultaProtocoloLocalCaixas_U_Finalizar();
+void mVoxDPConsultaDocumento_U_Inicializar();
+void mVoxDPConsultaDocumento_U_Finalizar();
+// --- end box consultations
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -169,6 +177,13 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPConfigurarRotaEntrega_U", &mVoxDPConfigurarRotaEntrega_U_Inicializar,
      &mVoxDPConfigurarRotaEntrega_U_Finalizar},
     // --- end route stop order
+    // --- box consultations
+    {"mVoxDPConsultaDocumentosCaixa_U", &mVoxDPConsultaDocumentosCaixa_U_Inicializar,
+     &mVoxDPConsultaDocumentosCaixa_U_Finalizar},
+    {"mVoxDPConsultaProtocoloLocalCaixas_U", &mVoxDPConsultaProtocoloLocalCaixas_U_Inicializar,
+     &mVoxDPConsultaProtocoloLocalCaixas_U_Finalizar},
+    {"mVoxDPConsultaDocumento_U", &mVoxDPConsultaDocumento_U_Inicializar, &mVoxDPConsultaDocumento_U_Finalizar},
+    // --- end box consultations
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 
