@@ -185,6 +185,8 @@ void TmVoxDPConsultaDocumentosCaixa::DepoisConfigurar(TnFrmVisual *form) {
     grid->SetAlign(TnAlinhamento::alLeft);
     grid->SetWidth(200);
     grid->SetLinhaInteira(true);
+    // Both codes in the narrow list: the columns share its width.
+    grid->SetAutoAjustarColunas(true);
   }
   FFraDescr = new TmVoxFraInformacoesDocEmp(tab);
   FFraDescr->SetAlign(TnAlinhamento::alClient);

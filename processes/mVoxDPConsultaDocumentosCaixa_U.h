@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "mVoxFraInformacoesDocEmp_U.h"
 #include "mvoxpk_export.h"
 #include "nClientDataSet_U.h"
 #include "nDMPowerParamTab_U.h"
@@ -13,7 +14,6 @@
 
 class TnColunaGrid;
 class TnDBGridEh;
-class TmVoxFraInformacoesDocEmp;
 
 // "Consulta de Documentos/Caixa": the envelopes of archive boxes that hold
 // filed documents, and beside the list the selected envelope's box data, its

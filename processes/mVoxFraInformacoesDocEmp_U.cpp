@@ -63,16 +63,17 @@ void TmVoxFraInformacoesDocEmp::Ligar(TnClientDataSet *info, TnClientDataSet *do
   nDBGridProt->SetDataSet(prot);
   FInfo = info;
   if (!info || nDBEditEmp) return;
-  auto editor = [&](int linha, const char *campo) {
+  auto editor = [&](int linha, const char *campo, const char *nome) {
     auto *ed = new TnEditorCampo(info->FieldByName(QLatin1String(campo)), FLinhas[linha]);
+    ed->setObjectName(QLatin1String(nome));
     ed->SetReadOnly(true);
     return ed;
   };
-  nDBEditEmp = editor(0, "Empresa");
-  nDBEditEst = editor(1, "Estab");
-  nDBEditEnv = editor(2, "Envelope");
-  nDBEditLoc = editor(3, "LocalCaixa");
-  nDBEditPer = editor(3, "Periodo");
+  nDBEditEmp = editor(0, "Empresa", "nDBEditEmp");
+  nDBEditEst = editor(1, "Estab", "nDBEditEst");
+  nDBEditEnv = editor(2, "Envelope", "nDBEditEnv");
+  nDBEditLoc = editor(3, "LocalCaixa", "nDBEditLoc");
+  nDBEditPer = editor(3, "Periodo", "nDBEditPer");
 }
 
 void TmVoxFraInformacoesDocEmp::FrameResize(QObject *) {
