@@ -71,9 +71,7 @@ void TmVoxDPConsultaDocumento::DataModuleCreate() {
 void TmVoxDPConsultaDocumento::ValidarDado() {
   TnDMPowerParamGrid::ValidarDado();
   SetCodigoDocumento(Param(QStringLiteral("pCodigoDocumento")).trimmed());
-  bool numero = false;
-  const int tipo = Param(QStringLiteral("pTipoLocal")).trimmed().toInt(&numero);
-  SetTipoLocal(numero ? tipo : 0);
+  SetTipoLocal(ParamInteiro(QStringLiteral("pTipoLocal")));
   SetCodigoEmpresa(Param(QStringLiteral("pCodigoEmpresa")).trimmed());
   SetCodigoEstab(Param(QStringLiteral("pCodigoEstab")).trimmed());
   SetCodigoDepartamento(Param(QStringLiteral("pCodigoDepartamento")).trimmed());

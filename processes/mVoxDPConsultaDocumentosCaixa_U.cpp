@@ -71,15 +71,11 @@ void Carregar(const QString &sql, const QString &filtro, TnClientDataSet &destin
   destino.First();
 }
 
-int Inteiro(const QString &texto, int padrao) {
+// A one-character code column ("1") as its number; null when blank.
+QVariant Codigo(const TnField *coluna) {
   bool numero = false;
-  const int valor = texto.trimmed().toInt(&numero);
-  return numero ? valor : padrao;
-}
-
-QDate Data(const TnpqParamItem *item) {
-  QDate valor;
-  return !item->IsNull() && item->TryGetAsDate(valor) ? valor : QDate();
+  const int valor = coluna->AsString().trimmed().toInt(&numero);
+  return numero ? QVariant(valor) : QVariant();
 }
 
 }  // namespace
@@ -164,13 +160,12 @@ void TmVoxDPConsultaDocumentosCaixa::DataModuleCreate() {
 
 void TmVoxDPConsultaDocumentosCaixa::ValidarDado() {
   TnDMPowerParamTab::ValidarDado();
-  TnpqPowerParam &params = npqPowerParam();
-  FDataInicial = Data(params.Param(QStringLiteral("pCompetInicial")));
+  FDataInicial = ParamData(QStringLiteral("pCompetInicial"));
   // The period ends with the last day of the final competence's month.
-  const QDate final = Data(params.Param(QStringLiteral("pCompetFinal")));
+  const QDate final = ParamData(QStringLiteral("pCompetFinal"));
   FDataFinal = final.isValid() ? QDate(final.year(), final.month(), 1).addMonths(1).addDays(-1) : QDate();
   FCaixa = Param(QStringLiteral("pCodigoCaixaPro")).trimmed();
-  FCodigoLocal = Inteiro(Param(QStringLiteral("pCodigoLocal")), -1);
+  FCodigoLocal = ParamInteiro(QStringLiteral("pCodigoLocal"), -1);
   FEmpresa = Param(QStringLiteral("pCodigoEmpresa")).trimmed();
   FEstab = Param(QStringLiteral("pCodigoEstab")).trimmed();
   FDocumento = Param(QStringLiteral("pCodigoDocEmp")).trimmed();
@@ -314,9 +309,8 @@ void TmVoxDPConsultaDocumentosCaixa::CarregarMovimentos() {
              FMovimentacao.FieldByName(QStringLiteral("Seq"))->SetValue(r.FieldByName(QStringLiteral("SEQDOCEMP"))->Value());
              FMovimentacao.FieldByName(QStringLiteral("Observacao"))
                  ->SetAsString(Texto(r.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()));
-             // The column keeps "1" or "2" as text.
-             const QString tipo = r.FieldByName(QStringLiteral("TIPOLOCAL"))->AsString().trimmed();
-             if (!tipo.isEmpty()) FMovimentacao.FieldByName(QStringLiteral("TipoLocal"))->SetAsInteger(Inteiro(tipo, 0));
+             FMovimentacao.FieldByName(QStringLiteral("TipoLocal"))
+                 ->SetValue(Codigo(r.FieldByName(QStringLiteral("TIPOLOCAL"))));
              FMovimentacao.FieldByName(QStringLiteral("Responsavel"))
                  ->SetAsString(r.FieldByName(QStringLiteral("CODIGOUSUARIORESP"))->AsString());
            });
@@ -338,10 +332,10 @@ void TmVoxDPConsultaDocumentosCaixa::CarregarProtocolos() {
              FProtocolo.FieldByName(QStringLiteral("DataProtocolo"))->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
              FProtocolo.FieldByName(QStringLiteral("Observacao"))
                  ->SetAsString(Texto(r.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()));
-             for (const auto &[campo, coluna] : {std::pair{"FormaEntrega", "FORMAENTREGA"}, {"Natureza", "NATUREZAPRO"}}) {
-               const QString valor = r.FieldByName(QLatin1String(coluna))->AsString().trimmed();
-               if (!valor.isEmpty()) FProtocolo.FieldByName(QLatin1String(campo))->SetAsInteger(Inteiro(valor, 0));
-             }
+             FProtocolo.FieldByName(QStringLiteral("FormaEntrega"))
+                 ->SetValue(Codigo(r.FieldByName(QStringLiteral("FORMAENTREGA"))));
+             FProtocolo.FieldByName(QStringLiteral("Natureza"))
+                 ->SetValue(Codigo(r.FieldByName(QStringLiteral("NATUREZAPRO"))));
            });
 }
 

@@ -11,15 +11,6 @@
 #include "npqParamItem_U.h"
 #include "npqPowerParam_U.h"
 
-namespace {
-
-QDate Data(const TnpqParamItem *item) {
-  QDate valor;
-  return !item->IsNull() && item->TryGetAsDate(valor) ? valor : QDate();
-}
-
-}  // namespace
-
 TmVoxDPConsultaProtocoloLocalCaixas::TmVoxDPConsultaProtocoloLocalCaixas() {
   TnpqPowerParam &params = npqPowerParam();
   params.Adicionar({.Alias = QStringLiteral("pDataInicial"),
@@ -87,13 +78,12 @@ void TmVoxDPConsultaProtocoloLocalCaixas::DataModuleCreate() {
 
 void TmVoxDPConsultaProtocoloLocalCaixas::ValidarDado() {
   TnDMPowerParamGrid::ValidarDado();
-  TnpqPowerParam &params = npqPowerParam();
   SetCodigoEmpresa(Param(QStringLiteral("pCodigoEmpresa")));
   SetCodigoEstab(Param(QStringLiteral("pCodigoEstab")));
   SetCodigoCaixa(Param(QStringLiteral("pCodigoCaixaPro")));
   SetCodigoLocal(Param(QStringLiteral("pCodigoLocal")));
-  SetDataInicial(Data(params.Param(QStringLiteral("pDataInicial"))));
-  SetDataFinal(Data(params.Param(QStringLiteral("pDataFinal"))));
+  SetDataInicial(ParamData(QStringLiteral("pDataInicial")));
+  SetDataFinal(ParamData(QStringLiteral("pDataFinal")));
 }
 
 void TmVoxDPConsultaProtocoloLocalCaixas::Executar() {

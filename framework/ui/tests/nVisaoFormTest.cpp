@@ -510,8 +510,9 @@ TEST(VisaoFormAreaTeste, AListAtTheLeftSitsBesideAPanelWhoseEditorsFollowTheList
   editor->setFocus();
   QTest::keyClicks(editor, QStringLiteral("x"));
   EXPECT_EQ(dados->FieldByName(QStringLiteral("NOME"))->AsString(), QStringLiteral("Cliente 2"));
-  // The dataset going first leaves an empty editor, not a crash.
-  lista->SetDataSet(nullptr);
-  dados.reset();
-  EXPECT_EQ(editor->text(), QString());
+  // A change of the row by code shows as well.
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("NOME"))->SetAsString(QStringLiteral("Cliente Dois"));
+  dados->Post();
+  EXPECT_EQ(editor->text(), QStringLiteral("Cliente Dois"));
 }
