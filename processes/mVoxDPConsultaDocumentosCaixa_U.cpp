@@ -97,20 +97,20 @@ TmVoxDPConsultaDocumentosCaixa::TmVoxDPConsultaDocumentosCaixa() {
   params.Adicionar({.Alias = QStringLiteral("pCodigoLocal"),
                     .Tipo = TnTipoParam::Valor,
                     .Dicionario = QStringLiteral("CODIGOLOCAL")});
-  for (const char *alias : {"pCodigoEmpresa", "pCodigoEstab", "pCodigoDocEmp", "pCodigoTipoDcto"}) {
-    static const QMap<QString, QString> chaves{{"pCodigoEmpresa", "CODIGOEMPRESA"},
-                                               {"pCodigoEstab", "CODIGOESTAB"},
-                                               {"pCodigoDocEmp", "CODIGODOCEMP"},
-                                               {"pCodigoTipoDcto", "CODIGOTIPODOC"}};
+  const std::pair<const char *, const char *> selecoes[] = {{"pCodigoEmpresa", "CODIGOEMPRESA"},
+                                                            {"pCodigoEstab", "CODIGOESTAB"},
+                                                            {"pCodigoDocEmp", "CODIGODOCEMP"},
+                                                            {"pCodigoTipoDcto", "CODIGOTIPODOC"}};
+  for (const auto &[alias, chave] : selecoes)
     params.Adicionar({.Alias = QLatin1String(alias),
                       .Tipo = TnTipoParam::Selecao,
-                      .Dicionario = chaves.value(QLatin1String(alias)),
+                      .Dicionario = QLatin1String(chave),
                       .MultiSelecao = true});
-  }
 }
 
 TmVoxDPConsultaDocumentosCaixa::~TmVoxDPConsultaDocumentosCaixa() {
-  // The frame's grids and editors watch these tables; unbind them first.
+  // The frame's grids show the detail tables, which go before the base frees
+  // the form: unbind them first.
   if (FFraDescr) FFraDescr->Ligar(nullptr, nullptr, nullptr, nullptr);
 }
 
@@ -153,8 +153,9 @@ void TmVoxDPConsultaDocumentosCaixa::DataModuleCreate() {
                            {"Observacao", T::String, kTamanhoTexto, "Observacão", true},
                            {"FormaEntrega", T::Integer, 0, "Forma Entrega", true},
                            {"Natureza", T::Integer, 0, nullptr, true}});
-  Valores(FProtocolo, "FormaEntrega",
-          {QStringLiteral("Retirado=1"), QStringLiteral("Entregue em Mãoos=2"), QStringLiteral("Entregue via Internet=3")});
+  Valores(
+      FProtocolo, "FormaEntrega",
+      {QStringLiteral("Retirado=1"), QStringLiteral("Entregue em Mãoos=2"), QStringLiteral("Entregue via Internet=3")});
   Valores(FProtocolo, "Natureza", {QStringLiteral("Saída=1"), QStringLiteral("Entrada=2")});
 }
 
@@ -240,7 +241,8 @@ void TmVoxDPConsultaDocumentosCaixa::CarregarDados() {
   condicoes.AdicionarSelecao(QStringLiteral("C.CODIGOCAIXA"), FCaixa)
       .AdicionarSelecao(QStringLiteral("A.CODIGODOCEMP"), FDocumento)
       .AdicionarSelecao(QStringLiteral("D.CODIGOTIPODOC"), FTipoDocumento);
-  if (FCodigoLocal != -1) condicoes.AdicionarIgual(QStringLiteral("C.CODIGOLOCAL"), FCodigoLocal, TnFieldType::SmallInt);
+  if (FCodigoLocal != -1)
+    condicoes.AdicionarIgual(QStringLiteral("C.CODIGOLOCAL"), FCodigoLocal, TnFieldType::SmallInt);
   FFiltro = condicoes.Where();
 
   TnClientDataSet &dados = nClientDataSet();
@@ -254,9 +256,9 @@ void TmVoxDPConsultaDocumentosCaixa::CarregarDados() {
                "join EMPRESA E on E.CODIGOEMPRESA = C.CODIGOEMPRESA "
                "join ESTAB F on C.CODIGOEMPRESA = F.CODIGOEMPRESA and C.CODIGOESTAB = F.CODIGOESTAB "
                "join PROTOCOLOLOCALCAIXA L on C.CODIGOLOCAL = L.CODIGOLOCAL"),
-           FFiltro + QStringLiteral(" order by C.CODIGOCAIXA ,V.CODIGOENVELOPE"), dados,
-           [&](const TnClientDataSet &r) {
-             dados.FieldByName(QStringLiteral("CODIGOCAIXA"))->SetValue(r.FieldByName(QStringLiteral("CODIGOCAIXA"))->Value());
+           FFiltro + QStringLiteral(" order by C.CODIGOCAIXA ,V.CODIGOENVELOPE"), dados, [&](const TnClientDataSet &r) {
+             dados.FieldByName(QStringLiteral("CODIGOCAIXA"))
+                 ->SetValue(r.FieldByName(QStringLiteral("CODIGOCAIXA"))->Value());
              dados.FieldByName(QStringLiteral("CODIGOENVELOPE"))
                  ->SetValue(r.FieldByName(QStringLiteral("CODIGOENVELOPE"))->Value());
              dados.FieldByName(QStringLiteral("Empresa"))
@@ -279,64 +281,67 @@ void TmVoxDPConsultaDocumentosCaixa::CarregarDados() {
 }
 
 void TmVoxDPConsultaDocumentosCaixa::CarregarDocumentos() {
-  Carregar(QStringLiteral("select A.CODIGOCAIXA ,A.CODIGOENVELOPE ,A.CODIGODOCEMP ,D.DATALCTOPRO ,D.DESCRDOCEMP "
-                          "from PROTOCOLODOCARQUIVO A "
-                          "join PROTOCOLODOCEMP D on A.CODIGODOCEMP = D.CODIGODOCEMP "
-                          "join PROTOCOLODOCCAIXA C on C.CODIGOCAIXA = A.CODIGOCAIXA"),
-           FFiltro, FDocumentos, [&](const TnClientDataSet &r) {
-             FDocumentos.FieldByName(QStringLiteral("CODIGOCAIXA"))
-                 ->SetValue(r.FieldByName(QStringLiteral("CODIGOCAIXA"))->Value());
-             FDocumentos.FieldByName(QStringLiteral("CODIGOENVELOPE"))
-                 ->SetValue(r.FieldByName(QStringLiteral("CODIGOENVELOPE"))->Value());
-             FDocumentos.FieldByName(QStringLiteral("CODIGODOCEMP"))
-                 ->SetValue(r.FieldByName(QStringLiteral("CODIGODOCEMP"))->Value());
-             const TnField *data = r.FieldByName(QStringLiteral("DATALCTOPRO"));
-             FDocumentos.FieldByName(QStringLiteral("DataLancamento"))->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
-             FDocumentos.FieldByName(QStringLiteral("Descricao"))
-                 ->SetAsString(Texto(r.FieldByName(QStringLiteral("DESCRDOCEMP"))->AsString()));
-           });
+  Carregar(
+      QStringLiteral("select A.CODIGOCAIXA ,A.CODIGOENVELOPE ,A.CODIGODOCEMP ,D.DATALCTOPRO ,D.DESCRDOCEMP "
+                     "from PROTOCOLODOCARQUIVO A "
+                     "join PROTOCOLODOCEMP D on A.CODIGODOCEMP = D.CODIGODOCEMP "
+                     "join PROTOCOLODOCCAIXA C on C.CODIGOCAIXA = A.CODIGOCAIXA"),
+      FFiltro, FDocumentos, [&](const TnClientDataSet &r) {
+        FDocumentos.FieldByName(QStringLiteral("CODIGOCAIXA"))
+            ->SetValue(r.FieldByName(QStringLiteral("CODIGOCAIXA"))->Value());
+        FDocumentos.FieldByName(QStringLiteral("CODIGOENVELOPE"))
+            ->SetValue(r.FieldByName(QStringLiteral("CODIGOENVELOPE"))->Value());
+        FDocumentos.FieldByName(QStringLiteral("CODIGODOCEMP"))
+            ->SetValue(r.FieldByName(QStringLiteral("CODIGODOCEMP"))->Value());
+        const TnField *data = r.FieldByName(QStringLiteral("DATALCTOPRO"));
+        FDocumentos.FieldByName(QStringLiteral("DataLancamento"))->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
+        FDocumentos.FieldByName(QStringLiteral("Descricao"))
+            ->SetAsString(Texto(r.FieldByName(QStringLiteral("DESCRDOCEMP"))->AsString()));
+      });
 }
 
 void TmVoxDPConsultaDocumentosCaixa::CarregarMovimentos() {
-  Carregar(QStringLiteral("select M.CODIGODOCEMP ,M.SEQDOCEMP ,M.OBSERVACAO ,M.TIPOLOCAL ,M.CODIGOUSUARIORESP "
-                          ",M.CODIGOPROTOCOLO from PROTOCOLODOCMOVIMENTO M "
-                          "join PROTOCOLODOCEMP D on D.CODIGODOCEMP = M.CODIGODOCEMP "
-                          "join PROTOCOLODOCARQUIVO A on A.CODIGODOCEMP = M.CODIGODOCEMP "
-                          "join PROTOCOLODOCCAIXA C on A.CODIGOCAIXA = C.CODIGOCAIXA"),
-           FFiltro, FMovimentacao, [&](const TnClientDataSet &r) {
-             FMovimentacao.FieldByName(QStringLiteral("CODIGODOCEMP"))
-                 ->SetValue(r.FieldByName(QStringLiteral("CODIGODOCEMP"))->Value());
-             FMovimentacao.FieldByName(QStringLiteral("Seq"))->SetValue(r.FieldByName(QStringLiteral("SEQDOCEMP"))->Value());
-             FMovimentacao.FieldByName(QStringLiteral("Observacao"))
-                 ->SetAsString(Texto(r.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()));
-             FMovimentacao.FieldByName(QStringLiteral("TipoLocal"))
-                 ->SetValue(Codigo(r.FieldByName(QStringLiteral("TIPOLOCAL"))));
-             FMovimentacao.FieldByName(QStringLiteral("Responsavel"))
-                 ->SetAsString(r.FieldByName(QStringLiteral("CODIGOUSUARIORESP"))->AsString());
-           });
+  Carregar(
+      QStringLiteral("select M.CODIGODOCEMP ,M.SEQDOCEMP ,M.OBSERVACAO ,M.TIPOLOCAL ,M.CODIGOUSUARIORESP "
+                     ",M.CODIGOPROTOCOLO from PROTOCOLODOCMOVIMENTO M "
+                     "join PROTOCOLODOCEMP D on D.CODIGODOCEMP = M.CODIGODOCEMP "
+                     "join PROTOCOLODOCARQUIVO A on A.CODIGODOCEMP = M.CODIGODOCEMP "
+                     "join PROTOCOLODOCCAIXA C on A.CODIGOCAIXA = C.CODIGOCAIXA"),
+      FFiltro, FMovimentacao, [&](const TnClientDataSet &r) {
+        FMovimentacao.FieldByName(QStringLiteral("CODIGODOCEMP"))
+            ->SetValue(r.FieldByName(QStringLiteral("CODIGODOCEMP"))->Value());
+        FMovimentacao.FieldByName(QStringLiteral("Seq"))->SetValue(r.FieldByName(QStringLiteral("SEQDOCEMP"))->Value());
+        FMovimentacao.FieldByName(QStringLiteral("Observacao"))
+            ->SetAsString(Texto(r.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()));
+        FMovimentacao.FieldByName(QStringLiteral("TipoLocal"))
+            ->SetValue(Codigo(r.FieldByName(QStringLiteral("TIPOLOCAL"))));
+        FMovimentacao.FieldByName(QStringLiteral("Responsavel"))
+            ->SetAsString(r.FieldByName(QStringLiteral("CODIGOUSUARIORESP"))->AsString());
+      });
 }
 
 void TmVoxDPConsultaDocumentosCaixa::CarregarProtocolos() {
-  Carregar(QStringLiteral("select I.CODIGODOCEMP ,I.CODIGOPROTOCOLO ,I.DATALCTOPRO ,P.OBSERVACAO ,P.FORMAENTREGA "
-                          ",P.NATUREZAPRO from PROTOCOLOITEM I "
-                          "join PROTOCOLODOCEMP D on D.CODIGODOCEMP = I.CODIGODOCEMP "
-                          "join PROTOCOLODOCARQUIVO A on A.CODIGODOCEMP = I.CODIGODOCEMP "
-                          "join PROTOCOLODOCCAIXA C on A.CODIGOCAIXA = C.CODIGOCAIXA "
-                          "join PROTOCOLO P on I.CODIGOPROTOCOLO = P.CODIGOPROTOCOLO"),
-           FFiltro, FProtocolo, [&](const TnClientDataSet &r) {
-             FProtocolo.FieldByName(QStringLiteral("CODIGODOCEMP"))
-                 ->SetValue(r.FieldByName(QStringLiteral("CODIGODOCEMP"))->Value());
-             FProtocolo.FieldByName(QStringLiteral("CodigoProtocolo"))
-                 ->SetValue(r.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value());
-             const TnField *data = r.FieldByName(QStringLiteral("DATALCTOPRO"));
-             FProtocolo.FieldByName(QStringLiteral("DataProtocolo"))->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
-             FProtocolo.FieldByName(QStringLiteral("Observacao"))
-                 ->SetAsString(Texto(r.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()));
-             FProtocolo.FieldByName(QStringLiteral("FormaEntrega"))
-                 ->SetValue(Codigo(r.FieldByName(QStringLiteral("FORMAENTREGA"))));
-             FProtocolo.FieldByName(QStringLiteral("Natureza"))
-                 ->SetValue(Codigo(r.FieldByName(QStringLiteral("NATUREZAPRO"))));
-           });
+  Carregar(
+      QStringLiteral("select I.CODIGODOCEMP ,I.CODIGOPROTOCOLO ,I.DATALCTOPRO ,P.OBSERVACAO ,P.FORMAENTREGA "
+                     ",P.NATUREZAPRO from PROTOCOLOITEM I "
+                     "join PROTOCOLODOCEMP D on D.CODIGODOCEMP = I.CODIGODOCEMP "
+                     "join PROTOCOLODOCARQUIVO A on A.CODIGODOCEMP = I.CODIGODOCEMP "
+                     "join PROTOCOLODOCCAIXA C on A.CODIGOCAIXA = C.CODIGOCAIXA "
+                     "join PROTOCOLO P on I.CODIGOPROTOCOLO = P.CODIGOPROTOCOLO"),
+      FFiltro, FProtocolo, [&](const TnClientDataSet &r) {
+        FProtocolo.FieldByName(QStringLiteral("CODIGODOCEMP"))
+            ->SetValue(r.FieldByName(QStringLiteral("CODIGODOCEMP"))->Value());
+        FProtocolo.FieldByName(QStringLiteral("CodigoProtocolo"))
+            ->SetValue(r.FieldByName(QStringLiteral("CODIGOPROTOCOLO"))->Value());
+        const TnField *data = r.FieldByName(QStringLiteral("DATALCTOPRO"));
+        FProtocolo.FieldByName(QStringLiteral("DataProtocolo"))->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
+        FProtocolo.FieldByName(QStringLiteral("Observacao"))
+            ->SetAsString(Texto(r.FieldByName(QStringLiteral("OBSERVACAO"))->AsString()));
+        FProtocolo.FieldByName(QStringLiteral("FormaEntrega"))
+            ->SetValue(Codigo(r.FieldByName(QStringLiteral("FORMAENTREGA"))));
+        FProtocolo.FieldByName(QStringLiteral("Natureza"))
+            ->SetValue(Codigo(r.FieldByName(QStringLiteral("NATUREZAPRO"))));
+      });
 }
 
 namespace nUnidades {

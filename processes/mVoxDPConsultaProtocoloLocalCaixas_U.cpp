@@ -66,9 +66,12 @@ void TmVoxDPConsultaProtocoloLocalCaixas::DataModuleCreate() {
     const char *campo;
     const char *rotulo;
     int largura;
-  } colunas[] = {{"CODIGOEMPRESA", "Empresa", 4},  {"CODIGOESTAB", "Filial", 4},
-                 {"CodigoLocal", "Local", 9},      {"CodigoCaixa", "Caixa", 9},
-                 {"CompetInicial", "Competência Inicial", 0}, {"CompetFinal", "Competência Final", 0}};
+  } colunas[] = {{"CODIGOEMPRESA", "Empresa", 4},
+                 {"CODIGOESTAB", "Filial", 4},
+                 {"CodigoLocal", "Local", 9},
+                 {"CodigoCaixa", "Caixa", 9},
+                 {"CompetInicial", "Competência Inicial", 0},
+                 {"CompetFinal", "Competência Final", 0}};
   for (const auto &coluna : colunas) {
     TnField *campo = dados.FieldByName(QLatin1String(coluna.campo));
     campo->SetDisplayLabel(QString::fromUtf8(coluna.rotulo));

@@ -48,7 +48,8 @@ TmVoxFraInformacoesDocEmp::TmVoxFraInformacoesDocEmp(QObject *parent)
   nPanelDocs = Painel(this, QStringLiteral("nPanelDocs"), TnAlinhamento::alTop);
   nDBGridDocs = PainelComGrid(nPanelDocs, QStringLiteral(" Documentos"), QStringLiteral("nDBGridDocs"));
   nPanelProt = Painel(this, QStringLiteral("nPanelProt"), TnAlinhamento::alTop);
-  nDBGridMovs = PainelComGrid(nPanelProt, QStringLiteral(" Movimentações do Documentos"), QStringLiteral("nDBGridMovs"));
+  nDBGridMovs =
+      PainelComGrid(nPanelProt, QStringLiteral(" Movimentações do Documentos"), QStringLiteral("nDBGridMovs"));
   nPanelMovs = Painel(this, QStringLiteral("nPanelMovs"), TnAlinhamento::alClient);
   nDBGridProt = PainelComGrid(nPanelMovs, QStringLiteral(" Protocolos do Documento"), QStringLiteral("nDBGridProt"));
   FrameResize();

@@ -45,8 +45,9 @@ TEST(TnCondicoesSQL, UserTextThatIsNotASelectionOrAColumnNameNeverReachesTheStat
   TnCondicoesSQL condicoes;
   EXPECT_THROW(condicoes.AdicionarSelecao(QStringLiteral("CODIGOCAIXA"), QStringLiteral("1) or (1=1")), Exception);
   EXPECT_THROW(condicoes.AdicionarIgual(QStringLiteral("X; drop table Y"), 1, TnFieldType::Integer), Exception);
-  EXPECT_THROW(condicoes.AdicionarIgual(QStringLiteral("CODIGOLOCAL"), QStringLiteral("1 or 1=1"), TnFieldType::Integer),
-               Exception);
+  EXPECT_THROW(
+      condicoes.AdicionarIgual(QStringLiteral("CODIGOLOCAL"), QStringLiteral("1 or 1=1"), TnFieldType::Integer),
+      Exception);
   EXPECT_THROW(condicoes.AdicionarPeriodo(QStringLiteral("A B"), QDate(2026, 1, 1), QDate()), Exception);
   EXPECT_TRUE(condicoes.IsEmpty());
   // A quote in a text value is doubled, not a way out of the literal.

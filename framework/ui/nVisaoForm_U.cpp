@@ -1,7 +1,8 @@
 #include "nVisaoForm_U.h"
 
-#include <QAction>
 #include <algorithm>
+
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QCloseEvent>

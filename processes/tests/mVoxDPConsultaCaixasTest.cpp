@@ -137,8 +137,7 @@ TEST_F(DocumentosCaixaTeste, TheEnvelopeTextsShowPaddedCodesNamesAndThePeriod) {
 }
 
 TEST_F(DocumentosCaixaTeste, ANameLongerThanTheTextIsCutNotRefused) {
-  ExecutarSQLDireto(QStringLiteral("update EMPRESA set NOMEEMPRESA = :n where CODIGOEMPRESA = 7"),
-                    {QString(80, u'Á')});
+  ExecutarSQLDireto(QStringLiteral("update EMPRESA set NOMEEMPRESA = :n where CODIGOEMPRESA = 7"), {QString(80, u'Á')});
   ASSERT_EQ(Envelopes({{"pCodigoEmpresa", "7"}}).size(), 2);
   FConsulta->nClientDataSet().First();
   EXPECT_EQ(FConsulta->nClientDataSet().FieldByName(QStringLiteral("Empresa"))->AsString(),
@@ -159,10 +158,10 @@ TEST_F(DocumentosCaixaTeste, TheDetailsFollowTheSelectionWithoutReadingAgain) {
   docs.First();
   EXPECT_EQ(Vistas(FConsulta->cdsMovimentacao(), {"Seq", "Observacao", "TipoLocal", "Responsavel"}),
             (QStringList{"1|Recebida do cliente|Interno|1", "2|Levada ao contador|Externo|2"}));
-  EXPECT_EQ(Vistas(FConsulta->cdsProtocolo(), {"CodigoProtocolo", "DataProtocolo", "Observacao", "FormaEntrega",
-                                               "Natureza"}),
-            (QStringList{"50|09/02/2026|Entrada de guias|Entregue em Mãoos|Entrada",
-                         "51|04/08/2026|Devolução|Retirado|Saída"}));
+  EXPECT_EQ(
+      Vistas(FConsulta->cdsProtocolo(), {"CodigoProtocolo", "DataProtocolo", "Observacao", "FormaEntrega", "Natureza"}),
+      (QStringList{"50|09/02/2026|Entrada de guias|Entregue em Mãoos|Entrada",
+                   "51|04/08/2026|Devolução|Retirado|Saída"}));
   docs.Next();  // 101: neither moved nor carried
   EXPECT_TRUE(FConsulta->cdsMovimentacao().IsEmpty());
   EXPECT_TRUE(FConsulta->cdsProtocolo().IsEmpty());

@@ -106,7 +106,8 @@ TEST_F(ConsultaCaixasTelaTeste, ABadSelectionIsToldInPortugueseAndTheListStaysAs
   Dialogos().ResponderTexto(QStringLiteral("OK"));
   Executar(QStringLiteral("pCodigoCaixaPro"));
   ASSERT_EQ(Dialogos().Textos().size(), 1);
-  EXPECT_TRUE(Dialogos().Textos().first().contains(QStringLiteral("inválid"))) << Dialogos().Textos().first().toStdString();
+  EXPECT_TRUE(Dialogos().Textos().first().contains(QStringLiteral("inválid")))
+      << Dialogos().Textos().first().toStdString();
 }
 
 TEST_F(ConsultaCaixasTelaTeste, TheUserListsTheBoxesOfAPeriodAndOfALocation) {

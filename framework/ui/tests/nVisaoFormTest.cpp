@@ -12,15 +12,15 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTest>
 #include <QTableView>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "nDBGrid_U.h"
-#include "nEditorCampo_U.h"
 #include "nDialogosTeste_U.h"
 #include "nEditData_U.h"
+#include "nEditorCampo_U.h"
 #include "nException_U.h"
 #include "nFrmCadastro_U.h"
 #include "nFrmVisual_U.h"
