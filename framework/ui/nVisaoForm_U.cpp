@@ -426,6 +426,15 @@ TnAlinhamento AlinhamentoDe(const QObject *controle) {
   return TnAlinhamento::alNone;
 }
 
+// Whether a grid or a form sits anywhere inside (the model's classes carry no
+// meta-object, so no findChild).
+bool TemGradeOuForm(const QObject *painel) {
+  for (const QObject *filho : painel->children())
+    if (dynamic_cast<const TnDBGridEh *>(filho) || dynamic_cast<const TnFrmVisual *>(filho) || TemGradeOuForm(filho))
+      return true;
+  return false;
+}
+
 }  // namespace
 
 void TnVisaoForm::PreencherArea(TnPainel *area, QBoxLayout *layout, QWidget *pai, const QObject *exceto) {
@@ -473,7 +482,7 @@ void TnVisaoForm::PreencherArea(TnPainel *area, QBoxLayout *layout, QWidget *pai
       PreencherArea(painel, interno, pai, exceto);
       if (interno->count() > 0)
         // What holds a grid or a form takes the height; rows of editors keep theirs.
-        destino->addLayout(interno, painel->findChild<TnDBGridEh *>() || painel->findChild<TnFrmVisual *>() ? 1 : 0);
+        destino->addLayout(interno, TemGradeOuForm(painel) ? 1 : 0);
       else
         delete interno;
     }
