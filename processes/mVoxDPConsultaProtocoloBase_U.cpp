@@ -25,16 +25,6 @@ const QString kAbrirLcto = QStringLiteral("Abrir Cadastro do Lançamento");
 const QString kCadastroLctos = QStringLiteral("Cadastro dos Lançamentos");
 constexpr int kImagemCadastro = 160;
 
-int Inteiro(const TnpqParamItem *item) {
-  int valor = 0;
-  return !item->IsNull() && item->TryGetAsInteger(valor) ? valor : 0;
-}
-
-QDate Data(const TnpqParamItem *item) {
-  QDate valor;
-  return !item->IsNull() && item->TryGetAsDate(valor) ? valor : QDate();
-}
-
 }  // namespace
 
 TmVoxDPConsultaProtocoloBase::TmVoxDPConsultaProtocoloBase() {
@@ -101,14 +91,13 @@ void TmVoxDPConsultaProtocoloBase::DataModuleCreate() {
 
 void TmVoxDPConsultaProtocoloBase::ValidarDado() {
   TnDMPowerParamGrid::ValidarDado();
-  TnpqPowerParam &params = npqPowerParam();
   SetCodigoProtocolo(Param(QStringLiteral("pCodigoProtocolo")));
   SetCodigoEmpresa(Param(QStringLiteral("pCodigoEmpresa")));
   SetCodigoEstab(Param(QStringLiteral("pCodigoEstab")));
-  FFormaEntrega = Inteiro(params.Param(QStringLiteral("pFormaEntrega")));
-  FTipoLocal = Inteiro(params.Param(QStringLiteral("pTipoProtocolo")));
-  FDataInicial = Data(params.Param(QStringLiteral("pDataLctoInicial")));
-  FDataFinal = Data(params.Param(QStringLiteral("pDataLctoFinal")));
+  FFormaEntrega = ParamInteiro(QStringLiteral("pFormaEntrega"));
+  FTipoLocal = ParamInteiro(QStringLiteral("pTipoProtocolo"));
+  FDataInicial = ParamData(QStringLiteral("pDataLctoInicial"));
+  FDataFinal = ParamData(QStringLiteral("pDataLctoFinal"));
 }
 
 void TmVoxDPConsultaProtocoloBase::Executar() {

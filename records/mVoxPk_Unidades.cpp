@@ -53,6 +53,14 @@ void mVoxDPConsultaDocPendente_U_Finalizar();
 void mVoxDPDocumentosPendentes_U_Inicializar();
 void mVoxDPDocumentosPendentes_U_Finalizar();
 // --- end expected documents
+// --- box consultations
+void mVoxDPConsultaDocumentosCaixa_U_Inicializar();
+void mVoxDPConsultaDocumentosCaixa_U_Finalizar();
+void mVoxDPConsultaProtocoloLocalCaixas_U_Inicializar();
+void mVoxDPConsultaProtocoloLocalCaixas_U_Finalizar();
+void mVoxDPConsultaDocumento_U_Inicializar();
+void mVoxDPConsultaDocumento_U_Finalizar();
+// --- end box consultations
 void _mVoxPk_Fim_Inicializar();
 void _mVoxPk_Fim_Finalizar();
 void mVoxDireitoUsuario_U_Inicializar();
@@ -191,6 +199,13 @@ const TnUnidadePacote GUnidades[] = {
     {"mVoxDPDocumentosPendentes_U", &mVoxDPDocumentosPendentes_U_Inicializar,
      &mVoxDPDocumentosPendentes_U_Finalizar},
     // --- end expected documents
+    // --- box consultations
+    {"mVoxDPConsultaDocumentosCaixa_U", &mVoxDPConsultaDocumentosCaixa_U_Inicializar,
+     &mVoxDPConsultaDocumentosCaixa_U_Finalizar},
+    {"mVoxDPConsultaProtocoloLocalCaixas_U", &mVoxDPConsultaProtocoloLocalCaixas_U_Inicializar,
+     &mVoxDPConsultaProtocoloLocalCaixas_U_Finalizar},
+    {"mVoxDPConsultaDocumento_U", &mVoxDPConsultaDocumento_U_Inicializar, &mVoxDPConsultaDocumento_U_Finalizar},
+    // --- end box consultations
     {"_mVoxPk_Fim", &_mVoxPk_Fim_Inicializar, &_mVoxPk_Fim_Finalizar},
 };
 

@@ -6,6 +6,7 @@
 #include "nFrmPowerParam_U.h"
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
+#include "npqParamItem_U.h"
 
 TnDMPower::TnDMPower() = default;
 
@@ -34,6 +35,18 @@ void TnDMPower::actGravarExecute(QObject *) {}
 void TnDMPower::actCancelarExecute(QObject *) {}
 
 QString TnDMPower::Param(const QString &nome) const { return FParams.Param(nome)->GetAsString(); }
+
+QDate TnDMPower::ParamData(const QString &nome) const {
+  const TnpqParamItem *item = FParams.Param(nome);
+  QDate valor;
+  return !item->IsNull() && item->TryGetAsDate(valor) ? valor : QDate();
+}
+
+int TnDMPower::ParamInteiro(const QString &nome, int padrao) const {
+  const TnpqParamItem *item = FParams.Param(nome);
+  int valor = 0;
+  return !item->IsNull() && item->TryGetAsInteger(valor) ? valor : padrao;
+}
 
 void TnDMPower::SalvarParams() { nParamsSalvos()->Salvar(ClassName(), FParams.Valores()); }
 

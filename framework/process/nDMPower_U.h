@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -67,6 +68,10 @@ class NFRAMEWORK_EXPORT TnDMPower : public TnDataModule {
   // The value text of the parameter (a check list: its ticked values joined
   // by ";"); raises Exception naming an unknown parameter.
   QString Param(const QString &nome) const;
+  // The parameter's date; an invalid date when it is blank or not a date.
+  QDate ParamData(const QString &nome) const;
+  // The parameter's whole number; `padrao` when it is blank or not a number.
+  int ParamInteiro(const QString &nome, int padrao = 0) const;
 
   // Keeps the current parameter values for this process and user, and puts
   // kept ones back (CriarForm does that when the form opens).

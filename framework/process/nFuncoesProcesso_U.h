@@ -6,7 +6,6 @@
 #include "nframework_export.h"
 
 class TnClientDataSet;
-
 class TnField;
 
 // Services of the tab processes that edit a configuration in a grid and save

@@ -176,6 +176,24 @@ TEST_F(TnDMPowerTest, ParamGivesTheValueTextAndAnUnknownNameIsRefused) {
   EXPECT_THROW(consulta->Param(QStringLiteral("pNada")), Exception);
 }
 
+TEST_F(TnDMPowerTest, ParamDataAndParamInteiroTellABlankOrUnreadableValueApart) {
+  auto *consulta = Criar<TnTesteDPConsulta>("TnTesteDPConsulta");
+  TnpqPowerParam &params = consulta->npqPowerParam();
+  EXPECT_FALSE(consulta->ParamData(QStringLiteral("pCompet")).isValid());
+  params.Param(QStringLiteral("pCompet"))->SetAsString(QStringLiteral("11/2026"));
+  EXPECT_EQ(consulta->ParamData(QStringLiteral("pCompet")), QDate(2026, 11, 1));
+  EXPECT_EQ(consulta->ParamInteiro(QStringLiteral("pTipoPeriodo")), 0);
+  params.Param(QStringLiteral("pTipoPeriodo"))->SetAsString(QStringLiteral("3"));
+  EXPECT_EQ(consulta->ParamInteiro(QStringLiteral("pTipoPeriodo"), -1), 3);
+  // A blank value is not 0: the caller says what it reads as.
+  params.Param(QStringLiteral("pCodigoEmpresa"))->SetAsString(QString());
+  EXPECT_EQ(consulta->ParamInteiro(QStringLiteral("pCodigoEmpresa"), -1), -1);
+  params.Param(QStringLiteral("pCodigoEmpresa"))->SetAsString(QStringLiteral("1;3"));
+  EXPECT_EQ(consulta->ParamInteiro(QStringLiteral("pCodigoEmpresa"), -1), -1);
+  EXPECT_FALSE(consulta->ParamData(QStringLiteral("pCodigoEmpresa")).isValid());
+  EXPECT_THROW(consulta->ParamData(QStringLiteral("pNada")), Exception);
+}
+
 TEST_F(TnDMPowerTest, ARunByTheUserKeepsTheValuesPerProcessAndLimparParamsINIForgetsThem) {
   auto *primeira = Criar<TnTesteDPConsulta>("TnTesteDPConsulta");
   primeira->npqPowerParam().Param(QStringLiteral("pCompet"))->SetAsString(QStringLiteral("10/2026"));

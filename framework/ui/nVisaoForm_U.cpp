@@ -1,5 +1,7 @@
 #include "nVisaoForm_U.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -7,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QTimer>
@@ -14,7 +17,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
+#include "nEditorCampo_U.h"
+#include "nField_U.h"
 #include "nFrmCadGrid_U.h"
 #include "nFrmConGrid_U.h"
 #include "nGuarda_U.h"
@@ -370,22 +376,113 @@ void TnVisaoForm::Sincronizar() {
 bool TnVisaoForm::FocarCampo(TnField *) { return false; }
 bool TnVisaoForm::FocarParametro(TnpqParamItem *) { return false; }
 
+namespace {
+
+// A read-only editor of a field placed on a panel (a frame's data edits):
+// it shows the field's text of the current row and follows its dataset.
+class TnLinhaCampo : public QLineEdit, private TnObservadorDataSet {
+ public:
+  TnLinhaCampo(TnEditorCampo *editor, QWidget *pai) : QLineEdit(pai), FEditor(editor) {
+    setObjectName(editor->objectName());
+    setReadOnly(true);
+    setToolTip(editor->Hint());
+    FDados = editor->Campo() ? editor->Campo()->DataSet() : nullptr;
+    if (FDados) FDados->AdicionarObservador(this);
+    Ler();
+  }
+  ~TnLinhaCampo() override {
+    if (FDados) FDados->RemoverObservador(this);
+  }
+
+ private:
+  void Ler() {
+    const QString texto = FEditor && FDados ? FEditor->Text() : QString();
+    if (text() != texto) {
+      setText(texto);
+      setCursorPosition(0);
+    }
+  }
+  void LinhasInseridas(int, int) override { Ler(); }
+  void LinhasRemovidas(int, int) override { Ler(); }
+  void LinhaAlterada(int) override { Ler(); }
+  void Reiniciado() override { Ler(); }
+  void CursorMovido() override { Ler(); }
+  void DataSetDestruido() override {
+    FDados = nullptr;
+    setText(QString());
+  }
+
+  QPointer<TnEditorCampo> FEditor;
+  TnClientDataSet *FDados = nullptr;
+};
+
+bool AoLado(TnAlinhamento alinhamento) {
+  return alinhamento == TnAlinhamento::alLeft || alinhamento == TnAlinhamento::alRight;
+}
+
+TnAlinhamento AlinhamentoDe(const QObject *controle) {
+  if (auto *grid = dynamic_cast<const TnDBGridEh *>(controle)) return grid->Align();
+  if (auto *painel = dynamic_cast<const TnPainel *>(controle)) return painel->Align();
+  return TnAlinhamento::alNone;
+}
+
+// Whether a grid or a form sits anywhere inside (the model's classes carry no
+// meta-object, so no findChild).
+bool TemGradeOuForm(const QObject *painel) {
+  for (const QObject *filho : painel->children())
+    if (dynamic_cast<const TnDBGridEh *>(filho) || dynamic_cast<const TnFrmVisual *>(filho) || TemGradeOuForm(filho))
+      return true;
+  return false;
+}
+
+}  // namespace
+
 void TnVisaoForm::PreencherArea(TnPainel *area, QBoxLayout *layout, QWidget *pai, const QObject *exceto) {
-  for (QObject *filho : area->children()) {
-    if (filho == exceto) continue;
+  QList<QObject *> filhos;
+  for (QObject *filho : area->children())
+    if (filho != exceto) filhos.append(filho);
+  // Controls aligned to a side sit beside what fills the rest.
+  const bool lado = std::any_of(filhos.begin(), filhos.end(), [](QObject *f) { return AoLado(AlinhamentoDe(f)); });
+  QBoxLayout *destino = layout;
+  if (lado) {
+    destino = new QHBoxLayout;
+    layout->addLayout(destino, 1);
+  }
+  // A row of field editors: each with its label, side by side.
+  QHBoxLayout *editores = nullptr;
+  for (QObject *filho : filhos) {
+    if (auto *editor = dynamic_cast<TnEditorCampo *>(filho)) {
+      if (!editores) {
+        editores = new QHBoxLayout;
+        destino->addLayout(editores);
+      }
+      auto *rotulo = new QLabel(editor->Campo()->DisplayLabel(), pai);
+      auto *linha = new TnLinhaCampo(editor, pai);
+      rotulo->setBuddy(linha);
+      editores->addWidget(rotulo);
+      editores->addWidget(linha, 1);
+      continue;
+    }
+    const bool deLado = AoLado(AlinhamentoDe(filho));
     if (auto *form = dynamic_cast<TnFrmVisual *>(filho)) {
-      layout->addWidget(nCriarVisao(form, pai), 1);
+      destino->addWidget(nCriarVisao(form, pai), 1);
     } else if (auto *grid = dynamic_cast<TnDBGridEh *>(filho)) {
-      layout->addWidget(CriarVisaoDeGrid(grid, pai), 1);
+      QWidget *visao = CriarVisaoDeGrid(grid, pai);
+      if (deLado && grid->Width() > 0) visao->setFixedWidth(grid->Width());
+      destino->addWidget(visao, deLado ? 0 : 1);
     } else if (auto *painel = dynamic_cast<TnPainel *>(filho)) {
-      auto *label = new QLabel(pai);
-      nAplicarPainel(label, painel);
-      layout->addWidget(label);
-      // A panel may hold a grid or a form of its own (a page's panel).
       auto *interno = new QVBoxLayout;
+      // A panel that only holds others draws nothing of its own.
+      if (!painel->Caption().isEmpty() || painel->children().isEmpty() || painel->Borda()) {
+        auto *label = new QLabel(pai);
+        nAplicarPainel(label, painel);
+        destino->addWidget(label);
+      }
+      // A panel may hold a grid or a form of its own (a page's panel).
       PreencherArea(painel, interno, pai, exceto);
       if (interno->count() > 0)
-        layout->addLayout(interno, 1);
+        // What holds a grid or a form takes the height; rows of editors keep theirs.
+        destino->addLayout(interno, TemGradeOuForm(painel) ? 1 : 0);
       else
         delete interno;
     }

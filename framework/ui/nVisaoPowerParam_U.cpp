@@ -133,6 +133,11 @@ TnVisaoPowerParam::TnVisaoPowerParam(TnFrmPowerParam *form, QWidget *parent)
 }
 
 TnVisaoPowerParam::~TnVisaoPowerParam() {
+  // The editors outlive this part of the view: one that has the focus says
+  // editingFinished as it goes, which must not reach a view being destroyed.
+  for (const TnEditorParam &entrada : FEditores)
+    for (QWidget *editor : {entrada.Editor, static_cast<QWidget *>(entrada.Texto), static_cast<QWidget *>(entrada.Lista)})
+      if (editor) editor->disconnect(this);
   if (FProgresso) FProgresso->DeixarDeObservar(FIdProgresso);
   if (FMsgTree) FMsgTree->DeixarDeObservar(FIdArvore);
 }

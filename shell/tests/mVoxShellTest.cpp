@@ -138,7 +138,7 @@ TEST_F(mVoxSMenuFormularios, EveryModuleClassOpensItsFormFromTheMainWindow) {
   for (const TnAction *action : menu.ActionList().Actions())
     if (action->Name().startsWith(QStringLiteral("actTmVox")) && !classes.contains(action->Name().mid(3)))
       classes << action->Name().mid(3);
-  EXPECT_EQ(classes.size(), 43);  // the registers, the lookups and the processes
+  EXPECT_EQ(classes.size(), 46);  // the registers, the lookups and the processes
   for (const QString &classe : classes) {
     SCOPED_TRACE(classe.toStdString());
     EXPECT_NO_THROW(menu.AbrirClasse(classe));

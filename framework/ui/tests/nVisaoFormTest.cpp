@@ -13,12 +13,14 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "nDBGrid_U.h"
 #include "nDialogosTeste_U.h"
 #include "nEditData_U.h"
+#include "nEditorCampo_U.h"
 #include "nException_U.h"
 #include "nFrmCadastro_U.h"
 #include "nFrmVisual_U.h"
@@ -456,3 +458,61 @@ TEST(VisaoCadastroGrupoTeste, GroupHeaderIsDrawnRightAboveTheRowOfItsField) {
 }
 
 }  // namespace
+
+// --- what a module composes in a form's client area (a frame beside a list)
+
+TEST(VisaoFormAreaTeste, AListAtTheLeftSitsBesideAPanelWhoseEditorsFollowTheList) {
+  auto dados = nDadosCadastroTeste();
+  TnFrmVisual form;
+  auto *lista = new TnDBGridEh(form.AreaCliente(), QStringLiteral("nDBGridLista"));
+  lista->SetAlign(TnAlinhamento::alLeft);
+  lista->SetWidth(200);
+  lista->SetDataSet(dados.get());
+  lista->CriarColunas(QStringLiteral("CODIGO"));
+  // A borderless panel without caption only holds; its row of editors shows.
+  auto *frame = new TnPainel(form.AreaCliente(), QStringLiteral("Frame"));
+  frame->SetAlign(TnAlinhamento::alClient);
+  frame->SetBorda(false);
+  auto *linha = new TnPainel(frame, QStringLiteral("Linha"));
+  linha->SetBorda(false);
+  auto *nome = new TnEditorCampo(dados->FieldByName(QStringLiteral("NOME")), linha);
+  nome->setObjectName(QStringLiteral("nDBEditNome"));
+  nome->SetReadOnly(true);
+
+  TnVisaoForm visao(&form);
+  visao.PreencherArea(form.AreaCliente(), visao.LayoutCliente(), &visao);
+  visao.resize(700, 400);
+  visao.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&visao));
+  auto *tabela = visao.findChild<QTableView *>();
+  auto *editor = visao.findChild<QLineEdit *>(QStringLiteral("nDBEditNome"));
+  ASSERT_NE(tabela, nullptr);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(editor->isReadOnly());
+  EXPECT_EQ(editor->text(), QStringLiteral("Cliente 1"));
+  // Beside, not under: the editor starts right of the list, at its height.
+  const QPoint origemEditor = editor->mapTo(&visao, QPoint(0, 0));
+  const QPoint origemTabela = tabela->mapTo(&visao, QPoint(0, 0));
+  EXPECT_GT(origemEditor.x(), origemTabela.x() + tabela->width() - 1);
+  EXPECT_LT(origemEditor.y(), origemTabela.y() + tabela->height() / 2);
+  // The label is the field's, and no empty label stands for the panels.
+  QStringList rotulos;
+  for (QLabel *rotulo : visao.findChildren<QLabel *>())
+    if (rotulo->isVisible() && rotulo->text().isEmpty() && rotulo->frameShape() != QFrame::NoFrame) rotulos << "vazio";
+  EXPECT_TRUE(rotulos.isEmpty());
+  EXPECT_NE(visao.findChild<QLabel *>(), nullptr);
+
+  // A click on the second row: the editor shows it.
+  const QPoint celula = tabela->visualRect(tabela->model()->index(1, 0)).center();
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, celula);
+  EXPECT_EQ(editor->text(), QStringLiteral("Cliente 2"));
+  // Typing goes nowhere.
+  editor->setFocus();
+  QTest::keyClicks(editor, QStringLiteral("x"));
+  EXPECT_EQ(dados->FieldByName(QStringLiteral("NOME"))->AsString(), QStringLiteral("Cliente 2"));
+  // A change of the row by code shows as well.
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("NOME"))->SetAsString(QStringLiteral("Cliente Dois"));
+  dados->Post();
+  EXPECT_EQ(editor->text(), QStringLiteral("Cliente Dois"));
+}

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QToolBar>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -9,6 +10,7 @@
 #include <QTableView>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
 #include <functional>
 
@@ -127,6 +129,18 @@ TEST_F(VisaoPowerParamTeste, TypedParametersReachTheRunThatExecutarStarts) {
   EXPECT_EQ(FProcesso->Execucoes, 1);
   EXPECT_EQ(FProcesso->Nome, QStringLiteral("Lote 7"));
   EXPECT_EQ(FProcesso->Forma, QStringLiteral("2"));
+}
+
+TEST_F(VisaoPowerParamTeste, ClosingTheViewWhileAParameterHasTheFocusReachesNoHalfDestroyedView) {
+  QApplication::setActiveWindow(FVisao.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+  auto *nome = qobject_cast<QLineEdit *>(FVisao->EditorParametro(QStringLiteral("pNome")));
+  ASSERT_NE(nome, nullptr);
+  nome->setFocus();
+  QTest::keyClicks(nome, QStringLiteral("Lote 8"));
+  // The editor gives up the focus as it goes, after the view's own part.
+  FVisao.reset();
+  EXPECT_EQ(FProcesso->Param(QStringLiteral("pNome")), QString());
 }
 
 TEST_F(VisaoPowerParamTeste, RefusedParameterIsShownOnceAndTheRunDoesNotHappen) {
