@@ -156,6 +156,7 @@ const std::vector<Classe> &Familia() {
        Direito::Padrao, "", false, "TnDMPowerParamTab"},
       {"TmVoxDPConsultaDocPendente", 0,
        {{"mVox", "04 Consultas", "Consulta de Documentos Pendentes", 1, -1, "", false, true, true}},
+       Direito::Padrao, "", false, "TnDMPowerParamGrid"},
       // Box consultations; the document consultation is an action with no menu item.
       {"TmVoxDPConsultaDocumentosCaixa", 0,
        {{"mVox", "04 Consultas", "Consulta de Documentos/Caixa", 1, -1, "", false, false, true}},
