@@ -643,6 +643,7 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFolha() {
 int TmVoxDPGerarProtocolo::CarregarDadosFpa() { return AbrirFonte(InstrucaoFolha()); }
 
 QString TmVoxDPGerarProtocolo::MontarDescricaoFPA() const {
+  if (FMontador) return FMontador->Montar();
   return mVoxMontarDescricaoFPA(MascaraDescr(), FTipo, FTipoFolha, *curDados);
 }
 
@@ -660,6 +661,8 @@ int TmVoxDPGerarProtocolo::InserirItensFpa() {
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
   const TnItemComum comum = ItemComum();
+  FMontador = mVoxMontadorFPA(MascaraDescr(), FTipo, FTipoFolha, dados);
+  TnAoSair soltar([this] { FMontador.reset(); });
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
     NovoItem(comum);
@@ -751,7 +754,10 @@ void TmVoxDPGerarProtocolo::NovoItem(const TnItemComum &comum) {
   item.GERAR->SetAsInteger(0);
 }
 
-QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const { return mVoxMontarDescricaoCTR(MascaraDescr(), *curDados); }
+QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const {
+  if (FMontador) return FMontador->Montar();
+  return mVoxMontarDescricaoCTR(MascaraDescr(), *curDados);
+}
 
 int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &dados = *curDados;
@@ -767,6 +773,8 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
   const TnItemComum comum = ItemComum();
+  FMontador = mVoxMontadorCTR(MascaraDescr(), dados);
+  TnAoSair soltar([this] { FMontador.reset(); });
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
     NovoItem(comum);
