@@ -190,7 +190,7 @@ std::unique_ptr<TnSQLDataSet> NovaInstrucaoFonte(const QString &texto) {
   return sql;
 }
 
-bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
+bool Vazio(const TnField *campo) { return !campo || campo->EmBranco(); }
 
 // The source column's whole number into the item's field; none when the
 // source has none (or no such column).
