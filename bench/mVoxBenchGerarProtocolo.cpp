@@ -481,7 +481,8 @@ struct TnTempos {
 
 // `unico`: "Protocolo Único" (one proposal per establishment), else
 // "Dividido em Tipos" (one per establishment and type).
-TnTempos Processo(bool unico) {
+// Kept out of line so that a profiler can collect it alone.
+[[gnu::noinline]] TnTempos Processo(bool unico) {
   auto *processo = dynamic_cast<TmVoxDPGerarProtocolo *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocolo")));
   if (!processo) Falhar(QStringLiteral("TmVoxDPGerarProtocolo não registrado"));
   processo->SetChamadoPorOutro(true);
@@ -586,7 +587,7 @@ struct TnPropostaPiso {
 
 QString Competencia(const QVariant &data) { return DataLida(data).toString(QStringLiteral("MM/yyyy")); }
 
-TnTempos Piso(bool unico) {
+[[gnu::noinline]] TnTempos Piso(bool unico) {
   TnTempos tempos;
   QElapsedTimer relogio;
   relogio.start();
