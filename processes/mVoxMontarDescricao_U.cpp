@@ -8,12 +8,26 @@
 #include "nException_U.h"
 #include "nField_U.h"
 
-TmVoxMontarDescricao::TmVoxMontarDescricao(QString mascara) : FMascara(std::move(mascara)) {}
+TmVoxMontarDescricao::TmVoxMontarDescricao(QString mascara) : FMascara(std::move(mascara)) {
+  // Every "[...]" of the template, from each opening bracket to the next
+  // closing one: a token, which holds no bracket inside, occurs exactly
+  // where it is one of these.
+  for (qsizetype i = FMascara.indexOf(u'['); i >= 0; i = FMascara.indexOf(u'[', i + 1)) {
+    const qsizetype fim = FMascara.indexOf(u']', i + 1);
+    if (fim < 0) break;
+    FTrechosModelo.append(FMascara.mid(i, fim - i + 1));
+  }
+}
 
 void TmVoxMontarDescricao::Adicionar(const QString &token, TnValor valor) {
   // An empty token would match between every two characters.
   if (token.isEmpty()) return;
-  FPassos.append({token, std::move(valor), FMascara.contains(token, Qt::CaseInsensitive)});
+  // A token with brackets inside is looked for in the whole template.
+  const bool simples = token.startsWith(u'[') && token.endsWith(u']') && token.count(u'[') == 1 &&
+                       token.count(u']') == 1;
+  const bool noModelo = simples ? FTrechosModelo.contains(token, Qt::CaseInsensitive)
+                                : FMascara.contains(token, Qt::CaseInsensitive);
+  FPassos.append({token, std::move(valor), noModelo});
 }
 
 void TmVoxMontarDescricao::Adicionar(const QString &token, const TnField &campo, TnForma forma) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -115,6 +116,8 @@ class MVOXPK_EXPORT TmVoxMontarDescricao {
   bool Vazio(const QString &texto) const;
 
   QString FMascara;
+  // The template's "[...]" pieces, where its tokens can be.
+  QStringList FTrechosModelo;
   QList<TnPasso> FPassos;
   TnVazio FCriterioVazio = TnVazio::SemCaracteres;
   TnValor FRegraVazio;

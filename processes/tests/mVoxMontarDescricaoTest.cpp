@@ -179,6 +179,11 @@ TEST(MontarDescricaoCTR, TextThatIsNoTokenOfTheDebitsStaysAsTyped) {
                             "CODIGOESTAB ]x"),
              *federal),
       QStringLiteral("[PREVVALORJUROS] [PREVVALORMULTA] [DATAPREV] [DATARESC] [CODIGOEMPRESA [ ] [CODIGOESTAB ]x"));
+
+  // Brackets around a token, or a bracket opened before it, leave the token
+  // itself to be filled.
+  EXPECT_EQ(Montar(QStringLiteral("[[CODIGOESTAB]] [x [Codigoempresa]] ]["), *federal),
+            QStringLiteral("[0003] [x 0002] ]["));
 }
 
 TEST(MontarDescricaoCTR, TokenOfAColumnTheRowLacksStaysInTheText) {
