@@ -1,25 +1,32 @@
-// A large office's month through "Gerar Protocolo": 1,000 establishments
-// (100 companies of 10), 15,000 debits of November 2026 over the seven debit
-// tables, five years of earlier months in the same tables (900,000 debits,
-// all protocolled) and the 60,000 earlier protocols, each holding three
-// payroll items (180,000). The payroll: 16,000 employees with one to three
-// placements each, two calculation periods in the month (an advance and the
-// month) of 30 events per employee (960,000 event rows, 32,000 of them the
-// amount), 300 terminations and 1,300 vacation receipts. The office's own
-// financial documents: 800 clients, 200 of them private (their financial
-// person names no establishment), the others each at a company
-// establishment, 800 service invoices with their receivables and 200 more
-// receivables for fees (1,000 boletos). The process lists every debit,
-// payroll and financial type, the pay per employee, one protocol per
+// A large office's month through "Gerar Protocolo". At size factor 1: 1,000
+// establishments (100 companies of 10), 15,000 debits of November 2026 over
+// the seven debit tables, five years of earlier months in the same tables
+// (900,000 debits, all protocolled) and the 60,000 earlier protocols, each
+// holding three payroll items (180,000). The payroll: 16,000 employees with
+// one to three placements each, two calculation periods in the month (an
+// advance and the month) of 30 events per employee (960,000 event rows,
+// 32,000 of them the amount), 300 terminations and 1,300 vacation receipts.
+// Every figure scales with the factor (--fator 0.25 to 4). The process lists
+// every debit and payroll type, the pay per employee, one protocol per
 // establishment and type (or one per establishment), every item is marked
 // ("Selecionar todos.") and saved.
 //
 // The floor is the same work done with plain prepared statements in the same
-// run on the same file: the same establishment list, configuration reads,
-// debit, payroll and financial selects and template and name reads, the same
-// inserts of protocols and items and the same guarded debit, invoice and
-// receivable updates, with the rows kept
-// in plain structs. Prints both times and the ratio (goal: at most 2).
+// run on the same database: the same establishment list, configuration
+// reads, debit and payroll selects and template reads, the same value
+// conversions, the same inserts of protocols and items and the same guarded
+// debit updates, with the rows kept in plain structs. Each round runs the
+// floor, then the process; after each, every row written (protocols, items,
+// debit stamps, every column) is read back, and the process must have
+// written exactly what the floor did. Prints per mode the phases of the
+// fastest round of each side, the medians and their ratios (goal: at most
+// 1.5 on SQLite, 2 on PostgreSQL).
+//
+//   mVoxBenchGerarProtocolo [--fator F] [--modo tipos|unico|ambos]
+//                           [--rodadas N] [--banco sqlite|postgresql]
+//
+// PostgreSQL is the server MVOX_TEST_PG names, as for the tests; the run
+// makes a database of its own there and drops it at the end.
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
@@ -29,20 +36,18 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <memory>
-#include <set>
-#include <tuple>
 #include <vector>
 
-#include "mVoxBench_U.h"
 #include "mVoxDPGerarProtocolo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
 #include "nDialetoSQL_U.h"
 #include "nException_U.h"
+#include "nFormatos_U.h"
 #include "nPacotes_U.h"
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
@@ -52,9 +57,10 @@
 
 namespace {
 
-constexpr int kEmpresas = 100;
+// The office's size: 100 companies at factor 1 (--fator).
+int gEmpresas = 100;
 constexpr int kEstabsPorEmpresa = 10;
-constexpr int kEstabs = kEmpresas * kEstabsPorEmpresa;
+int gEstabs = 0;
 constexpr int kMesesHistorico = 60;
 // Employees per company; employee f works at establishment (f - 1) % 10 + 1.
 constexpr int kFuncionarios = 160;
@@ -65,23 +71,22 @@ constexpr int kPrimeiroDemitido = 158;
 constexpr int kUltimoEmFerias = 13;
 constexpr int kPeriodos = 2;
 // One item per employee and period, termination and vacation.
-constexpr int kItensFolha =
-    kEmpresas * (kFuncionarios * kPeriodos + (kFuncionarios - kPrimeiroDemitido + 1) + kUltimoEmFerias);
-// The financial documents: every client has an invoice with its receivable,
-// clients kClientesPrivados + 1 .. 2 * kClientesPrivados a fee receivable too.
-constexpr int kClientesFin = 800;
-constexpr int kClientesPrivados = 200;
-constexpr int kItensFin = kClientesFin + kClientesFin + kClientesPrivados;
-constexpr int kItensMes = kEstabs * 15 + kItensFolha + kItensFin;
+int gItensFolha = 0;
+int gItensMes = 0;
 // Proposals of "Dividido em Tipos": 7 debit types and the pay everywhere,
 // terminations at establishments 8-10, vacations at all 10.
-// The financial pass adds, per type, one for the private clients and one per
-// other client ("Protocolo Único" joins the establishments' proposals).
-constexpr int kPropostasTipos =
-    kEstabs * 8 + kEmpresas * 3 + kEmpresas * 10 + 2 * (1 + kClientesFin - kClientesPrivados);
-constexpr int kRodadas = 2;
-// Earlier protocols are numbered 1..kEstabs * kMesesHistorico.
-constexpr int kUltimoAntigo = kEstabs * kMesesHistorico;
+int gPropostasTipos = 0;
+// Earlier protocols are numbered 1..gEstabs * kMesesHistorico.
+int gUltimoAntigo = 0;
+
+void Dimensionar(double fator) {
+  gEmpresas = std::max(1, static_cast<int>(std::lround(100 * fator)));
+  gEstabs = gEmpresas * kEstabsPorEmpresa;
+  gItensFolha = gEmpresas * (kFuncionarios * kPeriodos + (kFuncionarios - kPrimeiroDemitido + 1) + kUltimoEmFerias);
+  gItensMes = gEstabs * 15 + gItensFolha;
+  gPropostasTipos = gEstabs * 8 + gEmpresas * 3 + gEmpresas * 10;
+  gUltimoAntigo = gEstabs * kMesesHistorico;
+}
 
 struct TnTabelaBench {
   int Tipo;
@@ -113,8 +118,32 @@ constexpr TnModeloFolha kModelosFolha[] = {
     {8, "Recibo de Férias - [NOMEFUNC] - Início [DATAINICIALFERIAS]"},
 };
 
+void Falhar(const QString &texto) {
+  std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
+  std::exit(1);
+}
+
+QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
+
 QString NomeFuncionario(int empresa, int funcionario) {
   return QStringLiteral("Funcionário %1 da Empresa %2").arg(funcionario).arg(empresa);
+}
+
+QSqlQuery Preparar(const QString &sql) {
+  QSqlQuery q(nDMConexao()->Database());
+  q.setForwardOnly(true);
+  q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+  if (!q.prepare(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  return q;
+}
+
+void Exec(QSqlQuery &q) {
+  if (!q.exec()) Falhar(q.lastError().text() + QStringLiteral("\n") + q.lastQuery());
+}
+
+void ExecDireto(const QString &sql) {
+  QSqlQuery q(nDMConexao()->Database());
+  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
 }
 
 // --- the office
@@ -131,7 +160,7 @@ void InserirCadastros() {
                               "FORMAENTREGA, MESMOENDERECOENT) values (?, ?, 1, ?, '1')"));
   QSqlQuery funcionario =
       Preparar(QStringLiteral("insert into FUNCIONARIO (CODIGOEMPRESA, CODIGOFUNCCONTR, NOMEFUNC) values (?, ?, ?)"));
-  for (int e = 1; e <= kEmpresas; ++e) {
+  for (int e = 1; e <= gEmpresas; ++e) {
     empresa.addBindValue(e);
     empresa.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda").arg(e));
     Exec(empresa);
@@ -220,7 +249,7 @@ void InserirFolha() {
   };
   auto valor = [](int a, int b) { return QStringLiteral("%1.%2").arg(100 + a % 4000).arg(b % 100, 2, 10, QChar('0')); };
 
-  for (int e = 1; e <= kEmpresas; ++e) {
+  for (int e = 1; e <= gEmpresas; ++e) {
     for (int p = 1; p <= kPeriodos; ++p)
       linha(periodo,
             {e, p, Banco(kMes), Banco(p == 1 ? QDate(2026, 11, 15) : QDate(2026, 11, 30)), Banco(kPagamentos[p - 1])});
@@ -256,49 +285,6 @@ void InserirFolha() {
   }
 }
 
-// The office (code 1, at company 1's establishment 1) and its clients:
-// clients 1-200 name no establishment; client 200 + k names company k % 100
-// + 1, establishment k / 100 + 1. Client n's invoice NFS n and its receivable
-// NFS-n; clients 201-400 also owe a fee (HON-n). All issued in November.
-void InserirFinanceiro() {
-  ExecDireto(
-      QStringLiteral("insert into ESCRITORIO (CODIGOESCRIT, NOMEESCRIT, CODIGOEMPRESA, CODIGOESTAB) values (1, "
-                     "'Escritório Central', 1, 1)"));
-  QSqlQuery pessoa = Preparar(QStringLiteral(
-      "insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, CODIGOEMPRESA, CODIGOESTAB) values (?, ?, ?, ?)"));
-  QSqlQuery cliente = Preparar(QStringLiteral("insert into PESSOAFINCLIENTE (CODIGOPESSOAFIN) values (?)"));
-  QSqlQuery nota =
-      Preparar(QStringLiteral("insert into SERVICONOTA (CODIGOESCRIT, SERIENS, NUMERONS, DATAEMISSAONS, VALORLIQUIDO, "
-                              "VISTAPRAZO, CANCELADANS) values (1, 'NFS', ?, ?, ?, ?, 0)"));
-  QSqlQuery receber =
-      Preparar(QStringLiteral("insert into CONTARECEBER (CODIGOESCRIT, NUMERODCTOCR, SERIENS, NUMERONS, CODIGOCLIENTE, "
-                              "DATAEMISSAOCR, DATAVCTOCR, VALORCR, NOSSONUMERO) values (1, ?, ?, ?, ?, ?, ?, ?, ?)"));
-  auto linha = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
-    for (const QVariant &v : valores) q.addBindValue(v);
-    Exec(q);
-  };
-  qlonglong nossoNumero = 2026110000;
-  for (int c = 1; c <= kClientesFin; ++c) {
-    const bool privado = c <= kClientesPrivados;
-    const int k = c - kClientesPrivados - 1;
-    linha(pessoa, {c, QStringLiteral("Cliente %1").arg(c), privado ? QVariant() : QVariant(k % kEmpresas + 1),
-                   privado ? QVariant() : QVariant(k / kEmpresas + 1)});
-    linha(cliente, {c});
-    const QDate emissao(2026, 11, c % 28 + 1);
-    const QString valor = QStringLiteral("%1.%2").arg(300 + c % 900).arg(c % 100, 2, 10, QChar('0'));
-    linha(nota, {c, Banco(emissao), valor, c % 2});
-    linha(receber, {QStringLiteral("NFS-%1").arg(c), QStringLiteral("NFS"), c, c, Banco(emissao),
-                    Banco(emissao.addDays(10)), valor, ++nossoNumero});
-    if (c > kClientesPrivados && c <= 2 * kClientesPrivados)
-      linha(receber, {QStringLiteral("HON-%1").arg(c), QVariant(), QVariant(), c, Banco(emissao),
-                      Banco(emissao.addDays(15)), QStringLiteral("350.00"), ++nossoNumero});
-  }
-  QSqlQuery tipo =
-      Preparar(QStringLiteral("insert into CFGTIPOPROTOCOLO (CODIGOTIPOPROTOCOLO, DESCRTIPOPROTOCOLO) values (?, ?)"));
-  linha(tipo, {11, QStringLiteral("Nota Fiscal de Serviço [SERIENS] [NUMERONS] - Emissão [DATAEMISSAONS]")});
-  linha(tipo, {12, QStringLiteral("Boleto [NOSSONUMERO] - Vencimento [DATAVCTOCR]")});
-}
-
 // Month `m` (0 is five years back, kMesesHistorico is the month listed):
 // every establishment's debits, stamped with that month's protocol except
 // in the month listed.
@@ -319,17 +305,17 @@ void InserirDebitos() {
                              "values (?, ?, ?, ?, 0, ?, ?, ?, ?, 0, 0, 2100, 'CTR', 2, ?, ?%4)")
                   .arg(tabela, chave, t.Observacao ? QStringLiteral(", OBSERVDEBITO") : QString(),
                        t.Observacao ? QStringLiteral(", ?") : QString()));
-    std::vector<int> chaves(kEmpresas + 1, 0);
+    std::vector<int> chaves(gEmpresas + 1, 0);
     for (int m = 0; m <= kMesesHistorico; ++m) {
       const QDate mes = kMes.addMonths(m - kMesesHistorico);
       const QVariant lancamento = Banco(QDate(mes.year(), mes.month(), 10));
       const QVariant fim = Banco(QDate(mes.year(), mes.month(), mes.daysInMonth()));
       const QVariant vencimento = Banco(mes.addMonths(1).addDays(19));
       const QVariant momento = Banco(QDateTime(QDate(mes.year(), mes.month(), 10), QTime(9, 30)));
-      for (int e = 1; e <= kEmpresas; ++e) {
+      for (int e = 1; e <= gEmpresas; ++e) {
         for (int s = 1; s <= kEstabsPorEmpresa; ++s) {
           const int estab = (e - 1) * kEstabsPorEmpresa + s;
-          const QVariant protocolo = m < kMesesHistorico ? QVariant(qlonglong(m * kEstabs + estab)) : QVariant();
+          const QVariant protocolo = m < kMesesHistorico ? QVariant(qlonglong(m * gEstabs + estab)) : QVariant();
           for (int d = 0; d < t.PorEstab; ++d) {
             const QString valor =
                 QStringLiteral("%1.%2").arg(100 + (estab * 7 + d * 13) % 5000).arg(d * 7 % 100, 2, 10, QChar('0'));
@@ -369,8 +355,8 @@ void InserirProtocolosAntigos() {
       "'Gerado em', ?, 1, '2', '1', '0', 1)"));
   for (int m = 0; m < kMesesHistorico; ++m) {
     const QDate dia = kMes.addMonths(m - kMesesHistorico + 1);
-    for (int estab = 1; estab <= kEstabs; ++estab) {
-      q.addBindValue(qlonglong(m * kEstabs + estab));
+    for (int estab = 1; estab <= gEstabs; ++estab) {
+      q.addBindValue(qlonglong(m * gEstabs + estab));
       q.addBindValue((estab - 1) / kEstabsPorEmpresa + 1);
       q.addBindValue((estab - 1) % kEstabsPorEmpresa + 1);
       q.addBindValue(Banco(dia));
@@ -388,12 +374,12 @@ void InserirProtocolosAntigos() {
     const QDate mes = kMes.addMonths(m - kMesesHistorico);
     const QDate dia = mes.addMonths(1);
     const QVariant vencimentos[] = {Banco(QDate(mes.year(), mes.month(), 20)), Banco(dia.addDays(4))};
-    for (int estab = 1; estab <= kEstabs; ++estab) {
+    for (int estab = 1; estab <= gEstabs; ++estab) {
       const int s = (estab - 1) % kEstabsPorEmpresa + 1;
       const QVariant itens[][2] = {{vencimentos[0], QVariant()}, {vencimentos[1], QVariant()}, {vencimentos[1], s}};
       int seq = 0;
       for (const auto &[vencimento, funcionario] : itens) {
-        for (const QVariant &v : {QVariant(qlonglong(m * kEstabs + estab)), QVariant(++seq), Banco(dia), vencimento,
+        for (const QVariant &v : {QVariant(qlonglong(m * gEstabs + estab)), QVariant(++seq), Banco(dia), vencimento,
                                   funcionario, Banco(QDateTime(dia, QTime(9, 30))), Banco(mes)})
           item.addBindValue(v);
         Exec(item);
@@ -403,18 +389,19 @@ void InserirProtocolosAntigos() {
 }
 
 // Back to the month unlisted: the month's debits free, no new protocol.
+// PostgreSQL then clears the dead rows the round left, so that every round
+// starts from the same tables.
 void Desfazer() {
   QSqlDatabase db = nDMConexao()->Database();
   db.transaction();
   for (const TnTabelaBench &t : kTabelas)
     ExecDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null where CODIGOPROTOCOLO > %2")
                    .arg(QLatin1String(t.Nome))
-                   .arg(kUltimoAntigo));
-  for (const char *tabela : {"SERVICONOTA", "CONTARECEBER"})
-    ExecDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null, SEQITEMPRO = null").arg(QLatin1String(tabela)));
-  ExecDireto(QStringLiteral("delete from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
-  ExecDireto(QStringLiteral("delete from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
+                   .arg(gUltimoAntigo));
+  ExecDireto(QStringLiteral("delete from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(gUltimoAntigo));
+  ExecDireto(QStringLiteral("delete from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(gUltimoAntigo));
   db.commit();
+  if (nDMConexao()->PegarTipoCon()) ExecDireto(QStringLiteral("vacuum analyze"));
 }
 
 int Contar(const QString &sql) {
@@ -423,26 +410,64 @@ int Contar(const QString &sql) {
   return q.value(0).toInt();
 }
 
-// Checks that a run saved the whole month in `propostas` protocols.
-void Conferir(const char *quem, int propostas) {
+// Every row a run wrote, one text per row in key order with every column:
+// the new protocols, their items and the debits stamped.
+QStringList Escrito() {
+  QStringList linhas;
+  auto ler = [&linhas](const QString &sql) {
+    QSqlQuery q(nDMConexao()->Database());
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+    const int colunas = q.record().count();
+    while (q.next()) {
+      QStringList valores;
+      for (int i = 0; i < colunas; ++i)
+        valores << (q.isNull(i) ? QStringLiteral("<nulo>") : TnDialetoSQL::ValorParaBanco(q.value(i)).toString());
+      linhas << valores.join(u'|');
+    }
+  };
+  ler(QStringLiteral("select * from PROTOCOLO where CODIGOPROTOCOLO > %1 order by CODIGOPROTOCOLO").arg(gUltimoAntigo));
+  ler(QStringLiteral("select * from PROTOCOLOITEM where CODIGOPROTOCOLO > %1 order by CODIGOPROTOCOLO, SEQITEMPRO")
+          .arg(gUltimoAntigo));
+  for (const TnTabelaBench &t : kTabelas)
+    ler(QStringLiteral("select '%1', CODIGOEMPRESA, CHAVEDEBITO%2, CODIGOPROTOCOLO from %1 where CODIGOPROTOCOLO > %3 "
+                       "order by CODIGOEMPRESA, CHAVEDEBITO%2")
+            .arg(QLatin1String(t.Nome), QLatin1String(t.Sufixo))
+            .arg(gUltimoAntigo));
+  return linhas;
+}
+
+// Checks that a run saved the whole month in `propostas` protocols; gives
+// what it wrote.
+QStringList Conferir(const char *quem, int propostas) {
   const int protocolos =
-      Contar(QStringLiteral("select count(*) from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
+      Contar(QStringLiteral("select count(*) from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(gUltimoAntigo));
   const int itens =
-      Contar(QStringLiteral("select count(*) from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(kUltimoAntigo));
+      Contar(QStringLiteral("select count(*) from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(gUltimoAntigo));
   int livres = 0;
   for (const TnTabelaBench &t : kTabelas)
     livres +=
         Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null").arg(QLatin1String(t.Nome)));
-  // Every invoice and every boleto stamped with its item.
-  for (const char *tabela : {"SERVICONOTA", "CONTARECEBER"})
-    livres += Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null or SEQITEMPRO is null")
-                         .arg(QLatin1String(tabela)));
-  if (protocolos != propostas || itens != kItensMes || livres != 0)
+  if (protocolos != propostas || itens != gItensMes || livres != 0)
     Falhar(QStringLiteral("%1: %2 protocolos, %3 itens, %4 débitos livres")
                .arg(QLatin1String(quem))
                .arg(protocolos)
                .arg(itens)
                .arg(livres));
+  return Escrito();
+}
+
+// Fails at the first row where the process and the floor wrote differently.
+void Comparar(const QStringList &processo, const QStringList &piso) {
+  if (processo == piso) return;
+  for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
+    const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
+    const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
+    if (p != f) Falhar(QStringLiteral("processo e piso gravaram diferente na linha %1:\n  processo %2\n  piso     %3")
+                           .arg(i + 1)
+                           .arg(p, f));
+  }
 }
 
 // --- the process
@@ -456,14 +481,15 @@ struct TnTempos {
 
 // `unico`: "Protocolo Único" (one proposal per establishment), else
 // "Dividido em Tipos" (one per establishment and type).
-TnTempos Processo(bool unico) {
+// Kept out of line so that a profiler can collect it alone.
+[[gnu::noinline]] TnTempos Processo(bool unico) {
   auto *processo = dynamic_cast<TmVoxDPGerarProtocolo *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocolo")));
   if (!processo) Falhar(QStringLiteral("TmVoxDPGerarProtocolo não registrado"));
   processo->SetChamadoPorOutro(true);
   TnpqPowerParam &p = processo->npqPowerParam();
   p.Param(QStringLiteral("pDataInicial"))->SetAsDate(kMes);
   p.Param(QStringLiteral("pDataFinal"))->SetAsDate(QDate(2026, 11, 30));
-  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8;11;12"));
+  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8"));
   p.Param(QStringLiteral("pTipoFolha"))->SetAsString(QStringLiteral("2"));
   p.Param(QStringLiteral("pFormaGer"))->SetAsString(unico ? QStringLiteral("1") : QStringLiteral("2"));
   p.Param(QStringLiteral("pListarDebitos"))->SetAsString(QStringLiteral("0"));
@@ -474,7 +500,7 @@ TnTempos Processo(bool unico) {
     relogio.start();
     processo->Executar();
     tempos.Listar = relogio.nsecsElapsed() / 1e6;
-    if (processo->ClientDataSetDet()->RecordCount() != kItensMes)
+    if (processo->ClientDataSetDet()->RecordCount() != gItensMes)
       Falhar(QStringLiteral("itens listados: %1").arg(processo->ClientDataSetDet()->RecordCount()));
     relogio.restart();
     processo->actSelecionarTodosExecute(nullptr);
@@ -486,20 +512,37 @@ TnTempos Processo(bool unico) {
     Falhar(e.message());
   }
   nLiberarDM(processo);
-  Conferir("processo", unico ? kEstabs : kPropostasTipos);
   return tempos;
 }
 
 // --- the floor
 
+// The rows of an executed select, read whole before anything else runs, as
+// the layer reads them (PostgreSQL keeps one pending result per connection).
+class TnLinhasPiso {
+ public:
+  explicit TnLinhasPiso(QSqlQuery &consulta) {
+    const int colunas = consulta.record().count();
+    while (consulta.next()) {
+      std::vector<QVariant> linha(static_cast<size_t>(colunas));
+      for (int i = 0; i < colunas; ++i) linha[static_cast<size_t>(i)] = consulta.value(i);
+      FLinhas.push_back(std::move(linha));
+    }
+    consulta.finish();
+  }
+  void Primeira() const { FAtual = 0; }
+  bool Linha() const { return FAtual < FLinhas.size(); }
+  void Proxima() const { ++FAtual; }
+  const QVariant &value(int coluna) const { return FLinhas[FAtual][static_cast<size_t>(coluna)]; }
+
+ private:
+  std::vector<std::vector<QVariant>> FLinhas;
+  mutable size_t FAtual = 0;
+};
+
 struct TnItemPiso {
-  int Tabela;  // -1: a payroll or financial item, no debit to stamp
+  int Tabela;  // -1: a payroll item, nothing to stamp
   int Chave;
-  // A financial item: its type (11, 12; 0 none) and its document's key.
-  int Fin = 0;
-  QVariant Escritorio;
-  QVariant Serie;
-  QVariant Numero;
   QVariant Vencimento;
   QVariant Valor;
   QVariant Imposto;
@@ -526,9 +569,13 @@ struct TnFolhaPiso {
   }
 };
 
-QString Data(const QVariant &data) {
-  return QDate::fromString(data.toString().left(10), Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy"));
+// A date column as the layer reads it: the canonical text on SQLite, a date
+// from the PostgreSQL driver.
+QDate DataLida(const QVariant &data) {
+  return data.typeId() == QMetaType::QDate ? data.toDate() : TnDialetoSQL::DataDoTexto(data.toString());
 }
+
+QString Data(const QVariant &data) { return DateToStr(DataLida(data)); }
 
 struct TnPropostaPiso {
   int Empresa;
@@ -538,153 +585,9 @@ struct TnPropostaPiso {
   std::vector<TnItemPiso> Itens;
 };
 
-QString Competencia(const QVariant &data) {
-  return QDate::fromString(data.toString().left(10), Qt::ISODate).toString(QStringLiteral("MM/yyyy"));
-}
+QString Competencia(const QVariant &data) { return DataLida(data).toString(QStringLiteral("MM/yyyy")); }
 
-// A statement of the process with plain positional placeholders.
-struct TnConsultaPiso {
-  TnSQLParametros Parametros;
-  QSqlQuery Consulta;
-  explicit TnConsultaPiso(const QString &sql) : Parametros(sql), Consulta(Preparar(Parametros.SQLPosicional())) {}
-  void Abrir(const QVariantMap &valores) {
-    for (int i : Parametros.Ocorrencias()) Consulta.addBindValue(valores.value(Parametros.Nomes().at(i)));
-    Exec(Consulta);
-  }
-};
-
-// The financial pass of the floor, as the process walks it: by office, then
-// by client, over every configured establishment and both types, the
-// establishment's clients and, when it has any, its documents once; per
-// client the names of its establishment, its proposal and its items.
-// `lista`, `configurado`, `forma` and `modelo` are the floor's statements of
-// the establishment list and of the configuration and template reads.
-void PisoFinanceiro(bool unico, std::vector<TnPropostaPiso> &propostas,
-                    std::map<std::pair<int, int>, size_t> &propostaDoEstab, const QString &gerado, QSqlQuery &lista,
-                    QSqlQuery &configurado, QSqlQuery &forma, QSqlQuery &modelo) {
-  QSqlQuery nomeEmpresa = Preparar(QStringLiteral("select NOMEEMPRESA from EMPRESA where CODIGOEMPRESA = ?"));
-  QSqlQuery nomeEstab =
-      Preparar(QStringLiteral("select NOMEESTAB from ESTAB where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
-  auto ler = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
-    for (const QVariant &v : valores) q.addBindValue(v);
-    Exec(q);
-    const QVariant valor = q.next() ? q.value(0) : QVariant();
-    q.finish();
-    return valor;
-  };
-  TnConsultaPiso clientes(TmVoxDPGerarProtocolo::MontarSQLClientesFin(true));
-  TnConsultaPiso notas(TmVoxDPGerarProtocolo::MontarSQLNotasFiscais(true));
-  TnConsultaPiso boletos(TmVoxDPGerarProtocolo::MontarSQLBoletos(true));
-  const auto semCodigo = [](const QVariant &v) { return v.isNull() || v.toInt() <= 0; };
-  // The walk takes the row: by office no positive company nor establishment,
-  // by client both named.
-  const auto daCaminhada = [&](int modo, const QVariant &emp, const QVariant &est) {
-    return modo == 0 ? semCodigo(emp) && semCodigo(est) : !emp.isNull() && !est.isNull();
-  };
-  // Where the row's documents go, as company * 10000 + establishment.
-  const auto destinoDe = [&](const QVariant &emp, const QVariant &est, int empresa, int estab) {
-    return semCodigo(emp) || semCodigo(est) ? empresa * 10000 + estab : emp.toInt() * 10000 + est.toInt();
-  };
-
-  // The establishments where an office works.
-  std::set<std::pair<int, int>> comEscritorio;
-  QSqlQuery escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
-  Exec(escritorios);
-  while (escritorios.next()) comEscritorio.insert({escritorios.value(0).toInt(), escritorios.value(1).toInt()});
-  for (int modo : {0, 1}) {
-    Exec(lista);
-    while (lista.next()) {
-      const int empresa = lista.value(0).toInt();
-      const int estab = lista.value(1).toInt();
-      if (ler(configurado, {empresa, estab}).toInt() == 0 || !comEscritorio.contains({empresa, estab})) continue;
-      for (int tipo : {11, 12}) {
-        const QString formaEntrega = ler(forma, {empresa, estab}).toString().trimmed();
-        const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), Banco(kMes)},
-                                     {QStringLiteral("PDATAFINAL"), Banco(QDate(2026, 11, 30))},
-                                     {QStringLiteral("PCODIGOEMPRESA"), empresa},
-                                     {QStringLiteral("PCODIGOESTAB"), estab},
-                                     {QStringLiteral("PLISTARDEBITOS"), 0}};
-        // The walk's clients, each once: (client, company, establishment).
-        std::set<std::tuple<qlonglong, int, int>> daVez;
-        clientes.Abrir(valores);
-        while (clientes.Consulta.next()) {
-          const QVariant emp = clientes.Consulta.value(4);
-          const QVariant est = clientes.Consulta.value(5);
-          if (!daCaminhada(modo, emp, est)) continue;
-          const int destino = destinoDe(emp, est, empresa, estab);
-          daVez.insert({clientes.Consulta.value(0).toLongLong(), destino / 10000, destino % 10000});
-        }
-        clientes.Consulta.finish();
-        const QString mascara = ler(modelo, {tipo}).toString();
-        if (daVez.empty()) continue;
-
-        TnConsultaPiso &documentos = tipo == 11 ? notas : boletos;
-        documentos.Abrir(valores);
-        QSqlQuery &q = documentos.Consulta;
-        const QSqlRecord colunas = q.record();
-        const auto ix = [&colunas](const char *nome) { return colunas.indexOf(QLatin1String(nome)); };
-        const int ixCliente = ix("CODIGOCLIENTE"), ixEmp = ix("EMP"), ixEst = ix("EST"), ixEscrit = ix("CODIGOESCRIT"),
-                  ixEmissao = ix("DATAEMISSAO"), ixVcto = ix("DATAVCTO"), ixValor = ix("VALOR"),
-                  ixSerie = ix("SERIENS"), ixNumero = ix("NUMERONS"), ixDocumento = ix("NUMERODCTOCR"),
-                  ixNosso = ix("NOSSONUMERO");
-        // The documents by client, each with where it goes (Chave).
-        std::multimap<qlonglong, TnItemPiso> porCliente;
-        while (q.next()) {
-          const QVariant emp = q.value(ixEmp);
-          const QVariant est = q.value(ixEst);
-          if (!daCaminhada(modo, emp, est)) continue;
-          TnItemPiso item;
-          item.Tabela = -1;
-          item.Chave = destinoDe(emp, est, empresa, estab);
-          item.Fin = tipo;
-          item.Escritorio = q.value(ixEscrit);
-          item.Vencimento = q.value(ixVcto);
-          item.Valor = q.value(ixValor);
-          QString descricao = mascara;
-          if (tipo == 11) {
-            item.Serie = q.value(ixSerie);
-            item.Numero = q.value(ixNumero);
-            descricao.replace(QStringLiteral("[SERIENS]"), item.Serie.toString(), Qt::CaseInsensitive);
-            descricao.replace(QStringLiteral("[NUMERONS]"), item.Numero.toString(), Qt::CaseInsensitive);
-            descricao.replace(QStringLiteral("[DATAEMISSAONS]"), Data(q.value(ixEmissao)), Qt::CaseInsensitive);
-            item.ChaveOrigem = QStringLiteral("FIN;11;%1;%2;%3")
-                                   .arg(item.Escritorio.toString(), item.Serie.toString(), item.Numero.toString());
-          } else {
-            item.Serie = q.value(ixDocumento);
-            descricao.replace(QStringLiteral("[NOSSONUMERO]"), q.value(ixNosso).toString(), Qt::CaseInsensitive);
-            descricao.replace(QStringLiteral("[DATAVCTOCR]"), Data(item.Vencimento), Qt::CaseInsensitive);
-            item.ChaveOrigem = QStringLiteral("FIN;12;%1;%2").arg(item.Escritorio.toString(), item.Serie.toString());
-          }
-          item.ChaveOrigem = item.ChaveOrigem.left(25);
-          item.Descricao = descricao.left(200);
-          porCliente.emplace(q.value(ixCliente).toLongLong(), std::move(item));
-        }
-        q.finish();
-
-        for (const auto &[cliente, emp, est] : daVez) {
-          const QString nome = ler(nomeEmpresa, {emp}).toString() + ler(nomeEstab, {emp, est}).toString();
-          TnPropostaPiso nova{emp, est, QStringLiteral("Financeiro - ") + gerado, formaEntrega, {}};
-          TnPropostaPiso *proposta = &nova;
-          if (unico) {
-            auto achada = propostaDoEstab.find({emp, est});
-            if (achada == propostaDoEstab.end()) {
-              achada = propostaDoEstab.emplace(std::pair(emp, est), propostas.size()).first;
-              propostas.push_back(std::move(nova));
-            }
-            proposta = &propostas[achada->second];
-          }
-          const int destino = emp * 10000 + est;
-          for (auto [i, fim] = porCliente.equal_range(cliente); i != fim; ++i)
-            if (i->second.Chave == destino) proposta->Itens.push_back(i->second);
-          if (!unico && !nova.Itens.empty()) propostas.push_back(std::move(nova));
-        }
-      }
-    }
-    lista.finish();
-  }
-}
-
-TnTempos Piso(bool unico) {
+[[gnu::noinline]] TnTempos Piso(bool unico) {
   TnTempos tempos;
   QElapsedTimer relogio;
   relogio.start();
@@ -753,11 +656,13 @@ TnTempos Piso(bool unico) {
       propostas.push_back(std::move(proposta));
     }
   };
+  // Read whole before the establishments' statements run: PostgreSQL keeps
+  // one pending forward-only result per connection.
+  std::vector<std::pair<int, int>> estabs;
   Exec(lista);
-  std::map<std::pair<int, int>, size_t> propostaDoEstab;
-  while (lista.next()) {
-    const int empresa = lista.value(0).toInt();
-    const int estab = lista.value(1).toInt();
+  while (lista.next()) estabs.emplace_back(lista.value(0).toInt(), lista.value(1).toInt());
+  lista.finish();
+  for (const auto &[empresa, estab] : estabs) {
     configurado.addBindValue(empresa);
     configurado.addBindValue(estab);
     Exec(configurado);
@@ -769,21 +674,19 @@ TnTempos Piso(bool unico) {
     Exec(forma);
     const QString formaEntrega = forma.next() ? forma.value(0).toString().trimmed() : QString();
     forma.finish();
-    if (unico) {
-      propostaDoEstab[{empresa, estab}] = propostas.size();
-      propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
-    }
+    if (unico) propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
     for (size_t t = 0; t < std::size(kTabelas); ++t) {
-      QSqlQuery &q = debitos[t];
-      q.addBindValue(empresa);
-      q.addBindValue(estab);
-      q.addBindValue(inicio);
-      q.addBindValue(fim);
-      Exec(q);
+      QSqlQuery &consulta = debitos[t];
+      consulta.addBindValue(empresa);
+      consulta.addBindValue(estab);
+      consulta.addBindValue(inicio);
+      consulta.addBindValue(fim);
+      Exec(consulta);
+      const TnLinhasPiso q(consulta);
       TnPropostaPiso proposta{empresa, estab, QString(), formaEntrega, {}};
       QString mascara;
       bool primeiro = true;
-      while (q.next()) {
+      for (q.Primeira(); q.Linha(); q.Proxima()) {
         if (primeiro) {
           primeiro = false;
           mascara = LerModelo(kTabelas[t].Tipo);
@@ -811,8 +714,7 @@ TnTempos Piso(bool unico) {
                                .arg(item.Chave);
         proposta.Itens.push_back(std::move(item));
       }
-      q.finish();
-      Juntar(std::move(proposta), QStringLiteral("Débitos - "));
+      Juntar(std::move(proposta), TmVoxDPGerarProtocolo::GetTitulo(kTabelas[t].Tipo) + QStringLiteral(" - "));
     }
     const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), inicio},
                                  {QStringLiteral("PDATAFINAL"), fim},
@@ -820,8 +722,8 @@ TnTempos Piso(bool unico) {
                                  {QStringLiteral("PCODIGOESTAB"), estab}};
     for (const std::unique_ptr<TnFolhaPiso> &folha : folhas) {
       folha->Abrir(valores);
-      QSqlQuery &q = folha->Consulta;
-      const QSqlRecord colunas = q.record();
+      const QSqlRecord colunas = folha->Consulta.record();
+      const TnLinhasPiso q(folha->Consulta);
       const int ixData = colunas.indexOf(QStringLiteral("DATAPGTO"));
       const int ixValor = colunas.indexOf(QStringLiteral("VALOR"));
       const int ixFuncionario = colunas.indexOf(QStringLiteral("CODIGOFUNCCONTR"));
@@ -831,7 +733,7 @@ TnTempos Piso(bool unico) {
       TnPropostaPiso proposta{empresa, estab, QString(), formaEntrega, {}};
       QString mascara;
       bool primeiro = true;
-      while (q.next()) {
+      for (q.Primeira(); q.Linha(); q.Proxima()) {
         if (primeiro) {
           primeiro = false;
           mascara = LerModelo(folha->Tipo);
@@ -857,12 +759,9 @@ TnTempos Piso(bool unico) {
         item.ChaveOrigem = QStringLiteral("FPA");
         proposta.Itens.push_back(std::move(item));
       }
-      q.finish();
-      Juntar(std::move(proposta), QStringLiteral("Folha - "));
+      Juntar(std::move(proposta), TmVoxDPGerarProtocolo::GetTitulo(folha->Tipo) + QStringLiteral(" - "));
     }
   }
-  lista.finish();
-  PisoFinanceiro(unico, propostas, propostaDoEstab, gerado, lista, configurado, forma, modelo);
   tempos.Listar = relogio.nsecsElapsed() / 1e6;
 
   relogio.restart();
@@ -881,12 +780,6 @@ TnTempos Piso(bool unico) {
       "insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, DATALCTOPRO, VENCIMENTO, VALOR, "
       "CODIGOIMPOSTO, VARIACAOIMPOSTO, CODIGODOCEMP, CodigoFuncContr, CANCELADO, CHAVEORIGEM, CODIGOUSUARIO, "
       "DATAHORACADASTRO, ORIGEMDADO, COMPETENCIA) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-  QSqlQuery carimboNota = Preparar(
-      QStringLiteral("update SERVICONOTA set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? and SERIENS = "
-                     "? and NUMERONS = ? and CODIGOPROTOCOLO is null"));
-  QSqlQuery carimboBoleto =
-      Preparar(QStringLiteral("update CONTARECEBER set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? "
-                              "and NUMERODCTOCR = ? and CODIGOPROTOCOLO is null"));
   std::vector<QSqlQuery> carimbos;
   for (const TnTabelaBench &t : kTabelas)
     carimbos.push_back(Preparar(QStringLiteral("update %1 set CODIGOPROTOCOLO = ? where CHAVEDEBITO%2 = ? and "
@@ -898,7 +791,7 @@ TnTempos Piso(bool unico) {
          {QVariant(numero), QVariant(p.Empresa), QVariant(p.Estab), hoje, QVariant(QStringLiteral("1")),
           QVariant(p.Observacao), momento, QVariant(1), QVariant(p.FormaEntrega), QVariant(QStringLiteral("1")),
           QVariant(QStringLiteral("0")), QVariant(1)})
-      protocolo.addBindValue(v);
+      protocolo.addBindValue(Banco(v));
     Exec(protocolo);
     int sequencia = 0;
     for (const TnItemPiso &i : p.Itens) {
@@ -906,16 +799,8 @@ TnTempos Piso(bool unico) {
            {QVariant(numero), QVariant(++sequencia), QVariant(i.Descricao), hoje, i.Vencimento, i.Valor, i.Imposto,
             i.Variacao, QVariant(), i.Funcionario, QVariant(QStringLiteral("0")), QVariant(i.ChaveOrigem), QVariant(1),
             momento, QVariant(1), competencia})
-        item.addBindValue(v);
+        item.addBindValue(Banco(v));
       Exec(item);
-      if (i.Fin != 0) {
-        QSqlQuery &carimbo = i.Fin == 11 ? carimboNota : carimboBoleto;
-        for (const QVariant &v : {QVariant(numero), QVariant(sequencia), i.Escritorio, i.Serie})
-          carimbo.addBindValue(v);
-        if (i.Fin == 11) carimbo.addBindValue(i.Numero);
-        Exec(carimbo);
-        if (carimbo.numRowsAffected() != 1) Falhar(QStringLiteral("documento financeiro não livre no piso"));
-      }
       if (i.Tabela < 0) continue;
       QSqlQuery &carimbo = carimbos[static_cast<size_t>(i.Tabela)];
       carimbo.addBindValue(numero);
@@ -927,15 +812,120 @@ TnTempos Piso(bool unico) {
   }
   db.commit();
   tempos.Gravar = relogio.nsecsElapsed() / 1e6;
-  Conferir("piso", static_cast<int>(propostas.size()));
   return tempos;
+}
+
+// The PostgreSQL server named by MVOX_TEST_PG ("host=... port=... user=...
+// password=..."), as the tests read it, on database `banco`.
+TnConfigConexao ServidorPg(const QString &banco) {
+  TnConfigConexao config;
+  config.Tipo = TnTipoServidor::PostgreSQL;
+  config.Host = QStringLiteral("127.0.0.1");
+  config.Usuario = QStringLiteral("postgres");
+  for (const QString &parte : qEnvironmentVariable("MVOX_TEST_PG").split(u' ', Qt::SkipEmptyParts)) {
+    const qsizetype igual = parte.indexOf(u'=');
+    if (igual < 0) continue;
+    const QString chave = parte.left(igual).toLower();
+    const QString valor = parte.mid(igual + 1);
+    if (chave == QLatin1String("host")) config.Host = valor;
+    else if (chave == QLatin1String("port")) config.Porta = valor.toInt();
+    else if (chave == QLatin1String("user")) config.Usuario = valor;
+    else if (chave == QLatin1String("password")) config.Senha = valor;
+  }
+  config.Banco = banco;
+  return config;
+}
+
+// CREATE or DROP DATABASE on the server's administrative database.
+void AdministrarPg(const QString &sql) {
+  const QString nome = QStringLiteral("mvox-bench-admin");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
+    const TnConfigConexao c = ServidorPg(QStringLiteral("postgres"));
+    db.setHostName(c.Host);
+    db.setPort(c.Porta);
+    db.setUserName(c.Usuario);
+    db.setPassword(c.Senha);
+    db.setDatabaseName(c.Banco);
+    if (!db.open()) Falhar(QStringLiteral("Servidor PostgreSQL inacessível: ") + db.lastError().text());
+    QSqlQuery q(db);
+    if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  }
+  QSqlDatabase::removeDatabase(nome);
+}
+
+struct TnResumo {
+  TnTempos Minimo;  // the fastest round, each phase as it was in it
+  double Mediana = 0;
+};
+
+TnResumo Resumir(std::vector<TnTempos> rodadas) {
+  std::sort(rodadas.begin(), rodadas.end(), [](const TnTempos &a, const TnTempos &b) { return a.Total() < b.Total(); });
+  const size_t n = rodadas.size();
+  const double mediana = n % 2 ? rodadas[n / 2].Total() : (rodadas[n / 2 - 1].Total() + rodadas[n / 2].Total()) / 2;
+  return {rodadas.front(), mediana};
+}
+
+void Uso() {
+  std::fprintf(stderr,
+               "uso: mVoxBenchGerarProtocolo [--fator F] [--modo tipos|unico|ambos] [--rodadas N] "
+               "[--banco sqlite|postgresql]\n"
+               "  --fator    tamanho do escritório (1 = 100 empresas de 10 filiais; de 0.25 a 4)\n"
+               "  --rodadas  rodadas de cada lado (ao menos 5)\n"
+               "  --banco    o PostgreSQL é o servidor de MVOX_TEST_PG (padrão: MVOX_TEST_ENGINE, ou sqlite)\n");
+  std::exit(2);
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
-  const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPGerarProtocolo"),
-                                 QStringLiteral("bench-gerar-protocolo.db"));
+  // As the program does at start (shell/mVox.cpp).
+  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
+  QCoreApplication app(argc, argv);
+  double fator = 1;
+  int rodadas = 5;
+  QString modo = QStringLiteral("ambos");
+  bool pg = qEnvironmentVariable("MVOX_TEST_ENGINE").trimmed().toLower() == QLatin1String("postgresql");
+  const QStringList args = app.arguments();
+  for (qsizetype i = 1; i < args.size(); ++i) {
+    const QString &a = args.at(i);
+    const QString valor = i + 1 < args.size() ? args.at(i + 1) : QString();
+    bool ok = true;
+    if (a == QLatin1String("--fator")) fator = valor.toDouble(&ok);
+    else if (a == QLatin1String("--rodadas")) rodadas = valor.toInt(&ok);
+    else if (a == QLatin1String("--modo")) modo = valor;
+    else if (a == QLatin1String("--banco")) pg = valor == QLatin1String("postgresql");
+    else Uso();
+    ++i;
+    if (!ok || valor.isEmpty()) Uso();
+  }
+  if (fator < 0.01 || fator > 8 || rodadas < 1 ||
+      (modo != QLatin1String("tipos") && modo != QLatin1String("unico") && modo != QLatin1String("ambos")))
+    Uso();
+  Dimensionar(fator);
+
+  QTemporaryDir pasta;
+  TnParamsSalvos params(pasta.filePath(QStringLiteral("params.ini")));
+  nSetParamsSalvos(&params);
+  TnPacotes pacotes;
+  pacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
+  if (!TnRegistro::Instancia().Registrada(QStringLiteral("TmVoxDPGerarProtocolo")))
+    Falhar(QStringLiteral("mVoxPk não carregado"));
+
+  const QString bancoPg = QStringLiteral("mvox_bench_%1").arg(QCoreApplication::applicationPid());
+  TnConfigConexao config;
+  if (pg) {
+    if (qEnvironmentVariable("MVOX_TEST_PG").trimmed().isEmpty())
+      Falhar(QStringLiteral("MVOX_TEST_PG não indica o servidor PostgreSQL"));
+    AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + bancoPg);
+    AdministrarPg(QStringLiteral("CREATE DATABASE ") + bancoPg);
+    config = ServidorPg(bancoPg);
+  } else {
+    config.Arquivo = pasta.filePath(QStringLiteral("bench-gerar-protocolo.db"));
+  }
+  nDMConexao()->Conectar(config);
+  nConverterBanco(*nDMConexao());
+  nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
   {
     QElapsedTimer relogio;
     relogio.start();
@@ -945,39 +935,55 @@ int main(int argc, char **argv) {
     InserirDebitos();
     InserirFolha();
     InserirProtocolosAntigos();
-    InserirFinanceiro();
     db.commit();
-    ExecDireto(QStringLiteral("analyze"));
+    ExecDireto(pg ? QStringLiteral("vacuum analyze") : QStringLiteral("analyze"));
     std::printf(
-        "escritório: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
+        "%s, fator %.2f: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
         "anteriores com %d itens de folha; folha: %d funcionários, %d eventos calculados, %d rescisões, %d "
-        "recibos de férias (montado em %.1f s)\n",
-        kEstabs, kEstabs * 15, kEstabs * 15 * kMesesHistorico, kMesesHistorico, kUltimoAntigo, kUltimoAntigo * 3,
-        kEmpresas * kFuncionarios, kEmpresas * kFuncionarios * kPeriodos * kEventosPorCalculo,
-        kEmpresas * (kFuncionarios - kPrimeiroDemitido + 1), kEmpresas * kUltimoEmFerias, relogio.nsecsElapsed() / 1e9);
+        "recibos de férias (montado em %.1f s); %d rodadas\n",
+        pg ? "PostgreSQL" : "SQLite", fator, gEstabs, gEstabs * 15, gEstabs * 15 * kMesesHistorico, kMesesHistorico,
+        gUltimoAntigo, gUltimoAntigo * 3, gEmpresas * kFuncionarios,
+        gEmpresas * kFuncionarios * kPeriodos * kEventosPorCalculo, gEmpresas * (kFuncionarios - kPrimeiroDemitido + 1),
+        gEmpresas * kUltimoEmFerias, relogio.nsecsElapsed() / 1e9, rodadas);
+    std::fflush(stdout);
   }
 
-  for (const bool unico : {false, true}) {
-    TnTempos melhorProcesso{1e300, 0, 0};
-    TnTempos melhorPiso{1e300, 0, 0};
-    for (int r = 0; r < kRodadas; ++r) {
-      const TnTempos piso = Piso(unico);
+  std::vector<bool> modos;
+  if (modo != QLatin1String("unico")) modos.push_back(false);
+  if (modo != QLatin1String("tipos")) modos.push_back(true);
+  for (const bool unico : modos) {
+    const int propostas = unico ? gEstabs : gPropostasTipos;
+    std::vector<TnTempos> processos;
+    std::vector<TnTempos> pisos;
+    for (int r = 0; r < rodadas; ++r) {
+      pisos.push_back(Piso(unico));
+      const QStringList piso = Conferir("piso", propostas);
       Desfazer();
-      const TnTempos processo = Processo(unico);
+      processos.push_back(Processo(unico));
+      Comparar(Conferir("processo", propostas), piso);
       Desfazer();
-      if (piso.Total() < melhorPiso.Total()) melhorPiso = piso;
-      if (processo.Total() < melhorProcesso.Total()) melhorProcesso = processo;
     }
-    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha, %d financeiros)\n",
-                unico ? "Protocolo Único" : "Dividido em Tipos", unico ? kEstabs : kPropostasTipos, kItensMes,
-                kEstabs * 15, kItensFolha, kItensFin);
+    const TnResumo processo = Resumir(processos);
+    const TnResumo piso = Resumir(pisos);
+    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha)\n",
+                unico ? "Protocolo Único" : "Dividido em Tipos", propostas, gItensMes, gEstabs * 15, gItensFolha);
     std::printf(
-        "  processo (TmVoxDPGerarProtocolo): listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f "
-        "ms\n",
-        melhorProcesso.Listar, melhorProcesso.Marcar, melhorProcesso.Gravar, melhorProcesso.Total());
-    std::printf("  piso (instruções simples): ler %.1f ms, gravar %.1f ms, total %.1f ms\n", melhorPiso.Listar,
-                melhorPiso.Gravar, melhorPiso.Total());
-    std::printf("  razão processo/piso: %.2f (meta: até 2.00)\n", melhorProcesso.Total() / melhorPiso.Total());
+        "  processo (TmVoxDPGerarProtocolo), melhor rodada: listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, "
+        "total %.1f ms; mediana %.1f ms\n",
+        processo.Minimo.Listar, processo.Minimo.Marcar, processo.Minimo.Gravar, processo.Minimo.Total(),
+        processo.Mediana);
+    std::printf("  piso (instruções simples), melhor rodada: ler %.1f ms, gravar %.1f ms, total %.1f ms; mediana %.1f ms\n",
+                piso.Minimo.Listar, piso.Minimo.Gravar, piso.Minimo.Total(), piso.Mediana);
+    std::printf("  por item: processo %.1f µs, piso %.1f µs; gravaram as mesmas linhas\n",
+                processo.Minimo.Total() * 1000 / gItensMes, piso.Minimo.Total() * 1000 / gItensMes);
+    std::printf("  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s)\n",
+                processo.Minimo.Total() / piso.Minimo.Total(), processo.Mediana / piso.Mediana, pg ? "2.00" : "1.50");
+    std::fflush(stdout);
   }
+  TnRegistro::Instancia().DestruirTodos();
+  nDMConexao()->Desconectar();
+  if (pg) AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + bancoPg);
+  pacotes.DescarregarPacotes();
+  nSetParamsSalvos(nullptr);
   return 0;
 }

@@ -68,7 +68,7 @@ std::unique_ptr<TnSQLDataSet> NovaInstrucao(const QString &texto) {
   return sql;
 }
 
-bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
+bool Vazio(const TnField *campo) { return !campo || campo->EmBranco(); }
 
 bool Marcado(const TnField *campo) { return campo && !campo->IsNull() && campo->AsInteger() == 1; }
 
@@ -296,17 +296,20 @@ void TmVoxDPGerarProtocoloBase::InserirItem(qint64 numero, int sequencia) {
 
 void TmVoxDPGerarProtocoloBase::AtualizarDebito(qint64 numero) {
   const TmVoxItem &item = *MapProItem();
-  const QString texto =
-      kSQLUpdateDebito.arg(NomeSQL(item.TABELA->AsString().trimmed()), NomeSQL(item.TABELACHAVE->AsString().trimmed()));
-  std::unique_ptr<TnSQLDataSet> &instrucao = sqlUpdateDebitos[texto];
+  // Found by the item's own values: the names are checked and pasted into
+  // the statement once per table, not once per item.
+  const QString tabela = item.TABELA->Value().toString();
+  const QString sufixo = item.TABELACHAVE->Value().toString();
+  std::unique_ptr<TnSQLDataSet> &instrucao = sqlUpdateDebitos[tabela + u'|' + sufixo];
   if (!instrucao) {
-    instrucao = NovaInstrucao(texto);
+    instrucao = NovaInstrucao(kSQLUpdateDebito.arg(NomeSQL(tabela.trimmed()), NomeSQL(sufixo.trimmed())));
     Tipar(*instrucao, {TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::SmallInt});
   }
   sqlUpdateDebito = instrucao.get();
-  sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoPro")).SetValue(numero);
-  sqlUpdateDebito->ParamByName(QStringLiteral("pChaveDebito")).SetValue(item.CHAVEDEBITO->Value());
-  sqlUpdateDebito->ParamByName(QStringLiteral("pCodigoEmpresa")).SetValue(MapPro()->CODIGOEMPRESA->Value());
+  // pCodigoPro, pChaveDebito, pCodigoEmpresa: the statement's order.
+  sqlUpdateDebito->Params(0).SetValue(numero);
+  sqlUpdateDebito->Params(1).SetValue(item.CHAVEDEBITO->Value());
+  sqlUpdateDebito->Params(2).SetValue(MapPro()->CODIGOEMPRESA->Value());
   // Exactly the one debit: none means it is no longer free, and saving the
   // item anyway would leave one debit in two protocols, or an item with no
   // debit behind it.
@@ -391,6 +394,10 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   std::exception_ptr erro;
   QString mensagem;
   bool silencioso = false;
+  // The rows written leave the screen together once the save is committed:
+  // one by one, each removal would shift every row after it.
+  std::vector<TnBookmark> itensGravados;
+  std::vector<TnBookmark> propostasGravadas;
   try {
     mestre.First();
     detalhe.First();
@@ -408,10 +415,12 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
       const bool temItens = detalhe.FindKey({proposta});
       auto daProposta = [&] { return temItens && !detalhe.Eof() && item.CODIGOPROTOCOLO->Value() == proposta; };
       int sequencia = 0;
+      bool ficaItem = false;
       TnMsgTreeNode *noProtocolo = nullptr;
       while (daProposta()) {
         progresso->IncProgressoTotal();
         if (!Marcado(item.GERAR)) {
+          ficaItem = true;
           detalhe.Next();
           continue;
         }
@@ -432,14 +441,16 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
           AtualizarDebito(numero);
         else
           AtualizarOrigemItem(numero, sequencia);
-        detalhe.Delete();
+        itensGravados.push_back(detalhe.GetBookmark());
+        detalhe.Next();
       }
-      if (!detalhe.FindKey({proposta}))
-        mestre.Delete();
-      else
-        mestre.Next();
+      // A proposal leaves with its last item.
+      if (!ficaItem) propostasGravadas.push_back(mestre.GetBookmark());
+      mestre.Next();
     }
     nDMConexao()->Commit(1);
+    detalhe.ExcluirLinhas(itensGravados);
+    mestre.ExcluirLinhas(propostasGravadas);
   } catch (const EAbort &) {
     erro = std::current_exception();
     silencioso = true;

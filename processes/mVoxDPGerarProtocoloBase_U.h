@@ -129,7 +129,7 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocoloBase : public TnDMPowerParamTab {
   // The debit write-back of the item being saved (one of sqlUpdateDebitos).
   TnSQLDataSet *sqlUpdateDebito = nullptr;
   // The write-back of each debit table, prepared once per save: the items
-  // of one establishment alternate between tables.
+  // of one establishment alternate between tables. By "table|key suffix".
   std::map<QString, std::unique_ptr<TnSQLDataSet>> sqlUpdateDebitos;
 
  private:

@@ -260,7 +260,7 @@ std::unique_ptr<TnSQLDataSet> NovaInstrucaoFonte(const QString &texto) {
   return sql;
 }
 
-bool Vazio(const TnField *campo) { return !campo || campo->IsNull() || campo->AsString().trimmed().isEmpty(); }
+bool Vazio(const TnField *campo) { return !campo || campo->EmBranco(); }
 
 // The source column's whole number into the item's field; none when the
 // source has none (or no such column).
@@ -1065,6 +1065,7 @@ TnSQLDataSet &TmVoxDPGerarProtocolo::InstrucaoFolha() {
 int TmVoxDPGerarProtocolo::CarregarDadosFpa() { return AbrirFonte(InstrucaoFolha()); }
 
 QString TmVoxDPGerarProtocolo::MontarDescricaoFPA() const {
+  if (FMontador) return FMontador->Montar();
   return mVoxMontarDescricaoFPA(MascaraDescr(), FTipo, FTipoFolha, *curDados);
 }
 
@@ -1082,6 +1083,8 @@ int TmVoxDPGerarProtocolo::InserirItensFpa() {
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
   const TnItemComum comum = ItemComum();
+  FMontador = mVoxMontadorFPA(MascaraDescr(), FTipo, FTipoFolha, dados);
+  TnAoSair soltar([this] { FMontador.reset(); });
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
     NovoItem(comum);
@@ -1173,7 +1176,10 @@ void TmVoxDPGerarProtocolo::NovoItem(const TnItemComum &comum) {
   item.GERAR->SetAsInteger(0);
 }
 
-QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const { return mVoxMontarDescricaoCTR(MascaraDescr(), *curDados); }
+QString TmVoxDPGerarProtocolo::MontarDescricaoCTR() const {
+  if (FMontador) return FMontador->Montar();
+  return mVoxMontarDescricaoCTR(MascaraDescr(), *curDados);
+}
 
 int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &dados = *curDados;
@@ -1189,6 +1195,8 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
   const TnItemComum comum = ItemComum();
+  FMontador = mVoxMontadorCTR(MascaraDescr(), dados);
+  TnAoSair soltar([this] { FMontador.reset(); });
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
     NovoItem(comum);

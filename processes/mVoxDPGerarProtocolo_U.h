@@ -15,6 +15,7 @@
 #include "mvoxpk_export.h"
 #include "nToolButton_U.h"
 
+class TmVoxMontarDescricao;
 class TnClientDataSet;
 class TnField;
 class TnFraProgresso;
@@ -266,6 +267,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   int ixCodigoPro = -1;
   // The rows of the current source query (owned by its statement).
   TnClientDataSet *curDados = nullptr;
+  // The description filler of the listing being built: made once for the
+  // template and the source rows, it describes each row in turn.
+  std::unique_ptr<TmVoxMontarDescricao> FMontador;
   // The pass's debit statements, prepared once each, by table.
   std::map<QString, std::unique_ptr<TnSQLDataSet>> FInstrucoes;
   // The template read of a pass, prepared once.

@@ -11,12 +11,26 @@
 #include "nMapperFinBoleto_U.h"
 #include "nMapperFinNotaFiscal_U.h"
 
-TmVoxMontarDescricao::TmVoxMontarDescricao(QString mascara) : FMascara(std::move(mascara)) {}
+TmVoxMontarDescricao::TmVoxMontarDescricao(QString mascara) : FMascara(std::move(mascara)) {
+  // Every "[...]" of the template, from each opening bracket to the next
+  // closing one: a token, which holds no bracket inside, occurs exactly
+  // where it is one of these.
+  for (qsizetype i = FMascara.indexOf(u'['); i >= 0; i = FMascara.indexOf(u'[', i + 1)) {
+    const qsizetype fim = FMascara.indexOf(u']', i + 1);
+    if (fim < 0) break;
+    FTrechosModelo.append(FMascara.mid(i, fim - i + 1));
+  }
+}
 
 void TmVoxMontarDescricao::Adicionar(const QString &token, TnValor valor) {
   // An empty token would match between every two characters.
   if (token.isEmpty()) return;
-  FPassos.append({token, std::move(valor)});
+  // A token with brackets inside is looked for in the whole template.
+  const bool simples = token.startsWith(u'[') && token.endsWith(u']') && token.count(u'[') == 1 &&
+                       token.count(u']') == 1;
+  const bool noModelo = simples ? FTrechosModelo.contains(token, Qt::CaseInsensitive)
+                                : FMascara.contains(token, Qt::CaseInsensitive);
+  FPassos.append({token, std::move(valor), noModelo});
 }
 
 void TmVoxMontarDescricao::Adicionar(const QString &token, const TnField &campo, TnForma forma) {
@@ -82,7 +96,15 @@ bool TmVoxMontarDescricao::Vazio(const QString &texto) const {
 
 QString TmVoxMontarDescricao::Preencher() const {
   QString resultado = FMascara;
-  for (const TnPasso &passo : FPassos) resultado.replace(passo.Token, passo.Valor(), Qt::CaseInsensitive);
+  // Until a value brings a bracket in, only the template's own tokens can
+  // occur.
+  bool trouxeColchete = false;
+  for (const TnPasso &passo : FPassos) {
+    if (!passo.NoModelo && (!trouxeColchete || !resultado.contains(passo.Token, Qt::CaseInsensitive))) continue;
+    const QString valor = passo.Valor();
+    resultado.replace(passo.Token, valor, Qt::CaseInsensitive);
+    if (!trouxeColchete && valor.contains(QLatin1Char('['))) trouxeColchete = true;
+  }
   if (FRegraVazio && Vazio(resultado)) resultado = FRegraVazio();
   return FTamanhoMaximo > 0 ? Cortar(resultado, FTamanhoMaximo) : resultado;
 }
@@ -159,41 +181,43 @@ const TnField &ColunaCTR(const TnClientDataSet &dados, int posicao, const char *
   return *dados.Fields(posicao);
 }
 
-const char *NomeColunaCTR(int posicao) {
-  for (const TnTokenCTR &t : kTokensCTR)
-    if (t.Posicao == posicao) return t.Coluna;
-  for (const TnTokenCTR &t : kTokensOpcionaisCTR)
-    if (t.Posicao == posicao) return t.Coluna;
-  return "";
-}
-
-QString ValorCTR(const TnClientDataSet &dados, int posicao, TnForma forma) {
-  return TmVoxMontarDescricao::Formatar(ColunaCTR(dados, posicao, NomeColunaCTR(posicao)), forma);
-}
-
 }  // namespace
 
+std::unique_ptr<TmVoxMontarDescricao> mVoxMontadorCTR(const QString &mascara, const TnClientDataSet &dados) {
+  auto montar = std::make_unique<TmVoxMontarDescricao>(mascara);
+  montar->SetFalhaDeDescricao(true);
+  montar->SetTamanhoMaximo(kTamanhoDescricaoCTR);
+  try {
+    // Every column is checked now, whatever the template names.
+    for (const TnTokenCTR &t : kTokensCTR)
+      montar->Adicionar(QString::fromLatin1(t.Token), ColunaCTR(dados, t.Posicao, t.Coluna), t.Forma);
+    for (const TnTokenCTR &t : kTokensOpcionaisCTR)
+      if (dados.FindField(QString::fromLatin1(t.Coluna)))
+        montar->Adicionar(QString::fromLatin1(t.Token), ColunaCTR(dados, t.Posicao, t.Coluna), t.Forma);
+    const TnField *imposto = &ColunaCTR(dados, kDescrImposto, "DESCRIMPOSTO");
+    const TnField *empresa = &ColunaCTR(dados, kCodigoEmpresa, "CODIGOEMPRESA");
+    const TnField *contrato = nullptr;
+    const TnField *nome = nullptr;
+    if (dados.FindField(QStringLiteral("CodigoFuncContr"))) {
+      contrato = &ColunaCTR(dados, kCodigoFuncContr, "CodigoFuncContr");
+      nome = &ColunaCTR(dados, kNomeFunc, "NOMEFUNC");
+    }
+    montar->SetRegraVazio(TmVoxMontarDescricao::TnVazio::SemCaracteres, [imposto, empresa, contrato, nome] {
+      const QString descricao = TmVoxMontarDescricao::Formatar(*imposto, TnForma::Texto);
+      if (!descricao.isEmpty()) return descricao;
+      if (contrato)
+        return TmVoxMontarDescricao::Formatar(*contrato, TnForma::Zeros4) + QStringLiteral(" - ") +
+               TmVoxMontarDescricao::Formatar(*nome, TnForma::Texto);
+      return QStringLiteral("Sem descrição para o débito ") + TmVoxMontarDescricao::Formatar(*empresa, TnForma::Texto);
+    });
+  } catch (const Exception &e) {
+    throw Exception(TmVoxMontarDescricao::MsgFalhaDescricao() + QStringLiteral("\r\n") + e.message());
+  }
+  return montar;
+}
+
 QString mVoxMontarDescricaoCTR(const QString &mascara, const TnClientDataSet &dados) {
-  const TnClientDataSet *d = &dados;
-  TmVoxMontarDescricao montar(mascara);
-  montar.SetFalhaDeDescricao(true);
-  montar.SetTamanhoMaximo(kTamanhoDescricaoCTR);
-
-  for (const TnTokenCTR &t : kTokensCTR)
-    montar.Adicionar(QString::fromLatin1(t.Token), [d, t] { return ValorCTR(*d, t.Posicao, t.Forma); });
-  for (const TnTokenCTR &t : kTokensOpcionaisCTR)
-    if (dados.FindField(QString::fromLatin1(t.Coluna)))
-      montar.Adicionar(QString::fromLatin1(t.Token), [d, t] { return ValorCTR(*d, t.Posicao, t.Forma); });
-
-  montar.SetRegraVazio(TmVoxMontarDescricao::TnVazio::SemCaracteres, [d] {
-    const QString imposto = ValorCTR(*d, kDescrImposto, TnForma::Texto);
-    if (!imposto.isEmpty()) return imposto;
-    if (d->FindField(QStringLiteral("CodigoFuncContr")))
-      return ValorCTR(*d, kCodigoFuncContr, TnForma::Zeros4) + QStringLiteral(" - ") +
-             ValorCTR(*d, kNomeFunc, TnForma::Texto);
-    return QStringLiteral("Sem descrição para o débito ") + ValorCTR(*d, kCodigoEmpresa, TnForma::Texto);
-  });
-  return montar.Montar();
+  return mVoxMontadorCTR(mascara, dados)->Montar();
 }
 
 // --- Payroll -----------------------------------------------------------------
@@ -229,8 +253,10 @@ QString Token(const char *coluna) { return u'[' + QLatin1String(coluna) + u']'; 
 
 }  // namespace
 
-QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha, const TnClientDataSet &dados) {
-  TmVoxMontarDescricao montar(mascara);
+std::unique_ptr<TmVoxMontarDescricao> mVoxMontadorFPA(const QString &mascara, int tipo, int tipoFolha,
+                                                      const TnClientDataSet &dados) {
+  auto filler = std::make_unique<TmVoxMontarDescricao>(mascara);
+  TmVoxMontarDescricao &montar = *filler;
   const auto coluna = [&dados](const char *nome) -> const TnField & { return *dados.FieldByName(QLatin1String(nome)); };
   const auto nada = [] { return QString(); };
   const auto texto = [&](const char *nome) { montar.Adicionar(Token(nome), coluna(nome), TnForma::Texto); };
@@ -262,7 +288,11 @@ QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha, 
   }
   montar.SetRegraVazio(TmVoxMontarDescricao::TnVazio::SemCaracteres,
                        [] { return TmVoxMontarDescricao::MsgGeracaoAutomatica(); });
-  return montar.Montar();
+  return filler;
+}
+
+QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, int tipoFolha, const TnClientDataSet &dados) {
+  return mVoxMontadorFPA(mascara, tipo, tipoFolha, dados)->Montar();
 }
 
 // --- Financial documents -----------------------------------------------------

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "mvoxpk_export.h"
 
@@ -15,13 +17,14 @@ class TnMapperFinanceiro;
 // office keeps one template per protocol type (CFGTIPOPROTOCOLO).
 //
 // Each family of sources (tax debits, payroll, financial documents) describes
-// itself once, on a fresh filler per item:
+// itself once per template and source rows:
 //   - its tokens, in order, each with the value it takes (Adicionar);
 //   - the rule for a result that came out empty (SetRegraVazio);
 //   - the length the result is cut to (SetTamanhoMaximo; none by default);
 //   - whether a failure is reported as a description failure
 //     (SetFalhaDeDescricao).
-// Montar then fills:
+// Montar then fills, from the row current when it runs (a filler serves
+// every row of its listing):
 //   1. the result starts as the template;
 //   2. each token, in the order added, replaces every occurrence of itself in
 //      the whole current result, letters compared without regard to case. A
@@ -32,9 +35,14 @@ class TnMapperFinanceiro;
 // Whatever no token matches (other text, unknown names, lone brackets) stays
 // as typed.
 //
-// Every value is read whether its token occurs or not: a row without the
-// shape its family expects fails on the first item, instead of failing or
-// not depending on what the office typed in the template.
+// Only the values of tokens that occur are read: whether the template holds
+// a token is decided once, when the token is added, and a token the template
+// lacks is looked for again only after a value brought a bracket in. The
+// shape of the rows (the columns a family reads) is checked by each family
+// when it builds its filler, whatever the template says, so a statement that
+// lost a column fails on the first item all the same; a value that cannot be
+// read in its form (a text that is no number or date) fails only when its
+// token is used.
 class MVOXPK_EXPORT TmVoxMontarDescricao {
  public:
   // How a column's value is written into the text. A null value (or a
@@ -102,12 +110,15 @@ class MVOXPK_EXPORT TmVoxMontarDescricao {
   struct TnPasso {
     QString Token;
     TnValor Valor;
+    bool NoModelo;  // the template holds the token
   };
 
   QString Preencher() const;
   bool Vazio(const QString &texto) const;
 
   QString FMascara;
+  // The template's "[...]" pieces, where its tokens can be.
+  QStringList FTrechosModelo;
   QList<TnPasso> FPassos;
   TnVazio FCriterioVazio = TnVazio::SemCaracteres;
   TnValor FRegraVazio;
@@ -131,8 +142,14 @@ class MVOXPK_EXPORT TmVoxMontarDescricao {
 // ("0007 - Name") for a payroll debit, else "Sem descrição para o débito "
 // and the company code. Cut to 100 characters. Raises Exception
 // "Problemas ao montar a descrição!" CR LF + the cause when a column is
-// missing or a value cannot be read in its form.
+// missing, or when the value of a token the template uses cannot be read in
+// its form.
 MVOXPK_EXPORT QString mVoxMontarDescricaoCTR(const QString &mascara, const TnClientDataSet &dados);
+// The same filler, built once for the rows of `dados` (which must outlive
+// it): each Montar describes the row current then. Raises the description
+// failure at once when the rows lack a column of the debit query.
+MVOXPK_EXPORT std::unique_ptr<TmVoxMontarDescricao> mVoxMontadorCTR(const QString &mascara,
+                                                                  const TnClientDataSet &dados);
 
 // The description of a payroll item from the template `mascara` and the
 // CURRENT row of `dados`, the generation's payroll query of protocol type
@@ -166,3 +183,7 @@ MVOXPK_EXPORT QString mVoxMontarDescricaoFPA(const QString &mascara, int tipo, i
 // keeps its spaces. Not cut here: the item's field decides what it keeps.
 // Raises when the view is of the other kind or its row lacks a column.
 MVOXPK_EXPORT QString mVoxMontarDescricaoFIN(const QString &mascara, int tipo, const TnMapperFinanceiro &fin);
+// The same filler, built once for the rows of `dados` (which must outlive
+// it). Raises at once when the rows lack a column its type reads.
+MVOXPK_EXPORT std::unique_ptr<TmVoxMontarDescricao> mVoxMontadorFPA(const QString &mascara, int tipo, int tipoFolha,
+                                                                  const TnClientDataSet &dados);

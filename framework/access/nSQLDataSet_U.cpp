@@ -70,6 +70,7 @@ QSqlQuery &TnSQLDataSet::Executar() {
   QVariantList valores;
   valores.reserve(FParams.size());
   for (const TnSQLParam &p : FParams) valores.append(p.ValorParaBanco());
+  FPreparouAgora = true;
   if (FParametros->Nomes().isEmpty()) {
     FQuery.emplace(conexao->NovaQuery());
     if (!FQuery->exec(FSQL)) throw TnDialetoSQL::Erro(FQuery->lastError(), FSQL);
@@ -78,6 +79,8 @@ QSqlQuery &TnSQLDataSet::Executar() {
   if (!FQuery || !FPrepared) {
     FQuery.emplace(conexao->NovaQuery());
     conexao->PrepararQuery(*FQuery, *FParametros, FSQL);
+  } else {
+    FPreparouAgora = false;
   }
   conexao->ExecutarPreparada(*FQuery, *FParametros, valores, FSQL);
   return *FQuery;
@@ -97,7 +100,7 @@ void TnSQLDataSet::Open() {
   // are the same, and only the rows are new.
   if (!FResultado) FResultado = std::make_unique<TnClientDataSet>();
   try {
-    FResultado->CarregarDaQuery(query);
+    FResultado->CarregarDaQuery(query, !FPreparouAgora);
   } catch (...) {
     query.finish();
     FResultado.reset();

@@ -94,5 +94,8 @@ class NFRAMEWORK_EXPORT TnSQLDataSet {
   QVector<TnSQLParam> FParams;
   bool FPrepared = false;
   std::optional<QSqlQuery> FQuery;
+  // The last run prepared its statement anew (its result columns may differ
+  // from the previous run's).
+  bool FPreparouAgora = true;
   std::unique_ptr<TnClientDataSet> FResultado;
 };

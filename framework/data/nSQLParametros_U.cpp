@@ -60,7 +60,11 @@ TnSQLParametros::TnSQLParametros(const QString &sql) {
 }
 
 int TnSQLParametros::IndiceDe(const QString &nome) const {
-  QString chave = nome.trimmed().toUpper();
-  if (chave.startsWith(u':')) chave.remove(0, 1);
-  return static_cast<int>(FNomes.indexOf(chave));
+  // Asked for every value set by name on every run of a statement: compared
+  // in place, with no upper-case copy of the name.
+  QStringView chave = QStringView(nome).trimmed();
+  if (chave.startsWith(u':')) chave = chave.mid(1);
+  for (qsizetype i = 0; i < FNomes.size(); ++i)
+    if (chave.compare(FNomes.at(i), Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+  return -1;
 }

@@ -227,6 +227,7 @@ void TnClientDataSet::AddFieldDef(const QString &name, TnFieldType type, int siz
 std::unique_ptr<TnField> TnClientDataSet::CriarCampo(const TnFieldDef &def) { return TnField::Criar(this, def); }
 
 void TnClientDataSet::CriarCampos() {
+  FLeituraQuery.reset();
   // Fields that already match the definitions stay, with what was set on them
   // (labels, events, the dictionary's settings) and the pointers callers keep.
   bool manter = !FFields.empty() && FFields.size() >= static_cast<size_t>(FFieldDefs.size());
@@ -282,7 +283,15 @@ void TnClientDataSet::SoltarLinhas() {
   FLinhas.reset();
 }
 
-void TnClientDataSet::Carregar(QSqlQuery &query, const TnTabelaDef *tabela) {
+void TnClientDataSet::Carregar(QSqlQuery &query, const TnTabelaDef *tabela, bool mesmaInstrucao) {
+  if (mesmaInstrucao && FLeituraQuery && FColunasQuery <= FieldCount()) {
+    // The same select again: same columns, same fields, same conversions.
+    std::vector<QVector<QVariant>> linhas = LerLinhas(query, FColunasQuery, FieldCount(), FLeituraQuery.get());
+    NovasLinhas();
+    FLinhas->Carregar(std::move(linhas));
+    FState = TnDataSetState::Browse;
+    return;
+  }
   const QSqlRecord registro = query.record();
   const int colunas = registro.count();
   QList<TnFieldDef> defs;
@@ -297,8 +306,10 @@ void TnClientDataSet::Carregar(QSqlQuery &query, const TnTabelaDef *tabela) {
     // The usual case: every type is known before the rows come.
     FFieldDefs = defs;
     CriarCampos();
-    TnCanonizador canonizador(FFields, colunas);
-    linhas = LerLinhas(query, colunas, FieldCount(), &canonizador);
+    auto canonizador = std::make_unique<TnCanonizador>(FFields, colunas);
+    linhas = LerLinhas(query, colunas, FieldCount(), canonizador.get());
+    FLeituraQuery = std::move(canonizador);
+    FColunasQuery = colunas;
   } else {
     linhas = LerLinhas(query, colunas, 0, nullptr);
     for (const int i : pelosValores) defs[i].DataType = TipoPelosValores(linhas, i);
@@ -343,10 +354,10 @@ void TnClientDataSet::CreateDataSet() {
   Disparar(AfterOpen, *this);
 }
 
-void TnClientDataSet::CarregarDaQuery(QSqlQuery &query) {
+void TnClientDataSet::CarregarDaQuery(QSqlQuery &query, bool mesmaInstrucao) {
   Close();
   Disparar(BeforeOpen, *this);
-  Carregar(query, nullptr);
+  Carregar(query, nullptr, mesmaInstrucao);
   FEhProvedor = false;
   DepoisDeAbrir();
   Disparar(AfterOpen, *this);
@@ -402,6 +413,7 @@ TnField *TnClientDataSet::FieldByName(const QString &name) const {
 }
 
 TnField *TnClientDataSet::AdicionarCampo(std::unique_ptr<TnField> campo) {
+  FLeituraQuery.reset();
   campo->SetIndex(FieldCount());
   TnField *bruto = campo.get();
   FFields.push_back(std::move(campo));
@@ -1278,6 +1290,17 @@ void TnClientDataSet::EmptyDataSet() {
   if (EhEdicao(FState)) Cancel();
   FLinhas->Limpar();
   DepoisDeMudarDados();
+}
+
+void TnClientDataSet::ExcluirLinhas(const std::vector<TnBookmark> &marcas) {
+  ChecarModoNavegacao();
+  std::vector<int> alvos;
+  alvos.reserve(marcas.size());
+  for (const TnBookmark marca : marcas)
+    if (marca >= 0 && marca <= std::numeric_limits<int>::max()) alvos.push_back(static_cast<int>(marca));
+  const quint64 versao = FLinhas->Versao();
+  FLinhas->ExcluirVarias(alvos, Registrar());
+  if (FLinhas->Versao() != versao) DepoisDeMudarDados();
 }
 
 void TnClientDataSet::DepoisDeMudarDados() {

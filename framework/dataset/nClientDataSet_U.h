@@ -21,6 +21,7 @@
 #include "nOrdenacao_U.h"
 #include "nframework_export.h"
 
+class TnCanonizador;
 class TnFiltro;
 class TnLinhasDataSet;
 class TnProvedor;
@@ -128,7 +129,11 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void CreateDataSet();
   // Loads every row of an executed query, typing the columns from the
   // reported types, the schema's column types and the values themselves.
-  void CarregarDaQuery(QSqlQuery &query);
+  // `mesmaInstrucao`: the query is the prepared select of the last load run
+  // again, so its columns are the same: the fields and their layout stay as
+  // they are and only the rows are read, unless a column was typed by its
+  // values (those are typed again from the new rows).
+  void CarregarDaQuery(QSqlQuery &query, bool mesmaInstrucao = false);
   // Opens a provider dataset by running its select (CommandText); a dataset
   // without one is created empty from FieldDefs. Does nothing when open.
   void Open();
@@ -182,6 +187,12 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   // Removes every row from memory (never from the database) and clears the
   // change log.
   void EmptyDataSet();
+  // Removes the rows of `marcas` from memory (never from the database) in one
+  // step, however many: no delete events, one reset for the observers, and
+  // the change log keeps them (a save point before brings them back). Marks
+  // of rows already gone are ignored. A pending edit is ended first; the
+  // cursor stays on its row, or where a removed current row was.
+  void ExcluirLinhas(const std::vector<TnBookmark> &marcas);
   // Whether a value was set since the edit or insert began.
   bool Modified() const { return FModificado; }
   // Where the row being inserted shows in the view (0-based); -1 otherwise.
@@ -340,7 +351,7 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void IndexarNomes();
   void NovasLinhas();
   void SoltarLinhas();
-  void Carregar(QSqlQuery &query, const TnTabelaDef *tabela);
+  void Carregar(QSqlQuery &query, const TnTabelaDef *tabela, bool mesmaInstrucao = false);
   void DepoisDeAbrir();
 
   // The view.
@@ -404,6 +415,11 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   QList<TnFieldDef> FFieldDefs;
   std::vector<std::unique_ptr<TnField>> FFields;
+  // The layout of the last query load whose column types were all known
+  // before its rows came: the values' converter over the fields, for the
+  // same select run again. Dropped whenever the fields change.
+  std::unique_ptr<TnCanonizador> FLeituraQuery;
+  int FColunasQuery = 0;
   QHash<QString, int> FIndicePorNome;  // upper-case name -> first field of that name
   std::shared_ptr<TnLinhasDataSet> FLinhas;
   TnDataSetState FState = TnDataSetState::Inactive;

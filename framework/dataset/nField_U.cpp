@@ -23,6 +23,17 @@ bool nTipoTexto(TnFieldType tipo) {
   return tipo == TnFieldType::String || tipo == TnFieldType::FixedChar || tipo == TnFieldType::Memo;
 }
 
+bool TnField::EmBranco() const {
+  const QVariant valor = Value();
+  if (valor.isNull()) return true;
+  // Canonical values of the other types always show something.
+  if (!nTipoTexto(DataType())) return false;
+  const QString texto = valor.toString();
+  for (const QChar c : texto)
+    if (!c.isSpace()) return false;
+  return true;
+}
+
 bool nTipoInteiro(TnFieldType tipo) {
   return tipo == TnFieldType::SmallInt || tipo == TnFieldType::Integer || tipo == TnFieldType::LargeInt;
 }

@@ -150,6 +150,10 @@ class NFRAMEWORK_EXPORT TnField {
   QVariant AsVariant() const { return Value(); }
   void SetAsVariant(const QVariant &valor) { SetValue(valor); }
   bool IsNull() const { return Value().isNull(); }
+  // Nothing a user would see: null, or a text of blanks only. Read from the
+  // stored value, never formatting it (AsString().trimmed().isEmpty() gives
+  // the same answer at the price of a text per call).
+  bool EmBranco() const;
   void Clear() { SetValue(QVariant()); }
   // The value of the current row before the current edit (null while
   // inserting).

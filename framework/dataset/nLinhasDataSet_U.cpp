@@ -66,6 +66,37 @@ void TnLinhasDataSet::Excluir(int slot, bool registrar) {
   ++FVersao;
 }
 
+void TnLinhasDataSet::ExcluirVarias(const std::vector<int> &alvos, bool registrar) {
+  std::vector<char> sai(FLinhas.size(), 0);
+  bool alguma = false;
+  for (const int slot : alvos) {
+    if (!Viva(slot)) continue;
+    sai[static_cast<size_t>(slot)] = 1;
+    alguma = true;
+  }
+  if (!alguma) return;
+  std::vector<int> ordem;
+  ordem.reserve(FOrdem.size());
+  int removidas = 0;
+  for (size_t i = 0; i < FOrdem.size(); ++i) {
+    const int slot = FOrdem[i];
+    if (!sai[static_cast<size_t>(slot)]) {
+      ordem.push_back(slot);
+      continue;
+    }
+    TnLinha &linha = FLinhas[static_cast<size_t>(slot)];
+    linha.Viva = false;
+    // Where the row was once the rows before it had gone.
+    if (registrar && FLogAtivo)
+      FLog.push_back(TnAlteracao{TnTipoAlteracao::Exclusao, slot, static_cast<int>(i) - removidas,
+                                 std::move(linha.Valores), linha.Desempate});
+    linha.Valores = QVector<QVariant>();
+    ++removidas;
+  }
+  FOrdem = std::move(ordem);
+  ++FVersao;
+}
+
 void TnLinhasDataSet::DesfazerAte(int tamanho) {
   tamanho = std::max(tamanho, 0);
   while (static_cast<int>(FLog.size()) > tamanho) {

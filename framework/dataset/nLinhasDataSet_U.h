@@ -30,6 +30,10 @@ class TnLinhasDataSet {
   int Incluir(QVector<QVariant> valores, int posicaoNatural, bool registrar);
   void Alterar(int slot, QVector<QVariant> valores, bool registrar);
   void Excluir(int slot, bool registrar);
+  // Excluir of every live row of `alvos`, in one pass over the order: the
+  // log undoes them as if they had gone one by one, first to last in the
+  // natural order.
+  void ExcluirVarias(const std::vector<int> &alvos, bool registrar);
   void RenovarDesempate(int slot) { FLinhas[static_cast<size_t>(slot)].Desempate = ++FUltimoDesempate; }
 
   const QVector<QVariant> &Valores(int slot) const { return FLinhas[static_cast<size_t>(slot)].Valores; }

@@ -797,6 +797,50 @@ TEST(TnClientDataSetLog, ASavePointUndoesOnlyWhatCameAfterIt) {
   EXPECT_EQ(dados->FieldByName(QStringLiteral("NOME"))->AsString(), QStringLiteral("antes"));
 }
 
+// A save removes the rows it wrote together: the rest keep their order and
+// the cursor, clones and indexed views follow, and a save point taken before
+// brings every row back to its place.
+TEST(TnClientDataSetLog, RowsRemovedTogetherComeBackInPlaceFromASavePoint) {
+  auto dados = DadosCom(8, {2, 1, 2, 1, 2, 1, 2, 1});
+  TnClientDataSet clone;
+  clone.CloneCursor(dados.get(), true);
+  dados->SetIndexFieldNames(QStringLiteral("GRUPO"));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{2, 4, 6, 8, 1, 3, 5, 7}));
+  std::vector<TnBookmark> marcas;
+  dados->First();
+  dados->Next();  // 4
+  marcas.push_back(dados->GetBookmark());
+  dados->Next();  // 6
+  dados->Next();  // 8
+  marcas.push_back(dados->GetBookmark());
+  dados->Next();  // 1
+  marcas.push_back(dados->GetBookmark());
+  marcas.push_back(dados->GetBookmark());  // a mark given twice counts once
+  dados->Last();  // 7
+  marcas.push_back(dados->GetBookmark());
+  dados->First();
+  dados->Next();
+  dados->Next();  // 6: stays current
+  const int ponto = dados->SetSavePoint();
+
+  dados->ExcluirLinhas(marcas);
+  EXPECT_EQ(Codigos(*dados), (QList<int>{2, 6, 3, 5}));
+  EXPECT_EQ(Codigo(*dados), 6);
+  EXPECT_EQ(Codigos(clone), (QList<int>{2, 3, 5, 6}));
+  dados->ExcluirLinhas(marcas);  // already gone: nothing happens
+  EXPECT_EQ(dados->RecordCount(), 4);
+
+  dados->RestoreSavePoint(ponto);
+  EXPECT_EQ(Codigos(*dados), (QList<int>{2, 4, 6, 8, 1, 3, 5, 7}));
+  EXPECT_EQ(Codigos(clone), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+
+  // The current row among those removed: the cursor stays at its place.
+  dados->First();
+  dados->ExcluirLinhas({dados->GetBookmark()});
+  EXPECT_EQ(Codigo(*dados), 4);
+  EXPECT_FALSE(dados->Eof());
+}
+
 TEST(TnClientDataSetLog, WithTheLogOffCancelUpdatesOnlyCancelsTheEdit) {
   auto dados = DadosCom(2);
   dados->SetnLogChanges(false);

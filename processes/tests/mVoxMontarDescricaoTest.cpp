@@ -160,6 +160,20 @@ TEST(MontarDescricaoCTR, ValuePutInByAnEarlierTokenIsFilledOnlyByLaterOnes) {
   EXPECT_EQ(Montar(QStringLiteral("[DESCRIMPOSTO]"), *federal), QStringLiteral("ICMS Farinha de trigo"));
 }
 
+// A filler is built once per listing: every row is described from its own
+// values, and a value that brings a token in is filled there too, even when
+// the template itself does not hold that token.
+TEST(MontarDescricaoCTR, FillerBuiltOnceDescribesEachRowInTurn) {
+  const auto folha = ConsultaDebitos(TnTabela::Folha);
+  const auto montador = mVoxMontadorCTR(QStringLiteral("[OBSERVDEBITO] - [CodigoFuncContr]"), *folha);
+  EXPECT_EQ(montador->Montar(), QStringLiteral("Salário líquido - 0007"));
+  Alterar(*folha, "CodigoFuncContr", 12);
+  Alterar(*folha, "OBSERVDEBITO", QStringLiteral("Férias de [NOMEFUNC]"));
+  EXPECT_EQ(montador->Montar(), QStringLiteral("Férias de Ana Paula Nogueira - 0012"));
+  Alterar(*folha, "OBSERVDEBITO", QStringLiteral("Adiantamento"));
+  EXPECT_EQ(montador->Montar(), QStringLiteral("Adiantamento - 0012"));
+}
+
 TEST(MontarDescricaoCTR, TextThatIsNoTokenOfTheDebitsStaysAsTyped) {
   const auto federal = ConsultaDebitos(TnTabela::Federal);
   // The forecasts are offered by the template editor but no query gives them.
@@ -168,6 +182,11 @@ TEST(MontarDescricaoCTR, TextThatIsNoTokenOfTheDebitsStaysAsTyped) {
                             "CODIGOESTAB ]x"),
              *federal),
       QStringLiteral("[PREVVALORJUROS] [PREVVALORMULTA] [DATAPREV] [DATARESC] [CODIGOEMPRESA [ ] [CODIGOESTAB ]x"));
+
+  // Brackets around a token, or a bracket opened before it, leave the token
+  // itself to be filled.
+  EXPECT_EQ(Montar(QStringLiteral("[[CODIGOESTAB]] [x [Codigoempresa]] ]["), *federal),
+            QStringLiteral("[0003] [x 0002] ]["));
 }
 
 TEST(MontarDescricaoCTR, TokenOfAColumnTheRowLacksStaysInTheText) {
@@ -268,9 +287,10 @@ TEST(MontarDescricaoCTR, RowOfAnotherShapeFailsAsADescriptionProblem) {
             prefixo + QStringLiteral("A consulta dos débitos não tem a coluna DATALCTOCTR na posição 5."));
 }
 
-TEST(MontarDescricaoCTR, ValueThatIsNoNumberOrNoDateFailsWithTheCause) {
+TEST(MontarDescricaoCTR, ValueThatIsNoNumberOrNoDateFailsWithTheCauseWhenItsTokenIsUsed) {
   // Columns typed as text by the engine still read when they hold digits
-  // and dates; anything else stops the description with the reason.
+  // and dates; anything else stops the description with the reason, once
+  // the template uses the token: a value no token asks for is not read.
   const auto base = ConsultaDebitos(TnTabela::Federal);
   TnClientDataSet texto;
   for (int i = 0; i < base->FieldCount(); ++i)
@@ -282,13 +302,15 @@ TEST(MontarDescricaoCTR, ValueThatIsNoNumberOrNoDateFailsWithTheCause) {
   EXPECT_EQ(Montar(QStringLiteral("[CODIGOEMPRESA] [COMPETENCIA]"), texto), QStringLiteral("0002 03/2026"));
 
   Alterar(texto, "CODIGOEMPRESA", QStringLiteral("dois"));
-  const QString semNumero = FalhaDe(QStringLiteral("x"), texto);
+  EXPECT_EQ(Montar(QStringLiteral("x [COMPETENCIA]"), texto), QStringLiteral("x 03/2026"));
+  const QString semNumero = FalhaDe(QStringLiteral("x [codigoempresa]"), texto);
   EXPECT_TRUE(semNumero.startsWith(QStringLiteral("Problemas ao montar a descrição!\r\n"))) << semNumero.toStdString();
   EXPECT_TRUE(semNumero.contains(QStringLiteral("dois"))) << semNumero.toStdString();
 
   Alterar(texto, "CODIGOEMPRESA", QStringLiteral("2"));
   Alterar(texto, "DATAFINAL", QStringLiteral("fim do mês"));
-  const QString semData = FalhaDe(QStringLiteral("x"), texto);
+  EXPECT_EQ(Montar(QStringLiteral("[CODIGOEMPRESA] [DATAFINAL]"), texto), QStringLiteral("0002 fim do mês"));
+  const QString semData = FalhaDe(QStringLiteral("[COMPETENCIA]"), texto);
   EXPECT_TRUE(semData.startsWith(QStringLiteral("Problemas ao montar a descrição!\r\n"))) << semData.toStdString();
   EXPECT_TRUE(semData.contains(QStringLiteral("fim do mês"))) << semData.toStdString();
 }
