@@ -84,6 +84,10 @@ QStringList Consultar(const QString &sql, const QStringList &campos) {
   return linhas;
 }
 
+int ArquivosDe(const QString &documentos) {
+  return ContarLinhas(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP in (%1)").arg(documentos));
+}
+
 class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithParamInterface<int> {
  public:
   static const std::vector<TnOperacaoGravacao> &Operacoes();
@@ -107,6 +111,11 @@ class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithPara
     linhas.prepend(QStringLiteral("atual: ") + atual.join(u'|') +
                    QStringLiteral(" estado %1").arg(static_cast<int>(dados.State())));
     return linhas;
+  }
+
+  // The archiving list: each document's envelope and status.
+  static QStringList EstadoArquivamento(TmVoxDPArquivarDocs &processo) {
+    return Estado(processo.nClientDataSet(), {"CODIGODOCEMP", "CodigoEnvelope", "Status"});
   }
 
   // The generation of November's debits of the types listed, every proposal
@@ -133,6 +142,25 @@ class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithPara
                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLOITEM")), itens);
                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLO"), QStringLiteral("CODIGOPROTOCOLO > %1").arg(n)),
                             0);
+                }};
+  }
+
+  // The filing register made ready by `preparar`, saved by `gravar`: document
+  // 103 then is (or is not) in box 1's envelope 1 with its flag to match.
+  static TnTelaPronta RegistroDeArquivo(const std::function<void(TnClientDataSet &)> &preparar,
+                                 const std::function<void(TnClientDataSet &)> &gravar, bool arquivado) {
+    TnDMClientDataSet *registro = Criar(QStringLiteral("TmVoxDMProtocoloDocArquivo"));
+    EXPECT_NE(registro, nullptr);
+    TnClientDataSet &dados = *registro->nClientDataSet;
+    preparar(dados);
+    return {.Gravar = [&dados, gravar] { return ErroDe([&] { gravar(dados); }); },
+            .Tela = [&dados] { return Estado(dados, {"CODIGOCAIXA", "CODIGOENVELOPE", "CODIGODOCEMP"}); },
+            .Conferir =
+                [arquivado] {
+                  EXPECT_EQ(ArquivosDe(QStringLiteral("103")), arquivado ? 1 : 0);
+                  EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"),
+                                         QStringLiteral("CODIGODOCEMP = 103 and ARQUIVADO = '%1'").arg(arquivado ? 1 : 0)),
+                            1);
                 }};
   }
 
@@ -177,9 +205,6 @@ TmVoxDPArquivarDocs *ArquivamentoCarregado() {
   processo->ValidarDado();
   processo->Executar();
   return processo;
-}
-int ArquivosDe(const QString &documentos) {
-  return ContarLinhas(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP in (%1)").arg(documentos));
 }
 
 const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
@@ -488,7 +513,7 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
                    dialogos->ResponderTexto(QStringLiteral("Diversos"));
                    return ErroDe([&] { processo->actGravarExecute(nullptr); });
                  },
-             .Tela = [processo] { return Estado(processo->nClientDataSet(), {"CODIGODOCEMP", "CodigoEnvelope", "Status"}); },
+             .Tela = [processo] { return EstadoArquivamento(*processo); },
              .Conferir =
                  [] {
                    EXPECT_EQ(ArquivosDe(QStringLiteral("201, 203")), 2);
@@ -510,7 +535,7 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
          processo->actMarcarRemoverTodasExecute(nullptr);
          return TnTelaPronta{
              .Gravar = [processo] { return ErroDe([&] { processo->actGravarExecute(nullptr); }); },
-             .Tela = [processo] { return Estado(processo->nClientDataSet(), {"CODIGODOCEMP", "CodigoEnvelope", "Status"}); },
+             .Tela = [processo] { return EstadoArquivamento(*processo); },
              .Conferir =
                  [] {
                    EXPECT_EQ(ArquivosDe(QStringLiteral("201, 203")), 0);
@@ -521,23 +546,14 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
       {"EntradaDeArquivoComMarca", QString(),
        [](TnDialogosTeste &) {
          DocumentoDe21(103, 1, QDate(2026, 11, 10));
-         TnDMClientDataSet *registro = Criar(QStringLiteral("TmVoxDMProtocoloDocArquivo"));
-         EXPECT_NE(registro, nullptr);
-         TnClientDataSet &dados = *registro->nClientDataSet;
-         dados.Append();
-         dados.FieldByName(QStringLiteral("CODIGOCAIXA"))->SetAsInteger(1);
-         dados.FieldByName(QStringLiteral("CODIGOENVELOPE"))->SetAsInteger(1);
-         dados.FieldByName(QStringLiteral("CODIGODOCEMP"))->SetAsInteger(103);
-         return TnTelaPronta{
-             .Gravar = [&dados] { return ErroDe([&] { dados.Post(); }); },
-             .Tela = [&dados] { return Estado(dados, {"CODIGOCAIXA", "CODIGOENVELOPE", "CODIGODOCEMP"}); },
-             .Conferir =
-                 [] {
-                   EXPECT_EQ(ArquivosDe(QStringLiteral("103")), 1);
-                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"),
-                                          QStringLiteral("CODIGODOCEMP = 103 and ARQUIVADO = '1'")),
-                             1);
-                 }};
+         return RegistroDeArquivo(
+             [](TnClientDataSet &dados) {
+               dados.Append();
+               dados.FieldByName(QStringLiteral("CODIGOCAIXA"))->SetAsInteger(1);
+               dados.FieldByName(QStringLiteral("CODIGOENVELOPE"))->SetAsInteger(1);
+               dados.FieldByName(QStringLiteral("CODIGODOCEMP"))->SetAsInteger(103);
+             },
+             [](TnClientDataSet &dados) { dados.Post(); }, true);
        }},
       {"SaidaDeArquivoComMarca", QString(),
        [](TnDialogosTeste &) {
@@ -545,24 +561,13 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
          ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = '1' where CODIGODOCEMP = 103"));
          ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, "
                                           "CODIGODOCEMP) values (1, 1, 103)"));
-         TnDMClientDataSet *registro = Criar(QStringLiteral("TmVoxDMProtocoloDocArquivo"));
-         EXPECT_NE(registro, nullptr);
-         TnClientDataSet &dados = *registro->nClientDataSet;
-         EXPECT_TRUE(dados.Locate(QStringLiteral("CODIGODOCEMP"), 103));
-         return TnTelaPronta{
-             .Gravar =
-                 [&dados] {
-                   dados.Locate(QStringLiteral("CODIGODOCEMP"), 103);
-                   return ErroDe([&] { dados.Delete(); });
-                 },
-             .Tela = [&dados] { return Estado(dados, {"CODIGOCAIXA", "CODIGOENVELOPE", "CODIGODOCEMP"}); },
-             .Conferir =
-                 [] {
-                   EXPECT_EQ(ArquivosDe(QStringLiteral("103")), 0);
-                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"),
-                                          QStringLiteral("CODIGODOCEMP = 103 and ARQUIVADO = '0'")),
-                             1);
-                 }};
+         return RegistroDeArquivo(
+             [](TnClientDataSet &dados) { EXPECT_TRUE(dados.Locate(QStringLiteral("CODIGODOCEMP"), 103)); },
+             [](TnClientDataSet &dados) {
+               dados.Locate(QStringLiteral("CODIGODOCEMP"), 103);
+               dados.Delete();
+             },
+             false);
        }},
   };
   return operacoes;
