@@ -763,11 +763,8 @@ void TmVoxDPArquivarDocs::actGravarExecute(QObject *sender) {
   } catch (...) {
     FSQL.reset();
     LiberarProgresso();
-    // The list shows what the database holds; the error goes on as it came.
-    try {
-      Executar();
-    } catch (...) {
-    }
+    // Nothing was written: the list keeps the user's marks for another try,
+    // and the error goes on as it came.
     throw;
   }
   FSQL.reset();

@@ -43,7 +43,8 @@ class TnSQLDataSet;
 //     row, deletes the document's last movement only when it is that line
 //     for this box, and sets the flag back to "0" when no other envelope
 //     holds the document. An envelope missing from the box is created once.
-//   - a database error rolls every row back and reaches the user unchanged.
+//   - a database error rolls every row back and reaches the user unchanged;
+//     the list keeps its marks, so saving again retries the same rows.
 // A box that does not exist lists nothing and writes nothing.
 class MVOXPK_EXPORT TmVoxDPArquivarDocs : public TnDMPowerParamTab {
  public:

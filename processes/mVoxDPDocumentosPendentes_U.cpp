@@ -431,6 +431,11 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
   TnAoSair habilitar([&] {
     if (!habilitado) dados.EnableControls();
   });
+  // A save the database refuses leaves the user on the row he was at.
+  const TnBookmark atual = dados.IsEmpty() ? TnBookmark() : dados.GetBookmark();
+  const auto voltar = [&] {
+    if (!dados.IsEmpty() && dados.BookmarkValid(atual)) dados.GotoBookmark(atual);
+  };
   QList<TnBookmark> marcados;
   for (dados.First(); !dados.Eof(); dados.Next())
     if (Marcado(dados)) marcados << dados.GetBookmark();
@@ -484,10 +489,13 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
     }
     transacao.Commit();
   } catch (const EAbort &) {
+    voltar();
     throw;
   } catch (const EDatabaseError &e) {
+    voltar();
     throw EDatabaseError(nPrefixoOperacaoCancelada() + e.message(), e.statement());
   } catch (const Exception &e) {
+    voltar();
     throw Exception(nPrefixoOperacaoCancelada() + e.message());
   }
   // Only a committed save takes its rows off the list.

@@ -161,8 +161,9 @@ void TmVoxDPGerarDocumento::Executar() {
   });
 
   TnDMConexao *conexao = nDMConexao();
-  conexao->StartTransaction(1);
   try {
+    // A refused start is a failed run like any other: the user reads why.
+    conexao->StartTransaction(1);
     const TnField *cfgEmpresa = curCfgEstabPro->FieldByName(QStringLiteral("CODIGOEMPRESA"));
     const TnField *cfgEstab = curCfgEstabPro->FieldByName(QStringLiteral("CODIGOESTAB"));
     const TnField *cfgGrupo = curCfgEstabPro->FieldByName(QStringLiteral("CODIGOGRUPODOC"));
@@ -198,7 +199,7 @@ void TmVoxDPGerarDocumento::Executar() {
     }
     conexao->Commit(1);
   } catch (const std::exception &erro) {
-    conexao->RollBack(1);
+    if (conexao->EmTransacao()) conexao->RollBack(1);
     MsgTree(0, QStringLiteral("Operação cancelada! Nenhum documento foi gerado!"), FNodeEstab);
     if (FNodeEstab) SetarIconErro(FNodeEstab);
     if (FNodeEmp) SetarIconErro(FNodeEmp);

@@ -3,9 +3,9 @@
 // test's database:
 //  - users generating and saving protocols, withdrawing them and cancelling
 //    items at the same time: no protocol number twice, no item lost or
-//    duplicated, no debit in two open protocols, every save done or refused
-//    whole with a message of the system's own (never the driver's text,
-//    never a lock that reached the user);
+//    duplicated, no debit, invoice or bank slip in two open protocols,
+//    every save done or refused whole with a message of the system's own
+//    (never the driver's text, never a lock that reached the user);
 //  - a generation save killed with SIGKILL at a random statement of its
 //    transaction: on reopen the database is as it was before, and a save
 //    afterwards works.
@@ -41,7 +41,9 @@
 
 namespace {
 
-const char *const kTodosOsTipos = "1;2;3;4;5;9;10";
+// The debits of every tax and payroll source, and the invoices (11) and bank
+// slips (12) of the financial one.
+const char *const kTodosOsTipos = "1;2;3;4;5;9;10;11;12";
 
 bool Completo() { return qEnvironmentVariable("MVOX_CONFIABILIDADE_COMPLETA") == QLatin1String("1"); }
 
@@ -301,6 +303,42 @@ class ConfiabilidadeTeste : public TmVoxCadastroTeste {
                 static_cast<int>(itensAbertos.size()));
   }
 
+  // The same story for the invoices and bank slips: a financial document is
+  // in one open protocol at most, and each one stamped names an open item
+  // of its own source; the items and the stamps are as many.
+  void ConferirFinanceiro() {
+    QMap<QString, int> abertos;
+    std::unique_ptr<TnClientDataSet> itens = ExecutarSQL(QStringLiteral(
+        "select i.CHAVEORIGEM from PROTOCOLOITEM i join PROTOCOLO p on p.CODIGOPROTOCOLO = i.CODIGOPROTOCOLO where "
+        "i.CANCELADO = '0' and p.CANCELADO = '0' and i.CHAVEORIGEM like 'FIN;%'"));
+    for (itens->First(); !itens->Eof(); itens->Next()) ++abertos[itens->FieldByName(QStringLiteral("CHAVEORIGEM"))->AsString()];
+    for (auto it = abertos.cbegin(); it != abertos.cend(); ++it)
+      EXPECT_EQ(it.value(), 1) << "documento financeiro em mais de um protocolo aberto: " << it.key().toStdString();
+    int carimbados = 0;
+    for (const auto &[tabela, tipo] : {std::pair{"SERVICONOTA", "11"}, std::pair{"CONTARECEBER", "12"}}) {
+      const auto contar = [](const QString &sql) {
+        std::unique_ptr<TnClientDataSet> dados = ExecutarSQL(sql);
+        return dados->Fields(0)->AsInteger();
+      };
+      const int comCarimbo = contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is not null")
+                                        .arg(QLatin1String(tabela)));
+      const int comItem = contar(
+          QStringLiteral("select count(*) from %1 d join PROTOCOLOITEM i on i.CODIGOPROTOCOLO = d.CODIGOPROTOCOLO and "
+                         "i.SEQITEMPRO = d.SEQITEMPRO where i.CANCELADO = '0' and i.CHAVEORIGEM like 'FIN;%2;%'")
+              .arg(QLatin1String(tabela), QLatin1String(tipo)));
+      const int itensDoTipo = contar(
+          QStringLiteral("select count(*) from PROTOCOLOITEM i join PROTOCOLO p on p.CODIGOPROTOCOLO = "
+                         "i.CODIGOPROTOCOLO where i.CANCELADO = '0' and p.CANCELADO = '0' and i.CHAVEORIGEM like "
+                         "'FIN;%1;%'")
+              .arg(QLatin1String(tipo)));
+      EXPECT_EQ(comItem, comCarimbo) << tabela;
+      EXPECT_EQ(itensDoTipo, comCarimbo) << tabela;
+      carimbados += comCarimbo;
+    }
+    EXPECT_GT(carimbados, 0);
+    std::printf("[ usuários ] %d documentos financeiros protocolados, cada um em um só protocolo aberto\n", carimbados);
+  }
+
   QTemporaryDir FPasta;
   int FRodada = 0;
 };
@@ -352,6 +390,7 @@ TEST_F(ConfiabilidadeTeste, ManyUsersSavingWithdrawingAndCancellingAtOnceLoseNot
             0);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), numeros.size());
   ConferirDebitosEItens();
+  ConferirFinanceiro();
   std::printf("[ usuários ] %d usuários x %d rodadas: %d gravações (%d protocolos), %d recusadas inteiras, %d "
               "cancelamentos, %d baixas; 0 duplicados, 0 perdidos\n",
               usuarios, rodadas, gravacoes, static_cast<int>(numeros.size()), recusas, cancelamentos, baixas);
@@ -384,6 +423,7 @@ TEST_F(ConfiabilidadeTeste, ASaveKilledAtAnyStatementLeavesTheDatabaseAsItWasOnR
   EXPECT_TRUE(depois.at(0).at(0).startsWith(QLatin1String("G ok"))) << depois.at(0).at(0).toStdString();
   EXPECT_GT(Contar(QStringLiteral("PROTOCOLO")), 0);
   ConferirDebitosEItens();
+  ConferirFinanceiro();
   std::printf("[ mortes   ] %d salvamentos mortos com SIGKILL (instruções %s), todos desfeitos na reabertura\n",
               mortes, qPrintable(alvos.join(u',')));
 }

@@ -294,7 +294,7 @@ TEST_F(ArquivarDocsTeste, ARowToFileWithoutEnvelopeRefusesTheSaveBeforeAnythingI
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCENVELOPE"), QStringLiteral("CODIGOCAIXA = 1")), 4);
 }
 
-TEST_F(ArquivarDocsTeste, AFailureRollsEveryRowBackAndTheListShowsTheDatabase) {
+TEST_F(ArquivarDocsTeste, AFailureRollsEveryRowBackAndKeepsTheMarksForAnotherTry) {
   Carregar();
   FalharAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
   FProcesso->actMarcarTodasExecute(nullptr);
@@ -305,7 +305,13 @@ TEST_F(ArquivarDocsTeste, AFailureRollsEveryRowBackAndTheListShowsTheDatabase) {
   EXPECT_FALSE(nDMConexao()->EmTransacao());
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGOCAIXA = 1")), 0);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCENVELOPE"), QStringLiteral("CODIGOCAIXA = 1")), 4);
-  EXPECT_EQ(Linhas(), (QStringList{"201|5|2", "202|5|2", "203|6|2", "204|6|2"}));
+  EXPECT_EQ(Linhas(), (QStringList{"201|5|3", "202|5|3", "203|6|3", "204|6|3"}));
+
+  FDialogos->ResponderTexto(QStringLiteral("OK"));
+  FDialogos->ResponderTexto(QStringLiteral("Diversos"));
+  EXPECT_EQ(ErroDe([&] { FProcesso->actGravarExecute(nullptr); }), QString());
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGOCAIXA = 1")), 4);
+  EXPECT_EQ(Linhas(), (QStringList{"201|5|1", "202|5|1", "203|6|1", "204|6|1"}));
 }
 
 // Descriptions belong to one load: another filter proposes afresh and asks.

@@ -90,4 +90,31 @@ TEST_F(ArquivarDocsTelaTeste, TheUserMarksWithKeysAndMouseAndSavesFilingAndRemov
   EXPECT_EQ(Cor(1), QColor(0, 0, 255));
 }
 
+// A save the database refuses leaves the marks on screen: Ctrl+G again, once
+// the database takes it, files the same rows.
+TEST_F(ArquivarDocsTelaTeste, ARefusedSaveKeepsTheMarksOnScreenForTheNextCtrlG) {
+  QTest::keyClick(FVisao.get(), Qt::Key_F9);
+  QTableView *tabela = Tabela();
+  ASSERT_NE(tabela, nullptr);
+  tabela->setFocus();
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(1, QStringLiteral("Documento")));
+  QTest::keyClick(tabela, Qt::Key_M, Qt::ControlModifier);
+  EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "A Arquivar", "Não Arquivado"}));
+
+  FalharAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
+  Dialogos().SetAceitarMensagens(true);
+  Dialogos().ResponderTexto(QStringLiteral("Diversos"));
+  QTest::keyClick(tabela, Qt::Key_G, Qt::ControlModifier);
+  VoltarAtualizacoes(QStringLiteral("PROTOCOLODOCEMP"));
+  EXPECT_TRUE(Dialogos().Textos().value(2).startsWith(QStringLiteral("O banco de dados recusou a operação")))
+      << Dialogos().Textos().join(QStringLiteral(" / ")).toStdString();
+  EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "A Arquivar", "Não Arquivado"}));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO")), 1);
+
+  Dialogos().ResponderTexto(QStringLiteral("Diversos"));
+  QTest::keyClick(tabela, Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "Arquivado", "Não Arquivado"}));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP = 301")), 1);
+}
+
 }  // namespace

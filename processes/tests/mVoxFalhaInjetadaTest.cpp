@@ -19,10 +19,13 @@
 #include "mVoxDMProtocoloDocMovimento_U.h"
 #include "mVoxDMProtocoloItem_U.h"
 #include "mVoxDMProtocolo_U.h"
+#include "mVoxDPArquivarDocs_U.h"
 #include "mVoxDPBaixarProtocolo_U.h"
 #include "mVoxDPConfiguracaoEntrega_U.h"
 #include "mVoxDPConfiguradorTipoGrupo_U.h"
 #include "mVoxDPConfigurarRotaEntrega_U.h"
+#include "mVoxDPDocumentosPendentes_U.h"
+#include "mVoxDPGerarDocumento_U.h"
 #include "mVoxDPGerarProIndividual_U.h"
 #include "mVoxDPGerarProtocolo_U.h"
 #include "mVoxGeracaoMarcadaTeste_U.h"
@@ -81,6 +84,10 @@ QStringList Consultar(const QString &sql, const QStringList &campos) {
   return linhas;
 }
 
+int ArquivosDe(const QString &documentos) {
+  return ContarLinhas(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP in (%1)").arg(documentos));
+}
+
 class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithParamInterface<int> {
  public:
   static const std::vector<TnOperacaoGravacao> &Operacoes();
@@ -104,6 +111,11 @@ class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithPara
     linhas.prepend(QStringLiteral("atual: ") + atual.join(u'|') +
                    QStringLiteral(" estado %1").arg(static_cast<int>(dados.State())));
     return linhas;
+  }
+
+  // The archiving list: each document's envelope and status.
+  static QStringList EstadoArquivamento(TmVoxDPArquivarDocs &processo) {
+    return Estado(processo.nClientDataSet(), {"CODIGODOCEMP", "CodigoEnvelope", "Status"});
   }
 
   // The generation of November's debits of the types listed, every proposal
@@ -133,6 +145,25 @@ class FalhaInjetadaTeste : public TmVoxCadastroTeste, public ::testing::WithPara
                 }};
   }
 
+  // The filing register made ready by `preparar`, saved by `gravar`: document
+  // 103 then is (or is not) in box 1's envelope 1 with its flag to match.
+  static TnTelaPronta RegistroDeArquivo(const std::function<void(TnClientDataSet &)> &preparar,
+                                 const std::function<void(TnClientDataSet &)> &gravar, bool arquivado) {
+    TnDMClientDataSet *registro = Criar(QStringLiteral("TmVoxDMProtocoloDocArquivo"));
+    EXPECT_NE(registro, nullptr);
+    TnClientDataSet &dados = *registro->nClientDataSet;
+    preparar(dados);
+    return {.Gravar = [&dados, gravar] { return ErroDe([&] { gravar(dados); }); },
+            .Tela = [&dados] { return Estado(dados, {"CODIGOCAIXA", "CODIGOENVELOPE", "CODIGODOCEMP"}); },
+            .Conferir =
+                [arquivado] {
+                  EXPECT_EQ(ArquivosDe(QStringLiteral("103")), arquivado ? 1 : 0);
+                  EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"),
+                                         QStringLiteral("CODIGODOCEMP = 103 and ARQUIVADO = '%1'").arg(arquivado ? 1 : 0)),
+                            1);
+                }};
+  }
+
   TnParamsSalvosTeste FParams;
   TnDialogosTeste FDialogos;
   static inline QList<QPointer<TnFrmVisual>> FForms;
@@ -152,6 +183,28 @@ void ProtocoloComDebito() {
                                    "CANCELADO, CODIGOUSUARIO, DATAHORACADASTRO, ORIGEMDADO) values (10, 2, 'Velha', "
                                    ":d, '1', 1, :m, 1)"),
                     {QDate(2026, 11, 20), QDateTime(QDate(2026, 11, 20), QTime(8, 0))});
+}
+
+// A company document of establishment 2/1, filed nowhere.
+void DocumentoDe21(qint64 codigo, int tipo, const QDate &data, const QVariant &origem = QVariant()) {
+  ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, "
+                                   "CODIGOESTAB, DATALCTOPRO, DESCRDOCEMP, ARQUIVADO, ORIGEMDADO) values (:c, :t, 2, 1, "
+                                   ":d, 'Documento', '0', :o)"),
+                    {codigo, tipo, data, origem});
+}
+
+// "Arquivar Documentos" on box 1 (establishment 2/1) with documents 201
+// (type 1, its own envelope) and 203 (type 3, the shared one) listed.
+TmVoxDPArquivarDocs *ArquivamentoCarregado() {
+  DocumentoDe21(201, 1, QDate(2026, 3, 1));
+  DocumentoDe21(203, 3, QDate(2026, 3, 31));
+  auto *processo = dynamic_cast<TmVoxDPArquivarDocs *>(CriarDM(QStringLiteral("TmVoxDPArquivarDocs")));
+  EXPECT_NE(processo, nullptr);
+  processo->npqPowerParam().Param(QStringLiteral("pCodigoCaixaPro"))->SetAsString(QStringLiteral("1"));
+  processo->npqPowerParam().Param(QStringLiteral("pSomenteArq"))->SetAsString(QStringLiteral("0"));
+  processo->ValidarDado();
+  processo->Executar();
+  return processo;
 }
 
 const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
@@ -384,6 +437,137 @@ const std::vector<TnOperacaoGravacao> &FalhaInjetadaTeste::Operacoes() {
                    EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCMOVIMENTO")), 0);
                    EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("CODIGODOCEMP = 2")), 1);
                  }};
+       }},
+      {"GeracaoNotasFiscaisEBoletos", QStringLiteral("Empresa: "),
+       [](TnDialogosTeste &) { return Geracao(QStringLiteral("11;12"), QString(), QString()); }},
+      {"GeracaoDocumentos", nPrefixoOperacaoCancelada(),
+       [](TnDialogosTeste &dialogos) {
+         // A document generated earlier in the period, deleted by the run.
+         DocumentoDe21(90, 1, QDate(2026, 11, 1), 1);
+         auto *processo = dynamic_cast<TmVoxDPGerarDocumento *>(CriarDM(QStringLiteral("TmVoxDPGerarDocumento")));
+         EXPECT_NE(processo, nullptr);
+         auto p = [processo](const char *nome) { return processo->npqPowerParam().Param(QLatin1String(nome)); };
+         p("pCompetInicial")->SetAsString(QStringLiteral("11/2026"));
+         p("pCompetFinal")->SetAsString(QStringLiteral("11/2026"));
+         p("pCodigoEmpresa")->SetAsString(QStringLiteral("1-2"));
+         p("pCodigoEstab")->SetAsString(QString());
+         return TnTelaPronta{
+             .Gravar =
+                 [processo, &dialogos] {
+                   dialogos->Responder(0);
+                   return ErroDe([&] { processo->Executar(); });
+                 },
+             .Tela =
+                 [processo] {
+                   QStringList v;
+                   for (const char *nome : {"pCompetInicial", "pCompetFinal", "pCodigoEmpresa", "pCodigoEstab"})
+                     v << processo->npqPowerParam().Param(QLatin1String(nome))->GetAsVariant().toString();
+                   return v;
+                 },
+             .Conferir =
+                 [] {
+                   // 1/1 expects type 1 in November, 2/1 and 2/2 types 1 and 2.
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("ORIGEMDADO = 1")), 5);
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("CODIGODOCEMP = 90")), 0);
+                 }};
+       }},
+      {"RecebimentoDocumentosPendentes", nPrefixoOperacaoCancelada(),
+       [](TnDialogosTeste &dialogos) {
+         auto *processo =
+             dynamic_cast<TmVoxDPDocumentosPendentes *>(CriarDM(QStringLiteral("TmVoxDPDocumentosPendentes")));
+         EXPECT_NE(processo, nullptr);
+         processo->npqPowerParam().Param(QStringLiteral("pCompet"))->SetAsString(QStringLiteral("03/2026"));
+         processo->npqPowerParam().Param(QStringLiteral("pCodigoEmpresa"))->SetAsString(QStringLiteral("2"));
+         processo->Executar();
+         for (qint64 codigo : {2, 5}) {
+           EXPECT_TRUE(processo->nClientDataSet().Locate(QStringLiteral("CODIGODOCUMENTO"), codigo));
+           processo->actMarcarExecute(nullptr);
+         }
+         return TnTelaPronta{
+             .Gravar =
+                 [processo, &dialogos] {
+                   dialogos->Responder(0);
+                   dialogos->ResponderCampos({{QStringLiteral("Usuário Responsável"), QStringLiteral("2")}});
+                   return ErroDe([&] { processo->actGravarExecute(nullptr); });
+                 },
+             .Tela =
+                 [processo] {
+                   return Estado(processo->nClientDataSet(),
+                                 {"CODIGODOCUMENTO", "CODIGOEMPRESA", "CODIGOESTAB", "CODIGOTIPODOC", "RECEBIDO"});
+                 },
+             .Conferir =
+                 [] {
+                   EXPECT_EQ(Consultar(QStringLiteral("select CODIGODOCEMP from PROTOCOLODOCEMP order by 1"),
+                                       QStringList{"CODIGODOCEMP"}),
+                             (QStringList{"2", "5"}));
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCMOVIMENTO"), QStringLiteral("SEQDOCEMP = 1")), 2);
+                 }};
+       }},
+      {"Arquivamento", QString(),
+       [](TnDialogosTeste &dialogos) {
+         TmVoxDPArquivarDocs *processo = ArquivamentoCarregado();
+         processo->actMarcarTodasExecute(nullptr);
+         return TnTelaPronta{
+             .Gravar =
+                 [processo, &dialogos] {
+                   dialogos->ResponderTexto(QStringLiteral("Diversos"));
+                   return ErroDe([&] { processo->actGravarExecute(nullptr); });
+                 },
+             .Tela = [processo] { return EstadoArquivamento(*processo); },
+             .Conferir =
+                 [] {
+                   EXPECT_EQ(ArquivosDe(QStringLiteral("201, 203")), 2);
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("ARQUIVADO = '1'")), 2);
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCMOVIMENTO")), 2);
+                   EXPECT_EQ(Consultar(QStringLiteral("select DESCRENVELOPE from PROTOCOLODOCENVELOPE where "
+                                                      "CODIGOCAIXA = 1 order by CODIGOENVELOPE"),
+                                       QStringList{"DESCRENVELOPE"})
+                                 .mid(1),
+                             (QStringList{"Guias de Impostos", "Diversos"}));
+                 }};
+       }},
+      {"RemocaoDoArquivo", QString(),
+       [](TnDialogosTeste &dialogos) {
+         TmVoxDPArquivarDocs *processo = ArquivamentoCarregado();
+         processo->actMarcarTodasExecute(nullptr);
+         dialogos->ResponderTexto(QStringLiteral("Diversos"));
+         EXPECT_EQ(ErroDe([&] { processo->actGravarExecute(nullptr); }), QString());
+         processo->actMarcarRemoverTodasExecute(nullptr);
+         return TnTelaPronta{
+             .Gravar = [processo] { return ErroDe([&] { processo->actGravarExecute(nullptr); }); },
+             .Tela = [processo] { return EstadoArquivamento(*processo); },
+             .Conferir =
+                 [] {
+                   EXPECT_EQ(ArquivosDe(QStringLiteral("201, 203")), 0);
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCEMP"), QStringLiteral("ARQUIVADO = '1'")), 0);
+                   EXPECT_EQ(ContarLinhas(QStringLiteral("PROTOCOLODOCMOVIMENTO")), 0);
+                 }};
+       }},
+      {"EntradaDeArquivoComMarca", QString(),
+       [](TnDialogosTeste &) {
+         DocumentoDe21(103, 1, QDate(2026, 11, 10));
+         return RegistroDeArquivo(
+             [](TnClientDataSet &dados) {
+               dados.Append();
+               dados.FieldByName(QStringLiteral("CODIGOCAIXA"))->SetAsInteger(1);
+               dados.FieldByName(QStringLiteral("CODIGOENVELOPE"))->SetAsInteger(1);
+               dados.FieldByName(QStringLiteral("CODIGODOCEMP"))->SetAsInteger(103);
+             },
+             [](TnClientDataSet &dados) { dados.Post(); }, true);
+       }},
+      {"SaidaDeArquivoComMarca", QString(),
+       [](TnDialogosTeste &) {
+         DocumentoDe21(103, 1, QDate(2026, 11, 10));
+         ExecutarSQLDireto(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = '1' where CODIGODOCEMP = 103"));
+         ExecutarSQLDireto(QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, "
+                                          "CODIGODOCEMP) values (1, 1, 103)"));
+         return RegistroDeArquivo(
+             [](TnClientDataSet &dados) { EXPECT_TRUE(dados.Locate(QStringLiteral("CODIGODOCEMP"), 103)); },
+             [](TnClientDataSet &dados) {
+               dados.Locate(QStringLiteral("CODIGODOCEMP"), 103);
+               dados.Delete();
+             },
+             false);
        }},
   };
   return operacoes;

@@ -165,6 +165,11 @@ static const QMap<QString, QMap<QString, QString>> &ValoresValidos() {
       {QStringLiteral("TmVoxDPConsultaProtocoloEntregue"), {{"pCodigoProtocolo", "1-99"}}},
       {QStringLiteral("TmVoxDPConsultaProtocoloBaixado"), {{"pCodigoProtocolo", "1-99"}}},
       {QStringLiteral("TmVoxDPBaixarProtocolo"), {{"pDataInicial", "01/11/2026"}}},
+      {QStringLiteral("TmVoxDPArquivarDocs"), {{"pCodigoCaixaPro", "1"}}},
+      {QStringLiteral("TmVoxDPGerarDocumento"),        {{"pCompetInicial", "11/2026"}, {"pCompetFinal", "11/2026"}, {"pCodigoEmpresa", "1"}}},
+      {QStringLiteral("TmVoxDPDocumentosPendentes"), {{"pCompet", "03/2026"}}},
+      {QStringLiteral("TmVoxDPConsultaDocPendente"), {{"pCompet", "03/2026"}}},
+      {QStringLiteral("TmVoxDPConsultaDocumento"), {{"pCodigoDocumento", "1"}, {"pTipoLocal", "0"}}},
   };
   return valores;
 }
