@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QBrush>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include "mVoxDPArquivarDocs_U.h"
@@ -65,7 +66,7 @@ TEST_F(ArquivarDocsTelaTeste, TheUserMarksWithKeysAndMouseAndSavesFilingAndRemov
   tabela->setFocus();
   QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(1, QStringLiteral("Documento")));
   QTest::keyClick(tabela, Qt::Key_M, Qt::ControlModifier);
-  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(2, QStringLiteral("Documento")));
+  // A double click on a row that is not the current one marks that row.
   QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, Celula(2, QStringLiteral("Documento")));
   EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "A Arquivar", "A Arquivar"}));
   // Ctrl+M leaves a filed row alone; Ctrl+R marks it to come out.
@@ -88,6 +89,27 @@ TEST_F(ArquivarDocsTelaTeste, TheUserMarksWithKeysAndMouseAndSavesFilingAndRemov
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGOENVELOPE = 2")), 2);
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCMOVIMENTO"), QStringLiteral("CODIGODOCEMP = 303")), 0);
   EXPECT_EQ(Cor(1), QColor(0, 0, 255));
+}
+
+// Typing over a filed row: the refusal once per attempt, the cell back on
+// the stored document, and the next Enter goes on without a message.
+TEST_F(ArquivarDocsTelaTeste, TypingOverAFiledRowIsRefusedOnceAndTheCellShowsItsValueAgain) {
+  Dialogos().SetAceitarMensagens(true);
+  QTest::keyClick(FVisao.get(), Qt::Key_F9);
+  QTableView *tabela = Tabela();
+  ASSERT_NE(tabela, nullptr);
+  tabela->setFocus();
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(0, QStringLiteral("Documento")));
+  QTest::keyClicks(tabela, QStringLiteral("7"));
+  auto *editor = tabela->viewport()->findChild<QLineEdit *>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(Dialogos().Textos(), QStringList{QStringLiteral("Impossivel alterar documento arquivado!")});
+  EXPECT_EQ(editor->text(), QStringLiteral("303"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(Dialogos().Textos().size(), 1);
+  EXPECT_EQ(Coluna(QStringLiteral("Documento")), (QStringList{"303", "301", "302"}));
+  EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "Não Arquivado", "Não Arquivado"}));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QTest>
 #include <memory>
 
 #include "nActionForm_U.h"
@@ -188,6 +189,46 @@ TEST_F(VisaoGridEditoresTeste, GridsOwnEditButtonHandlerTakesPrecedenceOverTheFi
   botao->trigger();
   EXPECT_EQ(daGrade, 1);
   EXPECT_EQ(doCampo, 0);
+}
+
+// A row the dataset will not put into edit (its handler cancels the edit and
+// says why): the message once per attempt, and the cell back on the stored
+// value, so a second Enter goes on as over an unchanged cell.
+TEST_F(VisaoGridEditoresTeste, ARowThatRefusesTheEditShowsItsStoredValueAgainAndOneMessagePerAttempt) {
+  TnDialogosTeste dialogos;
+  dialogos->SetAceitarMensagens(true);
+  FDados->AfterEdit = [](TnClientDataSet &d) {
+    if (d.FieldByName(QStringLiteral("CODIGO"))->AsInteger() != 1) return;
+    d.Cancel();
+    throw Exception(QStringLiteral("Linha fechada!"));
+  };
+  FVisao->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+  QTableView *tabela = FVisao->Tabela();
+  tabela->setCurrentIndex(FVisao->Modelo()->index(0, nColuna(*FGrid, QStringLiteral("DESCR"))));
+  tabela->setFocus();
+  QTest::keyClicks(tabela, QStringLiteral("x"));
+  auto *editor = tabela->viewport()->findChild<QLineEdit *>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, QStringLiteral("yz"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(dialogos->Textos(), QStringList{QStringLiteral("Linha fechada!")});
+  EXPECT_EQ(editor->text(), QStringLiteral("Item 1"));
+  EXPECT_EQ(FVisao->Modelo()->index(0, 3).data().toString(), QStringLiteral("Item 1"));
+  // Enter again: nothing to write, no message; the grid takes the key.
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(dialogos->Textos().size(), 1);
+  EXPECT_EQ(Valor("DESCR"), QStringLiteral("Item 1"));
+  EXPECT_EQ(FDados->State(), TnDataSetState::Browse);
+  // Another attempt, left with a click on the other row: one more message,
+  // the cell shows the stored value.
+  tabela->setCurrentIndex(FVisao->Modelo()->index(0, 3));
+  QTest::keyClicks(tabela, QStringLiteral("w"));
+  QApplication::processEvents();
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(FVisao->Modelo()->index(1, 0)).center());
+  EXPECT_EQ(dialogos->Textos().size(), 2);
+  EXPECT_EQ(FVisao->Modelo()->index(0, 3).data().toString(), QStringLiteral("Item 1"));
+  EXPECT_EQ(FDados->RecNo(), 2);
 }
 
 TEST_F(VisaoGridEditoresTeste, PopupMenuListsTheVisibleItemsAndRunsTheChosenOnesHandler) {
