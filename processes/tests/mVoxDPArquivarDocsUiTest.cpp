@@ -112,4 +112,21 @@ TEST_F(ArquivarDocsTelaTeste, TypingOverAFiledRowIsRefusedOnceAndTheCellShowsIts
   EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "Não Arquivado", "Não Arquivado"}));
 }
 
+// An unknown box typed and left: no message yet; the run asks the one
+// question whether to register it.
+TEST_F(ArquivarDocsTelaTeste, AnUnknownBoxGetsTheRegisterQuestionOnlyOnce) {
+  QLineEdit *caixa = FVisao->TextoParametro(QStringLiteral("pCodigoCaixaPro"));
+  ASSERT_NE(caixa, nullptr);
+  caixa->setFocus();
+  caixa->selectAll();
+  QTest::keyClicks(caixa, QStringLiteral("99"));
+  QTest::keyClick(caixa, Qt::Key_Tab);
+  EXPECT_TRUE(Dialogos().Textos().isEmpty());
+  Dialogos().ResponderTexto(QStringLiteral("Não"));
+  QTest::keyClick(FVisao.get(), Qt::Key_F9);
+  EXPECT_EQ(Dialogos().Textos(), QStringList{QStringLiteral("A caixa informada não foi encontrada!\r\nDeseja cadastrar?")});
+  ASSERT_NE(Tabela(), nullptr);
+  EXPECT_EQ(Tabela()->model()->rowCount(), 0);
+}
+
 }  // namespace
