@@ -190,7 +190,10 @@ bool TnDelegadoGrid::eventFilter(QObject *objeto, QEvent *evento) {
         // A refused value keeps the editor open with what was typed; a row
         // that refused the edit itself gets its stored value back, so the
         // next Enter finds nothing to write.
-        if (!FModelo->setData(indice, texto, Qt::EditRole)) {
+        FGravando = true;
+        const bool gravou = FModelo->setData(indice, texto, Qt::EditRole);
+        FGravando = false;
+        if (!gravou) {
           if (!FModelo->TemTextoRecusado(indice.row(), indice.column())) Restaurar(editor, indice);
           return true;
         }
@@ -204,5 +207,9 @@ bool TnDelegadoGrid::eventFilter(QObject *objeto, QEvent *evento) {
       return true;
     }
   }
+  // The message of a refusal takes the focus while the value is being
+  // written: that is no leaving of the editor, whose text must not be
+  // committed (and refused) a second time.
+  if (editor && evento->type() == QEvent::FocusOut && FGravando) return true;
   return QStyledItemDelegate::eventFilter(objeto, evento);
 }

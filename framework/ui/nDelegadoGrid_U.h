@@ -51,4 +51,5 @@ class NFRAMEWORKUI_EXPORT TnDelegadoGrid : public QStyledItemDelegate {
 
   TnModeloDataSet *FModelo;
   mutable QModelIndex FIndiceEditado;
+  bool FGravando = false;  // Enter's value is going into the model
 };

@@ -197,9 +197,19 @@ TEST_F(VisaoGridEditoresTeste, GridsOwnEditButtonHandlerTakesPrecedenceOverTheFi
 TEST_F(VisaoGridEditoresTeste, ARowThatRefusesTheEditShowsItsStoredValueAgainAndOneMessagePerAttempt) {
   TnDialogosTeste dialogos;
   dialogos->SetAceitarMensagens(true);
-  FDados->AfterEdit = [](TnClientDataSet &d) {
+  FDados->AfterEdit = [this](TnClientDataSet &d) {
     if (d.FieldByName(QStringLiteral("CODIGO"))->AsInteger() != 1) return;
     d.Cancel();
+    // The message's window takes the focus from the editor, as a real one
+    // does, and gives it back.
+    {
+      QWidget mensagem;
+      mensagem.show();
+      mensagem.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&mensagem));
+    }
+    FVisao->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
     throw Exception(QStringLiteral("Linha fechada!"));
   };
   FVisao->activateWindow();
