@@ -125,7 +125,12 @@ TnVisaoGrid::TnVisaoGrid(TnDBGridEh *grid, QWidget *parent)
   FTabela->viewport()->installEventFilter(this);
 
   FDelegado->OnTecla = [this](int key, Qt::KeyboardModifiers modificadores) {
-    if (FGrid) FGrid->PressionarTecla(key, nShiftState(modificadores));
+    if (!FGrid) return;
+    FGrid->PressionarTecla(key, nShiftState(modificadores));
+    // The key's handler may have chosen another cell (Enter going on to the
+    // next column or row): the view highlights the cell the grid draws as
+    // selected, never another.
+    SeguirCursor();
   };
   FDelegado->OnBotao = [this] {
     if (FGrid) FGrid->EditButtonClick();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBrush>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 
 #include "nActionForm_U.h"
 #include "nClientDataSet_U.h"
+#include "nCores_U.h"
 #include "nDBGrid_U.h"
 #include "nDefinicao_U.h"
 #include "nDialogosTeste_U.h"
@@ -239,6 +241,39 @@ TEST_F(VisaoGridEditoresTeste, ARowThatRefusesTheEditShowsItsStoredValueAgainAnd
   EXPECT_EQ(dialogos->Textos().size(), 2);
   EXPECT_EQ(FVisao->Modelo()->index(0, 3).data().toString(), QStringLiteral("Item 1"));
   EXPECT_EQ(FDados->RecNo(), 2);
+}
+
+// Enter confirming a cell's editor is handed to the grid, whose handler
+// moves the selection (here to the next row's first column): the view
+// follows, so the cell the grid draws as selected (white text) is the one
+// the view highlights.
+TEST_F(VisaoGridEditoresTeste, EnterInAnEditorLeavesTheViewOnTheCellTheGridSelected) {
+  FGrid->OnKeyDown = [](TnDBGridEh &grid, int &key, TShiftState) {
+    if (key == nTeclaEnter) SetarFocoColunaGrid(&grid, grid.SelectedIndex(), true);
+  };
+  FGrid->OnDrawColumnCell = [](TnDBGridEh &, TnDesenhoCelula &celula) {
+    if (celula.Selecionada && celula.GridFocado) celula.CorFonte = nCorBranco;
+  };
+  FVisao->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+  QTableView *tabela = FVisao->Tabela();
+  const int descr = nColuna(*FGrid, QStringLiteral("DESCR"));
+  tabela->setCurrentIndex(FVisao->Modelo()->index(0, descr));
+  tabela->setFocus();
+  QTest::keyClicks(tabela, QStringLiteral("N"));
+  auto *editor = tabela->viewport()->findChild<QLineEdit *>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(FVisao->Modelo()->index(0, descr).data().toString(), QStringLiteral("N"));
+  EXPECT_EQ(FDados->RecNo(), 2);
+  const QModelIndex atual = tabela->currentIndex();
+  EXPECT_EQ(atual.row(), 1);
+  EXPECT_EQ(atual.column(), FGrid->SelectedIndex());
+  // Only the highlighted cell is drawn in white.
+  for (int c = 0; c < FVisao->Modelo()->columnCount(); ++c)
+    EXPECT_EQ(FVisao->Modelo()->index(1, c).data(Qt::ForegroundRole).value<QBrush>().color() == QColor(Qt::white),
+              c == atual.column())
+        << c;
 }
 
 TEST_F(VisaoGridEditoresTeste, PopupMenuListsTheVisibleItemsAndRunsTheChosenOnesHandler) {
