@@ -254,6 +254,8 @@ void TnDialogosQt::ExecutarDlg(TnFrmDlg &dlg) {
       if (QLayoutItem *item = form->itemAt(i, QFormLayout::FieldRole); item && item->widget())
         editores << item->widget();
     for (int i = 0; i + 1 < editores.size(); ++i) new TnEnterAvanca(editores.at(i), editores.at(i + 1));
+    // The keyboard starts in the first field, not on the scroll area.
+    if (!editores.isEmpty()) editores.first()->setFocus();
   }
   if (TnMemo *memo = dlg.Memo()) {
     auto *editor = new TnEditorMemo(memo, &janela);

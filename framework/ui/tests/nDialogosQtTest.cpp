@@ -121,7 +121,8 @@ TEST_F(DialogosQtTeste, FieldDialogWritesTheTypedValuesIntoItsControls) {
   EXPECT_EQ(dlg.ControlePorLabel(QStringLiteral("Forma"))->GetAsString(), QStringLiteral("2"));
 }
 
-// Enter goes from field to field and, in the last one, presses OK.
+// The keyboard starts in the first field; Enter goes from field to field
+// and, in the last one, presses OK.
 TEST_F(DialogosQtTeste, EnterInTheLastFieldOfAFieldDialogPressesOk) {
   TnFrmDlgScrollBox dlg(QStringLiteral("Informe o usuário"));
   dlg.CriarControlsFraFields(QStringLiteral("Empresa"), TnTipoFraControle::Inteiro, 6, QString(), QString());
@@ -133,7 +134,8 @@ TEST_F(DialogosQtTeste, EnterInTheLastFieldOfAFieldDialogPressesOk) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(janela));
     auto *empresa = janela->findChild<QLineEdit *>(QStringLiteral("Empresa"));
     auto *usuario = janela->findChild<QLineEdit *>(QStringLiteral("Usuário"));
-    empresa->setFocus();
+    EXPECT_TRUE(empresa->hasFocus());
+    QTest::keyClick(empresa, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(empresa, QStringLiteral("3"));
     QTest::keyClick(empresa, Qt::Key_Return);
     aindaAberta = janela->isVisible();
