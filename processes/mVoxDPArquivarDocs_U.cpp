@@ -146,6 +146,10 @@ TmVoxDPArquivarDocs::TmVoxDPArquivarDocs() {
                     .Dicionario = QStringLiteral("CODIGOCAIXAPRO"),
                     .TabelaLink = QStringLiteral("PROTOCOLODOCCAIXA"),
                     .CampoLink = QStringLiteral("CODIGOCAIXA")});
+  // An unknown box is the validation's question (register it?), not a
+  // second message on leaving the field.
+  if (auto *link = dynamic_cast<TnFraCtrlNDLink *>(params.Param(kParamCaixa)->Editor()))
+    link->SetChecarNaSaida(false);
   params.Adicionar({.Alias = kParamSomenteArq,
                     .Caption = QStringLiteral("Somente Arquivados"),
                     .Tipo = TnTipoParam::Combo,

@@ -181,7 +181,16 @@ void TnDBGridEh::GravarEditor() {
   }
   FGravandoEditor = true;
   try {
-    if (!EmEdicao(FDados)) FDados->Edit();
+    if (!EmEdicao(FDados)) {
+      try {
+        FDados->Edit();
+      } catch (...) {
+        // The row refused to go into edit: what was typed has nowhere to
+        // go, and trying it again would only repeat the refusal.
+        FEditorAtivo = false;
+        throw;
+      }
+    }
     campo->SetText(FTextoEditor);
   } catch (...) {
     FGravandoEditor = false;

@@ -118,7 +118,8 @@ class NFRAMEWORK_EXPORT TnDBGridEh : public QObject, private TnObservadorDataSet
   bool Digitar(const QString &texto);
   // Writes the editor's text into the field (the dataset enters edit when
   // browsing) and runs the field definition's OnChange. Raises what the field
-  // raises; the editor then keeps the text.
+  // raises; the editor then keeps the text. A row that refuses to go into
+  // edit closes the editor: its text is dropped and the refusal raised.
   void GravarEditor();
   void DescartarEditor();
 

@@ -21,9 +21,18 @@ class NFRAMEWORK_EXPORT TnFraCtrlNDLink : public TnFraCtrlParam {
   // not exist.
   void Checar() const;
 
+  // Whether leaving the editor runs the check (on by default). A process
+  // whose validation handles a missing code itself (offering to register
+  // it) turns it off, so that the user hears of the code once, from it.
+  bool ChecarNaSaida() const { return FChecarNaSaida; }
+  void SetChecarNaSaida(bool valor) { FChecarNaSaida = valor; }
+
  protected:
   // The item's code as a value of the key column (a number for a numeric
   // key); false when it is empty or cannot be one. Raises Exception when the
   // item names no table and key.
   bool ValorDaChave(QVariant &valor) const;
+
+ private:
+  bool FChecarNaSaida = true;
 };

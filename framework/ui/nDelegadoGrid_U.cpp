@@ -134,6 +134,19 @@ void TnDelegadoGrid::setEditorData(QWidget *editor, const QModelIndex &index) co
   }
 }
 
+void TnDelegadoGrid::Restaurar(QWidget *editor, const QModelIndex &index) const {
+  if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+    edit->setModified(false);
+    setEditorData(editor, index);
+    edit->selectAll();
+  } else if (auto *memo = qobject_cast<QPlainTextEdit *>(editor)) {
+    memo->document()->setModified(false);
+    setEditorData(editor, index);
+  } else {
+    setEditorData(editor, index);
+  }
+}
+
 void TnDelegadoGrid::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                           const QModelIndex &index) const {
   QStyledItemDelegate::updateEditorGeometry(editor, option, index);
@@ -174,8 +187,16 @@ bool TnDelegadoGrid::eventFilter(QObject *objeto, QEvent *evento) {
       const QString texto = TextoDoEditor(editor);
       if (indice.isValid() &&
           (texto != indice.data(Qt::EditRole).toString() || FModelo->TemTextoRecusado(indice.row(), indice.column()))) {
-        // A refused value keeps the editor open with what was typed.
-        if (!FModelo->setData(indice, texto, Qt::EditRole)) return true;
+        // A refused value keeps the editor open with what was typed; a row
+        // that refused the edit itself gets its stored value back, so the
+        // next Enter finds nothing to write.
+        FGravando = true;
+        const bool gravou = FModelo->setData(indice, texto, Qt::EditRole);
+        FGravando = false;
+        if (!gravou) {
+          if (!FModelo->TemTextoRecusado(indice.row(), indice.column())) Restaurar(editor, indice);
+          return true;
+        }
       }
       emit closeEditor(editor, QAbstractItemDelegate::NoHint);
       if (OnTecla) OnTecla(key, tecla->modifiers());
@@ -186,5 +207,9 @@ bool TnDelegadoGrid::eventFilter(QObject *objeto, QEvent *evento) {
       return true;
     }
   }
+  // The message of a refusal takes the focus while the value is being
+  // written: that is no leaving of the editor, whose text must not be
+  // committed (and refused) a second time.
+  if (editor && evento->type() == QEvent::FocusOut && FGravando) return true;
   return QStyledItemDelegate::eventFilter(objeto, evento);
 }

@@ -46,6 +46,10 @@ class NFRAMEWORKUI_EXPORT TnDelegadoGrid : public QStyledItemDelegate {
   bool eventFilter(QObject *objeto, QEvent *evento) override;
 
  private:
+  // The editor back on the cell's stored value, as if just opened.
+  void Restaurar(QWidget *editor, const QModelIndex &index) const;
+
   TnModeloDataSet *FModelo;
   mutable QModelIndex FIndiceEditado;
+  bool FGravando = false;  // Enter's value is going into the model
 };

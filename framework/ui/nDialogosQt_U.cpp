@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -109,6 +110,29 @@ class TnEditorMemo : public QPlainTextEdit {
 
  private:
   TnMemo *FMemo;
+};
+
+// Enter (either key, no modifier) in a field of a field dialog takes the
+// focus to the field after it.
+class TnEnterAvanca : public QObject {
+ public:
+  TnEnterAvanca(QWidget *campo, QWidget *proximo) : QObject(campo), FProximo(proximo) { campo->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject *objeto, QEvent *evento) override {
+    if (evento->type() == QEvent::KeyPress) {
+      auto *tecla = static_cast<QKeyEvent *>(evento);
+      if ((tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) && tecla->modifiers() == Qt::NoModifier &&
+          FProximo && FProximo->isEnabled()) {
+        FProximo->setFocus(Qt::TabFocusReason);
+        return true;
+      }
+    }
+    return QObject::eventFilter(objeto, evento);
+  }
+
+ private:
+  QPointer<QWidget> FProximo;
 };
 
 // The window of a dialog form. Closing it in any way asks the model first.
@@ -223,6 +247,15 @@ void TnDialogosQt::ExecutarDlg(TnFrmDlg &dlg) {
     }
     rolagem->setWidget(area);
     layout->addWidget(rolagem);
+    // Enter moves to the next field; in the last one it presses the default
+    // button (the dialog's own handling, below).
+    QList<QWidget *> editores;
+    for (int i = 0; i < form->rowCount(); ++i)
+      if (QLayoutItem *item = form->itemAt(i, QFormLayout::FieldRole); item && item->widget())
+        editores << item->widget();
+    for (int i = 0; i + 1 < editores.size(); ++i) new TnEnterAvanca(editores.at(i), editores.at(i + 1));
+    // The keyboard starts in the first field, not on the scroll area.
+    if (!editores.isEmpty()) editores.first()->setFocus();
   }
   if (TnMemo *memo = dlg.Memo()) {
     auto *editor = new TnEditorMemo(memo, &janela);
@@ -240,6 +273,9 @@ void TnDialogosQt::ExecutarDlg(TnFrmDlg &dlg) {
     botao->setObjectName(i == 0 ? QStringLiteral("btnOk") : QStringLiteral("btnCancelar"));
     botao->setVisible(modelo.Visivel);
     botao->setAutoDefault(false);
+    // Enter in a field presses OK, as in any dialog; a memo keeps Enter for
+    // its new lines.
+    if (i == 0 && modelo.Visivel) botao->setDefault(true);
     QObject::connect(botao, &QPushButton::clicked, &janela, [&janela, i] { janela.Tentar(i); });
   }
   layout->addWidget(botoes);

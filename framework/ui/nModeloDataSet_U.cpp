@@ -273,7 +273,10 @@ bool TnModeloDataSet::setData(const QModelIndex &index, const QVariant &value, i
   // The row may have moved in the view (an indexed post); find it again.
   const int linhaAgora = ok ? -1 : (LinhaAtual() >= 0 ? LinhaAtual() : linha);
   const int anterior = FRecusaLinha;
-  if (ok) {
+  // A refused value keeps what was typed for the user to correct; a row that
+  // would not go into edit at all (left browsing) took nothing: its cell
+  // shows the stored value again.
+  if (ok || FDados->State() == TnDataSetState::Browse) {
     FRecusaLinha = FRecusaColuna = -1;
     FRecusaTexto.clear();
   } else {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -124,16 +125,19 @@ TnVisaoGrid::TnVisaoGrid(TnDBGridEh *grid, QWidget *parent)
   FTabela->viewport()->installEventFilter(this);
 
   FDelegado->OnTecla = [this](int key, Qt::KeyboardModifiers modificadores) {
-    if (FGrid) FGrid->PressionarTecla(key, nShiftState(modificadores));
+    if (!FGrid) return;
+    FGrid->PressionarTecla(key, nShiftState(modificadores));
+    // The key's handler may have chosen another cell (Enter going on to the
+    // next column or row): the view highlights the cell the grid draws as
+    // selected, never another.
+    SeguirCursor();
   };
   FDelegado->OnBotao = [this] {
     if (FGrid) FGrid->EditButtonClick();
   };
   FModelo->OnCursorMovido = [this] { SeguirCursor(); };
 
-  connect(FTabela, &QTableView::doubleClicked, this, [this](const QModelIndex &) {
-    if (FGrid) FGrid->DblClick();
-  });
+  connect(FTabela, &QTableView::doubleClicked, this, [this](const QModelIndex &indice) { DuploClique(indice); });
   connect(FTabela->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int coluna) {
     if (FGrid) FGrid->TitleClick(coluna);
   });
@@ -326,6 +330,17 @@ void TnVisaoGrid::MostrarMenuPopup(const QPoint &posicao) {
   menu->popup(FTabela->viewport()->mapToGlobal(posicao));
 }
 
+void TnVisaoGrid::DuploClique(const QModelIndex &indice) {
+  if (!FGrid || !indice.isValid()) return;
+  // The handler acts on the dataset's current row: the row double-clicked
+  // becomes current first. A refused move (a post that failed) leaves the
+  // cursor where it was, and the double click acts on nothing.
+  if (FTabela->currentIndex() != indice) FTabela->setCurrentIndex(indice);
+  if (FTabela->currentIndex().row() != indice.row()) return;
+  FGrid->DblClick();
+  SeguirCursor();
+}
+
 bool TnVisaoGrid::Tecla(int key, Qt::KeyboardModifiers modificadores) {
   if (!FGrid || key == 0) return false;
   const TShiftState shift = nShiftState(modificadores);
@@ -342,6 +357,15 @@ bool TnVisaoGrid::eventFilter(QObject *objeto, QEvent *evento) {
     } else if (evento->type() == QEvent::FocusIn && FGrid) {
       FGrid->SetFocus();
       FTabela->viewport()->update();
+    }
+  } else if (objeto == FTabela->viewport() && evento->type() == QEvent::MouseButtonDblClick) {
+    // The table itself passes a double click on only when its press landed
+    // on the row already pressed; a press that moved the cursor (the row
+    // posted, the model told of it) loses it. The grid takes it here.
+    auto *mouse = static_cast<QMouseEvent *>(evento);
+    if (mouse->button() == Qt::LeftButton) {
+      DuploClique(FTabela->indexAt(mouse->position().toPoint()));
+      return true;
     }
   } else if (objeto == FTabela->viewport() && evento->type() == QEvent::Resize) {
     PosicionarDetalhe();

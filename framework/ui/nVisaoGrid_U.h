@@ -9,6 +9,7 @@
 
 class QLabel;
 class QMenu;
+class QModelIndex;
 class QTableView;
 class QVBoxLayout;
 class TnDBGridEh;
@@ -56,6 +57,7 @@ class NFRAMEWORKUI_EXPORT TnVisaoGrid : public QWidget {
   void AtualizarRodape();
   void AtualizarDetalhe();
   void PosicionarDetalhe();
+  void DuploClique(const QModelIndex &indice);
   bool Tecla(int key, Qt::KeyboardModifiers modificadores);
   void AlternarDetalhe(int linha);
   void MostrarMenuPopup(const QPoint &posicao);

@@ -278,9 +278,9 @@ void TnVisaoPowerParam::SairParametro(int indice) {
   TnpqParamItem *parametro = FEditores.at(indice).Item;
   if (!ConfirmarParametro(indice)) return;
   // A link's code must exist; the message shows, the code stays for the user
-  // to correct.
+  // to correct (unless the process validates the code itself).
   if (auto *link = dynamic_cast<TnFraCtrlNDLink *>(parametro->Editor());
-      link && !parametro->IsNull() && !parametro->TabelaLink().isEmpty() && !parametro->CampoLink().isEmpty())
+      link && link->ChecarNaSaida() && !parametro->IsNull() && !parametro->TabelaLink().isEmpty() && !parametro->CampoLink().isEmpty())
     nExecutarProtegido([link] { link->Checar(); });
   nExecutarProtegido([parametro] { parametro->Editor()->Sair(); });
   if (Processo()) Sincronizar();

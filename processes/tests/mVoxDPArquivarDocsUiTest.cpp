@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QBrush>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include "mVoxDPArquivarDocs_U.h"
@@ -65,7 +66,7 @@ TEST_F(ArquivarDocsTelaTeste, TheUserMarksWithKeysAndMouseAndSavesFilingAndRemov
   tabela->setFocus();
   QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(1, QStringLiteral("Documento")));
   QTest::keyClick(tabela, Qt::Key_M, Qt::ControlModifier);
-  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(2, QStringLiteral("Documento")));
+  // A double click on a row that is not the current one marks that row.
   QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, Celula(2, QStringLiteral("Documento")));
   EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "A Arquivar", "A Arquivar"}));
   // Ctrl+M leaves a filed row alone; Ctrl+R marks it to come out.
@@ -115,6 +116,44 @@ TEST_F(ArquivarDocsTelaTeste, ARefusedSaveKeepsTheMarksOnScreenForTheNextCtrlG) 
   QTest::keyClick(tabela, Qt::Key_G, Qt::ControlModifier);
   EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "Arquivado", "Não Arquivado"}));
   EXPECT_EQ(Contar(QStringLiteral("PROTOCOLODOCARQUIVO"), QStringLiteral("CODIGODOCEMP = 301")), 1);
+}
+
+// Typing over a filed row: the refusal once per attempt, the cell back on
+// the stored document, and the next Enter goes on without a message.
+TEST_F(ArquivarDocsTelaTeste, TypingOverAFiledRowIsRefusedOnceAndTheCellShowsItsValueAgain) {
+  Dialogos().SetAceitarMensagens(true);
+  QTest::keyClick(FVisao.get(), Qt::Key_F9);
+  QTableView *tabela = Tabela();
+  ASSERT_NE(tabela, nullptr);
+  tabela->setFocus();
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(0, QStringLiteral("Documento")));
+  QTest::keyClicks(tabela, QStringLiteral("7"));
+  auto *editor = tabela->viewport()->findChild<QLineEdit *>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(Dialogos().Textos(), QStringList{QStringLiteral("Impossivel alterar documento arquivado!")});
+  EXPECT_EQ(editor->text(), QStringLiteral("303"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(Dialogos().Textos().size(), 1);
+  EXPECT_EQ(Coluna(QStringLiteral("Documento")), (QStringList{"303", "301", "302"}));
+  EXPECT_EQ(Coluna(QStringLiteral("Status")), (QStringList{"Arquivado", "Não Arquivado", "Não Arquivado"}));
+}
+
+// An unknown box typed and left: no message yet; the run asks the one
+// question whether to register it.
+TEST_F(ArquivarDocsTelaTeste, AnUnknownBoxGetsTheRegisterQuestionOnlyOnce) {
+  QLineEdit *caixa = FVisao->TextoParametro(QStringLiteral("pCodigoCaixaPro"));
+  ASSERT_NE(caixa, nullptr);
+  caixa->setFocus();
+  caixa->selectAll();
+  QTest::keyClicks(caixa, QStringLiteral("99"));
+  QTest::keyClick(caixa, Qt::Key_Tab);
+  EXPECT_TRUE(Dialogos().Textos().isEmpty());
+  Dialogos().ResponderTexto(QStringLiteral("Não"));
+  QTest::keyClick(FVisao.get(), Qt::Key_F9);
+  EXPECT_EQ(Dialogos().Textos(), QStringList{QStringLiteral("A caixa informada não foi encontrada!\r\nDeseja cadastrar?")});
+  ASSERT_NE(Tabela(), nullptr);
+  EXPECT_EQ(Tabela()->model()->rowCount(), 0);
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST_F(DocumentosPendentesTelaTeste, TheUserListsMarksSortsAndSavesWithKeysAndMo
   // Ctrl+M marks the current row; a double click marks another.
   tabela->setFocus();
   QTest::keyClick(tabela, Qt::Key_M, Qt::ControlModifier);
-  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, Celula(3, documento));
+  // A double click on a row that is not the current one marks that row.
   QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, Celula(3, documento));
   EXPECT_EQ(Coluna(recebido), (QStringList{"Sim", "Não", "Não", "Sim", "Não", "Não"}));
   // Ctrl+Ins switches every row.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
@@ -117,6 +119,34 @@ TEST_F(DialogosQtTeste, FieldDialogWritesTheTypedValuesIntoItsControls) {
   EXPECT_EQ(dlg.ShowModal(), mrOk);
   EXPECT_EQ(dlg.ControlePorLabel(QStringLiteral("Empresa"))->GetAsInteger(), 12);
   EXPECT_EQ(dlg.ControlePorLabel(QStringLiteral("Forma"))->GetAsString(), QStringLiteral("2"));
+}
+
+// The keyboard starts in the first field; Enter goes from field to field
+// and, in the last one, presses OK.
+TEST_F(DialogosQtTeste, EnterInTheLastFieldOfAFieldDialogPressesOk) {
+  TnFrmDlgScrollBox dlg(QStringLiteral("Informe o usuário"));
+  dlg.CriarControlsFraFields(QStringLiteral("Empresa"), TnTipoFraControle::Inteiro, 6, QString(), QString());
+  dlg.CriarControlsFraFields(QStringLiteral("Usuário"), TnTipoFraControle::Inteiro, 6, QString(), QString());
+  dlg.AlinharControls();
+  bool aindaAberta = false;
+  nAoAbrirModal([&](QWidget *janela) {
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(janela));
+    auto *empresa = janela->findChild<QLineEdit *>(QStringLiteral("Empresa"));
+    auto *usuario = janela->findChild<QLineEdit *>(QStringLiteral("Usuário"));
+    EXPECT_TRUE(empresa->hasFocus());
+    QTest::keyClick(empresa, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(empresa, QStringLiteral("3"));
+    QTest::keyClick(empresa, Qt::Key_Return);
+    aindaAberta = janela->isVisible();
+    EXPECT_TRUE(usuario->hasFocus());
+    QTest::keyClicks(usuario, QStringLiteral("7"));
+    QTest::keyClick(usuario, Qt::Key_Enter, Qt::KeypadModifier);
+  });
+  EXPECT_EQ(dlg.ShowModal(), mrOk);
+  EXPECT_TRUE(aindaAberta);
+  EXPECT_EQ(dlg.ControlePorLabel(QStringLiteral("Empresa"))->GetAsInteger(), 3);
+  EXPECT_EQ(dlg.ControlePorLabel(QStringLiteral("Usuário"))->GetAsInteger(), 7);
 }
 
 TEST_F(DialogosQtTeste, RefusedCloseKeepsTheDialogOpenWithWhatWasTyped) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBrush>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,10 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QTest>
 #include <memory>
 
 #include "nActionForm_U.h"
 #include "nClientDataSet_U.h"
+#include "nCores_U.h"
 #include "nDBGrid_U.h"
 #include "nDefinicao_U.h"
 #include "nDialogosTeste_U.h"
@@ -188,6 +191,89 @@ TEST_F(VisaoGridEditoresTeste, GridsOwnEditButtonHandlerTakesPrecedenceOverTheFi
   botao->trigger();
   EXPECT_EQ(daGrade, 1);
   EXPECT_EQ(doCampo, 0);
+}
+
+// A row the dataset will not put into edit (its handler cancels the edit and
+// says why): the message once per attempt, and the cell back on the stored
+// value, so a second Enter goes on as over an unchanged cell.
+TEST_F(VisaoGridEditoresTeste, ARowThatRefusesTheEditShowsItsStoredValueAgainAndOneMessagePerAttempt) {
+  TnDialogosTeste dialogos;
+  dialogos->SetAceitarMensagens(true);
+  FDados->AfterEdit = [this](TnClientDataSet &d) {
+    if (d.FieldByName(QStringLiteral("CODIGO"))->AsInteger() != 1) return;
+    d.Cancel();
+    // The message's window takes the focus from the editor, as a real one
+    // does, and gives it back.
+    {
+      QWidget mensagem;
+      mensagem.show();
+      mensagem.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&mensagem));
+    }
+    FVisao->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+    throw Exception(QStringLiteral("Linha fechada!"));
+  };
+  FVisao->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+  QTableView *tabela = FVisao->Tabela();
+  tabela->setCurrentIndex(FVisao->Modelo()->index(0, nColuna(*FGrid, QStringLiteral("DESCR"))));
+  tabela->setFocus();
+  QTest::keyClicks(tabela, QStringLiteral("x"));
+  auto *editor = tabela->viewport()->findChild<QLineEdit *>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, QStringLiteral("yz"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(dialogos->Textos(), QStringList{QStringLiteral("Linha fechada!")});
+  EXPECT_EQ(editor->text(), QStringLiteral("Item 1"));
+  EXPECT_EQ(FVisao->Modelo()->index(0, 3).data().toString(), QStringLiteral("Item 1"));
+  // Enter again: nothing to write, no message; the grid takes the key.
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(dialogos->Textos().size(), 1);
+  EXPECT_EQ(Valor("DESCR"), QStringLiteral("Item 1"));
+  EXPECT_EQ(FDados->State(), TnDataSetState::Browse);
+  // Another attempt, left with a click on the other row: one more message,
+  // the cell shows the stored value.
+  tabela->setCurrentIndex(FVisao->Modelo()->index(0, 3));
+  QTest::keyClicks(tabela, QStringLiteral("w"));
+  QApplication::processEvents();
+  QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(FVisao->Modelo()->index(1, 0)).center());
+  EXPECT_EQ(dialogos->Textos().size(), 2);
+  EXPECT_EQ(FVisao->Modelo()->index(0, 3).data().toString(), QStringLiteral("Item 1"));
+  EXPECT_EQ(FDados->RecNo(), 2);
+}
+
+// Enter confirming a cell's editor is handed to the grid, whose handler
+// moves the selection (here to the next row's first column): the view
+// follows, so the cell the grid draws as selected (white text) is the one
+// the view highlights.
+TEST_F(VisaoGridEditoresTeste, EnterInAnEditorLeavesTheViewOnTheCellTheGridSelected) {
+  FGrid->OnKeyDown = [](TnDBGridEh &grid, int &key, TShiftState) {
+    if (key == nTeclaEnter) SetarFocoColunaGrid(&grid, grid.SelectedIndex(), true);
+  };
+  FGrid->OnDrawColumnCell = [](TnDBGridEh &, TnDesenhoCelula &celula) {
+    if (celula.Selecionada && celula.GridFocado) celula.CorFonte = nCorBranco;
+  };
+  FVisao->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+  QTableView *tabela = FVisao->Tabela();
+  const int descr = nColuna(*FGrid, QStringLiteral("DESCR"));
+  tabela->setCurrentIndex(FVisao->Modelo()->index(0, descr));
+  tabela->setFocus();
+  QTest::keyClicks(tabela, QStringLiteral("N"));
+  auto *editor = tabela->viewport()->findChild<QLineEdit *>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(FVisao->Modelo()->index(0, descr).data().toString(), QStringLiteral("N"));
+  EXPECT_EQ(FDados->RecNo(), 2);
+  const QModelIndex atual = tabela->currentIndex();
+  EXPECT_EQ(atual.row(), 1);
+  EXPECT_EQ(atual.column(), FGrid->SelectedIndex());
+  // Only the highlighted cell is drawn in white.
+  for (int c = 0; c < FVisao->Modelo()->columnCount(); ++c)
+    EXPECT_EQ(FVisao->Modelo()->index(1, c).data(Qt::ForegroundRole).value<QBrush>().color() == QColor(Qt::white),
+              c == atual.column())
+        << c;
 }
 
 TEST_F(VisaoGridEditoresTeste, PopupMenuListsTheVisibleItemsAndRunsTheChosenOnesHandler) {

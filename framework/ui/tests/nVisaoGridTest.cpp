@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
+#include <QTest>
 #include <memory>
 
 #include "nClientDataSet_U.h"
@@ -73,6 +74,32 @@ TEST(nVisaoGrid, DoubleClickAndTitleClickReachTheGridsHandlers) {
   emit visao.Tabela()->horizontalHeader()->sectionClicked(1);
   EXPECT_EQ(duplos, 1);
   EXPECT_EQ(titulo, QStringLiteral("VALOR"));
+}
+
+// A double click on a row that is not the current one acts on that row, as
+// the user sees it: the row becomes current first, the handler runs once.
+TEST(nVisaoGrid, ADoubleClickOnAnotherRowActsOnThatRow) {
+  auto dados = nDadosVisao();
+  TnDBGridEh grid;
+  grid.SetDataSet(dados.get());
+  QList<int> linhas;
+  grid.OnDblClick = [&](QObject *) { linhas << dados->FieldByName(QStringLiteral("CODIGO"))->AsInteger(); };
+  TnVisaoGrid visao(&grid);
+  visao.resize(400, 300);
+  visao.show();
+  visao.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&visao));
+  QTableView *tabela = visao.Tabela();
+  auto centro = [&](int linha) { return tabela->visualRect(visao.Modelo()->index(linha, 0)).center(); };
+  QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, centro(2));
+  EXPECT_EQ(linhas, QList<int>{3});
+  EXPECT_EQ(dados->RecNo(), 3);
+  QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, centro(0));
+  QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, centro(0));
+  EXPECT_EQ(linhas, (QList<int>{3, 1, 1}));
+  // Below the last row is no row: nothing to act on.
+  QTest::mouseDClick(tabela->viewport(), Qt::LeftButton, {}, QPoint(5, tabela->viewport()->height() - 3));
+  EXPECT_EQ(linhas, (QList<int>{3, 1, 1}));
 }
 
 TEST(nVisaoGrid, TheFooterShowsTheExactSumsOfTheListedFields) {

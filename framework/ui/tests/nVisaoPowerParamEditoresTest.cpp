@@ -21,6 +21,7 @@
 #include "nDialogosTeste_U.h"
 #include "nDicionario_U.h"
 #include "nField_U.h"
+#include "nFraCtrlNDLink_U.h"
 #include "nFrmPowerParam_U.h"
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
@@ -199,6 +200,23 @@ TEST_F(VisaoParamEditoresTeste, LinkCodeThatDoesNotExistIsReportedOnExitAndKept)
   EXPECT_TRUE(dialogos->Textos().first().contains(QStringLiteral("987654")));
   EXPECT_EQ(Item("pUsuario").GetAsString(), QStringLiteral("987654"));
   EXPECT_EQ(FProcesso->Saidas, (QStringList{QStringLiteral("pUsuario"), QStringLiteral("pUsuario")}));
+}
+
+// A process that asks about a missing code itself turns the exit check off:
+// leaving the field says nothing, the code stays for the process to judge.
+TEST_F(VisaoParamEditoresTeste, LinkWhoseProcessChecksTheCodeItselfSaysNothingOnExit) {
+  TnDialogosTeste dialogos;
+  dynamic_cast<TnFraCtrlNDLink *>(Item("pUsuario").Editor())->SetChecarNaSaida(false);
+  FVisao->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FVisao.get()));
+  QLineEdit *editor = Texto("pUsuario");
+  editor->setFocus();
+  QTest::keyClicks(editor, QStringLiteral("987654"));
+  QTest::keyClick(editor, Qt::Key_Tab);
+  EXPECT_FALSE(editor->hasFocus());
+  EXPECT_TRUE(dialogos->Textos().isEmpty());
+  EXPECT_EQ(Item("pUsuario").GetAsString(), QStringLiteral("987654"));
+  EXPECT_EQ(FProcesso->Saidas, QStringList{QStringLiteral("pUsuario")});
 }
 
 TEST_F(VisaoParamEditoresTeste, EditorsFollowVisibleEnabledAndRequired) {
