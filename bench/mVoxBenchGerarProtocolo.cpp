@@ -6,18 +6,22 @@
 // one to three placements each, two calculation periods in the month (an
 // advance and the month) of 30 events per employee (960,000 event rows,
 // 32,000 of them the amount), 300 terminations and 1,300 vacation receipts.
-// Every figure scales with the factor (--fator 0.25 to 4). The process lists
-// every debit and payroll type, the pay per employee, one protocol per
+// The office's own financial documents: 800 clients, 200 of them private
+// (their financial person names no establishment), the others each at a
+// company establishment, 800 service invoices with their receivables and 200
+// more receivables for fees (1,000 boletos). Every figure scales with the factor (--fator 0.25 to 4). The process lists
+// every debit, payroll and financial type, the pay per employee, one protocol per
 // establishment and type (or one per establishment), every item is marked
 // ("Selecionar todos.") and saved.
 //
 // The floor is the same work done with plain prepared statements in the same
 // run on the same database: the same establishment list, configuration
-// reads, debit and payroll selects and template reads, the same value
-// conversions, the same inserts of protocols and items and the same guarded
-// debit updates, with the rows kept in plain structs. Each round runs the
-// floor, then the process; after each, every row written (protocols, items,
-// debit stamps, every column) is read back, and the process must have
+// reads, debit, payroll and financial selects and template and name reads,
+// the same value conversions, the same inserts of protocols and items and the
+// same guarded debit, invoice and receivable updates, with the rows kept in
+// plain structs. Each round runs the floor, then the process; after each,
+// every row written (protocols, items, debit, invoice and receivable stamps,
+// every column) is read back, and the process must have
 // written exactly what the floor did. Prints per mode the phases of the
 // fastest round of each side, the medians and their ratios (goal: at most
 // 1.5 on SQLite, 2 on PostgreSQL).
@@ -39,7 +43,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <vector>
 
 #include "mVoxDPGerarProtocolo_U.h"
@@ -72,9 +79,18 @@ constexpr int kUltimoEmFerias = 13;
 constexpr int kPeriodos = 2;
 // One item per employee and period, termination and vacation.
 int gItensFolha = 0;
+// The financial documents: every client has an invoice with its receivable,
+// clients gClientesPrivados + 1 .. 2 * gClientesPrivados a fee receivable too.
+// 8 clients per company, a quarter of them private.
+constexpr int kClientesPorEmpresa = 8;
+int gClientesFin = 0;
+int gClientesPrivados = 0;
+int gItensFin = 0;
 int gItensMes = 0;
 // Proposals of "Dividido em Tipos": 7 debit types and the pay everywhere,
-// terminations at establishments 8-10, vacations at all 10.
+// terminations at establishments 8-10, vacations at all 10; the financial
+// pass adds, per type, one for the private clients (grouped under the office)
+// and one per other client.
 int gPropostasTipos = 0;
 // Earlier protocols are numbered 1..gEstabs * kMesesHistorico.
 int gUltimoAntigo = 0;
@@ -83,8 +99,11 @@ void Dimensionar(double fator) {
   gEmpresas = std::max(1, static_cast<int>(std::lround(100 * fator)));
   gEstabs = gEmpresas * kEstabsPorEmpresa;
   gItensFolha = gEmpresas * (kFuncionarios * kPeriodos + (kFuncionarios - kPrimeiroDemitido + 1) + kUltimoEmFerias);
-  gItensMes = gEstabs * 15 + gItensFolha;
-  gPropostasTipos = gEstabs * 8 + gEmpresas * 3 + gEmpresas * 10;
+  gClientesFin = gEmpresas * kClientesPorEmpresa;
+  gClientesPrivados = gClientesFin / 4;
+  gItensFin = gClientesFin + gClientesFin + gClientesPrivados;
+  gItensMes = gEstabs * 15 + gItensFolha + gItensFin;
+  gPropostasTipos = gEstabs * 8 + gEmpresas * 3 + gEmpresas * 10 + 2 * (1 + gClientesFin - gClientesPrivados);
   gUltimoAntigo = gEstabs * kMesesHistorico;
 }
 
@@ -285,6 +304,51 @@ void InserirFolha() {
   }
 }
 
+// The office (code 1, at company 1's establishment 1) and its clients:
+// clients 1 .. gClientesPrivados name no establishment; client
+// gClientesPrivados + 1 + k names company k % gEmpresas + 1, establishment
+// k / gEmpresas + 1. Client n's invoice NFS n and its receivable NFS-n; the
+// next gClientesPrivados clients also owe a fee (HON-n). All issued in
+// November.
+void InserirFinanceiro() {
+  ExecDireto(
+      QStringLiteral("insert into ESCRITORIO (CODIGOESCRIT, NOMEESCRIT, CODIGOEMPRESA, CODIGOESTAB) values (1, "
+                     "'Escritório Central', 1, 1)"));
+  QSqlQuery pessoa = Preparar(QStringLiteral(
+      "insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, CODIGOEMPRESA, CODIGOESTAB) values (?, ?, ?, ?)"));
+  QSqlQuery cliente = Preparar(QStringLiteral("insert into PESSOAFINCLIENTE (CODIGOPESSOAFIN) values (?)"));
+  QSqlQuery nota =
+      Preparar(QStringLiteral("insert into SERVICONOTA (CODIGOESCRIT, SERIENS, NUMERONS, DATAEMISSAONS, VALORLIQUIDO, "
+                              "VISTAPRAZO, CANCELADANS) values (1, 'NFS', ?, ?, ?, ?, 0)"));
+  QSqlQuery receber =
+      Preparar(QStringLiteral("insert into CONTARECEBER (CODIGOESCRIT, NUMERODCTOCR, SERIENS, NUMERONS, CODIGOCLIENTE, "
+                              "DATAEMISSAOCR, DATAVCTOCR, VALORCR, NOSSONUMERO) values (1, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  auto linha = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
+    for (const QVariant &v : valores) q.addBindValue(v);
+    Exec(q);
+  };
+  qlonglong nossoNumero = 2026110000;
+  for (int c = 1; c <= gClientesFin; ++c) {
+    const bool privado = c <= gClientesPrivados;
+    const int k = c - gClientesPrivados - 1;
+    linha(pessoa, {c, QStringLiteral("Cliente %1").arg(c), privado ? QVariant() : QVariant(k % gEmpresas + 1),
+                   privado ? QVariant() : QVariant(k / gEmpresas + 1)});
+    linha(cliente, {c});
+    const QDate emissao(2026, 11, c % 28 + 1);
+    const QString valor = QStringLiteral("%1.%2").arg(300 + c % 900).arg(c % 100, 2, 10, QChar('0'));
+    linha(nota, {c, Banco(emissao), valor, c % 2});
+    linha(receber, {QStringLiteral("NFS-%1").arg(c), QStringLiteral("NFS"), c, c, Banco(emissao),
+                    Banco(emissao.addDays(10)), valor, ++nossoNumero});
+    if (c > gClientesPrivados && c <= 2 * gClientesPrivados)
+      linha(receber, {QStringLiteral("HON-%1").arg(c), QVariant(), QVariant(), c, Banco(emissao),
+                      Banco(emissao.addDays(15)), QStringLiteral("350.00"), ++nossoNumero});
+  }
+  QSqlQuery tipo =
+      Preparar(QStringLiteral("insert into CFGTIPOPROTOCOLO (CODIGOTIPOPROTOCOLO, DESCRTIPOPROTOCOLO) values (?, ?)"));
+  linha(tipo, {11, QStringLiteral("Nota Fiscal de Serviço [SERIENS] [NUMERONS] - Emissão [DATAEMISSAONS]")});
+  linha(tipo, {12, QStringLiteral("Boleto [NOSSONUMERO] - Vencimento [DATAVCTOCR]")});
+}
+
 // Month `m` (0 is five years back, kMesesHistorico is the month listed):
 // every establishment's debits, stamped with that month's protocol except
 // in the month listed.
@@ -398,6 +462,10 @@ void Desfazer() {
     ExecDireto(QStringLiteral("update %1 set CODIGOPROTOCOLO = null where CODIGOPROTOCOLO > %2")
                    .arg(QLatin1String(t.Nome))
                    .arg(gUltimoAntigo));
+  for (const char *tabela : {"SERVICONOTA", "CONTARECEBER"})
+    ExecDireto(
+        QStringLiteral("update %1 set CODIGOPROTOCOLO = null, SEQITEMPRO = null where CODIGOPROTOCOLO is not null")
+            .arg(QLatin1String(tabela)));
   ExecDireto(QStringLiteral("delete from PROTOCOLOITEM where CODIGOPROTOCOLO > %1").arg(gUltimoAntigo));
   ExecDireto(QStringLiteral("delete from PROTOCOLO where CODIGOPROTOCOLO > %1").arg(gUltimoAntigo));
   db.commit();
@@ -411,7 +479,8 @@ int Contar(const QString &sql) {
 }
 
 // Every row a run wrote, one text per row in key order with every column:
-// the new protocols, their items and the debits stamped.
+// the new protocols, their items, the debits, invoices and receivables
+// stamped.
 QStringList Escrito() {
   QStringList linhas;
   auto ler = [&linhas](const QString &sql) {
@@ -435,6 +504,13 @@ QStringList Escrito() {
                        "order by CODIGOEMPRESA, CHAVEDEBITO%2")
             .arg(QLatin1String(t.Nome), QLatin1String(t.Sufixo))
             .arg(gUltimoAntigo));
+  const QString carimbados = QStringLiteral("where CODIGOPROTOCOLO is not null or SEQITEMPRO is not null order by ");
+  ler(QStringLiteral("select 'SERVICONOTA', CODIGOESCRIT, SERIENS, NUMERONS, CODIGOPROTOCOLO, SEQITEMPRO from "
+                     "SERVICONOTA ") +
+      carimbados + QStringLiteral("CODIGOESCRIT, SERIENS, NUMERONS"));
+  ler(QStringLiteral("select 'CONTARECEBER', CODIGOESCRIT, NUMERODCTOCR, CODIGOPROTOCOLO, SEQITEMPRO from "
+                     "CONTARECEBER ") +
+      carimbados + QStringLiteral("CODIGOESCRIT, NUMERODCTOCR"));
   return linhas;
 }
 
@@ -449,6 +525,10 @@ QStringList Conferir(const char *quem, int propostas) {
   for (const TnTabelaBench &t : kTabelas)
     livres +=
         Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null").arg(QLatin1String(t.Nome)));
+  // Every invoice and every boleto stamped with its item.
+  for (const char *tabela : {"SERVICONOTA", "CONTARECEBER"})
+    livres += Contar(QStringLiteral("select count(*) from %1 where CODIGOPROTOCOLO is null or SEQITEMPRO is null")
+                         .arg(QLatin1String(tabela)));
   if (protocolos != propostas || itens != gItensMes || livres != 0)
     Falhar(QStringLiteral("%1: %2 protocolos, %3 itens, %4 débitos livres")
                .arg(QLatin1String(quem))
@@ -489,7 +569,7 @@ struct TnTempos {
   TnpqPowerParam &p = processo->npqPowerParam();
   p.Param(QStringLiteral("pDataInicial"))->SetAsDate(kMes);
   p.Param(QStringLiteral("pDataFinal"))->SetAsDate(QDate(2026, 11, 30));
-  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8"));
+  p.Param(QStringLiteral("pTipo"))->SetAsString(QStringLiteral("1;2;3;4;5;9;10;6;7;8;11;12"));
   p.Param(QStringLiteral("pTipoFolha"))->SetAsString(QStringLiteral("2"));
   p.Param(QStringLiteral("pFormaGer"))->SetAsString(unico ? QStringLiteral("1") : QStringLiteral("2"));
   p.Param(QStringLiteral("pListarDebitos"))->SetAsString(QStringLiteral("0"));
@@ -541,8 +621,13 @@ class TnLinhasPiso {
 };
 
 struct TnItemPiso {
-  int Tabela;  // -1: a payroll item, nothing to stamp
+  int Tabela;  // -1: a payroll or financial item, no debit to stamp
   int Chave;
+  // A financial item: its type (11, 12; 0 none) and its document's key.
+  int Fin = 0;
+  QVariant Escritorio;
+  QVariant Serie;
+  QVariant Numero;
   QVariant Vencimento;
   QVariant Valor;
   QVariant Imposto;
@@ -552,21 +637,23 @@ struct TnItemPiso {
   QString ChaveOrigem;
 };
 
-// A payroll statement of the process, with plain positional placeholders.
-struct TnFolhaPiso {
-  int Tipo;
-  QString Modelo;
+// A statement of the process, with plain positional placeholders.
+struct TnConsultaPiso {
   TnSQLParametros Parametros;
   QSqlQuery Consulta;
-  TnFolhaPiso(int tipo, const QString &modelo)
-      : Tipo(tipo),
-        Modelo(modelo),
-        Parametros(TmVoxDPGerarProtocolo::SQLFolha(tipo, 2, 1)),
-        Consulta(Preparar(Parametros.SQLPosicional())) {}
+  explicit TnConsultaPiso(const QString &sql) : Parametros(sql), Consulta(Preparar(Parametros.SQLPosicional())) {}
   void Abrir(const QVariantMap &valores) {
     for (int i : Parametros.Ocorrencias()) Consulta.addBindValue(valores.value(Parametros.Nomes().at(i)));
     Exec(Consulta);
   }
+};
+
+// A payroll statement of the process.
+struct TnFolhaPiso : TnConsultaPiso {
+  int Tipo;
+  QString Modelo;
+  TnFolhaPiso(int tipo, const QString &modelo)
+      : TnConsultaPiso(TmVoxDPGerarProtocolo::SQLFolha(tipo, 2, 1)), Tipo(tipo), Modelo(modelo) {}
 };
 
 // A date column as the layer reads it: the canonical text on SQLite, a date
@@ -586,6 +673,143 @@ struct TnPropostaPiso {
 };
 
 QString Competencia(const QVariant &data) { return DataLida(data).toString(QStringLiteral("MM/yyyy")); }
+
+// Reads the first column of a one-row select bound with `valores`.
+QVariant LerValor(QSqlQuery &q, std::initializer_list<QVariant> valores) {
+  for (const QVariant &v : valores) q.addBindValue(v);
+  Exec(q);
+  const QVariant valor = q.next() ? q.value(0) : QVariant();
+  q.finish();
+  return valor;
+}
+
+// The financial pass of the floor, as the process walks it: by office, then
+// by client, over every configured establishment and both types, the
+// establishment's clients and, when it has any, its documents once; per
+// client the names of its establishment, its proposal and its items.
+// `configurado`, `forma` and `modelo` are the floor's configuration and
+// template reads; under "Protocolo Único" `propostaDoEstab` finds each
+// establishment's proposal.
+void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, std::vector<TnPropostaPiso> &propostas,
+                    std::map<std::pair<int, int>, size_t> &propostaDoEstab, const QString &gerado,
+                    const QVariant &inicio, const QVariant &fim, QSqlQuery &configurado, QSqlQuery &forma,
+                    QSqlQuery &modelo) {
+  QSqlQuery nomeEmpresa = Preparar(QStringLiteral("select NOMEEMPRESA from EMPRESA where CODIGOEMPRESA = ?"));
+  QSqlQuery nomeEstab =
+      Preparar(QStringLiteral("select NOMEESTAB from ESTAB where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
+  TnConsultaPiso clientes(TmVoxDPGerarProtocolo::MontarSQLClientesFin(true));
+  TnConsultaPiso notas(TmVoxDPGerarProtocolo::MontarSQLNotasFiscais(true));
+  TnConsultaPiso boletos(TmVoxDPGerarProtocolo::MontarSQLBoletos(true));
+  const auto semCodigo = [](const QVariant &v) { return v.isNull() || v.toInt() <= 0; };
+  // The walk takes the row: by office no positive company nor establishment,
+  // by client both named.
+  const auto daCaminhada = [&](int modo, const QVariant &emp, const QVariant &est) {
+    return modo == 0 ? semCodigo(emp) && semCodigo(est) : !emp.isNull() && !est.isNull();
+  };
+  // Where the row's documents go.
+  const auto destinoDe = [&](const QVariant &emp, const QVariant &est, int empresa, int estab) {
+    return semCodigo(emp) || semCodigo(est) ? std::pair(empresa, estab) : std::pair(emp.toInt(), est.toInt());
+  };
+
+  // The establishments where an office works.
+  std::set<std::pair<int, int>> comEscritorio;
+  QSqlQuery escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
+  Exec(escritorios);
+  while (escritorios.next()) comEscritorio.insert({escritorios.value(0).toInt(), escritorios.value(1).toInt()});
+  escritorios.finish();
+  for (int modo : {0, 1}) {
+    for (const auto &[empresa, estab] : estabs) {
+      if (LerValor(configurado, {empresa, estab}).toInt() == 0 || !comEscritorio.contains({empresa, estab})) continue;
+      for (int tipo : {11, 12}) {
+        const QString formaEntrega = LerValor(forma, {empresa, estab}).toString().trimmed();
+        const QVariantMap valores = {{QStringLiteral("PDATAINICIAL"), inicio},
+                                     {QStringLiteral("PDATAFINAL"), fim},
+                                     {QStringLiteral("PCODIGOEMPRESA"), empresa},
+                                     {QStringLiteral("PCODIGOESTAB"), estab},
+                                     {QStringLiteral("PLISTARDEBITOS"), 0}};
+        // The walk's clients, each once: (client, company, establishment).
+        std::set<std::tuple<qlonglong, int, int>> daVez;
+        clientes.Abrir(valores);
+        {
+          const TnLinhasPiso q(clientes.Consulta);
+          for (q.Primeira(); q.Linha(); q.Proxima()) {
+            if (!daCaminhada(modo, q.value(4), q.value(5))) continue;
+            const auto [emp, est] = destinoDe(q.value(4), q.value(5), empresa, estab);
+            daVez.insert({q.value(0).toLongLong(), emp, est});
+          }
+        }
+        const QString mascara = LerValor(modelo, {tipo}).toString();
+        if (daVez.empty()) continue;
+
+        TnConsultaPiso &documentos = tipo == 11 ? notas : boletos;
+        documentos.Abrir(valores);
+        const QSqlRecord colunas = documentos.Consulta.record();
+        const auto ix = [&colunas](const char *nome) { return colunas.indexOf(QLatin1String(nome)); };
+        const int ixCliente = ix("CODIGOCLIENTE"), ixEmp = ix("EMP"), ixEst = ix("EST"), ixEscrit = ix("CODIGOESCRIT"),
+                  ixEmissao = ix("DATAEMISSAO"), ixVcto = ix("DATAVCTO"), ixValor = ix("VALOR"),
+                  ixSerie = ix("SERIENS"), ixNumero = ix("NUMERONS"), ixDocumento = ix("NUMERODCTOCR"),
+                  ixNosso = ix("NOSSONUMERO");
+        // The documents by client, each with where it goes.
+        std::multimap<qlonglong, std::pair<std::pair<int, int>, TnItemPiso>> porCliente;
+        const TnLinhasPiso q(documentos.Consulta);
+        for (q.Primeira(); q.Linha(); q.Proxima()) {
+          const QVariant &emp = q.value(ixEmp);
+          const QVariant &est = q.value(ixEst);
+          if (!daCaminhada(modo, emp, est)) continue;
+          TnItemPiso item;
+          item.Tabela = -1;
+          item.Chave = 0;
+          item.Fin = tipo;
+          item.Escritorio = q.value(ixEscrit);
+          item.Vencimento = q.value(ixVcto);
+          item.Valor = q.value(ixValor);
+          QString descricao = mascara;
+          if (tipo == 11) {
+            item.Serie = q.value(ixSerie);
+            item.Numero = q.value(ixNumero);
+            descricao.replace(QStringLiteral("[SERIENS]"), item.Serie.toString(), Qt::CaseInsensitive);
+            descricao.replace(QStringLiteral("[NUMERONS]"), item.Numero.toString(), Qt::CaseInsensitive);
+            descricao.replace(QStringLiteral("[DATAEMISSAONS]"), Data(q.value(ixEmissao)), Qt::CaseInsensitive);
+            item.ChaveOrigem = QStringLiteral("FIN;11;%1;%2;%3")
+                                   .arg(item.Escritorio.toString(), item.Serie.toString(), item.Numero.toString());
+          } else {
+            item.Serie = q.value(ixDocumento);
+            descricao.replace(QStringLiteral("[NOSSONUMERO]"), q.value(ixNosso).toString(), Qt::CaseInsensitive);
+            descricao.replace(QStringLiteral("[DATAVCTOCR]"), Data(item.Vencimento), Qt::CaseInsensitive);
+            item.ChaveOrigem = QStringLiteral("FIN;12;%1;%2").arg(item.Escritorio.toString(), item.Serie.toString());
+          }
+          item.ChaveOrigem = item.ChaveOrigem.left(25);
+          item.Descricao = descricao.left(200);
+          porCliente.emplace(q.value(ixCliente).toLongLong(),
+                             std::pair(destinoDe(emp, est, empresa, estab), std::move(item)));
+        }
+
+        for (const auto &[cliente, emp, est] : daVez) {
+          // The names the process shows for the client's establishment.
+          LerValor(nomeEmpresa, {emp});
+          LerValor(nomeEstab, {emp, est});
+          TnPropostaPiso nova{emp,
+                              est,
+                              unico ? gerado : TmVoxDPGerarProtocolo::GetTitulo(tipo) + QStringLiteral(" - ") + gerado,
+                              formaEntrega,
+                              {}};
+          TnPropostaPiso *proposta = &nova;
+          if (unico) {
+            auto achada = propostaDoEstab.find({emp, est});
+            if (achada == propostaDoEstab.end()) {
+              achada = propostaDoEstab.emplace(std::pair(emp, est), propostas.size()).first;
+              propostas.push_back(std::move(nova));
+            }
+            proposta = &propostas[achada->second];
+          }
+          for (auto [i, ultimo] = porCliente.equal_range(cliente); i != ultimo; ++i)
+            if (i->second.first == std::pair(emp, est)) proposta->Itens.push_back(i->second.second);
+          if (!unico && !nova.Itens.empty()) propostas.push_back(std::move(nova));
+        }
+      }
+    }
+  }
+}
 
 [[gnu::noinline]] TnTempos Piso(bool unico) {
   TnTempos tempos;
@@ -662,6 +886,7 @@ QString Competencia(const QVariant &data) { return DataLida(data).toString(QStri
   Exec(lista);
   while (lista.next()) estabs.emplace_back(lista.value(0).toInt(), lista.value(1).toInt());
   lista.finish();
+  std::map<std::pair<int, int>, size_t> propostaDoEstab;
   for (const auto &[empresa, estab] : estabs) {
     configurado.addBindValue(empresa);
     configurado.addBindValue(estab);
@@ -674,7 +899,10 @@ QString Competencia(const QVariant &data) { return DataLida(data).toString(QStri
     Exec(forma);
     const QString formaEntrega = forma.next() ? forma.value(0).toString().trimmed() : QString();
     forma.finish();
-    if (unico) propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
+    if (unico) {
+      propostaDoEstab[{empresa, estab}] = propostas.size();
+      propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
+    }
     for (size_t t = 0; t < std::size(kTabelas); ++t) {
       QSqlQuery &consulta = debitos[t];
       consulta.addBindValue(empresa);
@@ -762,6 +990,7 @@ QString Competencia(const QVariant &data) { return DataLida(data).toString(QStri
       Juntar(std::move(proposta), TmVoxDPGerarProtocolo::GetTitulo(folha->Tipo) + QStringLiteral(" - "));
     }
   }
+  PisoFinanceiro(unico, estabs, propostas, propostaDoEstab, gerado, inicio, fim, configurado, forma, modelo);
   tempos.Listar = relogio.nsecsElapsed() / 1e6;
 
   relogio.restart();
@@ -780,6 +1009,12 @@ QString Competencia(const QVariant &data) { return DataLida(data).toString(QStri
       "insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, DATALCTOPRO, VENCIMENTO, VALOR, "
       "CODIGOIMPOSTO, VARIACAOIMPOSTO, CODIGODOCEMP, CodigoFuncContr, CANCELADO, CHAVEORIGEM, CODIGOUSUARIO, "
       "DATAHORACADASTRO, ORIGEMDADO, COMPETENCIA) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  QSqlQuery carimboNota = Preparar(
+      QStringLiteral("update SERVICONOTA set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? and SERIENS = "
+                     "? and NUMERONS = ? and CODIGOPROTOCOLO is null"));
+  QSqlQuery carimboBoleto =
+      Preparar(QStringLiteral("update CONTARECEBER set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? "
+                              "and NUMERODCTOCR = ? and CODIGOPROTOCOLO is null"));
   std::vector<QSqlQuery> carimbos;
   for (const TnTabelaBench &t : kTabelas)
     carimbos.push_back(Preparar(QStringLiteral("update %1 set CODIGOPROTOCOLO = ? where CHAVEDEBITO%2 = ? and "
@@ -801,6 +1036,14 @@ QString Competencia(const QVariant &data) { return DataLida(data).toString(QStri
             momento, QVariant(1), competencia})
         item.addBindValue(Banco(v));
       Exec(item);
+      if (i.Fin != 0) {
+        QSqlQuery &carimbo = i.Fin == 11 ? carimboNota : carimboBoleto;
+        for (const QVariant &v : {QVariant(numero), QVariant(sequencia), i.Escritorio, i.Serie})
+          carimbo.addBindValue(Banco(v));
+        if (i.Fin == 11) carimbo.addBindValue(Banco(i.Numero));
+        Exec(carimbo);
+        if (carimbo.numRowsAffected() != 1) Falhar(QStringLiteral("documento financeiro não livre no piso"));
+      }
       if (i.Tabela < 0) continue;
       QSqlQuery &carimbo = carimbos[static_cast<size_t>(i.Tabela)];
       carimbo.addBindValue(numero);
@@ -935,16 +1178,19 @@ int main(int argc, char **argv) {
     InserirDebitos();
     InserirFolha();
     InserirProtocolosAntigos();
+    InserirFinanceiro();
     db.commit();
     ExecDireto(pg ? QStringLiteral("vacuum analyze") : QStringLiteral("analyze"));
     std::printf(
         "%s, fator %.2f: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
         "anteriores com %d itens de folha; folha: %d funcionários, %d eventos calculados, %d rescisões, %d "
-        "recibos de férias (montado em %.1f s); %d rodadas\n",
+        "recibos de férias; financeiro: %d clientes, %d notas fiscais, %d boletos (montado em %.1f s); %d "
+        "rodadas\n",
         pg ? "PostgreSQL" : "SQLite", fator, gEstabs, gEstabs * 15, gEstabs * 15 * kMesesHistorico, kMesesHistorico,
         gUltimoAntigo, gUltimoAntigo * 3, gEmpresas * kFuncionarios,
         gEmpresas * kFuncionarios * kPeriodos * kEventosPorCalculo, gEmpresas * (kFuncionarios - kPrimeiroDemitido + 1),
-        gEmpresas * kUltimoEmFerias, relogio.nsecsElapsed() / 1e9, rodadas);
+        gEmpresas * kUltimoEmFerias, gClientesFin, gClientesFin, gClientesFin + gClientesPrivados,
+        relogio.nsecsElapsed() / 1e9, rodadas);
     std::fflush(stdout);
   }
 
@@ -965,8 +1211,9 @@ int main(int argc, char **argv) {
     }
     const TnResumo processo = Resumir(processos);
     const TnResumo piso = Resumir(pisos);
-    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha)\n",
-                unico ? "Protocolo Único" : "Dividido em Tipos", propostas, gItensMes, gEstabs * 15, gItensFolha);
+    std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha, %d financeiros)\n",
+                unico ? "Protocolo Único" : "Dividido em Tipos", propostas, gItensMes, gEstabs * 15, gItensFolha,
+                gItensFin);
     std::printf(
         "  processo (TmVoxDPGerarProtocolo), melhor rodada: listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, "
         "total %.1f ms; mediana %.1f ms\n",
