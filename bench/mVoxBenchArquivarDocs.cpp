@@ -12,8 +12,11 @@
 // on the same file: the box read, the same list select, the type reads of
 // the proposal, then per row the same stored-state read, envelope check and
 // the same four writes in one transaction, and the list read again, with the
-// rows kept in plain structs. Both sides' written rows are compared. Prints
-// both times and the ratio (goal: at most 2).
+// rows kept in plain structs. Both sides' written rows are compared each
+// round. Prints the fastest round of each side, the medians and their ratios
+// (goal: at most 2).
+//
+//   mVoxBenchArquivarDocs [--rodadas N] [--banco sqlite|postgresql]
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
@@ -47,33 +50,12 @@ constexpr int kNaoArquivados = 5000;
 constexpr int kArquivados = 1000;
 constexpr int kEnvelopesAntigos = 10;
 constexpr int kPorOutroEstab = 2000;
-constexpr int kRodadas = 5;
 const QDate kInicio(2021, 12, 1);
-
-int Numero(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  if (!q.exec(sql) || !q.next()) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  return q.value(0).toInt();
-}
 
 // --- the office
 
 void InserirEscritorio() {
-  QSqlQuery empresa =
-      Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
-  QSqlQuery estab =
-      Preparar(QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB) values (?, ?, ?)"));
-  for (int e = 1; e <= kEmpresas; ++e) {
-    empresa.addBindValue(e);
-    empresa.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda").arg(e));
-    Exec(empresa);
-    for (int s = 1; s <= kEstabsPorEmpresa; ++s) {
-      estab.addBindValue(e);
-      estab.addBindValue(s);
-      estab.addBindValue(QStringLiteral("Filial %1").arg(s));
-      Exec(estab);
-    }
-  }
+  InserirEmpresas(kEmpresas, kEstabsPorEmpresa);
   QSqlQuery tipo = Preparar(
       QStringLiteral("insert into PROTOCOLOTIPODOC (CODIGOTIPODOC, DESCRTIPODOC, PERIODODIASDESCARTE, GERARAUTO, "
                      "PERIODODOC, MESOCORRENCIA, GERARENVELOPE) values (?, ?, 1825, '0', 1, '', '1')"));
@@ -340,8 +322,10 @@ TnTempos Piso(QStringList &gravado) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  const TnOpcoesBench opcoes =
+      LerOpcoes(argc, argv, "uso: mVoxBenchArquivarDocs [--rodadas N] [--banco sqlite|postgresql]\n");
   const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPArquivarDocs"),
-                                 QStringLiteral("bench-arquivar-docs.db"));
+                                 QStringLiteral("bench-arquivar-docs.db"), opcoes);
   {
     QElapsedTimer relogio;
     relogio.start();
@@ -349,34 +333,44 @@ int main(int argc, char **argv) {
     db.transaction();
     InserirEscritorio();
     db.commit();
-    ExecDireto(QStringLiteral("analyze"));
+    Analisar();
     std::printf(
-        "escritório: %d filiais, %d tipos, caixa 1 da filial 1/1 com %d documentos a arquivar e %d "
-        "arquivados, %d documentos nas outras filiais (montado em %.1f s)\n",
-        kEmpresas * kEstabsPorEmpresa, kTipos, kNaoArquivados, kArquivados,
-        (kEmpresas * kEstabsPorEmpresa - 1) * kPorOutroEstab, relogio.nsecsElapsed() / 1e9);
+        "%s, escritório: %d filiais, %d tipos, caixa 1 da filial 1/1 com %d documentos a arquivar e %d "
+        "arquivados, %d documentos nas outras filiais (montado em %.1f s); %d rodadas\n",
+        opcoes.Engine(), kEmpresas * kEstabsPorEmpresa, kTipos, kNaoArquivados, kArquivados,
+        (kEmpresas * kEstabsPorEmpresa - 1) * kPorOutroEstab, relogio.nsecsElapsed() / 1e9, opcoes.Rodadas);
+    std::fflush(stdout);
   }
 
-  TnTempos melhorProcesso{1e300, 0, 0};
-  TnTempos melhorPiso{1e300, 0, 0};
+  std::vector<TnTempos> processos;
+  std::vector<TnTempos> pisos;
   QStringList gravadoProcesso;
   QStringList gravadoPiso;
-  for (int r = 0; r < kRodadas; ++r) {
-    const TnTempos piso = Piso(gravadoPiso);
+  for (int r = 0; r < opcoes.Rodadas; ++r) {
+    pisos.push_back(Piso(gravadoPiso));
     Desfazer();
-    const TnTempos processo = Processo(gravadoProcesso);
+    processos.push_back(Processo(gravadoProcesso));
     Desfazer();
-    if (piso.Total() < melhorPiso.Total()) melhorPiso = piso;
-    if (processo.Total() < melhorProcesso.Total()) melhorProcesso = processo;
     if (gravadoProcesso != gravadoPiso) Falhar(QStringLiteral("processo e piso gravaram linhas diferentes"));
     if (gravadoProcesso.size() != kNaoArquivados + kArquivados)
       Falhar(QStringLiteral("linhas arquivadas: %1").arg(gravadoProcesso.size()));
   }
+  const TnResumo<TnTempos> processo = Resumir(processos);
+  const TnResumo<TnTempos> piso = Resumir(pisos);
   std::printf("\nArquivar %d documentos na caixa 1 (%d envelopes novos)\n", kNaoArquivados, kTipos);
-  std::printf("  processo (TmVoxDPArquivarDocs): listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f ms\n",
-              melhorProcesso.Listar, melhorProcesso.Marcar, melhorProcesso.Gravar, melhorProcesso.Total());
-  std::printf("  piso (instruções simples): ler %.1f ms, marcar %.1f ms, gravar %.1f ms, total %.1f ms\n",
-              melhorPiso.Listar, melhorPiso.Marcar, melhorPiso.Gravar, melhorPiso.Total());
-  std::printf("  razão processo/piso: %.2f (meta: até 2.00)\n", melhorProcesso.Total() / melhorPiso.Total());
+  std::printf(
+      "  processo (TmVoxDPArquivarDocs), melhor rodada: listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, "
+      "total %.1f ms; mediana %.1f ms\n",
+      processo.Minimo.Listar, processo.Minimo.Marcar, processo.Minimo.Gravar, processo.Minimo.Total(),
+      processo.Mediana);
+  std::printf(
+      "  piso (instruções simples), melhor rodada: ler %.1f ms, marcar %.1f ms, gravar %.1f ms, total %.1f ms; "
+      "mediana %.1f ms\n",
+      piso.Minimo.Listar, piso.Minimo.Marcar, piso.Minimo.Gravar, piso.Minimo.Total(), piso.Mediana);
+  std::printf(
+      "  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até 2.00); gravaram as "
+      "mesmas linhas\n",
+      processo.Minimo.Total() / piso.Minimo.Total(), processo.Mediana / piso.Mediana);
+  ImprimirMemoriaPico();
   return 0;
 }

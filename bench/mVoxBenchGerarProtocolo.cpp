@@ -28,9 +28,6 @@
 //
 //   mVoxBenchGerarProtocolo [--fator F] [--modo tipos|unico|ambos]
 //                           [--rodadas N] [--banco sqlite|postgresql]
-//
-// PostgreSQL is the server MVOX_TEST_PG names, as for the tests; the run
-// makes a database of its own there and drops it at the end.
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
@@ -49,6 +46,7 @@
 #include <tuple>
 #include <vector>
 
+#include "mVoxBench_U.h"
 #include "mVoxDPGerarProtocolo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
@@ -137,32 +135,8 @@ constexpr TnModeloFolha kModelosFolha[] = {
     {8, "Recibo de Férias - [NOMEFUNC] - Início [DATAINICIALFERIAS]"},
 };
 
-void Falhar(const QString &texto) {
-  std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
-  std::exit(1);
-}
-
-QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
-
 QString NomeFuncionario(int empresa, int funcionario) {
   return QStringLiteral("Funcionário %1 da Empresa %2").arg(funcionario).arg(empresa);
-}
-
-QSqlQuery Preparar(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  q.setForwardOnly(true);
-  q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-  if (!q.prepare(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  return q;
-}
-
-void Exec(QSqlQuery &q) {
-  if (!q.exec()) Falhar(q.lastError().text() + QStringLiteral("\n") + q.lastQuery());
-}
-
-void ExecDireto(const QString &sql) {
-  QSqlQuery q(nDMConexao()->Database());
-  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
 }
 
 // --- the office
@@ -170,37 +144,27 @@ void ExecDireto(const QString &sql) {
 void InserirCadastros() {
   // The document group the establishments are configured with.
   ExecDireto(QStringLiteral("insert into PROTOCOLOGRUPODOC (CODIGOGRUPODOC, DESCRGRUPODOC) values (1, 'Geral')"));
-  QSqlQuery empresa =
-      Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
-  QSqlQuery estab = Preparar(
-      QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB, APELIDOESTAB) values (?, ?, ?, ?)"));
   QSqlQuery config =
       Preparar(QStringLiteral("insert into CFGESTABPRO (CODIGOEMPRESA, CODIGOESTAB, CODIGOGRUPODOC, "
                               "FORMAENTREGA, MESMOENDERECOENT) values (?, ?, 1, ?, '1')"));
   QSqlQuery funcionario =
       Preparar(QStringLiteral("insert into FUNCIONARIO (CODIGOEMPRESA, CODIGOFUNCCONTR, NOMEFUNC) values (?, ?, ?)"));
-  for (int e = 1; e <= gEmpresas; ++e) {
-    empresa.addBindValue(e);
-    empresa.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda").arg(e));
-    Exec(empresa);
-    for (int s = 1; s <= kEstabsPorEmpresa; ++s) {
-      estab.addBindValue(e);
-      estab.addBindValue(s);
-      estab.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda - Filial %2").arg(e).arg(s));
-      estab.addBindValue(QStringLiteral("Filial %1").arg(s));
-      Exec(estab);
-      config.addBindValue(e);
-      config.addBindValue(s);
-      config.addBindValue(QString::number(s % 3 + 1));
-      Exec(config);
-    }
-    for (int f = 1; f <= kFuncionarios; ++f) {
-      funcionario.addBindValue(e);
-      funcionario.addBindValue(f);
-      funcionario.addBindValue(NomeFuncionario(e, f));
-      Exec(funcionario);
-    }
-  }
+  InserirEmpresas(
+      gEmpresas, kEstabsPorEmpresa,
+      [&](int e, int s) {
+        config.addBindValue(e);
+        config.addBindValue(s);
+        config.addBindValue(QString::number(s % 3 + 1));
+        Exec(config);
+      },
+      [&](int e) {
+        for (int f = 1; f <= kFuncionarios; ++f) {
+          funcionario.addBindValue(e);
+          funcionario.addBindValue(f);
+          funcionario.addBindValue(NomeFuncionario(e, f));
+          Exec(funcionario);
+        }
+      });
   QSqlQuery imposto = Preparar(QStringLiteral(
       "insert into IMPOSTO (CODIGOIMPOSTO, VARIACAOIMPOSTO, DESCRIMPOSTO, DESCRPROTOCOLO) values (?, 0, ?, ?)"));
   for (int codigo : {1, 2, 3, 4, 10, 20, 30, 40, 50}) {
@@ -544,9 +508,10 @@ void Comparar(const QStringList &processo, const QStringList &piso) {
   for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
     const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
     const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
-    if (p != f) Falhar(QStringLiteral("processo e piso gravaram diferente na linha %1:\n  processo %2\n  piso     %3")
-                           .arg(i + 1)
-                           .arg(p, f));
+    if (p != f)
+      Falhar(QStringLiteral("processo e piso gravaram diferente na linha %1:\n  processo %2\n  piso     %3")
+                 .arg(i + 1)
+                 .arg(p, f));
   }
 }
 
@@ -1058,117 +1023,31 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
   return tempos;
 }
 
-// The PostgreSQL server named by MVOX_TEST_PG ("host=... port=... user=...
-// password=..."), as the tests read it, on database `banco`.
-TnConfigConexao ServidorPg(const QString &banco) {
-  TnConfigConexao config;
-  config.Tipo = TnTipoServidor::PostgreSQL;
-  config.Host = QStringLiteral("127.0.0.1");
-  config.Usuario = QStringLiteral("postgres");
-  for (const QString &parte : qEnvironmentVariable("MVOX_TEST_PG").split(u' ', Qt::SkipEmptyParts)) {
-    const qsizetype igual = parte.indexOf(u'=');
-    if (igual < 0) continue;
-    const QString chave = parte.left(igual).toLower();
-    const QString valor = parte.mid(igual + 1);
-    if (chave == QLatin1String("host")) config.Host = valor;
-    else if (chave == QLatin1String("port")) config.Porta = valor.toInt();
-    else if (chave == QLatin1String("user")) config.Usuario = valor;
-    else if (chave == QLatin1String("password")) config.Senha = valor;
-  }
-  config.Banco = banco;
-  return config;
-}
-
-// CREATE or DROP DATABASE on the server's administrative database.
-void AdministrarPg(const QString &sql) {
-  const QString nome = QStringLiteral("mvox-bench-admin");
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
-    const TnConfigConexao c = ServidorPg(QStringLiteral("postgres"));
-    db.setHostName(c.Host);
-    db.setPort(c.Porta);
-    db.setUserName(c.Usuario);
-    db.setPassword(c.Senha);
-    db.setDatabaseName(c.Banco);
-    if (!db.open()) Falhar(QStringLiteral("Servidor PostgreSQL inacessível: ") + db.lastError().text());
-    QSqlQuery q(db);
-    if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  }
-  QSqlDatabase::removeDatabase(nome);
-}
-
-struct TnResumo {
-  TnTempos Minimo;  // the fastest round, each phase as it was in it
-  double Mediana = 0;
-};
-
-TnResumo Resumir(std::vector<TnTempos> rodadas) {
-  std::sort(rodadas.begin(), rodadas.end(), [](const TnTempos &a, const TnTempos &b) { return a.Total() < b.Total(); });
-  const size_t n = rodadas.size();
-  const double mediana = n % 2 ? rodadas[n / 2].Total() : (rodadas[n / 2 - 1].Total() + rodadas[n / 2].Total()) / 2;
-  return {rodadas.front(), mediana};
-}
-
-void Uso() {
-  std::fprintf(stderr,
-               "uso: mVoxBenchGerarProtocolo [--fator F] [--modo tipos|unico|ambos] [--rodadas N] "
-               "[--banco sqlite|postgresql]\n"
-               "  --fator    tamanho do escritório (1 = 100 empresas de 10 filiais; de 0.25 a 4)\n"
-               "  --rodadas  rodadas de cada lado (ao menos 5)\n"
-               "  --banco    o PostgreSQL é o servidor de MVOX_TEST_PG (padrão: MVOX_TEST_ENGINE, ou sqlite)\n");
-  std::exit(2);
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
-  // As the program does at start (shell/mVox.cpp).
-  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
-  QCoreApplication app(argc, argv);
   double fator = 1;
-  int rodadas = 5;
   QString modo = QStringLiteral("ambos");
-  bool pg = qEnvironmentVariable("MVOX_TEST_ENGINE").trimmed().toLower() == QLatin1String("postgresql");
-  const QStringList args = app.arguments();
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    const QString &a = args.at(i);
-    const QString valor = i + 1 < args.size() ? args.at(i + 1) : QString();
-    bool ok = true;
-    if (a == QLatin1String("--fator")) fator = valor.toDouble(&ok);
-    else if (a == QLatin1String("--rodadas")) rodadas = valor.toInt(&ok);
-    else if (a == QLatin1String("--modo")) modo = valor;
-    else if (a == QLatin1String("--banco")) pg = valor == QLatin1String("postgresql");
-    else Uso();
-    ++i;
-    if (!ok || valor.isEmpty()) Uso();
-  }
-  if (fator < 0.01 || fator > 8 || rodadas < 1 ||
-      (modo != QLatin1String("tipos") && modo != QLatin1String("unico") && modo != QLatin1String("ambos")))
-    Uso();
+  const TnOpcoesBench opcoes =
+      LerOpcoes(argc, argv,
+                "uso: mVoxBenchGerarProtocolo [--fator F] [--modo tipos|unico|ambos] [--rodadas N] "
+                "[--banco sqlite|postgresql]\n"
+                "  --fator    tamanho do escritório (1 = 100 empresas de 10 filiais; de 0.25 a 4)\n"
+                "  --modo     dividido em tipos, protocolo único ou ambos (padrão)\n",
+                [&](const QString &opcao, const QString &valor) {
+                  bool ok = false;
+                  if (opcao == QLatin1String("--fator"))
+                    fator = valor.toDouble(&ok);
+                  else if (opcao == QLatin1String("--modo"))
+                    ok = (modo = valor) == QLatin1String("tipos") || modo == QLatin1String("unico") ||
+                         modo == QLatin1String("ambos");
+                  return ok && fator >= 0.01 && fator <= 8;
+                });
+  const bool pg = opcoes.Pg;
+  const int rodadas = opcoes.Rodadas;
   Dimensionar(fator);
-
-  QTemporaryDir pasta;
-  TnParamsSalvos params(pasta.filePath(QStringLiteral("params.ini")));
-  nSetParamsSalvos(&params);
-  TnPacotes pacotes;
-  pacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
-  if (!TnRegistro::Instancia().Registrada(QStringLiteral("TmVoxDPGerarProtocolo")))
-    Falhar(QStringLiteral("mVoxPk não carregado"));
-
-  const QString bancoPg = QStringLiteral("mvox_bench_%1").arg(QCoreApplication::applicationPid());
-  TnConfigConexao config;
-  if (pg) {
-    if (qEnvironmentVariable("MVOX_TEST_PG").trimmed().isEmpty())
-      Falhar(QStringLiteral("MVOX_TEST_PG não indica o servidor PostgreSQL"));
-    AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + bancoPg);
-    AdministrarPg(QStringLiteral("CREATE DATABASE ") + bancoPg);
-    config = ServidorPg(bancoPg);
-  } else {
-    config.Arquivo = pasta.filePath(QStringLiteral("bench-gerar-protocolo.db"));
-  }
-  nDMConexao()->Conectar(config);
-  nConverterBanco(*nDMConexao());
-  nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+  const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPGerarProtocolo"),
+                                 QStringLiteral("bench-gerar-protocolo.db"), opcoes);
   {
     QElapsedTimer relogio;
     relogio.start();
@@ -1180,7 +1059,7 @@ int main(int argc, char **argv) {
     InserirProtocolosAntigos();
     InserirFinanceiro();
     db.commit();
-    ExecDireto(pg ? QStringLiteral("vacuum analyze") : QStringLiteral("analyze"));
+    Analisar();
     std::printf(
         "%s, fator %.2f: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
         "anteriores com %d itens de folha; folha: %d funcionários, %d eventos calculados, %d rescisões, %d "
@@ -1209,8 +1088,8 @@ int main(int argc, char **argv) {
       Comparar(Conferir("processo", propostas), piso);
       Desfazer();
     }
-    const TnResumo processo = Resumir(processos);
-    const TnResumo piso = Resumir(pisos);
+    const TnResumo<TnTempos> processo = Resumir(processos);
+    const TnResumo<TnTempos> piso = Resumir(pisos);
     std::printf("\n%s, folha por funcionário (%d protocolos, %d itens: %d débitos, %d de folha, %d financeiros)\n",
                 unico ? "Protocolo Único" : "Dividido em Tipos", propostas, gItensMes, gEstabs * 15, gItensFolha,
                 gItensFin);
@@ -1219,18 +1098,15 @@ int main(int argc, char **argv) {
         "total %.1f ms; mediana %.1f ms\n",
         processo.Minimo.Listar, processo.Minimo.Marcar, processo.Minimo.Gravar, processo.Minimo.Total(),
         processo.Mediana);
-    std::printf("  piso (instruções simples), melhor rodada: ler %.1f ms, gravar %.1f ms, total %.1f ms; mediana %.1f ms\n",
-                piso.Minimo.Listar, piso.Minimo.Gravar, piso.Minimo.Total(), piso.Mediana);
+    std::printf(
+        "  piso (instruções simples), melhor rodada: ler %.1f ms, gravar %.1f ms, total %.1f ms; mediana %.1f ms\n",
+        piso.Minimo.Listar, piso.Minimo.Gravar, piso.Minimo.Total(), piso.Mediana);
     std::printf("  por item: processo %.1f µs, piso %.1f µs; gravaram as mesmas linhas\n",
                 processo.Minimo.Total() * 1000 / gItensMes, piso.Minimo.Total() * 1000 / gItensMes);
     std::printf("  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s)\n",
                 processo.Minimo.Total() / piso.Minimo.Total(), processo.Mediana / piso.Mediana, pg ? "2.00" : "1.50");
     std::fflush(stdout);
   }
-  TnRegistro::Instancia().DestruirTodos();
-  nDMConexao()->Desconectar();
-  if (pg) AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + bancoPg);
-  pacotes.DescarregarPacotes();
-  nSetParamsSalvos(nullptr);
+  ImprimirMemoriaPico();
   return 0;
 }

@@ -1,10 +1,15 @@
 #pragma once
 
-// What the module benchmarks share: a failure ends the run with its text;
-// the floor's plain prepared statements run on the framework's connection;
-// the environment is the program's (time zone, saved parameters, the mVoxPk
-// library opened by name) with a fresh SQLite file converted as the program
-// converts it and the clock fixed.
+// What the benchmarks share: a failure ends the run with its text; the
+// floor's plain prepared statements run on the framework's connection; the
+// options every benchmark takes (--banco sqlite|postgresql, --rodadas N) and
+// the summary of the rounds (the fastest and the median); the peak resident
+// memory; the office's companies and establishments; and the environment as
+// the program builds it (time zone, saved parameters, the mVoxPk library
+// opened by name) over a fresh database, converted as the program converts
+// it, with the clock fixed. PostgreSQL is the server MVOX_TEST_PG names, as
+// for the tests; the run makes a database of its own there and drops it at
+// the end.
 
 #include <QCoreApplication>
 #include <QDate>
@@ -12,8 +17,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include <sys/resource.h>
 
 #include "nDMConexao_U.h"
 #include "nDialetoSQL_U.h"
@@ -21,6 +31,7 @@
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
 #include "nSchema_U.h"
+#include "nServidorPg_U.h"
 
 [[noreturn]] inline void Falhar(const QString &texto) {
   std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
@@ -47,18 +58,180 @@ inline void ExecDireto(const QString &sql) {
   if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
 }
 
+// The first column of the first row of a select.
+inline qlonglong Numero(const QString &sql) {
+  QSqlQuery q(nDMConexao()->Database());
+  if (!q.exec(sql) || !q.next()) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  return q.value(0).toLongLong();
+}
+
+// Fresh statistics for the planner once the office is in.
+inline void Analisar() {
+  ExecDireto(nDMConexao()->Config().Tipo == TnTipoServidor::PostgreSQL ? QStringLiteral("vacuum analyze")
+                                                                       : QStringLiteral("analyze"));
+}
+
+// The office's client companies 1..empresas ("Empresa Cliente N Ltda"), each
+// with establishments 1..estabs ("Empresa Cliente N Ltda - Filial S", known as
+// "Filial S"); `porEstab(e, s)` runs after each establishment is in and
+// `porEmpresa(e)` after each company's establishments.
+inline void InserirEmpresas(int empresas, int estabs, const std::function<void(int, int)> &porEstab = {},
+                            const std::function<void(int)> &porEmpresa = {}) {
+  QSqlQuery empresa =
+      Preparar(QStringLiteral("insert into EMPRESA (CODIGOEMPRESA, NOMEEMPRESA, ATIVA) values (?, ?, '1')"));
+  QSqlQuery estab = Preparar(
+      QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB, APELIDOESTAB) values (?, ?, ?, ?)"));
+  for (int e = 1; e <= empresas; ++e) {
+    empresa.addBindValue(e);
+    empresa.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda").arg(e));
+    Exec(empresa);
+    for (int s = 1; s <= estabs; ++s) {
+      estab.addBindValue(e);
+      estab.addBindValue(s);
+      estab.addBindValue(QStringLiteral("Empresa Cliente %1 Ltda - Filial %2").arg(e).arg(s));
+      estab.addBindValue(QStringLiteral("Filial %1").arg(s));
+      Exec(estab);
+      if (porEstab) porEstab(e, s);
+    }
+    if (porEmpresa) porEmpresa(e);
+  }
+}
+
+// --- the options
+
+struct TnOpcoesBench {
+  bool Pg = false;  // --banco postgresql (default: MVOX_TEST_ENGINE, or sqlite)
+  int Rodadas = 5;  // --rodadas N
+  const char *Engine() const { return Pg ? "PostgreSQL" : "SQLite"; }
+};
+
+// Reads --banco and --rodadas and hands every other "--opcao valor" to
+// `outra`, which says whether it knew it; an unknown option, a missing or bad
+// value prints `uso` (the program's own lines) and the shared ones and ends
+// the run.
+inline TnOpcoesBench LerOpcoes(int argc, char **argv, const char *uso,
+                               const std::function<bool(const QString &, const QString &)> &outra = {}) {
+  TnOpcoesBench opcoes;
+  opcoes.Pg = qEnvironmentVariable("MVOX_TEST_ENGINE").trimmed().toLower() == QLatin1String("postgresql");
+  auto sair = [&] {
+    std::fprintf(
+        stderr,
+        "%s  --rodadas  rodadas de cada lado (padrão 5); imprime a melhor e a mediana\n"
+        "  --banco    sqlite ou postgresql, o servidor de MVOX_TEST_PG (padrão: MVOX_TEST_ENGINE, ou sqlite)\n",
+        uso);
+    std::exit(2);
+  };
+  for (int i = 1; i < argc; i += 2) {
+    const QString opcao = QString::fromLocal8Bit(argv[i]);
+    if (i + 1 >= argc) sair();
+    const QString valor = QString::fromLocal8Bit(argv[i + 1]);
+    bool ok = true;
+    if (opcao == QLatin1String("--rodadas"))
+      ok = (opcoes.Rodadas = valor.toInt(&ok)) >= 1 && ok;
+    else if (opcao == QLatin1String("--banco")) {
+      ok = valor == QLatin1String("sqlite") || valor == QLatin1String("postgresql");
+      opcoes.Pg = valor == QLatin1String("postgresql");
+    } else
+      ok = outra && outra(opcao, valor);
+    if (!ok) sair();
+  }
+  if (opcoes.Pg && !nServidorPgInformado()) Falhar(QStringLiteral("MVOX_TEST_PG não indica o servidor PostgreSQL"));
+  return opcoes;
+}
+
+// --- the rounds
+
+// The fastest of the rounds, as it was in each phase, and the median of the
+// totals; T has Total(), or is the time itself.
+template <class T>
+struct TnResumo {
+  T Minimo;
+  double Mediana = 0;
+};
+
+inline double TotalDe(double tempo) { return tempo; }
+template <class T>
+double TotalDe(const T &tempos) {
+  return tempos.Total();
+}
+
+template <class T>
+TnResumo<T> Resumir(std::vector<T> rodadas) {
+  if (rodadas.empty()) Falhar(QStringLiteral("nenhuma rodada"));
+  std::sort(rodadas.begin(), rodadas.end(), [](const T &a, const T &b) { return TotalDe(a) < TotalDe(b); });
+  const size_t n = rodadas.size();
+  const double mediana = n % 2 ? TotalDe(rodadas[n / 2]) : (TotalDe(rodadas[n / 2 - 1]) + TotalDe(rodadas[n / 2])) / 2;
+  return {rodadas.front(), mediana};
+}
+
+// The process's and the floor's time of each round of one operation.
+struct TnRodadas {
+  std::vector<double> Processo;
+  std::vector<double> Piso;
+  void Anotar(double processo, double piso) {
+    Processo.push_back(processo);
+    Piso.push_back(piso);
+  }
+  void Imprimir(const char *nome, const QString &volume, const char *meta = "2.00") const {
+    const TnResumo<double> processo = Resumir(Processo);
+    const TnResumo<double> piso = Resumir(Piso);
+    std::printf(
+        "\n%s (%s)\n  processo: melhor %.1f ms, mediana %.1f ms; piso: melhor %.1f ms, mediana %.1f ms\n"
+        "  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s)\n",
+        nome, volume.toUtf8().constData(), processo.Minimo, processo.Mediana, piso.Minimo, piso.Mediana,
+        processo.Minimo / piso.Minimo, processo.Mediana / piso.Mediana, meta);
+    std::fflush(stdout);
+  }
+};
+
+// The process's peak resident memory so far (Linux counts it in KiB).
+inline void ImprimirMemoriaPico() {
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  std::printf("memória residente de pico: %.1f MB\n", uso.ru_maxrss / 1024.0);
+  std::fflush(stdout);
+}
+
+// --- the environment
+
+// CREATE or DROP DATABASE on the PostgreSQL server's administrative database.
+inline void AdministrarPg(const QString &sql) {
+  const QString nome = QStringLiteral("mvox-bench-admin");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
+    const TnConfigConexao c = nConfigServidorPg(QStringLiteral("postgres"));
+    db.setHostName(c.Host);
+    db.setPort(c.Porta);
+    db.setUserName(c.Usuario);
+    db.setPassword(c.Senha);
+    db.setDatabaseName(c.Banco);
+    if (!db.open()) Falhar(QStringLiteral("Servidor PostgreSQL inacessível: ") + db.lastError().text());
+    QSqlQuery q(db);
+    if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  }
+  QSqlDatabase::removeDatabase(nome);
+}
+
 // The run's environment, built as the program builds it at start
 // (shell/mVox.cpp) and taken down in reverse; `classe` must be registered
 // once the library is open.
 class TnAmbienteBench {
  public:
-  TnAmbienteBench(int &argc, char **argv, const QString &classe, const QString &arquivo)
-      : FApp((Fuso(), argc), argv), FParams(FPasta.filePath(QStringLiteral("params.ini"))) {
+  TnAmbienteBench(int &argc, char **argv, const QString &classe, const QString &arquivo, const TnOpcoesBench &opcoes)
+      : FApp((Fuso(), argc), argv),
+        FParams(FPasta.filePath(QStringLiteral("params.ini"))),
+        FBancoPg(opcoes.Pg ? QStringLiteral("mvox_bench_%1").arg(QCoreApplication::applicationPid()) : QString()) {
     nSetParamsSalvos(&FParams);
     FPacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
     if (!TnRegistro::Instancia().Registrada(classe)) Falhar(QStringLiteral("mVoxPk não carregado"));
     TnConfigConexao config;
-    config.Arquivo = FPasta.filePath(arquivo);
+    if (!FBancoPg.isEmpty()) {
+      AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + FBancoPg);
+      AdministrarPg(QStringLiteral("CREATE DATABASE ") + FBancoPg);
+      config = nConfigServidorPg(FBancoPg);
+    } else {
+      config.Arquivo = FPasta.filePath(arquivo);
+    }
     nDMConexao()->Conectar(config);
     nConverterBanco(*nDMConexao());
     nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
@@ -66,6 +239,7 @@ class TnAmbienteBench {
   ~TnAmbienteBench() {
     TnRegistro::Instancia().DestruirTodos();
     nDMConexao()->Desconectar();
+    if (!FBancoPg.isEmpty()) AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + FBancoPg);
     FPacotes.DescarregarPacotes();
     nSetParamsSalvos(nullptr);
   }
@@ -81,4 +255,5 @@ class TnAmbienteBench {
   QTemporaryDir FPasta;
   TnParamsSalvos FParams;
   TnPacotes FPacotes;
+  QString FBancoPg;  // the run's own database on the server, or none on SQLite
 };

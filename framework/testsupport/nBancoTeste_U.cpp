@@ -9,30 +9,13 @@
 
 #include "nException_U.h"
 #include "nSchema_U.h"
+#include "nServidorPg_U.h"
 
 namespace {
 
 QString Engine() { return qEnvironmentVariable("MVOX_TEST_ENGINE").trimmed().toLower(); }
 
-TnConfigConexao ConfigServidor(const QString &banco) {
-  TnConfigConexao config;
-  config.Tipo = TnTipoServidor::PostgreSQL;
-  config.Host = QStringLiteral("127.0.0.1");
-  config.Usuario = QStringLiteral("postgres");
-  const QStringList partes = qEnvironmentVariable("MVOX_TEST_PG").split(u' ', Qt::SkipEmptyParts);
-  for (const QString &parte : partes) {
-    const qsizetype igual = parte.indexOf(u'=');
-    if (igual < 0) continue;
-    const QString chave = parte.left(igual).toLower();
-    const QString valor = parte.mid(igual + 1);
-    if (chave == QLatin1String("host")) config.Host = valor;
-    else if (chave == QLatin1String("port")) config.Porta = valor.toInt();
-    else if (chave == QLatin1String("user")) config.Usuario = valor;
-    else if (chave == QLatin1String("password")) config.Senha = valor;
-  }
-  config.Banco = banco;
-  return config;
-}
+TnConfigConexao ConfigServidor(const QString &banco) { return nConfigServidorPg(banco); }
 
 // Runs administrative statements (CREATE/DROP DATABASE) outside any database
 // the tests use.
@@ -70,7 +53,8 @@ class TnModelo {
   QString PrefixoPg = QStringLiteral("mvox_t%1_").arg(QCoreApplication::applicationPid());
 
   QString NomeModelo() const {
-    return TnAmbienteTeste::PostgreSQL() ? PrefixoPg + QStringLiteral("modelo") : Pasta.filePath(QStringLiteral("modelo.db"));
+    return TnAmbienteTeste::PostgreSQL() ? PrefixoPg + QStringLiteral("modelo")
+                                         : Pasta.filePath(QStringLiteral("modelo.db"));
   }
 
   void Garantir() {
@@ -112,7 +96,7 @@ class TnModelo {
 bool TnAmbienteTeste::PostgreSQL() { return Engine() == QLatin1String("postgresql"); }
 void TnAmbienteTeste::Encerrar() { TnModelo::Instancia().Encerrar(); }
 
-bool TnAmbienteTeste::ServidorInformado() { return !qEnvironmentVariable("MVOX_TEST_PG").trimmed().isEmpty(); }
+bool TnAmbienteTeste::ServidorInformado() { return nServidorPgInformado(); }
 
 void TnBancoVazioTeste::SetUp() { AbrirBanco(false); }
 
