@@ -17,28 +17,16 @@
 // (goal: at most 2).
 //
 //   mVoxBenchArquivarDocs [--rodadas N] [--banco sqlite|postgresql]
-#include <QCoreApplication>
 #include <QDate>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QMap>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "mVoxBench_U.h"
 #include "mVoxDPArquivarDocs_U.h"
 #include "nClientDataSet_U.h"
-#include "nDMConexao_U.h"
-#include "nDialetoSQL_U.h"
-#include "nException_U.h"
-#include "nPacotes_U.h"
-#include "nParamsSalvos_U.h"
-#include "nRegistro_U.h"
-#include "nSchema_U.h"
 #include "npqParamItem_U.h"
 
 namespace {
@@ -46,9 +34,11 @@ namespace {
 constexpr int kEmpresas = 20;
 constexpr int kEstabsPorEmpresa = 5;
 constexpr int kTipos = 40;
+// Box 1, of establishment 1/1: documents to file and already filed.
 constexpr int kNaoArquivados = 5000;
 constexpr int kArquivados = 1000;
 constexpr int kEnvelopesAntigos = 10;
+// Documents of each other establishment.
 constexpr int kPorOutroEstab = 2000;
 const QDate kInicio(2021, 12, 1);
 
@@ -131,13 +121,6 @@ void Desfazer() {
   ExecDireto(QStringLiteral("delete from PROTOCOLODOCENVELOPE where CODIGOENVELOPE > %1").arg(kEnvelopesAntigos));
 }
 
-struct TnTempos {
-  double Listar = 0;
-  double Marcar = 0;
-  double Gravar = 0;
-  double Total() const { return Listar + Marcar + Gravar; }
-};
-
 // --- the process
 
 TnTempos Processo(QStringList &gravado) {
@@ -147,23 +130,13 @@ TnTempos Processo(QStringList &gravado) {
   TnpqPowerParam &p = processo->npqPowerParam();
   p.Param(QStringLiteral("pCodigoCaixaPro"))->SetAsString(QStringLiteral("1"));
   p.Param(QStringLiteral("pSomenteArq"))->SetAsString(QStringLiteral("0"));
-  TnTempos tempos;
-  QElapsedTimer relogio;
-  try {
-    relogio.start();
-    processo->Executar();
-    tempos.Listar = relogio.nsecsElapsed() / 1e6;
-    if (processo->nClientDataSet().RecordCount() != kNaoArquivados + kArquivados)
-      Falhar(QStringLiteral("linhas listadas: %1").arg(processo->nClientDataSet().RecordCount()));
-    relogio.restart();
-    processo->actMarcarTodasExecute(nullptr);
-    tempos.Marcar = relogio.nsecsElapsed() / 1e6;
-    relogio.restart();
-    processo->actGravarExecute(nullptr);
-    tempos.Gravar = relogio.nsecsElapsed() / 1e6;
-  } catch (const Exception &e) {
-    Falhar(e.message());
-  }
+  const TnTempos tempos = CronometrarFases(
+      [&] {
+        processo->Executar();
+        if (processo->nClientDataSet().RecordCount() != kNaoArquivados + kArquivados)
+          Falhar(QStringLiteral("linhas listadas: %1").arg(processo->nClientDataSet().RecordCount()));
+      },
+      [&] { processo->actMarcarTodasExecute(nullptr); }, [&] { processo->actGravarExecute(nullptr); });
   if (!processo->MsgTreeLista().Raizes().empty()) Falhar(QStringLiteral("linhas puladas pelo processo"));
   nLiberarDM(processo);
   gravado = Gravado();
@@ -327,18 +300,12 @@ int main(int argc, char **argv) {
   const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPArquivarDocs"),
                                  QStringLiteral("bench-arquivar-docs.db"), opcoes);
   {
-    QElapsedTimer relogio;
-    relogio.start();
-    QSqlDatabase db = nDMConexao()->Database();
-    db.transaction();
-    InserirEscritorio();
-    db.commit();
-    Analisar();
+    const double montagem = MontarEscritorio([] { InserirEscritorio(); });
     std::printf(
         "%s, escritório: %d filiais, %d tipos, caixa 1 da filial 1/1 com %d documentos a arquivar e %d "
         "arquivados, %d documentos nas outras filiais (montado em %.1f s); %d rodadas\n",
         opcoes.Engine(), kEmpresas * kEstabsPorEmpresa, kTipos, kNaoArquivados, kArquivados,
-        (kEmpresas * kEstabsPorEmpresa - 1) * kPorOutroEstab, relogio.nsecsElapsed() / 1e9, opcoes.Rodadas);
+        (kEmpresas * kEstabsPorEmpresa - 1) * kPorOutroEstab, montagem, opcoes.Rodadas);
     std::fflush(stdout);
   }
 

@@ -28,18 +28,13 @@
 //
 //   mVoxBenchGerarProtocolo [--fator F] [--modo tipos|unico|ambos]
 //                           [--rodadas N] [--banco sqlite|postgresql]
-#include <QCoreApplication>
 #include <QDate>
-#include <QDateTime>
 #include <QElapsedTimer>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <set>
@@ -49,15 +44,8 @@
 #include "mVoxBench_U.h"
 #include "mVoxDPGerarProtocolo_U.h"
 #include "nClientDataSet_U.h"
-#include "nDMConexao_U.h"
-#include "nDialetoSQL_U.h"
-#include "nException_U.h"
 #include "nFormatos_U.h"
-#include "nPacotes_U.h"
-#include "nParamsSalvos_U.h"
-#include "nRegistro_U.h"
 #include "nSQLParametros_U.h"
-#include "nSchema_U.h"
 #include "npqParamItem_U.h"
 
 namespace {
@@ -517,13 +505,6 @@ void Comparar(const QStringList &processo, const QStringList &piso) {
 
 // --- the process
 
-struct TnTempos {
-  double Listar = 0;
-  double Marcar = 0;
-  double Gravar = 0;
-  double Total() const { return Listar + Marcar + Gravar; }
-};
-
 // `unico`: "Protocolo Único" (one proposal per establishment), else
 // "Dividido em Tipos" (one per establishment and type).
 // Kept out of line so that a profiler can collect it alone.
@@ -539,23 +520,13 @@ struct TnTempos {
   p.Param(QStringLiteral("pFormaGer"))->SetAsString(unico ? QStringLiteral("1") : QStringLiteral("2"));
   p.Param(QStringLiteral("pListarDebitos"))->SetAsString(QStringLiteral("0"));
 
-  TnTempos tempos;
-  QElapsedTimer relogio;
-  try {
-    relogio.start();
-    processo->Executar();
-    tempos.Listar = relogio.nsecsElapsed() / 1e6;
-    if (processo->ClientDataSetDet()->RecordCount() != gItensMes)
-      Falhar(QStringLiteral("itens listados: %1").arg(processo->ClientDataSetDet()->RecordCount()));
-    relogio.restart();
-    processo->actSelecionarTodosExecute(nullptr);
-    tempos.Marcar = relogio.nsecsElapsed() / 1e6;
-    relogio.restart();
-    processo->actGravarExecute(nullptr);
-    tempos.Gravar = relogio.nsecsElapsed() / 1e6;
-  } catch (const Exception &e) {
-    Falhar(e.message());
-  }
+  const TnTempos tempos = CronometrarFases(
+      [&] {
+        processo->Executar();
+        if (processo->ClientDataSetDet()->RecordCount() != gItensMes)
+          Falhar(QStringLiteral("itens listados: %1").arg(processo->ClientDataSetDet()->RecordCount()));
+      },
+      [&] { processo->actSelecionarTodosExecute(nullptr); }, [&] { processo->actGravarExecute(nullptr); });
   nLiberarDM(processo);
   return tempos;
 }
@@ -1049,17 +1020,13 @@ int main(int argc, char **argv) {
   const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPGerarProtocolo"),
                                  QStringLiteral("bench-gerar-protocolo.db"), opcoes);
   {
-    QElapsedTimer relogio;
-    relogio.start();
-    QSqlDatabase db = nDMConexao()->Database();
-    db.transaction();
-    InserirCadastros();
-    InserirDebitos();
-    InserirFolha();
-    InserirProtocolosAntigos();
-    InserirFinanceiro();
-    db.commit();
-    Analisar();
+    const double montagem = MontarEscritorio([] {
+      InserirCadastros();
+      InserirDebitos();
+      InserirFolha();
+      InserirProtocolosAntigos();
+      InserirFinanceiro();
+    });
     std::printf(
         "%s, fator %.2f: %d filiais, %d débitos no mês, %d débitos de %d meses anteriores, %d protocolos "
         "anteriores com %d itens de folha; folha: %d funcionários, %d eventos calculados, %d rescisões, %d "
@@ -1068,8 +1035,7 @@ int main(int argc, char **argv) {
         pg ? "PostgreSQL" : "SQLite", fator, gEstabs, gEstabs * 15, gEstabs * 15 * kMesesHistorico, kMesesHistorico,
         gUltimoAntigo, gUltimoAntigo * 3, gEmpresas * kFuncionarios,
         gEmpresas * kFuncionarios * kPeriodos * kEventosPorCalculo, gEmpresas * (kFuncionarios - kPrimeiroDemitido + 1),
-        gEmpresas * kUltimoEmFerias, gClientesFin, gClientesFin, gClientesFin + gClientesPrivados,
-        relogio.nsecsElapsed() / 1e9, rodadas);
+        gEmpresas * kUltimoEmFerias, gClientesFin, gClientesFin, gClientesFin + gClientesPrivados, montagem, rodadas);
     std::fflush(stdout);
   }
 

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -27,6 +28,7 @@
 
 #include "nDMConexao_U.h"
 #include "nDialetoSQL_U.h"
+#include "nException_U.h"
 #include "nPacotes_U.h"
 #include "nParamsSalvos_U.h"
 #include "nRegistro_U.h"
@@ -58,17 +60,30 @@ inline void ExecDireto(const QString &sql) {
   if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
 }
 
+// Fresh statistics for the planner once the office is in.
+inline void Analisar() {
+  ExecDireto(nDMConexao()->Config().Tipo == TnTipoServidor::PostgreSQL ? QStringLiteral("vacuum analyze")
+                                                                       : QStringLiteral("analyze"));
+}
+
+// Builds the office with `inserir` in one transaction and refreshes the
+// planner's statistics; the seconds it took.
+inline double MontarEscritorio(const std::function<void()> &inserir) {
+  QElapsedTimer relogio;
+  relogio.start();
+  QSqlDatabase db = nDMConexao()->Database();
+  db.transaction();
+  inserir();
+  db.commit();
+  Analisar();
+  return relogio.nsecsElapsed() / 1e9;
+}
+
 // The first column of the first row of a select.
 inline qlonglong Numero(const QString &sql) {
   QSqlQuery q(nDMConexao()->Database());
   if (!q.exec(sql) || !q.next()) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
   return q.value(0).toLongLong();
-}
-
-// Fresh statistics for the planner once the office is in.
-inline void Analisar() {
-  ExecDireto(nDMConexao()->Config().Tipo == TnTipoServidor::PostgreSQL ? QStringLiteral("vacuum analyze")
-                                                                       : QStringLiteral("analyze"));
 }
 
 // The office's client companies 1..empresas ("Empresa Cliente N Ltda"), each
@@ -164,6 +179,36 @@ TnResumo<T> Resumir(std::vector<T> rodadas) {
   return {rodadas.front(), mediana};
 }
 
+// One round of a process or of its floor: listing, marking, saving, in ms.
+struct TnTempos {
+  double Listar = 0;
+  double Marcar = 0;
+  double Gravar = 0;
+  double Total() const { return Listar + Marcar + Gravar; }
+};
+
+// Times the process's three phases one after the other; a refusal it raises
+// ends the run with its message.
+inline TnTempos CronometrarFases(const std::function<void()> &listar, const std::function<void()> &marcar,
+                                 const std::function<void()> &gravar) {
+  TnTempos tempos;
+  QElapsedTimer relogio;
+  try {
+    relogio.start();
+    listar();
+    tempos.Listar = relogio.nsecsElapsed() / 1e6;
+    relogio.restart();
+    marcar();
+    tempos.Marcar = relogio.nsecsElapsed() / 1e6;
+    relogio.restart();
+    gravar();
+    tempos.Gravar = relogio.nsecsElapsed() / 1e6;
+  } catch (const Exception &e) {
+    Falhar(e.message());
+  }
+  return tempos;
+}
+
 // The process's and the floor's time of each round of one operation.
 struct TnRodadas {
   std::vector<double> Processo;
@@ -197,18 +242,8 @@ inline void ImprimirMemoriaPico() {
 // CREATE or DROP DATABASE on the PostgreSQL server's administrative database.
 inline void AdministrarPg(const QString &sql) {
   const QString nome = QStringLiteral("mvox-bench-admin");
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
-    const TnConfigConexao c = nConfigServidorPg(QStringLiteral("postgres"));
-    db.setHostName(c.Host);
-    db.setPort(c.Porta);
-    db.setUserName(c.Usuario);
-    db.setPassword(c.Senha);
-    db.setDatabaseName(c.Banco);
-    if (!db.open()) Falhar(QStringLiteral("Servidor PostgreSQL inacessível: ") + db.lastError().text());
-    QSqlQuery q(db);
-    if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  }
+  QString erro;
+  if (!nAdministrarServidorPg(nome, sql, erro)) Falhar(erro);
   QSqlDatabase::removeDatabase(nome);
 }
 

@@ -29,8 +29,8 @@ void NovoBanco() {
   TnConfigConexao config;
   config.Arquivo = gPasta->filePath(QStringLiteral("bench%1.db").arg(++gBanco));
   nDMConexao()->Conectar(config);
-  nDMConexao()->Executar(
-      QStringLiteral("create table B (ID bigint not null primary key, NOME varchar(50), DIA date, VALOR numeric(18,2))"));
+  nDMConexao()->Executar(QStringLiteral(
+      "create table B (ID bigint not null primary key, NOME varchar(50), DIA date, VALOR numeric(18,2))"));
 }
 
 QString Nome(int i) { return QStringLiteral("Documento %1").arg(i); }
@@ -45,7 +45,8 @@ void Camada(benchmark::State &estado) {
     {
       TnTransacao transacao;
       TnSQLDataSet insercao;
-      insercao.SetCommandText(QStringLiteral("insert into B (ID, NOME, DIA, VALOR) values (:pId, :pNome, :pDia, :pValor)"));
+      insercao.SetCommandText(
+          QStringLiteral("insert into B (ID, NOME, DIA, VALOR) values (:pId, :pNome, :pDia, :pValor)"));
       insercao.SetPrepared(true);
       insercao.Params(0).SetDataType(TnFieldType::LargeInt);
       insercao.Params(1).SetDataType(TnFieldType::String);
@@ -148,8 +149,10 @@ int main(int argc, char **argv) {
     if (nome.rfind("QtPuro", 0) == 0) puro = tempo;
     if (nome.rfind("Camada", 0) == 0) camada = tempo;
   }
-  if (puro > 0) std::printf("razao camada/QSqlQuery puro: %.2f (meta: ate 1.30)\n", camada / puro);
-  else std::printf("sem medida do QSqlQuery puro\n");
+  if (puro > 0)
+    std::printf("razao camada/QSqlQuery puro: %.2f (meta: ate 1.30)\n", camada / puro);
+  else
+    std::printf("sem medida do QSqlQuery puro\n");
   benchmark::Shutdown();
   return 0;
 }

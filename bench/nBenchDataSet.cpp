@@ -4,6 +4,7 @@
 // on the same file. Then the filter, the index and 10,000 FindKeys on it, and
 // the memory the open rows take. Goal: open + walk at most 1.5 times the raw
 // read.
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,7 +15,6 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"

@@ -20,22 +20,8 @@ TnConfigConexao ConfigServidor(const QString &banco) { return nConfigServidorPg(
 // Runs administrative statements (CREATE/DROP DATABASE) outside any database
 // the tests use.
 void Administrar(const QString &sql) {
-  const QString nome = QStringLiteral("mvox-teste-admin");
-  {
-    QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome)
-                                                   : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
-    if (!db.isOpen()) {
-      const TnConfigConexao c = ConfigServidor(QStringLiteral("postgres"));
-      db.setHostName(c.Host);
-      db.setPort(c.Porta);
-      db.setUserName(c.Usuario);
-      db.setPassword(c.Senha);
-      db.setDatabaseName(c.Banco);
-      if (!db.open()) throw Exception(QStringLiteral("Servidor de testes inacessível: ") + db.lastError().text());
-    }
-    QSqlQuery q(db);
-    if (!q.exec(sql)) throw Exception(q.lastError().text() + QStringLiteral("\n") + sql);
-  }
+  QString erro;
+  if (!nAdministrarServidorPg(QStringLiteral("mvox-teste-admin"), sql, erro)) throw Exception(erro);
 }
 
 // The template database (converted, with the sample office), made once per

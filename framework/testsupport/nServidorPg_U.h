@@ -4,6 +4,9 @@
 // MVOX_TEST_PG as "host=... port=... user=... password=..." (any order, any
 // part left out keeps its default: 127.0.0.1, the driver's port, postgres).
 
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 
 #include "nDMConexao_U.h"
@@ -33,4 +36,29 @@ inline TnConfigConexao nConfigServidorPg(const QString &banco) {
   }
   config.Banco = banco;
   return config;
+}
+
+// Runs an administrative statement (CREATE or DROP DATABASE) on the server's
+// own database through the connection named `nome`, opened on first use and
+// kept for the next; false with the server's text in `erro` when it is out
+// of reach or refuses.
+inline bool nAdministrarServidorPg(const QString &nome, const QString &sql, QString &erro) {
+  QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome)
+                                                 : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
+  if (!db.isOpen()) {
+    const TnConfigConexao c = nConfigServidorPg(QStringLiteral("postgres"));
+    db.setHostName(c.Host);
+    db.setPort(c.Porta);
+    db.setUserName(c.Usuario);
+    db.setPassword(c.Senha);
+    db.setDatabaseName(c.Banco);
+    if (!db.open()) {
+      erro = QStringLiteral("Servidor PostgreSQL inacessível: ") + db.lastError().text();
+      return false;
+    }
+  }
+  QSqlQuery q(db);
+  if (q.exec(sql)) return true;
+  erro = q.lastError().text() + QStringLiteral("\n") + sql;
+  return false;
 }
