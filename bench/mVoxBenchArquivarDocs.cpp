@@ -174,7 +174,14 @@ std::vector<TnLinhaPiso> ListarPiso(QMap<int, QString> &descricoes) {
   caixa.addBindValue(1);
   Exec(caixa);
   caixa.next();
-  QSqlQuery lista = Preparar(SelectLista(caixa.value(0).toInt(), caixa.value(1).toInt()));
+  const int empresa = caixa.value(0).toInt();
+  const int estab = caixa.value(1).toInt();
+  caixa.finish();
+  QSqlQuery lista = Preparar(SelectLista(empresa, estab));
+  // On PostgreSQL read whole before the type reads run beside it, as the
+  // process's dataset reads it: the driver's forward-only result would be
+  // lost to the next statement.
+  if (nDMConexao()->Config().Tipo == TnTipoServidor::PostgreSQL) lista.setForwardOnly(false);
   lista.addBindValue(1);
   Exec(lista);
   QSqlQuery tipo =

@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <sys/resource.h>
@@ -247,48 +248,69 @@ inline void AdministrarPg(const QString &sql) {
   QSqlDatabase::removeDatabase(nome);
 }
 
+// The run's database, connected: the file `arquivo` in `pasta` on SQLite, or
+// a database of the run's own on the PostgreSQL server, dropped at the end.
+class TnBancoBench {
+ public:
+  TnBancoBench(const QTemporaryDir &pasta, const QString &arquivo, const TnOpcoesBench &opcoes)
+      : FBancoPg(opcoes.Pg ? QStringLiteral("mvox_bench_%1").arg(QCoreApplication::applicationPid()) : QString()) {
+    if (!FBancoPg.isEmpty()) {
+      AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + FBancoPg);
+      AdministrarPg(QStringLiteral("CREATE DATABASE ") + FBancoPg);
+      FConfig = nConfigServidorPg(FBancoPg);
+    } else {
+      FConfig.Arquivo = pasta.filePath(arquivo);
+    }
+    Conectar();
+  }
+  ~TnBancoBench() {
+    nDMConexao()->Desconectar();
+    if (!FBancoPg.isEmpty()) AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + FBancoPg);
+  }
+  TnBancoBench(const TnBancoBench &) = delete;
+  TnBancoBench &operator=(const TnBancoBench &) = delete;
+
+  // Connects again (after a Desconectar).
+  void Conectar() { nDMConexao()->Conectar(FConfig); }
+  const TnConfigConexao &Config() const { return FConfig; }
+
+ private:
+  QString FBancoPg;  // the run's own database on the server, or none on SQLite
+  TnConfigConexao FConfig;
+};
+
 // The run's environment, built as the program builds it at start
 // (shell/mVox.cpp) and taken down in reverse; `classe` must be registered
 // once the library is open.
 class TnAmbienteBench {
  public:
   TnAmbienteBench(int &argc, char **argv, const QString &classe, const QString &arquivo, const TnOpcoesBench &opcoes)
-      : FApp((Fuso(), argc), argv),
-        FParams(FPasta.filePath(QStringLiteral("params.ini"))),
-        FBancoPg(opcoes.Pg ? QStringLiteral("mvox_bench_%1").arg(QCoreApplication::applicationPid()) : QString()) {
+      : FApp((Fuso(), argc), argv), FParams(FPasta.filePath(QStringLiteral("params.ini"))) {
     nSetParamsSalvos(&FParams);
     FPacotes.AbrirPacotes({QStringLiteral("mVoxPk")});
     if (!TnRegistro::Instancia().Registrada(classe)) Falhar(QStringLiteral("mVoxPk não carregado"));
-    TnConfigConexao config;
-    if (!FBancoPg.isEmpty()) {
-      AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + FBancoPg);
-      AdministrarPg(QStringLiteral("CREATE DATABASE ") + FBancoPg);
-      config = nConfigServidorPg(FBancoPg);
-    } else {
-      config.Arquivo = FPasta.filePath(arquivo);
-    }
-    nDMConexao()->Conectar(config);
+    FBanco = std::make_unique<TnBancoBench>(FPasta, arquivo, opcoes);
     nConverterBanco(*nDMConexao());
     nDMConexao()->SetRelogioFixo(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
   }
   ~TnAmbienteBench() {
     TnRegistro::Instancia().DestruirTodos();
-    nDMConexao()->Desconectar();
-    if (!FBancoPg.isEmpty()) AdministrarPg(QStringLiteral("DROP DATABASE IF EXISTS ") + FBancoPg);
+    FBanco.reset();
     FPacotes.DescarregarPacotes();
     nSetParamsSalvos(nullptr);
   }
   TnAmbienteBench(const TnAmbienteBench &) = delete;
   TnAmbienteBench &operator=(const TnAmbienteBench &) = delete;
 
- private:
+  // As the program does at start (shell/mVox.cpp).
   static void Fuso() {
     if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
   }
 
+ private:
   QCoreApplication FApp;
   QTemporaryDir FPasta;
   TnParamsSalvos FParams;
   TnPacotes FPacotes;
-  QString FBancoPg;  // the run's own database on the server, or none on SQLite
+  std::unique_ptr<TnBancoBench> FBanco;
 };

@@ -1,9 +1,11 @@
 // The protocol register's dataset over 100,000 PROTOCOLO rows: opened through
 // the provider (CommandText + Open) and walked reading every field, against a
 // raw QSqlQuery read of the same select reading every column, in the same run
-// on the same file. Then the filter, the index and 10,000 FindKeys on it, and
+// on the same database. Then the filter, the index and 10,000 FindKeys on it, and
 // the memory the open rows take. Goal: open + walk at most 1.5 times the raw
 // read.
+//
+//   nBenchDataSet [--rodadas N] [--banco sqlite|postgresql]
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "mVoxBench_U.h"
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
 #include "nDialetoSQL_U.h"
@@ -25,7 +28,7 @@ namespace {
 
 constexpr int kLinhas = 100000;
 constexpr int kBuscas = 10000;
-constexpr int kRodadas = 3;
+int gRodadas = 5;  // --rodadas
 
 const QString kSQL = QStringLiteral(
     "Select t_t.CODIGOPROTOCOLO,t_t.CODIGOEMPRESA,t_t.CODIGOESTAB,t_t.DATALCTOPRO,t_t.TIPOPRO,t_t.OBSERVACAO,"
@@ -34,11 +37,6 @@ const QString kSQL = QStringLiteral(
     "ORDER BY t_t.CodigoProtocolo");
 
 QDate Dia(int i) { return QDate(2024, 1, 1).addDays(i % 1000); }
-
-void Falhar(const QString &texto) {
-  std::fprintf(stderr, "%s\n", texto.toUtf8().constData());
-  std::exit(1);
-}
 
 void InserirLinhas() {
   QSqlDatabase db = nDMConexao()->Database();
@@ -80,16 +78,21 @@ double Residente() {
   return campos.size() > 1 ? campos[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) : 0;
 }
 
-// The best of a few runs, in milliseconds.
-double Medir(const std::function<void()> &trabalho) {
-  double melhor = 1e300;
-  for (int r = 0; r < kRodadas; ++r) {
+// The fastest and the median of the rounds, in milliseconds.
+TnResumo<double> Medir(const std::function<void()> &trabalho) {
+  std::vector<double> rodadas;
+  for (int r = 0; r < gRodadas; ++r) {
     QElapsedTimer relogio;
     relogio.start();
     trabalho();
-    melhor = std::min(melhor, relogio.nsecsElapsed() / 1e6);
+    rodadas.push_back(relogio.nsecsElapsed() / 1e6);
   }
-  return melhor;
+  return Resumir(rodadas);
+}
+
+// "melhor (mediana)"
+QByteArray Texto(const TnResumo<double> &tempo) {
+  return QStringLiteral("%1 ms (mediana %2 ms)").arg(tempo.Minimo, 0, 'f', 1).arg(tempo.Mediana, 0, 'f', 1).toUtf8();
 }
 
 // The raw read: every column of every row, as the driver gives it.
@@ -132,13 +135,12 @@ void Percorrer(TnClientDataSet &dados) {
 }  // namespace
 
 int main(int argc, char **argv) {
-  // As the program does at start (shell/mVox.cpp).
-  if (!qEnvironmentVariableIsSet("TZ")) qputenv("TZ", ":/etc/localtime");
+  const TnOpcoesBench opcoes = LerOpcoes(argc, argv, "uso: nBenchDataSet [--rodadas N] [--banco sqlite|postgresql]\n");
+  gRodadas = opcoes.Rodadas;
+  TnAmbienteBench::Fuso();
   QCoreApplication app(argc, argv);
   QTemporaryDir pasta;
-  TnConfigConexao config;
-  config.Arquivo = pasta.filePath(QStringLiteral("bench-dataset.db"));
-  nDMConexao()->Conectar(config);
+  const TnBancoBench banco(pasta, QStringLiteral("bench-dataset.db"), opcoes);
   nConverterBanco(*nDMConexao());
   InserirLinhas();
 
@@ -148,15 +150,15 @@ int main(int argc, char **argv) {
   const double depois = Residente();
   Percorrer(*dados);
 
-  const double cru = Medir(LeituraCrua);
-  const double camada = Medir([] {
+  const TnResumo<double> cru = Medir(LeituraCrua);
+  const TnResumo<double> camada = Medir([] {
     auto d = Abrir();
     Percorrer(*d);
   });
-  const double abertura = Medir([] { Abrir(); });
+  const TnResumo<double> abertura = Medir([] { Abrir(); });
 
   int filtradas = 0;
-  const double filtro = Medir([&] {
+  const TnResumo<double> filtro = Medir([&] {
     dados->SetFiltered(false);
     dados->SetFilter(QStringLiteral("CODIGOEMPRESA = 2 and CANCELADO = '0'"));
     dados->SetFiltered(true);
@@ -164,27 +166,32 @@ int main(int argc, char **argv) {
   });
   dados->SetFiltered(false);
 
-  const double indice = Medir([&] {
+  const TnResumo<double> indice = Medir([&] {
     dados->SetIndexFieldNames(QString());
     dados->SetIndexFieldNames(QStringLiteral("CODIGOEMPRESA;DATALCTOPRO"));
   });
 
   int achadas = 0;
-  const double buscas = Medir([&] {
+  const TnResumo<double> buscas = Medir([&] {
     achadas = 0;
     for (int k = 0; k < kBuscas; ++k)
       if (dados->FindKey({k % 5 + 1, Dia(k * 37)})) ++achadas;
   });
 
-  std::printf("linhas: %d, colunas: %d\n", kLinhas, dados->FieldCount());
-  std::printf("leitura crua (QSqlQuery, todas as colunas): %8.1f ms\n", cru);
-  std::printf("abrir + percorrer (provedor, todos os campos): %8.1f ms (so abrir: %.1f ms)\n", camada, abertura);
-  std::printf("razao abrir+percorrer / leitura crua: %.2f (meta: ate 1.50)\n", camada / cru);
+  std::printf("%s, linhas: %d, colunas: %d, %d rodadas\n", opcoes.Engine(), kLinhas, dados->FieldCount(),
+              opcoes.Rodadas);
+  std::printf("leitura crua (QSqlQuery, todas as colunas): %s\n", Texto(cru).constData());
+  std::printf("abrir + percorrer (provedor, todos os campos): %s (so abrir: %s)\n", Texto(camada).constData(),
+              Texto(abertura).constData());
+  std::printf("razao abrir+percorrer / leitura crua: %.2f pelas melhores, %.2f pelas medianas (meta: ate 1.50)\n",
+              camada.Minimo / cru.Minimo, camada.Mediana / cru.Mediana);
   std::printf("memoria por linha aberta: %.0f bytes\n", (depois - antes) / kLinhas);
-  std::printf("filtro \"CODIGOEMPRESA = 2 and CANCELADO = '0'\": %.1f ms (%d linhas)\n", filtro, filtradas);
-  std::printf("indice \"CODIGOEMPRESA;DATALCTOPRO\": %.1f ms\n", indice);
-  std::printf("%d FindKey: %.1f ms (%d achadas, %.2f us cada)\n", kBuscas, buscas, achadas, buscas * 1000 / kBuscas);
+  std::printf("filtro \"CODIGOEMPRESA = 2 and CANCELADO = '0'\": %s (%d linhas)\n", Texto(filtro).constData(),
+              filtradas);
+  std::printf("indice \"CODIGOEMPRESA;DATALCTOPRO\": %s\n", Texto(indice).constData());
+  std::printf("%d FindKey: %s (%d achadas, %.2f us cada)\n", kBuscas, Texto(buscas).constData(), achadas,
+              buscas.Minimo * 1000 / kBuscas);
   dados.reset();
-  nDMConexao()->Desconectar();
+  ImprimirMemoriaPico();
   return 0;
 }
