@@ -1,14 +1,17 @@
 #include "mVoxDPGerarProtocoloBase_U.h"
 
 #include <QRegularExpression>
+#include <QSet>
+#include <QSqlQuery>
+#include <algorithm>
 #include <exception>
 
 #include "mVoxItem_U.h"
 #include "mVoxSFuncoes_U.h"
 #include "mVox_U.h"
+#include "nAoSair_U.h"
 #include "nClasseInfo_U.h"
 #include "nDBGrid_U.h"
-#include "nAoSair_U.h"
 #include "nDMConexao_U.h"
 #include "nDMSQLDataSet_U.h"
 #include "nDateField_U.h"
@@ -46,11 +49,41 @@ const QString kSQLInsertItensPro = QStringLiteral(
     ",:pDATALCTOPRO ,:pVENCIMENTO ,:pVALOR ,:pCODIGOIMPOSTO ,:pVARIACAOIMPOSTO ,:pCODIGODOCEMP ,:pCodigoFuncContr "
     ",:pCANCELADO ,:pCHAVEORIGEM ,:pCODIGOUSUARIO ,:pDATAHORACADASTRO ,:pORIGEMDADO ,:pCOMPETENCIA) ");
 
-// Stamps the debit only while it is still free: another user may have
-// protocolled it (or deleted it) since it was listed.
+// The columns of an item row, in the order InserirItem keeps its values.
+constexpr const char *kColunasItem[] = {
+    "CODIGOPROTOCOLO", "SEQITEMPRO",       "DESCRITEM",    "DATALCTOPRO",     "VENCIMENTO", "VALOR",
+    "CODIGOIMPOSTO",   "VARIACAOIMPOSTO",  "CODIGODOCEMP", "CodigoFuncContr", "CANCELADO",  "CHAVEORIGEM",
+    "CODIGOUSUARIO",   "DATAHORACADASTRO", "ORIGEMDADO",   "COMPETENCIA"};
+const std::initializer_list<TnFieldType> kTiposItem = {
+    TnFieldType::LargeInt, TnFieldType::Integer,  TnFieldType::String,   TnFieldType::Date,
+    TnFieldType::Date,     TnFieldType::FMTBcd,   TnFieldType::Integer,  TnFieldType::SmallInt,
+    TnFieldType::LargeInt, TnFieldType::Integer,  TnFieldType::String,   TnFieldType::String,
+    TnFieldType::SmallInt, TnFieldType::DateTime, TnFieldType::SmallInt, TnFieldType::Date};
+
+// Rows of one multi-row insert, keys of one stamp: one round trip to the
+// server each, with parameters well inside either engine's limit.
+constexpr int kLinhasPorInstrucao = 100;
+
+// Stamps the debits only while they are still free: another user may have
+// protocolled one (or deleted it) since it was listed. %3: the keys'
+// placeholders.
 const QString kSQLUpdateDebito = QStringLiteral(
-    "update %1 set CODIGOPROTOCOLO = :pCodigoPro where CHAVEDEBITO%2 = :pChaveDebito and CODIGOEMPRESA = "
-    ":pCodigoEmpresa and CODIGOPROTOCOLO is null");
+    "update %1 set CODIGOPROTOCOLO = :pCodigoPro where CODIGOEMPRESA = :pCodigoEmpresa and CODIGOPROTOCOLO is null "
+    "and CHAVEDEBITO%2 in (%3)");
+// Which of the keys carry the protocol after the stamp.
+const QString kSQLDebitosCarimbados = QStringLiteral(
+    "select CHAVEDEBITO%2 from %1 where CODIGOEMPRESA = :pCodigoEmpresa and CODIGOPROTOCOLO = :pCodigoPro and "
+    "CHAVEDEBITO%2 in (%3)");
+
+// ":prefixo0 ,:prefixo1 ..." for `quantos` placeholders.
+QString Marcadores(const QString &prefixo, int quantos) {
+  QString texto;
+  for (int i = 0; i < quantos; ++i) {
+    if (i > 0) texto += QStringLiteral(" ,");
+    texto += u':' + prefixo + QString::number(i);
+  }
+  return texto;
+}
 
 // The statement's parameters take these types in order. Dates go as dates
 // (the columns hold no time), the value as an exact decimal, and the one-
@@ -80,7 +113,6 @@ const QString &NomeSQL(const QString &nome) {
     throw Exception(QStringLiteral("Nome de tabela ou coluna inválido: '%1'.").arg(nome));
   return nome;
 }
-
 
 }  // namespace
 
@@ -282,42 +314,139 @@ void TmVoxDPGerarProtocoloBase::InserirProtocolo(qint64 numero) {
 
 void TmVoxDPGerarProtocoloBase::InserirItem(qint64 numero, int sequencia) {
   const TmVoxItem &item = *MapProItem();
-  TnSQLDataSet &sql = *sqlInsertItensPro;
-  sql.Params(0).SetValue(numero);
-  sql.Params(1).SetValue(sequencia);
-  const TnField *campos[] = {item.DESCRITEM,     item.DATALCTOPRO,     item.VENCIMENTO,    item.VALOR,
-                             item.CODIGOIMPOSTO, item.VARIACAOIMPOSTO, item.CODIGODOCEMP,  item.CodigoFuncContr,
-                             item.CANCELADO,     item.CHAVEORIGEM,     item.CODIGOUSUARIO, item.DATAHORACADASTRO,
-                             item.ORIGEMDADO,    item.COMPETENCIA};
-  int i = 2;
-  for (const TnField *campo : campos) sql.Params(i++).SetValue(campo->Value());
-  sql.ExecSQL();
+  TnItemPendente &pendente = FItensPendentes.emplace_back();
+  pendente.Marca = ClientDataSetDet()->GetBookmark();
+  pendente.Valores = {numero,
+                      sequencia,
+                      item.DESCRITEM->Value(),
+                      item.DATALCTOPRO->Value(),
+                      item.VENCIMENTO->Value(),
+                      item.VALOR->Value(),
+                      item.CODIGOIMPOSTO->Value(),
+                      item.VARIACAOIMPOSTO->Value(),
+                      item.CODIGODOCEMP->Value(),
+                      item.CodigoFuncContr->Value(),
+                      item.CANCELADO->Value(),
+                      item.CHAVEORIGEM->Value(),
+                      item.CODIGOUSUARIO->Value(),
+                      item.DATAHORACADASTRO->Value(),
+                      item.ORIGEMDADO->Value(),
+                      item.COMPETENCIA->Value()};
 }
 
-void TmVoxDPGerarProtocoloBase::AtualizarDebito(qint64 numero) {
+void TmVoxDPGerarProtocoloBase::AtualizarDebito(qint64) {
   const TmVoxItem &item = *MapProItem();
-  // Found by the item's own values: the names are checked and pasted into
-  // the statement once per table, not once per item.
-  const QString tabela = item.TABELA->Value().toString();
-  const QString sufixo = item.TABELACHAVE->Value().toString();
-  std::unique_ptr<TnSQLDataSet> &instrucao = sqlUpdateDebitos[tabela + u'|' + sufixo];
-  if (!instrucao) {
-    instrucao = NovaInstrucao(kSQLUpdateDebito.arg(NomeSQL(tabela.trimmed()), NomeSQL(sufixo.trimmed())));
-    Tipar(*instrucao, {TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::SmallInt});
+  FDebitosPendentes.push_back({ClientDataSetDet()->GetBookmark(), item.TABELA->Value().toString(),
+                               item.TABELACHAVE->Value().toString(), item.CHAVEDEBITO->Value()});
+}
+
+TnSQLDataSet &TmVoxDPGerarProtocoloBase::InstrucaoItens(int linhas) {
+  std::unique_ptr<TnSQLDataSet> &instrucao = sqlInsertItens[linhas];
+  if (instrucao) return *instrucao;
+  QString colunas;
+  for (const char *coluna : kColunasItem) {
+    if (!colunas.isEmpty()) colunas += QStringLiteral(" ,");
+    colunas += QLatin1String(coluna);
   }
-  sqlUpdateDebito = instrucao.get();
-  // pCodigoPro, pChaveDebito, pCodigoEmpresa: the statement's order.
-  sqlUpdateDebito->Params(0).SetValue(numero);
-  sqlUpdateDebito->Params(1).SetValue(item.CHAVEDEBITO->Value());
-  sqlUpdateDebito->Params(2).SetValue(MapPro()->CODIGOEMPRESA->Value());
-  // Exactly the one debit: none means it is no longer free, and saving the
-  // item anyway would leave one debit in two protocols, or an item with no
-  // debit behind it.
-  if (sqlUpdateDebito->ExecSQL() != 1)
-    throw Exception(
-        QStringLiteral("O débito \"%1\" (%2, chave %3) não está mais livre: foi protocolado por outro "
-                       "usuário depois da listagem, ou excluído.")
-            .arg(item.DESCRITEM->AsString(), item.TABELA->AsString().trimmed(), item.CHAVEDEBITO->AsString()));
+  QString sql = QStringLiteral("insert into PROTOCOLOITEM (") + colunas + QStringLiteral(") values ");
+  for (int linha = 0; linha < linhas; ++linha) {
+    if (linha > 0) sql += QStringLiteral(" ,");
+    sql += u'(' + Marcadores(QStringLiteral("p%1_").arg(linha), static_cast<int>(std::size(kColunasItem))) + u')';
+  }
+  instrucao = NovaInstrucao(sql);
+  int i = 0;
+  for (int linha = 0; linha < linhas; ++linha)
+    for (TnFieldType tipo : kTiposItem) {
+      instrucao->Params(i).SetDataType(tipo);
+      // The description, at most 200 characters, as the single insert takes it.
+      if (i % static_cast<int>(std::size(kColunasItem)) == 2) instrucao->Params(i).SetSize(200);
+      ++i;
+    }
+  return *instrucao;
+}
+
+TnSQLDataSet &TmVoxDPGerarProtocoloBase::InstrucaoDebitos(const QString &tabela, const QString &sufixo, int chaves) {
+  // The names are checked and pasted into the statement once per table and
+  // number of keys, not once per item.
+  std::unique_ptr<TnSQLDataSet> &instrucao = sqlUpdateDebitos[tabela + u'|' + sufixo + u'|' + QString::number(chaves)];
+  if (!instrucao) {
+    instrucao = NovaInstrucao(kSQLUpdateDebito.arg(NomeSQL(tabela.trimmed()), NomeSQL(sufixo.trimmed()),
+                                                   Marcadores(QStringLiteral("pChave"), chaves)));
+    instrucao->Params(0).SetDataType(TnFieldType::LargeInt);
+    instrucao->Params(1).SetDataType(TnFieldType::SmallInt);
+    for (int i = 0; i < chaves; ++i) instrucao->Params(2 + i).SetDataType(TnFieldType::Integer);
+  }
+  return *instrucao;
+}
+
+void TmVoxDPGerarProtocoloBase::GravarPendentes(qint64 numero) {
+  TnClientDataSet &detalhe = *ClientDataSetDet();
+  const size_t itens = FItensPendentes.size();
+  for (size_t inicio = 0; inicio < itens; inicio += kLinhasPorInstrucao) {
+    const size_t fim = std::min(itens, inicio + kLinhasPorInstrucao);
+    TnSQLDataSet &sql = InstrucaoItens(static_cast<int>(fim - inicio));
+    int p = 0;
+    for (size_t i = inicio; i < fim; ++i)
+      for (const QVariant &valor : FItensPendentes[i].Valores) sql.Params(p++).SetValue(valor);
+    try {
+      sql.ExecSQL();
+    } catch (...) {
+      // Named with the first item of the rows refused.
+      detalhe.GotoBookmark(FItensPendentes[inicio].Marca);
+      throw;
+    }
+  }
+  FItensPendentes.clear();
+
+  // The debits table by table, in the order their first items came.
+  std::vector<TnDebitoPendente> debitos = std::move(FDebitosPendentes);
+  FDebitosPendentes.clear();
+  const QVariant empresa = MapPro()->CODIGOEMPRESA->Value();
+  std::vector<bool> feito(debitos.size(), false);
+  for (size_t primeiro = 0; primeiro < debitos.size(); ++primeiro) {
+    if (feito[primeiro]) continue;
+    std::vector<size_t> daTabela;
+    for (size_t i = primeiro; i < debitos.size(); ++i)
+      if (!feito[i] && debitos[i].Tabela == debitos[primeiro].Tabela && debitos[i].Sufixo == debitos[primeiro].Sufixo) {
+        daTabela.push_back(i);
+        feito[i] = true;
+      }
+    for (size_t inicio = 0; inicio < daTabela.size(); inicio += kLinhasPorInstrucao) {
+      const size_t fim = std::min(daTabela.size(), inicio + kLinhasPorInstrucao);
+      const int chaves = static_cast<int>(fim - inicio);
+      TnSQLDataSet &sql = InstrucaoDebitos(debitos[primeiro].Tabela, debitos[primeiro].Sufixo, chaves);
+      sql.Params(0).SetValue(numero);
+      sql.Params(1).SetValue(empresa);
+      for (size_t i = inicio; i < fim; ++i)
+        sql.Params(2 + static_cast<int>(i - inicio)).SetValue(debitos[daTabela[i]].Chave);
+      // Every debit exactly once: one short means it is no longer free, and
+      // saving its item anyway would leave the debit in two protocols, or an
+      // item with no debit behind it.
+      if (sql.ExecSQL() == chaves) continue;
+      QVariantList valores = {empresa, numero};
+      for (size_t i = inicio; i < fim; ++i) valores << debitos[daTabela[i]].Chave;
+      QSqlQuery carimbados =
+          nDMConexao()->Executar(kSQLDebitosCarimbados.arg(NomeSQL(debitos[primeiro].Tabela.trimmed()),
+                                                           NomeSQL(debitos[primeiro].Sufixo.trimmed()),
+                                                           Marcadores(QStringLiteral("pChave"), chaves)),
+                                 valores);
+      QSet<qint64> nossos;
+      while (carimbados.next()) nossos.insert(carimbados.value(0).toLongLong());
+      carimbados.finish();
+      // The first that is not ours, or ours already through an earlier item.
+      for (size_t i = inicio; i < fim; ++i) {
+        const qint64 chave = debitos[daTabela[i]].Chave.toLongLong();
+        if (nossos.remove(chave)) continue;
+        detalhe.GotoBookmark(debitos[daTabela[i]].Marca);
+        const TmVoxItem &item = *MapProItem();
+        throw Exception(
+            QStringLiteral("O débito \"%1\" (%2, chave %3) não está mais livre: foi protocolado por outro "
+                           "usuário depois da listagem, ou excluído.")
+                .arg(item.DESCRITEM->AsString(), item.TABELA->AsString().trimmed(), item.CHAVEDEBITO->AsString()));
+      }
+      throw Exception(QStringLiteral("Os débitos do protocolo %1 não puderam ser marcados.").arg(numero));
+    }
+  }
 }
 
 void TmVoxDPGerarProtocoloBase::Gravar() {
@@ -328,6 +457,9 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   if (!sqlInsertPro || !sqlInsertItensPro) PrepararSQL();
   sqlUpdateDebito = nullptr;
   sqlUpdateDebitos.clear();
+  sqlInsertItens.clear();
+  FItensPendentes.clear();
+  FDebitosPendentes.clear();
 
   // The screen as it is now: a failed save puts it back, rows, marks,
   // filter, current rows and the open protocol, so the user can save again.
@@ -444,6 +576,7 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
         itensGravados.push_back(detalhe.GetBookmark());
         detalhe.Next();
       }
+      GravarPendentes(numero);
       // A proposal leaves with its last item.
       if (!ficaItem) propostasGravadas.push_back(mestre.GetBookmark());
       mestre.Next();

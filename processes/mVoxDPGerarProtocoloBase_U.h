@@ -2,10 +2,14 @@
 
 #include <QPointer>
 #include <QString>
+#include <QVariant>
+#include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "mvoxpk_export.h"
+#include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
 #include "nDMPowerParamTab_U.h"
 #include "nTeclado_U.h"
@@ -137,8 +141,32 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocoloBase : public TnDMPowerParamTab {
   void TomarGrids(TnFrmGerarProtocolo *form);
   void Gravar();
   void InserirProtocolo(qint64 numero);
+  // Both keep the current item's row and write it with its proposal's
+  // others in GravarPendentes.
   void InserirItem(qint64 numero, int sequencia);
   void AtualizarDebito(qint64 numero);
+  // Writes what the proposal's items left: their rows in as few statements
+  // as kLinhasPorInstrucao allows, then each debit table's stamps in one
+  // statement per table. A debit no longer free is named with its item made
+  // current again, as when each was stamped on its own.
+  void GravarPendentes(qint64 numero);
+  TnSQLDataSet &InstrucaoItens(int linhas);
+  TnSQLDataSet &InstrucaoDebitos(const QString &tabela, const QString &sufixo, int chaves);
+
+  struct TnItemPendente {
+    TnBookmark Marca;
+    std::array<QVariant, 16> Valores;
+  };
+  std::vector<TnItemPendente> FItensPendentes;
+  struct TnDebitoPendente {
+    TnBookmark Marca;
+    QString Tabela;
+    QString Sufixo;
+    QVariant Chave;
+  };
+  std::vector<TnDebitoPendente> FDebitosPendentes;
+  // The item insert for a number of rows, prepared once per save.
+  std::map<int, std::unique_ptr<TnSQLDataSet>> sqlInsertItens;
   // Stores the all-selected flag on the master row of the proposal.
   void GravarTodosSelecionados(const QVariant &codigoProtocolo, bool todos);
 

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <functional>
 #include <future>
-#include <thread>
 #include <memory>
+#include <thread>
 
 #include "mVoxDPGerarProtocoloBase_U.h"
 #include "mVoxItem_U.h"
@@ -469,6 +469,63 @@ TEST_F(GerarProtocoloBaseTeste, ADebitNoLongerFreeAtSaveTimeFailsTheWholeSaveNam
   EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO is not null")), 2);
 }
 
+// A proposal's items go in a few statements and its debits are stamped per
+// table: a long proposal must still come out whole and in order, and the one
+// debit that is no longer free must still be the one named.
+TEST_F(GerarProtocoloBaseTeste, ALongProposalIsSavedWholeInOrderAndTheDebitNoLongerFreeIsTheOneNamed) {
+  constexpr int kItens = 250;
+  QList<TnItemTeste> itens;
+  for (int n = 1; n <= kItens; ++n) {
+    ExecutarSQLDireto(
+        QStringLiteral("insert into DEBITOFEDERAL (CODIGOEMPRESA, CHAVEDEBITOFED, CODIGOESTAB, CODIGOIMPOSTO, "
+                       "VARIACAOIMPOSTO, DATALCTOCTR, VALORDEBITO, FORMADEBITO) values (2, :c, 1, 1, 0, :l, "
+                       "'1.00', 0)"),
+        {1000 + n, QDate(2026, 11, 20)});
+    itens << Debito(QStringLiteral("D%1").arg(n).toUtf8().constData(), "DEBITOFEDERAL", "FED", 1000 + n);
+  }
+  Executar({{.Empresa = 2, .Estab = 1, .Itens = itens}});
+  MarcarProposta(1);
+  const QString livre =
+      QStringLiteral("não está mais livre: foi protocolado por outro usuário depois da listagem, ou excluído.");
+
+  // Taken in the second hundred of keys.
+  ExecutarSQLDireto(QStringLiteral(
+      "update DEBITOFEDERAL set CODIGOPROTOCOLO = 900 where CODIGOEMPRESA = 2 and CHAVEDEBITOFED = 1170"));
+  EXPECT_EQ(Gravar(), QStringLiteral("Empresa: 2\r\nFilial: 1\r\nProtocolo: 1\r\nDébitos Federais: O débito \"D170\" "
+                                     "(DEBITOFEDERAL, chave 1170) ") +
+                          livre);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 0);
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLOITEM")), 0);
+  EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO is not null")), 1);
+  EXPECT_EQ(Detalhe().RecordCount(), kItens);
+
+  ExecutarSQLDireto(QStringLiteral("update DEBITOFEDERAL set CODIGOPROTOCOLO = null"));
+  ASSERT_EQ(Gravar(), QString());
+  QSqlQuery gravados = nDMConexao()->Executar(
+      QStringLiteral("select SEQITEMPRO, DESCRITEM from PROTOCOLOITEM where CODIGOPROTOCOLO = 1 order by SEQITEMPRO"));
+  int n = 0;
+  while (gravados.next()) {
+    ++n;
+    EXPECT_EQ(gravados.value(0).toInt(), n);
+    EXPECT_EQ(gravados.value(1).toString(), QStringLiteral("D%1").arg(n));
+  }
+  EXPECT_EQ(n, kItens);
+  EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO = 1")), kItens);
+}
+
+TEST_F(GerarProtocoloBaseTeste, OneDebitTwiceInAProposalNamesItsSecondItem) {
+  Executar({{.Empresa = 2,
+             .Estab = 1,
+             .Itens = {Debito("IRPJ", "DEBITOFEDERAL", "FED", 1), Debito("CSLL", "DEBITOFEDERAL", "FED", 2),
+                       Debito("IRPJ de novo", "DEBITOFEDERAL", "FED", 1)}}});
+  MarcarProposta(1);
+  EXPECT_EQ(Gravar(), QStringLiteral("Empresa: 2\r\nFilial: 1\r\nProtocolo: 1\r\nDébitos Federais: O débito \"IRPJ de "
+                                     "novo\" (DEBITOFEDERAL, chave 1) não está mais livre: foi protocolado por outro "
+                                     "usuário depois da listagem, ou excluído."));
+  EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 0);
+  EXPECT_EQ(Contar(QStringLiteral("DEBITOFEDERAL"), QStringLiteral("CODIGOPROTOCOLO is not null")), 0);
+}
+
 TEST_F(GerarProtocoloBaseTeste, AnErrorOnTheSecondProtocolRollsEverythingBackNamesItAndKeepsTheScreenForAnotherSave) {
   TnItemTeste boleto = Item("Boleto 123");
   boleto.Tipo = QStringLiteral("Boletos");
@@ -635,14 +692,13 @@ TEST_F(GerarProtocoloBaseTeste, TwoSavesAtOnceBothSucceedWithDistinctConsecutive
     outro.join();
     ASSERT_EQ(erroOutro, QString());
     ASSERT_EQ(erro, QString());
-    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"), {numeroOutro}).toInt(),
-              3);
-    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"),
-                    {numeroOutro + 1})
+    EXPECT_EQ(
+        Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"), {numeroOutro}).toInt(),
+        3);
+    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"), {numeroOutro + 1})
                   .toInt(),
               1);
-    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"),
-                    {numeroOutro + 2})
+    EXPECT_EQ(Valor(QStringLiteral("select CODIGOEMPRESA from PROTOCOLO where CODIGOPROTOCOLO = :n"), {numeroOutro + 2})
                   .toInt(),
               2);
     EXPECT_EQ(Contar(QStringLiteral("PROTOCOLO")), 3 * (rodada + 1));
@@ -650,7 +706,9 @@ TEST_F(GerarProtocoloBaseTeste, TwoSavesAtOnceBothSucceedWithDistinctConsecutive
 }
 
 TEST_F(GerarProtocoloBaseTeste, ProtocolsAreNumberedInProposalOrderWhateverTheGridsSort) {
-  Executar({{.Empresa = 3, .Itens = {Item("C")}}, {.Empresa = 2, .Itens = {Item("B")}}, {.Empresa = 1, .Itens = {Item("A")}}});
+  Executar({{.Empresa = 3, .Itens = {Item("C")}},
+            {.Empresa = 2, .Itens = {Item("B")}},
+            {.Empresa = 1, .Itens = {Item("A")}}});
   for (const QString &linha : Propostas()) MarcarProposta(linha.section(u'|', 0, 0).toLongLong());
   // A click on the company's title sorts the proposals the other way round.
   Mestre().SetIndexFieldNames(QStringLiteral("EMPRESA"));
