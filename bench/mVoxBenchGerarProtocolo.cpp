@@ -693,6 +693,8 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
     return semCodigo(emp) || semCodigo(est) ? std::pair(empresa, estab) : std::pair(emp.toInt(), est.toInt());
   };
 
+  // Each type's template, read once in the pass.
+  std::map<int, QString> modelos;
   // The establishments where an office works.
   std::set<std::pair<int, int>> comEscritorio;
   QSqlQuery escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
@@ -720,7 +722,9 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
             daVez.insert({q.value(0).toLongLong(), emp, est});
           }
         }
-        TnModeloPiso mascara(LerValor(modelo, {tipo}).toString());
+        auto lido = modelos.find(tipo);
+        if (lido == modelos.end()) lido = modelos.emplace(tipo, LerValor(modelo, {tipo}).toString()).first;
+        TnModeloPiso mascara(lido->second);
         if (daVez.empty()) continue;
 
         TnConsultaPiso &documentos = tipo == 11 ? notas : boletos;
@@ -844,12 +848,12 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
 
   std::vector<TnPropostaPiso> propostas;
   const QString gerado = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-  auto LerModelo = [&modelo](int tipo) {
-    modelo.bindValue(0, tipo);
-    Exec(modelo);
-    TnModeloPiso mascara(modelo.next() ? modelo.value(0).toString() : QString());
-    modelo.finish();
-    return mascara;
+  // Each type's template read once, as the process reads it.
+  std::map<int, QString> modelos;
+  auto LerModelo = [&modelo, &modelos](int tipo) {
+    auto lido = modelos.find(tipo);
+    if (lido == modelos.end()) lido = modelos.emplace(tipo, LerValor(modelo, {tipo}).toString()).first;
+    return TnModeloPiso(lido->second);
   };
   // A type's items: into the establishment's one proposal, or a proposal of
   // their own.

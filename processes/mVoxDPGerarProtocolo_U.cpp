@@ -1117,20 +1117,25 @@ int TmVoxDPGerarProtocolo::InserirItensPro() {
   return 0;
 }
 
-// One read per establishment and type adds up in a large office: the
-// statement is prepared once per pass and its single value read directly.
+// A type's template is read once per pass: every item of the pass takes the
+// same form even if someone edits the template meanwhile, and one read per
+// establishment and type would add up to thousands of round trips in a
+// large office.
 struct TmVoxDPGerarProtocolo::TnLeituraModelo {
   const QString SQL = QStringLiteral(
       "select DESCRTIPOPROTOCOLO from CFGTIPOPROTOCOLO where CODIGOTIPOPROTOCOLO = :pCodigoTipoProtocolo");
   const TnSQLParametros Parametros{SQL};
   QSqlQuery Consulta = nDMConexao()->NovaQuery();
+  std::map<int, QString> Lidos;
   TnLeituraModelo() { nDMConexao()->PrepararQuery(Consulta, Parametros, SQL); }
 
   QString Ler(int tipo) {
+    const auto lido = Lidos.find(tipo);
+    if (lido != Lidos.end()) return lido->second;
     nDMConexao()->ExecutarPreparada(Consulta, Parametros, {tipo}, SQL);
     const QVariant valor = Consulta.next() ? Consulta.value(0) : QVariant();
     Consulta.finish();
-    return valor.isNull() ? QString() : valor.toString();
+    return Lidos.emplace(tipo, valor.isNull() ? QString() : valor.toString()).first->second;
   }
 };
 
