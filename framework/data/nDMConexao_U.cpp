@@ -39,13 +39,37 @@ TnConfigConexao TnConfigConexao::DoAmbiente(TnConfigConexao base) {
 
 QString TnConfigConexao::Descricao() const {
   if (Tipo == TnTipoServidor::SQLite) return QStringLiteral("SQLite: %1").arg(Arquivo);
-  return QStringLiteral("PostgreSQL: %1:%2/%3").arg(Host.isEmpty() ? QStringLiteral("localhost") : Host).arg(Porta).arg(Banco);
+  return QStringLiteral("PostgreSQL: %1:%2/%3")
+      .arg(Host.isEmpty() ? QStringLiteral("localhost") : Host)
+      .arg(Porta)
+      .arg(Banco);
 }
 
 TnDMConexao::TnDMConexao()
     : FNomeConexao(QStringLiteral("nDMConexao-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 TnDMConexao::~TnDMConexao() { Desconectar(); }
+
+struct TnDMConexao::TnPreparada {
+  explicit TnPreparada(const QString &sql) : Parametros(sql) {}
+  TnSQLParametros Parametros;
+  QSqlQuery Consulta;
+};
+
+QVariant TnDMConexao::LerValor(const QString &sql, const QVariantList &valores) {
+  std::unique_ptr<TnPreparada> &preparada = FPreparadas[sql];
+  if (!preparada) {
+    auto nova = std::make_unique<TnPreparada>(sql);
+    nova->Consulta = NovaQuery();
+    PrepararQuery(nova->Consulta, nova->Parametros, sql);
+    preparada = std::move(nova);
+  }
+  QSqlQuery &consulta = preparada->Consulta;
+  ExecutarPreparada(consulta, preparada->Parametros, valores, sql);
+  const QVariant valor = consulta.next() ? consulta.value(0) : QVariant();
+  consulta.finish();
+  return valor;
+}
 
 void TnDMConexao::Conectar(const TnConfigConexao &config) {
   Desconectar();
@@ -62,7 +86,8 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
       const QFileInfo arquivo(config.Arquivo);
       if (!arquivo.dir().exists() && !QDir().mkpath(arquivo.absolutePath())) {
         QSqlDatabase::removeDatabase(FNomeConexao);
-        throw Exception(QStringLiteral("Não foi possível criar a pasta do banco de dados: %1").arg(arquivo.absolutePath()));
+        throw Exception(
+            QStringLiteral("Não foi possível criar a pasta do banco de dados: %1").arg(arquivo.absolutePath()));
       }
       db.setDatabaseName(config.Arquivo);
       // A second user's save waits for the first to end (see StartTransaction).
@@ -78,7 +103,8 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
       const QString motivo = db.lastError().text().trimmed();
       db = QSqlDatabase();
       QSqlDatabase::removeDatabase(FNomeConexao);
-      throw Exception(QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
+      throw Exception(
+          QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
     }
     if (sqlite) {
       // SQLite checks foreign keys only on connections that ask for it.
@@ -89,7 +115,8 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(FNomeConexao);
-        throw Exception(QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
+        throw Exception(
+            QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
       }
     }
   }
@@ -97,6 +124,8 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
 }
 
 void TnDMConexao::Desconectar() {
+  // Statements die before their connection.
+  FPreparadas.clear();
   if (!QSqlDatabase::contains(FNomeConexao)) return;
   {
     QSqlDatabase db = QSqlDatabase::database(FNomeConexao, false);
@@ -191,8 +220,7 @@ QSqlQuery TnDMConexao::NovaQuery() {
 }
 
 void TnDMConexao::PrepararQuery(QSqlQuery &query, const TnSQLParametros &parametros, const QString &sql) {
-  if (!query.prepare(parametros.SQLPosicional()))
-    throw TnDialetoSQL::Erro(query.lastError(), sql);
+  if (!query.prepare(parametros.SQLPosicional())) throw TnDialetoSQL::Erro(query.lastError(), sql);
 }
 
 void TnDMConexao::ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &parametros, const QVariantList &valores,

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 
 #include "nSelecao_U.h"
@@ -112,6 +114,15 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   void ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &parametros, const QVariantList &valores,
                          const QString &sql);
 
+  // The first column of the first row of a select (null when there is no
+  // row), run through a statement the connection keeps prepared by its
+  // text until it disconnects: for small reads repeated thousands of times
+  // (once per establishment in a listing), which would otherwise have the
+  // server prepare and drop the statement each time. The result is read
+  // before returning, so none stays pending. `valores` as in
+  // ExecutarPreparada. Raises EDatabaseError with the server's message.
+  QVariant LerValor(const QString &sql, const QVariantList &valores = {});
+
   // Test seam: when set, called with its text before every statement this
   // connection runs, the BEGIN and the outermost COMMIT included (never the
   // ROLLBACK). What it raises fails that statement as a refusal of the
@@ -132,6 +143,8 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   std::optional<QDateTime> FRelogioFixo;
   TnSelecao FSelecao;
   TnAntesDeExecutar FAntesDeExecutar;
+  struct TnPreparada;
+  std::map<QString, std::unique_ptr<TnPreparada>> FPreparadas;
 };
 
 // The process's connection module.

@@ -12,10 +12,8 @@ namespace {
 const QString kCondicaoEstab = QStringLiteral("CODIGOEMPRESA = :empresa and CODIGOESTAB = :estab");
 
 // The first column of the first row; null when there is none.
-QVariant Ler(const QString &sql, int empresa, int estab) {
-  QSqlQuery consulta = nDMConexao()->Executar(sql, {empresa, estab});
-  return consulta.next() ? consulta.value(0) : QVariant();
-}
+// Read once per establishment in a listing: the statement stays prepared.
+QVariant Ler(const QString &sql, int empresa, int estab) { return nDMConexao()->LerValor(sql, {empresa, estab}); }
 
 constexpr TnTabelaDebito kTabelasDebito[] = {
     {1, "DEBITOFEDERAL", "FED", true},    {2, "DEBITOESTADUAL", "EST", true}, {3, "DEBITOMUNICIPAL", "MUN", true},
@@ -104,8 +102,8 @@ QString ProtocoloUsadoEm(qint64 codigo) {
   for (const TnTabelaDebito &tabela : kTabelasDebito) tabelas << QLatin1String(tabela.Tabela);
   tabelas << QStringLiteral("SERVICONOTA") << QStringLiteral("CONTARECEBER") << QStringLiteral("PROTOCOLODOCMOVIMENTO");
   for (const QString &tabela : std::as_const(tabelas)) {
-    QSqlQuery consulta =
-        nDMConexao()->Executar(QStringLiteral("select 1 from %1 where CODIGOPROTOCOLO = :codigo").arg(tabela), {codigo});
+    QSqlQuery consulta = nDMConexao()->Executar(
+        QStringLiteral("select 1 from %1 where CODIGOPROTOCOLO = :codigo").arg(tabela), {codigo});
     if (consulta.next()) return tabela;
   }
   return {};

@@ -10,12 +10,11 @@ class TnDMConexaoTest : public TnBancoVazioTeste {
  protected:
   void SetUp() override {
     TnBancoVazioTeste::SetUp();
-    Conexao().Executar(QStringLiteral("create table T (ID bigint not null primary key, NOME varchar(40), DIA date, "
-                                      "MOMENTO timestamp, VALOR numeric(18,2))"));
+    Conexao().Executar(
+        QStringLiteral("create table T (ID bigint not null primary key, NOME varchar(40), DIA date, "
+                       "MOMENTO timestamp, VALOR numeric(18,2))"));
   }
-  void Inserir(qint64 id) {
-    Conexao().Executar(QStringLiteral("insert into T (ID) values (:pId)"), {id});
-  }
+  void Inserir(qint64 id) { Conexao().Executar(QStringLiteral("insert into T (ID) values (:pId)"), {id}); }
 };
 
 }  // namespace
@@ -115,4 +114,28 @@ TEST_F(TnDMConexaoTest, ValuesBindByNameInAnyCase) {
                             {{QStringLiteral("pId"), 7}, {QStringLiteral(":PNOME"), QStringLiteral("x")}});
   EXPECT_EQ(Valor(QStringLiteral("select NOME from T where ID = 7")).toString(), QStringLiteral("x"));
   EXPECT_THROW(Conexao().ExecutarPorNome(QStringLiteral("select * from T where ID = :pFalta"), {}), Exception);
+}
+
+// The statement stays prepared between reads: each read sees the data as it
+// is then, leaves no result pending for the next statement, and outlives a
+// refused transaction; after a new connection it is prepared again.
+TEST_F(TnDMConexaoTest, KeptPreparedReadsSeeTheCurrentDataAndSurviveRefusalsAndReconnection) {
+  const QString sql = QStringLiteral("select NOME from T where ID = :pId");
+  EXPECT_TRUE(Conexao().LerValor(sql, {1}).isNull());
+  Conexao().Executar(QStringLiteral("insert into T (ID, NOME) values (1, 'a'), (2, 'b')"));
+  EXPECT_EQ(Conexao().LerValor(sql, {1}).toString(), QStringLiteral("a"));
+  // Nothing pending: a second statement runs while the read's is kept.
+  EXPECT_EQ(Conexao().LerValor(QStringLiteral("select count(*) from T where ID >= :pId"), {1}).toInt(), 2);
+  Conexao().Executar(QStringLiteral("update T set NOME = 'c' where ID = 1"));
+  EXPECT_EQ(Conexao().LerValor(sql, {1}).toString(), QStringLiteral("c"));
+
+  Conexao().StartTransaction();
+  EXPECT_THROW(Conexao().Executar(QStringLiteral("insert into T (ID) values (1)")), EDatabaseError);
+  Conexao().RollBack();
+  EXPECT_EQ(Conexao().LerValor(sql, {2}).toString(), QStringLiteral("b"));
+  EXPECT_THROW(Conexao().LerValor(QStringLiteral("select NAOEXISTE from T where ID = :pId"), {1}), EDatabaseError);
+
+  const TnConfigConexao config = Conexao().Config();
+  Conexao().Conectar(config);
+  EXPECT_EQ(Conexao().LerValor(sql, {2}).toString(), QStringLiteral("b"));
 }
