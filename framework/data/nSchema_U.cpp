@@ -183,45 +183,82 @@ QStringList SqlGatilhosData(const TnTabelaDef &tabela) {
   };
 }
 
-// Upper-case names of the tables the connection sees. On PostgreSQL only the
-// current schema counts: a table of the same name elsewhere on the search
-// path is not ours to extend.
-QSet<QString> TabelasExistentes(TnDMConexao &conexao) {
-  QSet<QString> r;
-  if (conexao.TipoServidor() == TnTipoServidor::PostgreSQL) {
-    QSqlQuery q = conexao.Executar(QStringLiteral(
-        "select table_name from information_schema.tables "
-        "where table_schema = current_schema() and table_type = 'BASE TABLE'"));
-    while (q.next()) r.insert(q.value(0).toString().toUpper());
-  } else {
-    for (const QString &t : conexao.Database().tables()) r.insert(t.toUpper());
+// What the database already holds, read once per conversion with one catalog
+// query each: an up-to-date database is converted at every start, and on
+// PostgreSQL each catalog read of a new connection is slow. Names are upper
+// case. On PostgreSQL only the current schema counts: a table of the same
+// name elsewhere on the search path is not ours to extend.
+struct TnCatalogo {
+  QSet<QString> Tabelas;
+  QHash<QString, QSet<QString>> Colunas;  // by table
+  QSet<QString> Indices;
+  QSet<QString> Gatilhos;  // SQLite
+  QSet<QString> Chaves;    // foreign keys: by name on PostgreSQL, ChaveSqlite() on SQLite
+};
+
+// How SQLite's foreign key of `tabela` is known in the catalog: SQLite keeps
+// no name for it, only the referred table and the columns.
+QString ChaveSqlite(const QString &tabela, const QString &referida, const QStringList &colunas) {
+  return QStringLiteral("%1>%2(%3)").arg(tabela, referida, colunas.join(u',')).toUpper();
+}
+
+TnCatalogo LerCatalogo(TnDMConexao &conexao) {
+  TnCatalogo c;
+  const bool pg = conexao.TipoServidor() == TnTipoServidor::PostgreSQL;
+  // Every table with its columns; a table without any still counts.
+  QSqlQuery q = conexao.Executar(
+      pg ? QStringLiteral("select c.relname, a.attname from pg_class c "
+                          "join pg_namespace n on n.oid = c.relnamespace "
+                          "left join pg_attribute a on a.attrelid = c.oid and a.attnum > 0 and not a.attisdropped "
+                          "where n.nspname = current_schema() and c.relkind in ('r', 'p')")
+         : QStringLiteral("select m.name, p.name from sqlite_master m left join pragma_table_info(m.name) p "
+                          "where m.type = 'table'"));
+  while (q.next()) {
+    const QString tabela = q.value(0).toString().toUpper();
+    c.Tabelas.insert(tabela);
+    QSet<QString> &colunas = c.Colunas[tabela];
+    if (!q.isNull(1)) colunas.insert(q.value(1).toString().toUpper());
   }
-  return r;
-}
-
-// Upper-case names of the indexes already made, so that a conversion of an
-// up-to-date database runs no statement the server would answer with notices.
-QSet<QString> IndicesExistentes(TnDMConexao &conexao) {
-  const QString sql = conexao.TipoServidor() == TnTipoServidor::PostgreSQL
-                          ? QStringLiteral("select indexname from pg_indexes where schemaname = current_schema()")
-                          : QStringLiteral("select name from sqlite_master where type = 'index'");
-  QSqlQuery q = conexao.Executar(sql);
-  QSet<QString> r;
-  while (q.next()) r.insert(q.value(0).toString().toUpper());
-  return r;
-}
-
-QSet<QString> ColunasExistentes(TnDMConexao &conexao, const QString &tabela) {
-  // PostgreSQL keeps unquoted names in lower case; SQLite ignores the case.
-  const QSqlRecord registro = conexao.Database().record(tabela.toLower());
-  QSet<QString> r;
-  for (int i = 0; i < registro.count(); ++i) r.insert(registro.fieldName(i).toUpper());
-  return r;
+  q = conexao.Executar(pg ? QStringLiteral("select c.relname from pg_class c "
+                                           "join pg_namespace n on n.oid = c.relnamespace "
+                                           "where n.nspname = current_schema() and c.relkind in ('i', 'I')")
+                          : QStringLiteral("select name from sqlite_master where type = 'index'"));
+  while (q.next()) c.Indices.insert(q.value(0).toString().toUpper());
+  if (pg) {
+    q = conexao.Executar(QStringLiteral(
+        "select k.conname from pg_constraint k join pg_namespace n on n.oid = k.connamespace "
+        "where k.contype = 'f' and n.nspname = current_schema()"));
+    while (q.next()) c.Chaves.insert(q.value(0).toString().toUpper());
+    return c;
+  }
+  q = conexao.Executar(QStringLiteral("select name from sqlite_master where type = 'trigger'"));
+  while (q.next()) c.Gatilhos.insert(q.value(0).toString().toUpper());
+  q = conexao.Executar(QStringLiteral(
+      "select m.name, f.id, f.\"table\", f.\"from\" from sqlite_master m join pragma_foreign_key_list(m.name) f "
+      "where m.type = 'table' order by m.name, f.id, f.seq"));
+  QString tabela;
+  QString referida;
+  QStringList colunas;
+  int id = -1;
+  const auto fechar = [&] {
+    if (id >= 0) c.Chaves.insert(ChaveSqlite(tabela, referida, colunas));
+    colunas.clear();
+  };
+  while (q.next()) {
+    if (q.value(0).toString() != tabela || q.value(1).toInt() != id) {
+      fechar();
+      tabela = q.value(0).toString();
+      id = q.value(1).toInt();
+      referida = q.value(2).toString();
+    }
+    colunas << q.value(3).toString();
+  }
+  fechar();
+  return c;
 }
 
 // Adds the declared columns an older table lacks. Answers whether any was added.
-bool AdicionarColunasFaltantes(TnDMConexao &conexao, const TnTabelaDef &tabela) {
-  const QSet<QString> existentes = ColunasExistentes(conexao, tabela.Nome);
+bool AdicionarColunasFaltantes(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &existentes) {
   if (existentes.isEmpty())
     throw EDatabaseError(QStringLiteral("Não foi possível ler as colunas da tabela %1.").arg(tabela.Nome),
                          QString());
@@ -235,8 +272,9 @@ bool AdicionarColunasFaltantes(TnDMConexao &conexao, const TnTabelaDef &tabela) 
   return adicionou;
 }
 
+// `indices` and `gatilhos` are those already made; empty when none is.
 void CriarIndicesEGatilhos(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &indices,
-                           bool colunasNovas) {
+                           const QSet<QString> &gatilhos, bool colunasNovas) {
   const TnTipoServidor servidor = conexao.TipoServidor();
   for (const TnIndiceDef &i : tabela.Indices) {
     if (indices.contains(i.Nome.toUpper())) continue;
@@ -250,19 +288,21 @@ void CriarIndicesEGatilhos(TnDMConexao &conexao, const TnTabelaDef &tabela, cons
       conexao.Executar(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(NomeGatilhoData(tabela, true)));
       conexao.Executar(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(NomeGatilhoData(tabela, false)));
     }
-    for (const QString &sql : SqlGatilhosData(tabela)) conexao.Executar(sql);
+    const QStringList sqls = SqlGatilhosData(tabela);
+    for (qsizetype i = 0; i < sqls.size(); ++i)
+      if (colunasNovas || !gatilhos.contains(NomeGatilhoData(tabela, i == 0).toUpper())) conexao.Executar(sqls.at(i));
   }
 }
 
-void ConverterTabela(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &existentes,
-                     const QSet<QString> &indices) {
+void ConverterTabela(TnDMConexao &conexao, const TnTabelaDef &tabela, const TnCatalogo &catalogo) {
   const TnTipoServidor servidor = conexao.TipoServidor();
   bool colunasNovas = false;
-  if (existentes.contains(tabela.Nome.toUpper()))
-    colunasNovas = AdicionarColunasFaltantes(conexao, tabela);
+  const QString nome = tabela.Nome.toUpper();
+  if (catalogo.Tabelas.contains(nome))
+    colunasNovas = AdicionarColunasFaltantes(conexao, tabela, catalogo.Colunas.value(nome));
   else
     conexao.Executar(SqlCriarTabela(tabela, servidor));
-  CriarIndicesEGatilhos(conexao, tabela, indices, colunasNovas);
+  CriarIndicesEGatilhos(conexao, tabela, catalogo.Indices, catalogo.Gatilhos, colunasNovas);
 }
 
 // The rows of `tabela` whose columns of `fk`, all filled, name no row.
@@ -289,31 +329,13 @@ QString AvisoOrfas(const TnTabelaDef &tabela, const TnChaveEstrangeiraDef &fk, q
       .arg(fk.Colunas.join(QStringLiteral(", ")), fk.TabelaReferida);
 }
 
-// Upper-case names of the foreign keys PostgreSQL already holds.
-QSet<QString> ChavesEstrangeirasPg(TnDMConexao &conexao) {
-  QSqlQuery q = conexao.Executar(QStringLiteral(
-      "select constraint_name from information_schema.table_constraints "
-      "where constraint_type = 'FOREIGN KEY' and table_schema = current_schema()"));
+// The columns a table holds now (upper case).
+QSet<QString> ColunasExistentes(TnDMConexao &conexao, const QString &tabela) {
+  // PostgreSQL keeps unquoted names in lower case; SQLite ignores the case.
+  const QSqlRecord registro = conexao.Database().record(tabela.toLower());
   QSet<QString> r;
-  while (q.next()) r.insert(q.value(0).toString().toUpper());
+  for (int i = 0; i < registro.count(); ++i) r.insert(registro.fieldName(i).toUpper());
   return r;
-}
-
-// Whether SQLite's table already has a key to this referred table over these
-// columns.
-bool TemChaveSqlite(TnDMConexao &conexao, const TnTabelaDef &tabela, const TnChaveEstrangeiraDef &fk) {
-  QSqlQuery q = conexao.Executar(QStringLiteral("PRAGMA foreign_key_list(%1)").arg(tabela.Nome));
-  QHash<int, QPair<QString, QStringList>> porId;
-  while (q.next()) {
-    auto &entrada = porId[q.value(0).toInt()];
-    entrada.first = q.value(2).toString();
-    entrada.second << q.value(3).toString().toUpper();
-  }
-  QStringList colunas;
-  for (const QString &c : fk.Colunas) colunas << c.toUpper();
-  for (const auto &entrada : std::as_const(porId))
-    if (entrada.first.compare(fk.TabelaReferida, Qt::CaseInsensitive) == 0 && entrada.second == colunas) return true;
-  return false;
 }
 
 // SQLite: the table made again with its keys, its rows copied over. Only
@@ -352,14 +374,17 @@ bool RefazerTabelaSqlite(TnDMConexao &conexao, const TnTabelaDef &tabela, QStrin
 }
 
 // Adds the foreign keys a table lacks, unless rows break them.
-void AdicionarChavesEstrangeiras(TnDMConexao &conexao, const TnTabelaDef &tabela, const QSet<QString> &chavesPg,
+void AdicionarChavesEstrangeiras(TnDMConexao &conexao, const TnTabelaDef &tabela, const TnCatalogo &catalogo,
                                  QStringList &avisos) {
   if (tabela.ChavesEstrangeiras.isEmpty()) return;
   const bool pg = conexao.TipoServidor() == TnTipoServidor::PostgreSQL;
+  // SQLite makes a new table with its keys.
+  if (!pg && !catalogo.Tabelas.contains(tabela.Nome.toUpper())) return;
   bool falta = false;
   bool orfas = false;
   for (const TnChaveEstrangeiraDef &fk : tabela.ChavesEstrangeiras) {
-    if (pg ? chavesPg.contains(fk.Nome.toUpper()) : TemChaveSqlite(conexao, tabela, fk)) continue;
+    if (catalogo.Chaves.contains(pg ? fk.Nome.toUpper() : ChaveSqlite(tabela.Nome, fk.TabelaReferida, fk.Colunas)))
+      continue;
     falta = true;
     if (const qlonglong linhas = LinhasOrfas(conexao, tabela, fk); linhas > 0) {
       avisos << AvisoOrfas(tabela, fk, linhas);
@@ -370,7 +395,7 @@ void AdicionarChavesEstrangeiras(TnDMConexao &conexao, const TnTabelaDef &tabela
       conexao.Executar(QStringLiteral("ALTER TABLE %1 ADD %2").arg(tabela.Nome, SqlChaveEstrangeira(fk)));
   }
   if (pg || !falta || orfas) return;
-  if (RefazerTabelaSqlite(conexao, tabela, avisos)) CriarIndicesEGatilhos(conexao, tabela, {}, false);
+  if (RefazerTabelaSqlite(conexao, tabela, avisos)) CriarIndicesEGatilhos(conexao, tabela, {}, {}, false);
 }
 
 // SQLite checks foreign keys only when told so, per connection; a table is
@@ -393,13 +418,11 @@ QStringList nConverterBanco(TnDMConexao &conexao) {
   });
   conexao.StartTransaction();
   try {
-    const QSet<QString> existentes = TabelasExistentes(conexao);
-    const QSet<QString> indices = IndicesExistentes(conexao);
-    for (const TnTabelaDef &tabela : TnSchema::Tabelas()) ConverterTabela(conexao, tabela, existentes, indices);
-    const QSet<QString> chavesPg =
-        conexao.TipoServidor() == TnTipoServidor::PostgreSQL ? ChavesEstrangeirasPg(conexao) : QSet<QString>();
-    for (const TnTabelaDef &tabela : TnSchema::Tabelas())
-      AdicionarChavesEstrangeiras(conexao, tabela, chavesPg, avisos);
+    // The catalog as it was before the conversion: a table made now is not
+    // in it (AdicionarChavesEstrangeiras knows it).
+    const TnCatalogo catalogo = LerCatalogo(conexao);
+    for (const TnTabelaDef &tabela : TnSchema::Tabelas()) ConverterTabela(conexao, tabela, catalogo);
+    for (const TnTabelaDef &tabela : TnSchema::Tabelas()) AdicionarChavesEstrangeiras(conexao, tabela, catalogo, avisos);
     conexao.Commit();
   } catch (...) {
     try {

@@ -16,7 +16,11 @@ bool GRegistroEncerrado = false;
 // Guards the parent walk against a cycle of names.
 constexpr int kProfundidadeMaxima = 64;
 
-bool MesmoNome(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Qt folds case one UTF-16 unit at a time, so names of different lengths never
+// match: the length settles most comparisons of a lookup without folding.
+bool MesmoNome(const QString &a, const QString &b) {
+  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 

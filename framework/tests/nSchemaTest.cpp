@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -167,6 +169,30 @@ TEST_F(nSchemaConversaoTest, ConvertingAgainChangesNothingAndKeepsTheRows) {
   EXPECT_EQ(Valor(QStringLiteral("select OBSERVACAO from PROTOCOLO where CODIGOPROTOCOLO = 7")).toString(),
             QStringLiteral("primeiro"));
   EXPECT_FALSE(Conexao().EmTransacao());
+}
+
+TEST_F(nSchemaConversaoTest, UpToDateDatabaseIsOnlyReadAndWhatWasDroppedComesBack) {
+  nConverterBanco(Conexao());
+  const QStringList completo = Esquema();
+  // Every start converts: an up-to-date database costs a few catalog reads,
+  // not statements per table.
+  QStringList comandos;
+  Conexao().SetAntesDeExecutar([&comandos](const QString &sql) { comandos << sql; });
+  const auto soltar = qScopeGuard([this] { Conexao().SetAntesDeExecutar(nullptr); });
+  EXPECT_EQ(nConverterBanco(Conexao()), QStringList());
+  EXPECT_LE(comandos.size(), 10) << comandos.join(u'\n').toStdString();
+  for (const QString &sql : std::as_const(comandos))
+    EXPECT_FALSE(sql.contains(QRegularExpression(QStringLiteral("^\\s*(create|alter|drop)\\b"),
+                                                 QRegularExpression::CaseInsensitiveOption)))
+        << sql.toStdString();
+  Conexao().SetAntesDeExecutar(nullptr);
+
+  // An index, and on SQLite a date trigger, lost since are made again.
+  Conexao().Executar(QStringLiteral("drop index %1").arg(TnSchema::Tabela(QStringLiteral("PROTOCOLO"))->Indices.first().Nome));
+  if (!EhPostgreSQL()) Conexao().Executar(QStringLiteral("drop trigger TRG_PROTOCOLO_DATA_UPD"));
+  ASSERT_NE(Esquema(), completo);
+  EXPECT_EQ(nConverterBanco(Conexao()), QStringList());
+  EXPECT_EQ(Esquema(), completo);
 }
 
 TEST_F(nSchemaConversaoTest, OlderTableGetsItsMissingColumnsAndKeepsItsRows) {

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QMdiSubWindow>
 #include <QTableView>
@@ -17,6 +18,7 @@
 #include <QToolBar>
 
 #include "mVoxJobCadastro_U.h"
+#include "mVoxMedirInicio_U.h"
 #include "mVoxSMenu_U.h"
 #include "mVoxSSplash_U.h"
 #include "nBancoTeste_U.h"
@@ -469,4 +471,37 @@ TEST(nExecutarProjetoPrograma, HelpAndAMistypedOptionAreToldInPortugueseWithoutA
   const TnSaida semValor = RodarPrograma(AmbienteSemTela(), {QStringLiteral("--banco")});
   EXPECT_EQ(semValor.Codigo, 1);
   EXPECT_TRUE(semValor.Erro.contains(QStringLiteral("Falta o valor da opção"))) << semValor.Erro.toStdString();
+}
+
+TEST(nExecutarProjetoPrograma, AskedToMeasureItsStartTheProgramEndsOnceItsWindowIsShownAndSaysHowLong) {
+  QTemporaryDir pasta;
+  QProcessEnvironment ambiente = AmbienteSemTela();
+  ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), pasta.filePath(QStringLiteral("config")));
+  ambiente.insert(QStringLiteral("MVOX_MEDIR_INICIO"), QStringLiteral("1"));
+  const TnSaida saida = RodarPrograma(
+      ambiente, {QStringLiteral("--banco"), pasta.filePath(QStringLiteral("m.db")), QStringLiteral("--exemplo")});
+  EXPECT_EQ(saida.Codigo, 0) << saida.Erro.toStdString();
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^mVox-inicio: [0-9]+\\.[0-9] ms, pico [1-9][0-9]* KiB\n$"))
+                  .match(saida.Saida)
+                  .hasMatch())
+      << saida.Saida.toStdString();
+}
+
+TEST(mVoxMedirInicio, ReadyRunsOnceAfterTheWindowsFirstPaintAndNeverBefore) {
+  QWidget janela;
+  janela.resize(200, 100);
+  int prontos = 0;
+  new TmVoxMedirInicio(&janela, [&prontos] { ++prontos; });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(prontos, 0);
+  janela.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+  EXPECT_TRUE(QTest::qWaitFor([&prontos] { return prontos > 0; }));
+  janela.repaint();
+  janela.hide();
+  janela.show();
+  QTest::qWait(20);
+  EXPECT_EQ(prontos, 1);
+  EXPECT_TRUE(TmVoxMedirInicio::Linha().startsWith(QStringLiteral("mVox-inicio: ")));
 }
