@@ -830,14 +830,15 @@ void TmVoxDPGerarProtocolo::GerarFinanceiro(int codigoEmpresa, int codigoEstab, 
 int TmVoxDPGerarProtocolo::InserirProCliente(const TnClienteFin &cliente) {
   const int empresa = cliente.Empresa;
   const int estab = cliente.Estab;
-  const QString nomeEmpresa = nDMSQLDataSet()
-                                  ->PegarValorCampo(QStringLiteral("EMPRESA"), QStringLiteral("NOMEEMPRESA"),
-                                                    QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa))
-                                  .toString();
-  const QString nomeEstab = nDMSQLDataSet()
-                                ->PegarValorCampo(QStringLiteral("ESTAB"), QStringLiteral("NOMEESTAB"),
-                                                  QStringLiteral("CODIGOEMPRESA = ") + ValorParaSQL(empresa) +
-                                                      QStringLiteral(" and CODIGOESTAB = ") + ValorParaSQL(estab))
+  // Read once per client: statements kept prepared, values bound.
+  const QString nomeEmpresa =
+      nDMConexao()
+          ->LerValor(QStringLiteral("select NOMEEMPRESA from EMPRESA where CODIGOEMPRESA = :pCodigoEmpresa"), {empresa})
+          .toString();
+  const QString nomeEstab = nDMConexao()
+                                ->LerValor(QStringLiteral("select NOMEESTAB from ESTAB where CODIGOEMPRESA = "
+                                                          ":pCodigoEmpresa and CODIGOESTAB = :pCodigoEstab"),
+                                           {empresa, estab})
                                 .toString();
   FNodeEmp =
       MsgTree(TnTipoMensagem::Titulo, QStringLiteral("Empresa: %1 - %2").arg(empresa).arg(nomeEmpresa), FNodeTipo);
