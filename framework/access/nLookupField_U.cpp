@@ -1,8 +1,21 @@
 #include "nLookupField_U.h"
 
+#include <QSqlDriver>
+#include <QVarLengthArray>
+#include <optional>
+
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
+#include "nSQLParametros_U.h"
 #include "nSchema_U.h"
+
+struct TnNomesBuscados {
+  QHash<QString, QVariant> Nomes;
+  // The select, prepared on the connection whose driver it names; a new
+  // connection prepares it again.
+  std::optional<QSqlQuery> Consulta;
+  std::optional<TnSQLParametros> Parametros;
+};
 
 TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int size, QString tabela,
                              QStringList colunasChave, QStringList camposChave, QString resultado)
@@ -10,7 +23,8 @@ TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int si
       FTabela(std::move(tabela)),
       FColunasChave(std::move(colunasChave)),
       FCamposChave(std::move(camposChave)),
-      FResultado(std::move(resultado)) {
+      FResultado(std::move(resultado)),
+      FBuscados(std::make_shared<TnNomesBuscados>()) {
   SetReadOnly(true);
   QStringList condicoes;
   for (qsizetype i = 0; i < FColunasChave.size(); ++i)
@@ -22,6 +36,7 @@ std::unique_ptr<TnField> TnLookupField::Clonar(TnClientDataSet *destino) const {
   auto clone = std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave,
                                                FResultado);
   CopiarExibicao(*clone);
+  clone->FBuscados = FBuscados;
   return clone;
 }
 
@@ -53,29 +68,70 @@ QVariant ValorDaColuna(const TnField &campo, const TnColunaDef *coluna) {
 
 }  // namespace
 
-QVariant TnLookupField::Value() const {
-  TnClientDataSet *dados = DataSet();
-  if (!dados || FColunasChave.isEmpty()) return {};
+void TnLookupField::LimparCache() {
+  FBuscados->Nomes.clear();
+  FBuscados->Consulta.reset();
+}
+
+bool TnLookupField::ResolverChave() const {
+  if (!FCamposResolvidos.empty()) return true;
+  const TnClientDataSet *dados = DataSet();
   const TnTabelaDef *tabela = TnSchema::Tabela(FTabela);
-  QVariantList valores;
-  QStringList textos;
+  std::vector<const TnField *> campos;
+  std::vector<const TnColunaDef *> colunas;
   for (qsizetype i = 0; i < FCamposChave.size(); ++i) {
     const TnField *campo = dados->FindField(FCamposChave[i]);
-    if (!campo || campo->IsNull() || campo->AsString().trimmed().isEmpty()) return {};
-    const QVariant valor = ValorDaColuna(*campo, tabela ? tabela->Coluna(FColunasChave.value(i)) : nullptr);
-    if (valor.isNull()) return {};
-    valores << valor;
-    textos << valor.toString();
+    if (!campo) return false;
+    campos.push_back(campo);
+    colunas.push_back(tabela ? tabela->Coluna(FColunasChave.value(i)) : nullptr);
   }
-  const QString chave = textos.join(QChar(0x1F));
-  const auto achado = FCache.constFind(chave);
-  if (achado != FCache.constEnd()) return *achado;
-  QSqlQuery consulta = nDMConexao()->Executar(FSQL, valores);
+  FCamposResolvidos = std::move(campos);
+  FColunasResolvidas = std::move(colunas);
+  return true;
+}
+
+QVariant TnLookupField::Value() const {
+  TnClientDataSet *dados = DataSet();
+  if (!dados || FColunasChave.isEmpty() || !ResolverChave()) return {};
+  QVarLengthArray<QVariant, 4> valores;
+  QString chave;
+  for (size_t i = 0; i < FCamposResolvidos.size(); ++i) {
+    const TnField &campo = *FCamposResolvidos[i];
+    const TnColunaDef *coluna = FColunasResolvidas[i];
+    const QVariant atual = campo.Value();
+    QVariant valor;
+    if (atual.typeId() == QMetaType::LongLong && coluna &&
+        (coluna->Tipo == TnTipoColuna::SmallInt || coluna->Tipo == TnTipoColuna::Integer ||
+         coluna->Tipo == TnTipoColuna::BigInt)) {
+      // A whole number: its text is its digits, never blank.
+      valor = atual;
+    } else {
+      if (atual.isNull() || campo.AsString().trimmed().isEmpty()) return {};
+      valor = ValorDaColuna(campo, coluna);
+      if (valor.isNull()) return {};
+    }
+    if (i > 0) chave += QChar(0x1F);
+    chave += valor.toString();
+    valores.append(valor);
+  }
+  const auto achado = FBuscados->Nomes.constFind(chave);
+  if (achado != FBuscados->Nomes.constEnd()) return *achado;
+  TnDMConexao *conexao = nDMConexao();
+  std::optional<QSqlQuery> &consulta = FBuscados->Consulta;
+  if (!consulta || !consulta->driver() || consulta->driver() != conexao->Database().driver()) {
+    consulta.reset();
+    if (!FBuscados->Parametros) FBuscados->Parametros.emplace(FSQL);
+    QSqlQuery nova = conexao->NovaQuery();
+    conexao->PrepararQuery(nova, *FBuscados->Parametros, FSQL);
+    consulta = std::move(nova);
+  }
+  conexao->ExecutarPreparada(*consulta, *FBuscados->Parametros, QVariantList(valores.begin(), valores.end()), FSQL);
   QVariant nome;
-  if (consulta.next()) {
-    nome = consulta.value(0);
+  if (consulta->next()) {
+    nome = consulta->value(0);
     if (!nome.isNull()) nome = nome.toString();
   }
-  FCache.insert(chave, nome);
+  consulta->finish();
+  FBuscados->Nomes.insert(chave, nome);
   return nome;
 }
