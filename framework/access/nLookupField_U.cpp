@@ -1,7 +1,6 @@
 #include "nLookupField_U.h"
 
 #include <QSqlDriver>
-#include <QVarLengthArray>
 #include <optional>
 
 #include "nClientDataSet_U.h"
@@ -11,6 +10,7 @@
 
 struct TnNomesBuscados {
   QHash<QString, QVariant> Nomes;
+  QHash<std::pair<qlonglong, qlonglong>, QVariant> PorNumeros;
   // The select, prepared on the connection whose driver it names; a new
   // connection prepares it again.
   std::optional<QSqlQuery> Consulta;
@@ -66,10 +66,16 @@ QVariant ValorDaColuna(const TnField &campo, const TnColunaDef *coluna) {
   }
 }
 
+bool Inteira(const TnColunaDef &coluna) {
+  return coluna.Tipo == TnTipoColuna::SmallInt || coluna.Tipo == TnTipoColuna::Integer ||
+         coluna.Tipo == TnTipoColuna::BigInt;
+}
+
 }  // namespace
 
 void TnLookupField::LimparCache() {
   FBuscados->Nomes.clear();
+  FBuscados->PorNumeros.clear();
   FBuscados->Consulta.reset();
 }
 
@@ -85,6 +91,8 @@ bool TnLookupField::ResolverChave() const {
     campos.push_back(campo);
     colunas.push_back(tabela ? tabela->Coluna(FColunasChave.value(i)) : nullptr);
   }
+  FChaveNumerica = campos.size() <= 2;
+  for (const TnColunaDef *coluna : colunas) FChaveNumerica = FChaveNumerica && coluna && Inteira(*coluna);
   FCamposResolvidos = std::move(campos);
   FColunasResolvidas = std::move(colunas);
   return true;
@@ -93,29 +101,46 @@ bool TnLookupField::ResolverChave() const {
 QVariant TnLookupField::Value() const {
   TnClientDataSet *dados = DataSet();
   if (!dados || FColunasChave.isEmpty() || !ResolverChave()) return {};
-  QVarLengthArray<QVariant, 4> valores;
+  if (FChaveNumerica) {
+    // Every grid redraw reads every shown row's names: whole-number keys
+    // are found by their numbers, with no text made.
+    qlonglong numeros[2] = {0, 0};
+    bool numerica = true;
+    for (size_t i = 0; i < FCamposResolvidos.size() && numerica; ++i) {
+      const QVariant atual = FCamposResolvidos[i]->Value();
+      numerica = atual.typeId() == QMetaType::LongLong;
+      if (numerica) numeros[i] = *static_cast<const qlonglong *>(atual.constData());
+    }
+    if (numerica) {
+      const std::pair<qlonglong, qlonglong> chave(numeros[0], numeros[1]);
+      const auto achado = FBuscados->PorNumeros.constFind(chave);
+      if (achado != FBuscados->PorNumeros.constEnd()) return *achado;
+      QVariantList valores;
+      for (size_t i = 0; i < FCamposResolvidos.size(); ++i) valores << numeros[i];
+      const QVariant nome = Buscar(valores);
+      FBuscados->PorNumeros.insert(chave, nome);
+      return nome;
+    }
+  }
+  QVariantList valores;
   QString chave;
   for (size_t i = 0; i < FCamposResolvidos.size(); ++i) {
     const TnField &campo = *FCamposResolvidos[i];
-    const TnColunaDef *coluna = FColunasResolvidas[i];
-    const QVariant atual = campo.Value();
-    QVariant valor;
-    if (atual.typeId() == QMetaType::LongLong && coluna &&
-        (coluna->Tipo == TnTipoColuna::SmallInt || coluna->Tipo == TnTipoColuna::Integer ||
-         coluna->Tipo == TnTipoColuna::BigInt)) {
-      // A whole number: its text is its digits, never blank.
-      valor = atual;
-    } else {
-      if (atual.isNull() || campo.AsString().trimmed().isEmpty()) return {};
-      valor = ValorDaColuna(campo, coluna);
-      if (valor.isNull()) return {};
-    }
+    if (campo.IsNull() || campo.AsString().trimmed().isEmpty()) return {};
+    const QVariant valor = ValorDaColuna(campo, FColunasResolvidas[i]);
+    if (valor.isNull()) return {};
     if (i > 0) chave += QChar(0x1F);
     chave += valor.toString();
-    valores.append(valor);
+    valores << valor;
   }
   const auto achado = FBuscados->Nomes.constFind(chave);
   if (achado != FBuscados->Nomes.constEnd()) return *achado;
+  const QVariant nome = Buscar(valores);
+  FBuscados->Nomes.insert(chave, nome);
+  return nome;
+}
+
+QVariant TnLookupField::Buscar(const QVariantList &valores) const {
   TnDMConexao *conexao = nDMConexao();
   std::optional<QSqlQuery> &consulta = FBuscados->Consulta;
   if (!consulta || !consulta->driver() || consulta->driver() != conexao->Database().driver()) {
@@ -125,13 +150,12 @@ QVariant TnLookupField::Value() const {
     conexao->PrepararQuery(nova, *FBuscados->Parametros, FSQL);
     consulta = std::move(nova);
   }
-  conexao->ExecutarPreparada(*consulta, *FBuscados->Parametros, QVariantList(valores.begin(), valores.end()), FSQL);
+  conexao->ExecutarPreparada(*consulta, *FBuscados->Parametros, valores, FSQL);
   QVariant nome;
   if (consulta->next()) {
     nome = consulta->value(0);
     if (!nome.isNull()) nome = nome.toString();
   }
   consulta->finish();
-  FBuscados->Nomes.insert(chave, nome);
   return nome;
 }

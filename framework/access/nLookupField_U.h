@@ -40,6 +40,8 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   // The dataset's key fields and the table's key columns, found on the first
   // read (the dataset keeps its fields while this one lives).
   bool ResolverChave() const;
+  // The name of a key not yet looked up, read from the table.
+  QVariant Buscar(const QVariantList &valores) const;
 
   QString FTabela;
   QStringList FColunasChave;
@@ -50,4 +52,6 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   std::shared_ptr<TnNomesBuscados> FBuscados;
   mutable std::vector<const TnField *> FCamposResolvidos;
   mutable std::vector<const TnColunaDef *> FColunasResolvidas;
+  // One or two whole-number key columns: the names are kept by the numbers.
+  mutable bool FChaveNumerica = false;
 };
