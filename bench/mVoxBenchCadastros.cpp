@@ -570,47 +570,42 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
     conferir("abrir");
     Comparar(dados, piso, Todas(piso), "abrir", cadastro.Classe);
 
-    // The filter: the grid shows its first screen, then every row is read.
-    gRelogio.restart();
-    dados.SetFilter(filtro);
-    dados.SetFiltered(true);
-    cheiosPrograma = PercorrerGrade(dados, kTela);
-    double tPrograma = Decorrido();
-    gRelogio.restart();
-    FiltrarPiso(piso, cadastro);
-    cheiosPiso = PercorrerPiso(piso, piso.Visao, kTela);
-    filtrar.Anotar(tPrograma, Decorrido());
-    conferir("filtrar");
-    gRelogio.restart();
-    cheiosPrograma = PercorrerGrade(dados);
-    tPrograma = Decorrido();
-    gRelogio.restart();
-    cheiosPiso = PercorrerPiso(piso, piso.Visao);
-    lerFiltradas.Anotar(tPrograma, Decorrido());
-    conferir("ler filtradas");
-    if (piso.Visao.empty()) Falhar(QStringLiteral("%1: o filtro não deixou linhas").arg(QLatin1String(cadastro.Classe)));
-    Comparar(dados, piso, piso.Visao, "filtrar", cadastro.Classe);
+    // The filter and the title click: the grid shows its first screen, then
+    // every row of the view is read.
+    auto visao = [&](const char *operacao, TnRodadas &tela, TnRodadas &todas, const std::function<void()> &aplicar,
+                     const std::function<void()> &aplicarPiso) {
+      gRelogio.restart();
+      aplicar();
+      cheiosPrograma = PercorrerGrade(dados, kTela);
+      double tPrograma = Decorrido();
+      gRelogio.restart();
+      aplicarPiso();
+      cheiosPiso = PercorrerPiso(piso, piso.Visao, kTela);
+      tela.Anotar(tPrograma, Decorrido());
+      conferir(operacao);
+      gRelogio.restart();
+      cheiosPrograma = PercorrerGrade(dados);
+      tPrograma = Decorrido();
+      gRelogio.restart();
+      cheiosPiso = PercorrerPiso(piso, piso.Visao);
+      todas.Anotar(tPrograma, Decorrido());
+      conferir(operacao);
+      if (piso.Visao.empty())
+        Falhar(QStringLiteral("%1, %2: nenhuma linha").arg(QLatin1String(cadastro.Classe), QLatin1String(operacao)));
+      Comparar(dados, piso, piso.Visao, operacao, cadastro.Classe);
+    };
+    visao(
+        "filtrar", filtrar, lerFiltradas,
+        [&] {
+          dados.SetFilter(filtro);
+          dados.SetFiltered(true);
+        },
+        [&] { FiltrarPiso(piso, cadastro); });
     dados.SetFiltered(false);
     dados.SetFilter(QString());
-
-    // The title click, the same way.
-    gRelogio.restart();
-    dados.SetIndexFieldNames(QLatin1String(cadastro.Ordem));
-    cheiosPrograma = PercorrerGrade(dados, kTela);
-    tPrograma = Decorrido();
-    gRelogio.restart();
-    OrdenarPiso(piso, cadastro);
-    cheiosPiso = PercorrerPiso(piso, piso.Visao, kTela);
-    ordenar.Anotar(tPrograma, Decorrido());
-    conferir("ordenar");
-    gRelogio.restart();
-    cheiosPrograma = PercorrerGrade(dados);
-    tPrograma = Decorrido();
-    gRelogio.restart();
-    cheiosPiso = PercorrerPiso(piso, piso.Visao);
-    lerOrdenadas.Anotar(tPrograma, Decorrido());
-    conferir("ler ordenadas");
-    Comparar(dados, piso, piso.Visao, "ordenar", cadastro.Classe);
+    visao(
+        "ordenar", ordenar, lerOrdenadas, [&] { dados.SetIndexFieldNames(QLatin1String(cadastro.Ordem)); },
+        [&] { OrdenarPiso(piso, cadastro); });
     dados.SetIndexFieldNames(QString());
   }
 
