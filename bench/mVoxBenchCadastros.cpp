@@ -75,7 +75,7 @@ const QList<TnCadastro> &Cadastros() {
       {"TmVoxDMProtocoloGrupoTipoDoc", "PROTOCOLOGRUPOTIPODOC", {{"CODIGOGRUPODOC", '>', 16000}}, "CODIGOTIPODOC"},
       {"TmVoxDMProtocoloDocCaixa", "PROTOCOLODOCCAIXA", {{"CODIGOEMPRESA", '=', 2}}, "COMPETINICIAL"},
       {"TmVoxDMProtocoloDocEnvelope", "PROTOCOLODOCENVELOPE", {{"CODIGOCAIXA", '>', 16000}}, "DESCRENVELOPE"},
-      {"TmVoxDMProtocoloDocArquivo", "PROTOCOLODOCARQUIVO", {{"CODIGOCAIXA", '=', 2}}, "CODIGODOCEMP"},
+      {"TmVoxDMProtocoloDocArquivo", "PROTOCOLODOCARQUIVO", {{"CODIGOCAIXA", '>', 16000}}, "CODIGODOCEMP"},
       {"TmVoxDMProtocoloRotaEntrega", "PROTOCOLOROTAENTREGA", {{"CODIGOEMPRESA", '=', 2}}, "CODIGOESTAB"},
   };
   return cadastros;
