@@ -205,8 +205,8 @@ void TnOrdenacao::Ordenar(std::vector<int> &posicoes, const TnLinhasDataSet &lin
   const size_t n = posicoes.size();
   const size_t k = static_cast<size_t>(FChaves.size());
   std::vector<TnValorChave> chaves(n * k);
-  std::vector<bool> numerica(k);
-  std::vector<bool> textual(k);
+  std::vector<char> numerica(k);  // bytes, not bits: read at every comparison
+  std::vector<char> textual(k);
   for (size_t c = 0; c < k; ++c) {
     numerica[c] = ChaveNumerica(FChaves[static_cast<qsizetype>(c)].Tipo);
     textual[c] = nTipoTexto(FChaves[static_cast<qsizetype>(c)].Tipo);
