@@ -644,7 +644,7 @@ int main(int argc, char **argv) {
                     gFator = valor.toDouble(&ok);
                   else if (opcao == QLatin1String("--cadastro"))
                     ok = !(somente = valor).isEmpty();
-                  return ok && gFator >= 0.01 && gFator <= 8;
+                  return ok && gFator >= 0.25 && gFator <= 8;  // below 0.25 some filters keep no row
                 });
   const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDMProtocolo"), QStringLiteral("bench-cadastros.db"),
                                  opcoes);
