@@ -1,8 +1,21 @@
 #include "nLookupField_U.h"
 
+#include <QSqlDriver>
+#include <optional>
+
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
+#include "nSQLParametros_U.h"
 #include "nSchema_U.h"
+
+struct TnNomesBuscados {
+  QHash<QString, QVariant> Nomes;
+  QHash<std::pair<qlonglong, qlonglong>, QVariant> PorNumeros;
+  // The select, prepared on the connection whose driver it names; a new
+  // connection prepares it again.
+  std::optional<QSqlQuery> Consulta;
+  std::optional<TnSQLParametros> Parametros;
+};
 
 TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int size, QString tabela,
                              QStringList colunasChave, QStringList camposChave, QString resultado)
@@ -10,7 +23,8 @@ TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int si
       FTabela(std::move(tabela)),
       FColunasChave(std::move(colunasChave)),
       FCamposChave(std::move(camposChave)),
-      FResultado(std::move(resultado)) {
+      FResultado(std::move(resultado)),
+      FBuscados(std::make_shared<TnNomesBuscados>()) {
   SetReadOnly(true);
   QStringList condicoes;
   for (qsizetype i = 0; i < FColunasChave.size(); ++i)
@@ -22,6 +36,7 @@ std::unique_ptr<TnField> TnLookupField::Clonar(TnClientDataSet *destino) const {
   auto clone = std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave,
                                                FResultado);
   CopiarExibicao(*clone);
+  clone->FBuscados = FBuscados;
   return clone;
 }
 
@@ -51,31 +66,96 @@ QVariant ValorDaColuna(const TnField &campo, const TnColunaDef *coluna) {
   }
 }
 
+bool Inteira(const TnColunaDef &coluna) {
+  return coluna.Tipo == TnTipoColuna::SmallInt || coluna.Tipo == TnTipoColuna::Integer ||
+         coluna.Tipo == TnTipoColuna::BigInt;
+}
+
 }  // namespace
+
+void TnLookupField::LimparCache() {
+  FBuscados->Nomes.clear();
+  FBuscados->PorNumeros.clear();
+  FBuscados->Consulta.reset();
+}
+
+bool TnLookupField::ResolverChave() const {
+  if (!FCamposResolvidos.empty()) return true;
+  const TnClientDataSet *dados = DataSet();
+  const TnTabelaDef *tabela = TnSchema::Tabela(FTabela);
+  std::vector<const TnField *> campos;
+  std::vector<const TnColunaDef *> colunas;
+  for (qsizetype i = 0; i < FCamposChave.size(); ++i) {
+    const TnField *campo = dados->FindField(FCamposChave[i]);
+    if (!campo) return false;
+    campos.push_back(campo);
+    colunas.push_back(tabela ? tabela->Coluna(FColunasChave.value(i)) : nullptr);
+  }
+  FChaveNumerica = campos.size() <= 2;
+  for (const TnColunaDef *coluna : colunas) FChaveNumerica = FChaveNumerica && coluna && Inteira(*coluna);
+  FCamposResolvidos = std::move(campos);
+  FColunasResolvidas = std::move(colunas);
+  return true;
+}
 
 QVariant TnLookupField::Value() const {
   TnClientDataSet *dados = DataSet();
-  if (!dados || FColunasChave.isEmpty()) return {};
-  const TnTabelaDef *tabela = TnSchema::Tabela(FTabela);
-  QVariantList valores;
-  QStringList textos;
-  for (qsizetype i = 0; i < FCamposChave.size(); ++i) {
-    const TnField *campo = dados->FindField(FCamposChave[i]);
-    if (!campo || campo->IsNull() || campo->AsString().trimmed().isEmpty()) return {};
-    const QVariant valor = ValorDaColuna(*campo, tabela ? tabela->Coluna(FColunasChave.value(i)) : nullptr);
-    if (valor.isNull()) return {};
-    valores << valor;
-    textos << valor.toString();
+  if (!dados || FColunasChave.isEmpty() || !ResolverChave()) return {};
+  if (FChaveNumerica) {
+    // Every grid redraw reads every shown row's names: whole-number keys
+    // are found by their numbers, with no text made.
+    qlonglong numeros[2] = {0, 0};
+    bool numerica = true;
+    for (size_t i = 0; i < FCamposResolvidos.size() && numerica; ++i) {
+      const QVariant atual = FCamposResolvidos[i]->Value();
+      numerica = atual.typeId() == QMetaType::LongLong;
+      if (numerica) numeros[i] = *static_cast<const qlonglong *>(atual.constData());
+    }
+    if (numerica) {
+      const std::pair<qlonglong, qlonglong> chave(numeros[0], numeros[1]);
+      const auto achado = FBuscados->PorNumeros.constFind(chave);
+      if (achado != FBuscados->PorNumeros.constEnd()) return *achado;
+      QVariantList valores;
+      for (size_t i = 0; i < FCamposResolvidos.size(); ++i) valores << numeros[i];
+      const QVariant nome = Buscar(valores);
+      FBuscados->PorNumeros.insert(chave, nome);
+      return nome;
+    }
   }
-  const QString chave = textos.join(QChar(0x1F));
-  const auto achado = FCache.constFind(chave);
-  if (achado != FCache.constEnd()) return *achado;
-  QSqlQuery consulta = nDMConexao()->Executar(FSQL, valores);
+  QVariantList valores;
+  QString chave;
+  for (size_t i = 0; i < FCamposResolvidos.size(); ++i) {
+    const TnField &campo = *FCamposResolvidos[i];
+    if (campo.IsNull() || campo.AsString().trimmed().isEmpty()) return {};
+    const QVariant valor = ValorDaColuna(campo, FColunasResolvidas[i]);
+    if (valor.isNull()) return {};
+    if (i > 0) chave += QChar(0x1F);
+    chave += valor.toString();
+    valores << valor;
+  }
+  const auto achado = FBuscados->Nomes.constFind(chave);
+  if (achado != FBuscados->Nomes.constEnd()) return *achado;
+  const QVariant nome = Buscar(valores);
+  FBuscados->Nomes.insert(chave, nome);
+  return nome;
+}
+
+QVariant TnLookupField::Buscar(const QVariantList &valores) const {
+  TnDMConexao *conexao = nDMConexao();
+  std::optional<QSqlQuery> &consulta = FBuscados->Consulta;
+  if (!consulta || !consulta->driver() || consulta->driver() != conexao->Database().driver()) {
+    consulta.reset();
+    if (!FBuscados->Parametros) FBuscados->Parametros.emplace(FSQL);
+    QSqlQuery nova = conexao->NovaQuery();
+    conexao->PrepararQuery(nova, *FBuscados->Parametros, FSQL);
+    consulta = std::move(nova);
+  }
+  conexao->ExecutarPreparada(*consulta, *FBuscados->Parametros, valores, FSQL);
   QVariant nome;
-  if (consulta.next()) {
-    nome = consulta.value(0);
+  if (consulta->next()) {
+    nome = consulta->value(0);
     if (!nome.isNull()) nome = nome.toString();
   }
-  FCache.insert(chave, nome);
+  consulta->finish();
   return nome;
 }

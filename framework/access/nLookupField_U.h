@@ -2,15 +2,22 @@
 
 #include <QHash>
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 #include "nStringField_U.h"
+
+struct TnColunaDef;
+struct TnNomesBuscados;
 
 // A read-only name shown beside a code: the value of one column (or
 // expression) of a lookup table, read by the current row's key fields
 // ("CODIGOEMPRESA" gives EMPRESA.NOMEEMPRESA). Empty when a key is empty or
-// no row of the table matches. Answers are kept per key, so a grid of a
-// thousand rows of three companies reads the table three times; LimparCache
-// forgets them after the table changed.
+// no row of the table matches. Answers are kept per key, and a field and its
+// clones (the grid's cursors) share them, so a grid of a thousand rows of
+// three companies reads the table three times however often it is redrawn
+// (with one statement, prepared on the first read);
+// LimparCache forgets them, for the clones too, after the table changed.
 class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
  public:
   // `colunasChave` are the table's key columns and `camposChave` the
@@ -27,13 +34,24 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   const QStringList &ColunasChave() const { return FColunasChave; }
   const QStringList &CamposChave() const { return FCamposChave; }
   const QString &Resultado() const { return FResultado; }
-  void LimparCache() { FCache.clear(); }
+  void LimparCache();
 
  private:
+  // The dataset's key fields and the table's key columns, found on the first
+  // read (the dataset keeps its fields while this one lives).
+  bool ResolverChave() const;
+  // The name of a key not yet looked up, read from the table.
+  QVariant Buscar(const QVariantList &valores) const;
+
   QString FTabela;
   QStringList FColunasChave;
   QStringList FCamposChave;
   QString FResultado;
   QString FSQL;
-  mutable QHash<QString, QVariant> FCache;
+  // The names found by key and the select that finds them, prepared once.
+  std::shared_ptr<TnNomesBuscados> FBuscados;
+  mutable std::vector<const TnField *> FCamposResolvidos;
+  mutable std::vector<const TnColunaDef *> FColunasResolvidas;
+  // One or two whole-number key columns: the names are kept by the numbers.
+  mutable bool FChaveNumerica = false;
 };

@@ -852,6 +852,14 @@ void TnClientDataSet::CloneCursor(TnClientDataSet *origem, bool reset, bool) {
     FBof = origem->FBof;
   }
   InvalidarVisao();
+  if (!reset && !origem->FMestre && origem->FVersaoVisao == FLinhas->Versao()) {
+    // Same rows, same filter and index, no master range (a master whose
+    // controls are disabled may have moved since): the origin's view is this
+    // one's, already built (a grid's cursor is cloned after every change).
+    FVisao = origem->FVisao;
+    FUsaVisao = origem->FUsaVisao;
+    FVersaoVisao = origem->FVersaoVisao;
+  }
   Sincronizar();
   if (reset) Posicionar(0);
   NotificarReinicio();

@@ -71,6 +71,21 @@ bool TnFiltro::TnNo::Avaliar(const QVector<QVariant> &linha) const {
   }
   const QVariant &esquerdo = linha.at(Campo);
   if (esquerdo.isNull()) return false;
+  if (CampoDireito < 0 && !Decimal && esquerdo.typeId() == Valor.typeId()) {
+    // The usual comparisons (a code, a yes/no text against a constant) run
+    // once per row: compared here as nCompararValores would.
+    if (esquerdo.typeId() == QMetaType::LongLong && nTipoInteiro(TipoCampo)) {
+      const qlonglong a = *static_cast<const qlonglong *>(esquerdo.constData());
+      const qlonglong b = *static_cast<const qlonglong *>(Valor.constData());
+      return Aplicar(Operador, a < b ? -1 : (b < a ? 1 : 0));
+    }
+    if (esquerdo.typeId() == QMetaType::QString && nTipoTexto(TipoCampo)) {
+      const int r = static_cast<const QString *>(esquerdo.constData())
+                        ->compare(*static_cast<const QString *>(Valor.constData()),
+                                  SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive);
+      return Aplicar(Operador, r < 0 ? -1 : (r > 0 ? 1 : 0));
+    }
+  }
   if (Decimal) return Aplicar(Operador, nCompararDecimais(QString::number(esquerdo.toLongLong()), Valor.toString()));
   if (CampoDireito < 0) return Aplicar(Operador, nCompararValores(esquerdo, Valor, TipoCampo, SemCaixa));
   QVariant direito = linha.at(CampoDireito);

@@ -164,6 +164,7 @@ namespace {
 // anything else by the value itself.
 struct TnValorChave {
   const QVariant *Valor;
+  const QString *Texto;  // a text key's value, when it holds a QString
   qint64 Numero;
   bool Nulo;
 };
@@ -204,8 +205,12 @@ void TnOrdenacao::Ordenar(std::vector<int> &posicoes, const TnLinhasDataSet &lin
   const size_t n = posicoes.size();
   const size_t k = static_cast<size_t>(FChaves.size());
   std::vector<TnValorChave> chaves(n * k);
-  std::vector<bool> numerica(k);
-  for (size_t c = 0; c < k; ++c) numerica[c] = ChaveNumerica(FChaves[static_cast<qsizetype>(c)].Tipo);
+  std::vector<char> numerica(k);  // bytes, not bits: read at every comparison
+  std::vector<char> textual(k);
+  for (size_t c = 0; c < k; ++c) {
+    numerica[c] = ChaveNumerica(FChaves[static_cast<qsizetype>(c)].Tipo);
+    textual[c] = nTipoTexto(FChaves[static_cast<qsizetype>(c)].Tipo);
+  }
   for (size_t i = 0; i < n; ++i) {
     const QVector<QVariant> &linha = linhas.Valores(posicoes[i]);
     for (size_t c = 0; c < k; ++c) {
@@ -214,9 +219,18 @@ void TnOrdenacao::Ordenar(std::vector<int> &posicoes, const TnLinhasDataSet &lin
       valor.Valor = &linha.at(chave.Campo);
       valor.Nulo = valor.Valor->isNull();
       valor.Numero = 0;
-      if (!valor.Nulo && numerica[c] && !Numero(*valor.Valor, chave.Tipo, valor.Numero)) numerica[c] = false;
+      valor.Texto = nullptr;
+      if (valor.Nulo) continue;
+      if (numerica[c] && !Numero(*valor.Valor, chave.Tipo, valor.Numero)) numerica[c] = false;
+      if (textual[c]) {
+        valor.Texto = TextoDe(*valor.Valor);
+        if (!valor.Texto) textual[c] = false;
+      }
     }
   }
+  std::vector<Qt::CaseSensitivity> caixa(k);
+  for (size_t c = 0; c < k; ++c)
+    caixa[c] = FChaves[static_cast<qsizetype>(c)].SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive;
   std::vector<quint64> desempates(n);
   std::vector<int> ordem(n);
   for (size_t i = 0; i < n; ++i) {
@@ -230,6 +244,7 @@ void TnOrdenacao::Ordenar(std::vector<int> &posicoes, const TnLinhasDataSet &lin
       int r;
       if (ca[c].Nulo || cb[c].Nulo) r = ca[c].Nulo == cb[c].Nulo ? 0 : (ca[c].Nulo ? -1 : 1);
       else if (numerica[c]) r = ca[c].Numero < cb[c].Numero ? -1 : (ca[c].Numero > cb[c].Numero ? 1 : 0);
+      else if (textual[c]) r = ca[c].Texto->compare(*cb[c].Texto, caixa[c]);
       else {
         const TnChaveOrdem &chave = FChaves[static_cast<qsizetype>(c)];
         r = nCompararValores(*ca[c].Valor, *cb[c].Valor, chave.Tipo, chave.SemCaixa);

@@ -721,6 +721,34 @@ TEST(TnClientDataSetClones, AClonKeepsTheSourcesViewAndPositionUnlessReset) {
   EXPECT_EQ(limpo.RecordCount(), 6);
 }
 
+TEST(TnClientDataSetClones, AClonTakesTheSourcesBuiltViewYetKeepsItsOwnSettingsAfterwards) {
+  auto dados = DadosCom(6, {2, 1, 2, 1, 2, 1});
+  dados->SetFilter(QStringLiteral("CODIGO > 1"));
+  dados->SetFiltered(true);
+  dados->SetIndexFieldNames(QStringLiteral("GRUPO"));
+  const QList<int> vistos = Codigos(*dados);
+  ASSERT_EQ(vistos, (QList<int>{2, 4, 6, 3, 5}));
+  TnClientDataSet clone;
+  clone.CloneCursor(dados.get(), false, true);
+  EXPECT_EQ(Codigos(clone), vistos);
+  // The source drops its filter and index: the clone still filters and sorts.
+  dados->SetFiltered(false);
+  dados->SetIndexFieldNames(QString());
+  EXPECT_EQ(Codigos(clone), vistos);
+  // A row the source changes takes its place in the clone's view (among
+  // equal keys, in the rows' order), a row it deletes leaves it.
+  dados->Locate(QStringLiteral("CODIGO"), 4);
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("GRUPO"))->SetAsInteger(2);
+  dados->Post();
+  EXPECT_EQ(Codigos(clone), (QList<int>{2, 6, 3, 4, 5}));
+  dados->Locate(QStringLiteral("CODIGO"), 1);
+  dados->Delete();
+  dados->Locate(QStringLiteral("CODIGO"), 6);
+  dados->Delete();
+  EXPECT_EQ(Codigos(clone), (QList<int>{2, 3, 4, 5}));
+}
+
 TEST(TnClientDataSetClones, BookmarksSurviveChangesToOtherRows) {
   auto dados = DadosCom(5);
   dados->SetRecNo(3);

@@ -266,6 +266,39 @@ TEST_F(TnDicionarioLookupTest, NamesAreKeptPerCodeUntilTheCacheIsCleared) {
   EXPECT_EQ(nome->AsString(), QStringLiteral("Padaria Nova"));
 }
 
+TEST_F(TnDicionarioLookupTest, AGridsCursorsShareTheNamesFoundAndTheirClearing) {
+  for (int i = 0; i < 50; ++i) Linha(i % 2 + 1, 1);
+  int selects = 0;
+  Conexao().SetAntesDeExecutar([&](const QString &sql) {
+    if (sql.contains(QLatin1String("EMPRESA"), Qt::CaseInsensitive)) ++selects;
+  });
+  auto nomes = [](TnClientDataSet &cursor) {
+    QStringList lidos;
+    for (cursor.First(); !cursor.Eof(); cursor.Next())
+      lidos << cursor.FieldByName(QStringLiteral("NomeEmpresa"))->AsString();
+    return lidos;
+  };
+  const QStringList doDataSet = nomes(Dados);
+  EXPECT_EQ(selects, 2);  // one select per company, prepared once
+  EXPECT_EQ(doDataSet.first(), QStringLiteral("Organização Contábil Exemplo Ltda"));
+  EXPECT_EQ(doDataSet.at(1), QStringLiteral("Padaria Pão Quente Ltda"));
+  // Each redraw of a grid reads through a new cursor: no select more.
+  for (int redesenho = 0; redesenho < 3; ++redesenho) {
+    TnClientDataSet grade;
+    grade.CloneCursor(&Dados, false);
+    EXPECT_EQ(nomes(grade), doDataSet);
+  }
+  EXPECT_EQ(selects, 2);
+  // Cleared on one cursor, the names are read again by every one.
+  Conexao().Executar(QStringLiteral("update EMPRESA set NOMEEMPRESA = 'Padaria Nova' where CODIGOEMPRESA = 2"));
+  TnClientDataSet grade;
+  grade.CloneCursor(&Dados, false);
+  dynamic_cast<TnLookupField *>(grade.FieldByName(QStringLiteral("NomeEmpresa")))->LimparCache();
+  Dados.SetRecNo(2);
+  EXPECT_EQ(Campo("NomeEmpresa")->AsString(), QStringLiteral("Padaria Nova"));
+  Conexao().SetAntesDeExecutar({});
+}
+
 TEST_F(TnDicionarioLookupTest, NameFieldsAreNeitherWrittenNorValidated) {
   Dados.Append();
   TnField *nome = Campo("NomeEmpresa");

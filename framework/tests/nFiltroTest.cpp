@@ -113,6 +113,21 @@ TEST_F(TnFiltroTeste, TextsAreQuotedWithDoubledQuotesAndCompareByCase) {
   EXPECT_TRUE(Passa(QStringLiteral("[Nome Longo] is null"), linha));
 }
 
+TEST_F(TnFiltroTeste, TypedNullsNeverPassAndOtherValueTypesCompareByValue) {
+  const QVariant nuloInteiro(QMetaType::fromType<qlonglong>());
+  const QVariant nuloTexto(QMetaType::fromType<QString>());
+  EXPECT_FALSE(Passa(QStringLiteral("CODIGOEMPRESA = 0"), Linha(nuloInteiro, E2)));
+  EXPECT_FALSE(Passa(QStringLiteral("CODIGOEMPRESA < 1"), Linha(nuloInteiro, E2)));
+  EXPECT_FALSE(Passa(QStringLiteral("NOME = ''"), Linha(E5, E2, nuloTexto)));
+  EXPECT_FALSE(Passa(QStringLiteral("NOME < 'A'"), Linha(E5, E2, nuloTexto)));
+  // A row written by code with an int or a double still compares by value.
+  EXPECT_TRUE(Passa(QStringLiteral("CODIGOEMPRESA = 5"), Linha(QVariant(5), E2)));
+  EXPECT_TRUE(Passa(QStringLiteral("CODIGOEMPRESA > 4 and CODIGOEMPRESA < 6"), Linha(QVariant(5.0), E2)));
+  EXPECT_TRUE(Passa(QStringLiteral("CODIGOEMPRESA <> 4"), Linha(E5, E2)));
+  EXPECT_TRUE(Passa(QStringLiteral("NOME >= 'ana'"), Linha(E5, E2, QStringLiteral("Ana")), true));
+  EXPECT_FALSE(Passa(QStringLiteral("NOME >= 'ana'"), Linha(E5, E2, QStringLiteral("Ana"))));
+}
+
 TEST_F(TnFiltroTeste, ALiteralIsReadAsAValueOfItsFieldsType) {
   // One-character yes/no columns compared with a number or a text.
   EXPECT_TRUE(Passa(QStringLiteral("CANCELADO = 0"), Linha(E5, E2, {}, {}, {}, QStringLiteral("0"))));
