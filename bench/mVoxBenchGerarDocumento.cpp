@@ -245,8 +245,9 @@ double GerarPiso(std::vector<TnMensagem> &mensagens) {
                           lerMantidos.value(3).toDate()));
   qlonglong codigo = Numero(QStringLiteral("select max(CODIGODOCEMP) from PROTOCOLODOCEMP"));
   struct TnTipo {
-    int Codigo, Periodo;
-    QString Meses, Descricao;
+    int Codigo;
+    QString Descricao;
+    std::vector<std::vector<QDate>> DatasPorMes;  // of each month, as every establishment expects them
   };
   QHash<int, std::vector<TnTipo>> tipos;
   QSqlQuery tiposGrupo = Preparar(QStringLiteral(
@@ -269,13 +270,17 @@ double GerarPiso(std::vector<TnMensagem> &mensagens) {
       std::vector<TnTipo> &lista = tipos[*grupo];
       tiposGrupo.addBindValue(*grupo);
       Exec(tiposGrupo);
-      while (tiposGrupo.next())
-        lista.push_back({tiposGrupo.value(0).toInt(), tiposGrupo.value(1).toInt(), tiposGrupo.value(2).toString(),
-                         tiposGrupo.value(3).toString()});
+      while (tiposGrupo.next()) {
+        TnTipo tipo{tiposGrupo.value(0).toInt(), tiposGrupo.value(3).toString(), {}};
+        for (int k = 0; k < 12; ++k)
+          tipo.DatasPorMes.push_back(
+              Datas(QDate(2026, 1 + k, 1), tiposGrupo.value(1).toInt(), tiposGrupo.value(2).toString()));
+        lista.push_back(std::move(tipo));
+      }
     }
     for (const TnTipo &t : tipos[*grupo])
-      for (int k = 0; k < 12; ++k)
-        for (const QDate &d : Datas(QDate(2026, 1 + k, 1), t.Periodo, t.Meses)) {
+      for (const std::vector<QDate> &datas : t.DatasPorMes)
+        for (const QDate &d : datas) {
           if (!mantidos.isEmpty() && mantidos.contains(chave(s.Empresa, s.Estab, t.Codigo, d))) continue;
           for (const QVariant &v : {QVariant(++codigo), QVariant(t.Codigo), QVariant(s.Empresa), QVariant(s.Estab),
                                     Banco(d), QVariant(1), QVariant(t.Descricao), QVariant(QStringLiteral("0"))})
