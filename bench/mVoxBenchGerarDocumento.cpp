@@ -160,17 +160,6 @@ QStringList Linhas(const std::vector<TnMensagem> &mensagens) {
   return linhas;
 }
 
-// Fails at the first message line where the process and the floor differ.
-void CompararMensagens(const QStringList &processo, const QStringList &piso) {
-  if (processo == piso) return;
-  for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
-    const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
-    const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
-    if (p != f)
-      Falhar(QStringLiteral("mensagens diferentes na linha %1:\n  processo %2\n  piso     %3").arg(i + 1).arg(p, f));
-  }
-}
-
 double GerarProcesso(TnDialogosRoteiro &dialogos, QStringList *mensagens) {
   auto *p = dynamic_cast<TmVoxDPGerarDocumento *>(CriarDM(QStringLiteral("TmVoxDPGerarDocumento")));
   if (!p) Falhar(QStringLiteral("TmVoxDPGerarDocumento não registrado"));
@@ -502,7 +491,7 @@ int main(int argc, char **argv) {
     const double memoria = PicoDurante([&] { processo = GerarProcesso(dialogos, r == 0 ? &mensagens : nullptr); });
     if (r == 0) {
       memoriaGerar = memoria;
-      CompararMensagens(mensagens, Linhas(mensagensPiso));
+      CompararTextos("mensagens", mensagens, Linhas(mensagensPiso));
     }
     CompararLinhas("documentos gerados", doPiso, kSQLGerados);
     gerados = static_cast<qlonglong>(doPiso.size());

@@ -18,6 +18,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -328,6 +329,21 @@ inline void CompararLinhas(const char *oque, const std::vector<quint64> &piso, c
                  .arg(i >= piso.size() ? QStringLiteral("<a mais>") : texto));
   if (i != piso.size())
     Falhar(QStringLiteral("%1: processo gravou %2 linhas, piso %3").arg(QLatin1String(oque)).arg(i).arg(piso.size()));
+}
+
+// Fails at the first line where the process's texts and the floor's differ;
+// `oque` names them in the message.
+inline void CompararTextos(const char *oque, const QStringList &processo, const QStringList &piso) {
+  if (processo == piso) return;
+  for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
+    const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
+    const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
+    if (p != f)
+      Falhar(QStringLiteral("%1: processo e piso diferem na linha %2:\n  processo %3\n  piso     %4")
+                 .arg(QLatin1String(oque))
+                 .arg(i + 1)
+                 .arg(p, f));
+  }
 }
 
 // The process's peak resident memory so far (Linux counts it in KiB).

@@ -60,6 +60,18 @@ bool Marcado(const TnClientDataSet &dados) {
   return !campo->IsNull() && campo->AsInteger() == 1;
 }
 
+// The fields of a document row, found once by name.
+struct TnCamposDocumento {
+  explicit TnCamposDocumento(const TnClientDataSet &dados)
+      : Empresa(dados.FieldByName(kCodigoEmpresa)),
+        Estab(dados.FieldByName(kCodigoEstab)),
+        Tipo(dados.FieldByName(kCodigoTipoDoc)),
+        Codigo(dados.FieldByName(kCodigoDocumento)),
+        Data(dados.FieldByName(kDataLcto)),
+        Descricao(dados.FieldByName(kDescrDocEmp)) {}
+  TnField *Empresa, *Estab, *Tipo, *Codigo, *Data, *Descricao;
+};
+
 std::unique_ptr<TnSQLDataSet> Instrucao(const QString &texto, std::initializer_list<TnFieldType> tipos) {
   auto sql = std::make_unique<TnSQLDataSet>();
   sql->SetSQLConnection(nDMConexao());
@@ -205,28 +217,18 @@ void TmVoxDPDocumentosPendentes::CarregarPendentes() {
     dados.EnableControls();
   });
   FEmManutencao = true;
-  const TnField *empresa = origem.FieldByName(kCodigoEmpresa);
-  const TnField *estab = origem.FieldByName(kCodigoEstab);
-  const TnField *tipo = origem.FieldByName(kCodigoTipoDoc);
-  const TnField *codigo = origem.FieldByName(kCodigoDocumento);
-  const TnField *data = origem.FieldByName(kDataLcto);
-  const TnField *descricao = origem.FieldByName(kDescrDocEmp);
-  TnField *dEmpresa = dados.FieldByName(kCodigoEmpresa);
-  TnField *dEstab = dados.FieldByName(kCodigoEstab);
-  TnField *dTipo = dados.FieldByName(kCodigoTipoDoc);
-  TnField *dCodigo = dados.FieldByName(kCodigoDocumento);
-  TnField *dData = dados.FieldByName(kDataLcto);
-  TnField *dDescricao = dados.FieldByName(kDescrDocEmp);
+  const TnCamposDocumento de(origem);
+  const TnCamposDocumento para(dados);
   TnField *dAlterUser = dados.FieldByName(kAlterUser);
   TnField *dRecebido = dados.FieldByName(kRecebido);
   for (origem.First(); !origem.Eof(); origem.Next()) {
     dados.Append();
-    dEmpresa->SetAsInteger(empresa->AsInteger());
-    dEstab->SetAsInteger(estab->AsInteger());
-    dTipo->SetAsInteger(tipo->AsInteger());
-    dCodigo->SetAsInteger(codigo->AsLargeInt());
-    dData->SetAsDate(data->AsDate());
-    dDescricao->SetAsString(descricao->AsString());
+    para.Empresa->SetAsInteger(de.Empresa->AsInteger());
+    para.Estab->SetAsInteger(de.Estab->AsInteger());
+    para.Tipo->SetAsInteger(de.Tipo->AsInteger());
+    para.Codigo->SetAsInteger(de.Codigo->AsLargeInt());
+    para.Data->SetAsDate(de.Data->AsDate());
+    para.Descricao->SetAsString(de.Descricao->AsString());
     dAlterUser->SetAsInteger(0);
     dRecebido->SetAsInteger(0);
     dados.Post();
@@ -240,7 +242,7 @@ void TmVoxDPDocumentosPendentes::CarregarPendentes() {
                  1;
   } else {
     origem.Last();
-    FUltimoDoc = codigo->AsLargeInt();
+    FUltimoDoc = de.Codigo->AsLargeInt();
   }
 }
 
@@ -444,19 +446,15 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
   std::vector<TnRecebido> recebidos;
   {
     const TnField *recebido = dados.FieldByName(kRecebido);
-    const TnField *codigo = dados.FieldByName(kCodigoDocumento);
-    const TnField *tipo = dados.FieldByName(kCodigoTipoDoc);
-    const TnField *empresa = dados.FieldByName(kCodigoEmpresa);
-    const TnField *estab = dados.FieldByName(kCodigoEstab);
-    const TnField *data = dados.FieldByName(kDataLcto);
-    const TnField *descricao = dados.FieldByName(kDescrDocEmp);
+    const TnCamposDocumento campos(dados);
     for (dados.First(); !dados.Eof(); dados.Next()) {
       if (recebido->IsNull() || recebido->AsInteger() != 1) continue;
       // Everything the user must answer or mend comes before the transaction.
       ChecarMarcado(dados);
       marcados.push_back(dados.GetBookmark());
-      recebidos.push_back({codigo->AsLargeInt(), tipo->AsInteger(), empresa->AsInteger(), estab->AsInteger(),
-                           data->AsDate(), descricao->IsNull() ? QVariant() : QVariant(descricao->AsString())});
+      recebidos.push_back({campos.Codigo->AsLargeInt(), campos.Tipo->AsInteger(), campos.Empresa->AsInteger(),
+                           campos.Estab->AsInteger(), campos.Data->AsDate(),
+                           campos.Descricao->IsNull() ? QVariant() : QVariant(campos.Descricao->AsString())});
     }
   }
   const QVariant responsavel = marcados.empty() ? QVariant() : PedirResponsavel();
