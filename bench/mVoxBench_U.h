@@ -269,10 +269,18 @@ inline TnMemoria LerMemoria() {
   return memoria;
 }
 
+// The highest peak seen before any reset, in MB: the process's own peak
+// stays what ImprimirMemoriaPico tells.
+inline double &PicoAntesDeZerar() {
+  static double pico = 0;
+  return pico;
+}
+
 // Brings the peak down to the memory resident now, so that the next
 // LerMemoria tells the peak of what ran in between (where the kernel does not
 // allow it, the peak stays the process's).
 inline void ZerarMemoriaPico() {
+  PicoAntesDeZerar() = std::max(PicoAntesDeZerar(), LerMemoria().Pico);
   if (FILE *refs = std::fopen("/proc/self/clear_refs", "w")) {
     std::fputs("5", refs);
     std::fclose(refs);
@@ -350,7 +358,7 @@ inline void CompararTextos(const char *oque, const QStringList &processo, const 
 inline void ImprimirMemoriaPico() {
   rusage uso{};
   getrusage(RUSAGE_SELF, &uso);
-  std::printf("memória residente de pico: %.1f MB\n", uso.ru_maxrss / 1024.0);
+  std::printf("memória residente de pico: %.1f MB\n", std::max(uso.ru_maxrss / 1024.0, PicoAntesDeZerar()));
   std::fflush(stdout);
 }
 
