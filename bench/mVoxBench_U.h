@@ -17,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -119,6 +121,8 @@ struct TnOpcoesBench {
   bool Pg = false;  // --banco postgresql (default: MVOX_TEST_ENGINE, or sqlite)
   int Rodadas = 5;  // --rodadas N
   const char *Engine() const { return Pg ? "PostgreSQL" : "SQLite"; }
+  // The most a ratio program/floor may reach on the engine.
+  const char *Meta() const { return Pg ? "2.00" : "1.50"; }
 };
 
 // Reads --banco and --rodadas and hands every other "--opcao valor" to
@@ -230,11 +234,131 @@ struct TnRodadas {
   }
 };
 
+// The rounds of one operation that yields `linhas` rows: the figures of
+// Imprimir, then each side's fastest time per row, by which the runs at
+// different sizes are compared.
+inline void ImprimirPorLinha(const TnRodadas &rodadas, const char *nome, const QString &volume, const char *meta,
+                             qlonglong linhas) {
+  rodadas.Imprimir(nome, volume, meta);
+  const double porLinha = linhas > 0 ? 1000.0 / static_cast<double>(linhas) : 0;
+  std::printf("  por linha (%lld): processo %.2f µs, piso %.2f µs\n", linhas,
+              Resumir(rodadas.Processo).Minimo * porLinha, Resumir(rodadas.Piso).Minimo * porLinha);
+  std::fflush(stdout);
+}
+
+// --- memory
+
+// The resident memory now and its peak since the start or the last
+// ZerarMemoriaPico, in MB (VmRSS and VmHWM of /proc/self/status).
+struct TnMemoria {
+  double Atual = 0;
+  double Pico = 0;
+};
+
+inline TnMemoria LerMemoria() {
+  TnMemoria memoria;
+  if (FILE *status = std::fopen("/proc/self/status", "r")) {
+    char linha[256];
+    long kib = 0;
+    while (std::fgets(linha, sizeof linha, status)) {
+      if (std::sscanf(linha, "VmRSS: %ld", &kib) == 1) memoria.Atual = kib / 1024.0;
+      if (std::sscanf(linha, "VmHWM: %ld", &kib) == 1) memoria.Pico = kib / 1024.0;
+    }
+    std::fclose(status);
+  }
+  return memoria;
+}
+
+// The highest peak seen before any reset, in MB: the process's own peak
+// stays what ImprimirMemoriaPico tells.
+inline double &PicoAntesDeZerar() {
+  static double pico = 0;
+  return pico;
+}
+
+// Brings the peak down to the memory resident now, so that the next
+// LerMemoria tells the peak of what ran in between (where the kernel does not
+// allow it, the peak stays the process's).
+inline void ZerarMemoriaPico() {
+  PicoAntesDeZerar() = std::max(PicoAntesDeZerar(), LerMemoria().Pico);
+  if (FILE *refs = std::fopen("/proc/self/clear_refs", "w")) {
+    std::fputs("5", refs);
+    std::fclose(refs);
+  }
+}
+
+// Runs `operacao`; how far above the memory resident before it its peak
+// went, in MB.
+inline double PicoDurante(const std::function<void()> &operacao) {
+  ZerarMemoriaPico();
+  const TnMemoria antes = LerMemoria();
+  operacao();
+  return LerMemoria().Pico - antes.Atual;
+}
+
+// --- the rows written
+
+// The rows a select returns, each kept as a digest of its every column in the
+// select's order: the rows one side wrote, held small, to be compared with the
+// other side's by CompararLinhas.
+inline quint64 DigestoLinha(const QSqlQuery &q, QString *texto = nullptr) {
+  QString linha;
+  const QSqlRecord registro = q.record();
+  for (int i = 0; i < registro.count(); ++i) {
+    if (i) linha += u'|';
+    const QVariant valor = q.value(i);
+    linha += valor.isNull() ? QStringLiteral("<nulo>") : valor.toString();
+  }
+  if (texto) *texto = linha;
+  return qHash(linha, 0x6d566f78u) ^ (static_cast<quint64>(qHash(linha, 0x42656e63u)) << 32);
+}
+
+inline std::vector<quint64> LinhasEscritas(const QString &sql) {
+  QSqlQuery q = Preparar(sql);
+  Exec(q);
+  std::vector<quint64> linhas;
+  while (q.next()) linhas.push_back(DigestoLinha(q));
+  return linhas;
+}
+
+// Fails at the first row of `sql` that differs from the floor's `piso`
+// (read by LinhasEscritas with the same select), or when there are more or
+// fewer; `oque` names them in the message.
+inline void CompararLinhas(const char *oque, const std::vector<quint64> &piso, const QString &sql) {
+  QSqlQuery q = Preparar(sql);
+  Exec(q);
+  size_t i = 0;
+  QString texto;
+  for (; q.next(); ++i)
+    if (i >= piso.size() || DigestoLinha(q, &texto) != piso[i])
+      Falhar(QStringLiteral("%1: processo e piso gravaram diferente na linha %2; a do processo: %3")
+                 .arg(QLatin1String(oque))
+                 .arg(i + 1)
+                 .arg(i >= piso.size() ? QStringLiteral("<a mais>") : texto));
+  if (i != piso.size())
+    Falhar(QStringLiteral("%1: processo gravou %2 linhas, piso %3").arg(QLatin1String(oque)).arg(i).arg(piso.size()));
+}
+
+// Fails at the first line where the process's texts and the floor's differ;
+// `oque` names them in the message.
+inline void CompararTextos(const char *oque, const QStringList &processo, const QStringList &piso) {
+  if (processo == piso) return;
+  for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
+    const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
+    const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
+    if (p != f)
+      Falhar(QStringLiteral("%1: processo e piso diferem na linha %2:\n  processo %3\n  piso     %4")
+                 .arg(QLatin1String(oque))
+                 .arg(i + 1)
+                 .arg(p, f));
+  }
+}
+
 // The process's peak resident memory so far (Linux counts it in KiB).
 inline void ImprimirMemoriaPico() {
   rusage uso{};
   getrusage(RUSAGE_SELF, &uso);
-  std::printf("memória residente de pico: %.1f MB\n", uso.ru_maxrss / 1024.0);
+  std::printf("memória residente de pico: %.1f MB\n", std::max(uso.ru_maxrss / 1024.0, PicoAntesDeZerar()));
   std::fflush(stdout);
 }
 

@@ -1,13 +1,16 @@
 #include "mVoxDPConsultaDocPendente_U.h"
 
 #include <QHash>
+#include <QSqlQuery>
 
 #include "mVoxDocumentosEsperados_U.h"
 #include "nAoSair_U.h"
 #include "nClasseInfo_U.h"
 #include "nClientDataSet_U.h"
 #include "nDBGrid_U.h"
+#include "nDMConexao_U.h"
 #include "nDMSQLDataSet_U.h"
+#include "nDialetoSQL_U.h"
 #include "nDefinicao_U.h"
 #include "nFormatos_U.h"
 #include "nSQLFuncoes_U.h"
@@ -135,31 +138,21 @@ void TmVoxDPConsultaDocPendente::Executar() {
   if (!condicoes.isEmpty()) sqlTipos += QStringLiteral(" where ") + condicoes.join(QStringLiteral(" and "));
   sqlTipos += QStringLiteral(" order by C.CODIGOEMPRESA, C.CODIGOESTAB, T.CODIGOTIPODOC");
 
-  std::unique_ptr<TnClientDataSet> curDoc = ExecutarSQL(sqlDocumentos, {FDataInicial, FDataFinal}, 10);
-  std::unique_ptr<TnClientDataSet> curTipoDoc = ExecutarSQL(sqlTipos, {}, 10);
-  TnAoSair liberar([&] {
-    DestruirSQL(curTipoDoc);
-    DestruirSQL(curDoc);
-  });
-
+  // Both selects are walked once, forward, straight off the connection: the
+  // documents are read whole before the types' select runs (PostgreSQL keeps
+  // one pending result per connection).
+  TnDMConexao *conexao = nDMConexao();
   // The month's documents by pair: each expected date looks only at its own.
   QHash<TnChave, QList<QDate>> documentos;
   {
-    const TnField *empresa = curDoc->FieldByName(kCodigoEmpresa);
-    const TnField *estab = curDoc->FieldByName(kCodigoEstab);
-    const TnField *tipo = curDoc->FieldByName(kCodigoTipoDoc);
-    const TnField *data = curDoc->FieldByName(QStringLiteral("DATALCTOPRO"));
-    for (curDoc->First(); !curDoc->Eof(); curDoc->Next())
-      documentos[TnChave{empresa->AsInteger(), estab->AsInteger(), tipo->AsInteger()}] << data->AsDate();
+    QSqlQuery curDoc = conexao->Executar(sqlDocumentos, {FDataInicial, FDataFinal});
+    while (curDoc.next())
+      documentos[TnChave{curDoc.value(2).toInt(), curDoc.value(3).toInt(), curDoc.value(1).toInt()}]
+          << TnDialetoSQL::DataDoBanco(curDoc.value(4));
   }
 
-  const TnField *ixCodigoEmpresa = curTipoDoc->FieldByName(kCodigoEmpresa);
-  const TnField *ixCodigoEstab = curTipoDoc->FieldByName(kCodigoEstab);
-  const TnField *ixCodigoTipoDoc = curTipoDoc->FieldByName(kCodigoTipoDoc);
-  const TnField *ixMesOcorrencia = curTipoDoc->FieldByName(QStringLiteral("MESOCORRENCIA"));
-  const TnField *ixPeriodoDoc = curTipoDoc->FieldByName(QStringLiteral("PERIODODOC"));
-  const TnField *ixDescrTipoDoc = curTipoDoc->FieldByName(QStringLiteral("DESCRTIPODOC"));
-  const TnField *ixGerarAuto = curTipoDoc->FieldByName(QStringLiteral("GERARAUTO"));
+  // The columns of kSQLTipos.
+  enum { cEmpresa, cEstab, cGrupo, cTipo, cDescricao, cDescarte, cGerarAuto, cPeriodo, cMeses };
   TnField *rEmpresa = dados.FieldByName(kCodigoEmpresa);
   TnField *rEstab = dados.FieldByName(kCodigoEstab);
   TnField *rTipo = dados.FieldByName(kCodigoTipoDoc);
@@ -170,14 +163,19 @@ void TmVoxDPConsultaDocPendente::Executar() {
 
   dados.DisableControls();
   TnAoSair habilitar([&] { dados.EnableControls(); });
-  for (curTipoDoc->First(); !curTipoDoc->Eof(); curTipoDoc->Next()) {
-    if (ixGerarAuto->IsNull() || ixGerarAuto->AsString().trimmed() != QLatin1String("1")) continue;
-    const int periodo = ixPeriodoDoc->IsNull() ? 0 : ixPeriodoDoc->AsInteger();
-    const QVariant meses = ixMesOcorrencia->IsNull() ? QVariant() : QVariant(ixMesOcorrencia->AsString());
-    const QList<QDate> esperadas = TmVoxDocumentosEsperados::DatasEsperadas(FDataInicial, periodo, meses);
+  QSqlQuery curTipoDoc = conexao->Executar(sqlTipos);
+  while (curTipoDoc.next()) {
+    const QVariant gerarAuto = curTipoDoc.value(cGerarAuto);
+    if (gerarAuto.isNull() || gerarAuto.toString().trimmed() != QLatin1String("1")) continue;
+    const QVariant valorPeriodo = curTipoDoc.value(cPeriodo);
+    const int periodo = valorPeriodo.isNull() ? 0 : valorPeriodo.toInt();
+    const QList<QDate> esperadas =
+        TmVoxDocumentosEsperados::DatasEsperadas(FDataInicial, periodo, curTipoDoc.value(cMeses));
     if (esperadas.isEmpty()) continue;
-    const TnChave chave{ixCodigoEmpresa->AsInteger(), ixCodigoEstab->AsInteger(), ixCodigoTipoDoc->AsInteger()};
+    const TnChave chave{curTipoDoc.value(cEmpresa).toInt(), curTipoDoc.value(cEstab).toInt(),
+                        curTipoDoc.value(cTipo).toInt()};
     const QList<QDate> &presentes = documentos.value(chave, nenhum);
+    QString descricao;
     for (const QDate &esperada : esperadas) {
       bool satisfeita = false;
       for (const QDate &presente : presentes)
@@ -186,12 +184,13 @@ void TmVoxDPConsultaDocPendente::Executar() {
           break;
         }
       if (satisfeita) continue;
+      if (descricao.isNull()) descricao = curTipoDoc.value(cDescricao).toString();
       dados.Append();
       rEmpresa->SetAsInteger(chave.Empresa);
       rEstab->SetAsInteger(chave.Estab);
       rTipo->SetAsInteger(chave.Tipo);
       rData->SetAsDate(esperada);
-      rDescricao->SetAsString(ixDescrTipoDoc->AsString());
+      rDescricao->SetAsString(descricao);
       rCodigo->SetAsInteger(FProximoCodigoDoc++);
       dados.Post();
     }

@@ -60,6 +60,18 @@ bool Marcado(const TnClientDataSet &dados) {
   return !campo->IsNull() && campo->AsInteger() == 1;
 }
 
+// The fields of a document row, found once by name.
+struct TnCamposDocumento {
+  explicit TnCamposDocumento(const TnClientDataSet &dados)
+      : Empresa(dados.FieldByName(kCodigoEmpresa)),
+        Estab(dados.FieldByName(kCodigoEstab)),
+        Tipo(dados.FieldByName(kCodigoTipoDoc)),
+        Codigo(dados.FieldByName(kCodigoDocumento)),
+        Data(dados.FieldByName(kDataLcto)),
+        Descricao(dados.FieldByName(kDescrDocEmp)) {}
+  TnField *Empresa, *Estab, *Tipo, *Codigo, *Data, *Descricao;
+};
+
 std::unique_ptr<TnSQLDataSet> Instrucao(const QString &texto, std::initializer_list<TnFieldType> tipos) {
   auto sql = std::make_unique<TnSQLDataSet>();
   sql->SetSQLConnection(nDMConexao());
@@ -193,8 +205,8 @@ void TmVoxDPDocumentosPendentes::CarregarPendentes() {
   params.Param(QStringLiteral("pCodigoEstab"))->SetAsString(FCodigoEstab);
   consulta->Executar();
 
+  // The consultation lists its rows in the order of the codes it proposes.
   TnClientDataSet &origem = consulta->nClientDataSet();
-  origem.SetIndexFieldNames(kCodigoDocumento);
   progresso->MostrarSimples(origem.RecordCount(), QStringLiteral("Carregando documentos pendentes..."));
   TnClientDataSet &dados = nClientDataSet();
   TnDBGridEh *grid = nDBGrid();
@@ -205,28 +217,18 @@ void TmVoxDPDocumentosPendentes::CarregarPendentes() {
     dados.EnableControls();
   });
   FEmManutencao = true;
-  const TnField *empresa = origem.FieldByName(kCodigoEmpresa);
-  const TnField *estab = origem.FieldByName(kCodigoEstab);
-  const TnField *tipo = origem.FieldByName(kCodigoTipoDoc);
-  const TnField *codigo = origem.FieldByName(kCodigoDocumento);
-  const TnField *data = origem.FieldByName(kDataLcto);
-  const TnField *descricao = origem.FieldByName(kDescrDocEmp);
-  TnField *dEmpresa = dados.FieldByName(kCodigoEmpresa);
-  TnField *dEstab = dados.FieldByName(kCodigoEstab);
-  TnField *dTipo = dados.FieldByName(kCodigoTipoDoc);
-  TnField *dCodigo = dados.FieldByName(kCodigoDocumento);
-  TnField *dData = dados.FieldByName(kDataLcto);
-  TnField *dDescricao = dados.FieldByName(kDescrDocEmp);
+  const TnCamposDocumento de(origem);
+  const TnCamposDocumento para(dados);
   TnField *dAlterUser = dados.FieldByName(kAlterUser);
   TnField *dRecebido = dados.FieldByName(kRecebido);
   for (origem.First(); !origem.Eof(); origem.Next()) {
     dados.Append();
-    dEmpresa->SetAsInteger(empresa->AsInteger());
-    dEstab->SetAsInteger(estab->AsInteger());
-    dTipo->SetAsInteger(tipo->AsInteger());
-    dCodigo->SetAsInteger(codigo->AsLargeInt());
-    dData->SetAsDate(data->AsDate());
-    dDescricao->SetAsString(descricao->AsString());
+    para.Empresa->SetAsInteger(de.Empresa->AsInteger());
+    para.Estab->SetAsInteger(de.Estab->AsInteger());
+    para.Tipo->SetAsInteger(de.Tipo->AsInteger());
+    para.Codigo->SetAsInteger(de.Codigo->AsLargeInt());
+    para.Data->SetAsDate(de.Data->AsDate());
+    para.Descricao->SetAsString(de.Descricao->AsString());
     dAlterUser->SetAsInteger(0);
     dRecebido->SetAsInteger(0);
     dados.Post();
@@ -240,7 +242,7 @@ void TmVoxDPDocumentosPendentes::CarregarPendentes() {
                  1;
   } else {
     origem.Last();
-    FUltimoDoc = codigo->AsLargeInt();
+    FUltimoDoc = de.Codigo->AsLargeInt();
   }
 }
 
@@ -382,21 +384,17 @@ void TmVoxDPDocumentosPendentes::nDBGridDrawColumnCell(TnDBGridEh &sender, TnDes
 
 // --- Gravar and Cancelar
 
-void TmVoxDPDocumentosPendentes::ChecarMarcados(const QList<qint64> &marcados) {
-  TnClientDataSet &dados = nClientDataSet();
-  for (TnBookmark linha : marcados) {
-    dados.GotoBookmark(linha);
-    const QString documento = dados.FieldByName(kCodigoDocumento)->AsString();
-    for (const QString &nome : {kCodigoEmpresa, kCodigoEstab, kCodigoTipoDoc, kDataLcto})
-      if (dados.FieldByName(nome)->IsNull())
-        throw EnField(dados.FieldByName(nome),
-                      QStringLiteral("Informe a empresa, a filial, o tipo e a data do documento %1!").arg(documento));
-    if (dados.FieldByName(kDescrDocEmp)->AsString().size() > kTamanhoDescricao)
-      throw EnField(dados.FieldByName(kDescrDocEmp),
-                    QStringLiteral("A descrição do documento %1 não pode ter mais de %2 caracteres!")
-                        .arg(documento)
-                        .arg(kTamanhoDescricao));
-  }
+void TmVoxDPDocumentosPendentes::ChecarMarcado(const TnClientDataSet &dados) {
+  const auto documento = [&] { return dados.FieldByName(kCodigoDocumento)->AsString(); };
+  for (const QString &nome : {kCodigoEmpresa, kCodigoEstab, kCodigoTipoDoc, kDataLcto})
+    if (dados.FieldByName(nome)->IsNull())
+      throw EnField(dados.FieldByName(nome),
+                    QStringLiteral("Informe a empresa, a filial, o tipo e a data do documento %1!").arg(documento()));
+  if (dados.FieldByName(kDescrDocEmp)->AsString().size() > kTamanhoDescricao)
+    throw EnField(dados.FieldByName(kDescrDocEmp),
+                  QStringLiteral("A descrição do documento %1 não pode ter mais de %2 caracteres!")
+                      .arg(documento())
+                      .arg(kTamanhoDescricao));
 }
 
 QVariant TmVoxDPDocumentosPendentes::PedirResponsavel() {
@@ -436,12 +434,30 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
   const auto voltar = [&] {
     if (!dados.IsEmpty() && dados.BookmarkValid(atual)) dados.GotoBookmark(atual);
   };
-  QList<TnBookmark> marcados;
-  for (dados.First(); !dados.Eof(); dados.Next())
-    if (Marcado(dados)) marcados << dados.GetBookmark();
-  // Everything the user must answer or mend comes before the transaction.
-  ChecarMarcados(marcados);
-  const QVariant responsavel = marcados.isEmpty() ? QVariant() : PedirResponsavel();
+  // One walk reads what each marked row writes; a refused row is the
+  // current one when the check raises.
+  struct TnRecebido {
+    qint64 Codigo;
+    int Tipo, Empresa, Estab;
+    QDate Data;
+    QVariant Descricao;
+  };
+  std::vector<TnBookmark> marcados;
+  std::vector<TnRecebido> recebidos;
+  {
+    const TnField *recebido = dados.FieldByName(kRecebido);
+    const TnCamposDocumento campos(dados);
+    for (dados.First(); !dados.Eof(); dados.Next()) {
+      if (recebido->IsNull() || recebido->AsInteger() != 1) continue;
+      // Everything the user must answer or mend comes before the transaction.
+      ChecarMarcado(dados);
+      marcados.push_back(dados.GetBookmark());
+      recebidos.push_back({campos.Codigo->AsLargeInt(), campos.Tipo->AsInteger(), campos.Empresa->AsInteger(),
+                           campos.Estab->AsInteger(), campos.Data->AsDate(),
+                           campos.Descricao->IsNull() ? QVariant() : QVariant(campos.Descricao->AsString())});
+    }
+  }
+  const QVariant responsavel = marcados.empty() ? QVariant() : PedirResponsavel();
 
   // The statements outlive the transaction: freed after its rollback, never
   // inside an aborted one.
@@ -449,7 +465,7 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
   std::unique_ptr<TnSQLDataSet> movimento;
   try {
     TnTransacao transacao;
-    if (!marcados.isEmpty()) {
+    if (!recebidos.empty()) {
       documento =
           Instrucao(kSQLInserirDoc, {TnFieldType::LargeInt, TnFieldType::SmallInt, TnFieldType::SmallInt,
                                      TnFieldType::SmallInt, TnFieldType::Date, TnFieldType::String,
@@ -459,31 +475,26 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
                     {TnFieldType::LargeInt, TnFieldType::SmallInt, TnFieldType::String, TnFieldType::Date,
                      TnFieldType::String, TnFieldType::DateTime, TnFieldType::SmallInt, TnFieldType::SmallInt,
                      TnFieldType::SmallInt});
-      const QDateTime agora = nDateTimeToSQLTimeStamp(nDMConexao()->Now());
-      const int usuario = nDMConexao()->CodigoUsuario();
-      for (TnBookmark linha : marcados) {
-        dados.GotoBookmark(linha);
-        const qint64 codigo = dados.FieldByName(kCodigoDocumento)->AsLargeInt();
-        const QDate data = dados.FieldByName(kDataLcto)->AsDate();
-        const TnField *descricao = dados.FieldByName(kDescrDocEmp);
-        documento->Params(0).SetAsInteger(codigo);
-        documento->Params(1).SetAsInteger(dados.FieldByName(kCodigoTipoDoc)->AsInteger());
-        documento->Params(2).SetAsInteger(dados.FieldByName(kCodigoEmpresa)->AsInteger());
-        documento->Params(3).SetAsInteger(dados.FieldByName(kCodigoEstab)->AsInteger());
-        documento->Params(4).SetAsDate(data);
-        documento->Params(5).SetValue(descricao->IsNull() ? QVariant() : QVariant(descricao->AsString()));
-        documento->Params(6).SetAsString(QStringLiteral("0"));
+      // What every row writes alike is set once.
+      documento->Params(6).SetAsString(QStringLiteral("0"));
+      movimento->Params(1).SetAsInteger(1);
+      movimento->Params(2).SetAsString(QStringLiteral("1"));
+      movimento->Params(5).SetAsDateTime(nDateTimeToSQLTimeStamp(nDMConexao()->Now()));
+      movimento->Params(6).SetAsInteger(nDMConexao()->CodigoUsuario());
+      movimento->Params(7).SetValue(responsavel);
+      movimento->Params(8).SetAsInteger(2);
+      for (const TnRecebido &r : recebidos) {
+        documento->Params(0).SetAsInteger(r.Codigo);
+        documento->Params(1).SetAsInteger(r.Tipo);
+        documento->Params(2).SetAsInteger(r.Empresa);
+        documento->Params(3).SetAsInteger(r.Estab);
+        documento->Params(4).SetAsDate(r.Data);
+        documento->Params(5).SetValue(r.Descricao);
         documento->ExecSQL();
-        movimento->Params(0).SetAsInteger(codigo);
-        movimento->Params(1).SetAsInteger(1);
-        movimento->Params(2).SetAsString(QStringLiteral("1"));
-        movimento->Params(3).SetAsDate(data);
+        movimento->Params(0).SetAsInteger(r.Codigo);
+        movimento->Params(3).SetAsDate(r.Data);
         movimento->Params(4).SetAsString(QStringLiteral("Documento recebido em: ") +
-                                         data.toString(QStringLiteral("dd/MM/yyyy")));
-        movimento->Params(5).SetAsDateTime(agora);
-        movimento->Params(6).SetAsInteger(usuario);
-        movimento->Params(7).SetValue(responsavel);
-        movimento->Params(8).SetAsInteger(2);
+                                         r.Data.toString(QStringLiteral("dd/MM/yyyy")));
         movimento->ExecSQL();
       }
     }
@@ -499,10 +510,7 @@ void TmVoxDPDocumentosPendentes::actGravarExecute(QObject *sender) {
     throw Exception(nPrefixoOperacaoCancelada() + e.message());
   }
   // Only a committed save takes its rows off the list.
-  for (TnBookmark linha : marcados) {
-    dados.GotoBookmark(linha);
-    dados.Delete();
-  }
+  dados.ExcluirLinhas(marcados);
   // The list shows what is left before the user is told.
   dados.First();
   dados.EnableControls();

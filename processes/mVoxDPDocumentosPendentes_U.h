@@ -99,9 +99,9 @@ class MVOXPK_EXPORT TmVoxDPDocumentosPendentes : public TnDMPowerParamTab {
   // null when the dialog is closed without OK or left empty. Raises, before
   // anything is written, for a text that is not a user code.
   QVariant PedirResponsavel();
-  // Raises, with the cursor on the row, for the first marked row that lacks
-  // a value the document needs.
-  void ChecarMarcados(const QList<qint64> &marcados);
+  // Raises for the current row when it lacks a value the document needs or
+  // its description is too long.
+  static void ChecarMarcado(const TnClientDataSet &dados);
 
   bool FEmManutencao = false;
   qint64 FUltimoDoc = 0;

@@ -217,6 +217,9 @@ void TmVoxDPGerarDocumento::PrepararSQL() {
                                TnFieldType::SmallInt, TnFieldType::Date,     TnFieldType::SmallInt,
                                TnFieldType::String,   TnFieldType::String};
   for (int i = 0; i < static_cast<int>(std::size(tipos)); ++i) sqlInserirDoc->Params(i).SetDataType(tipos[i]);
+  // Every document is generated and not archived.
+  sqlInserirDoc->Params(5).SetAsInteger(1);
+  sqlInserirDoc->Params(7).SetAsString(QStringLiteral("0"));
 }
 
 void TmVoxDPGerarDocumento::DeletarRegistrosAnteriores() {
@@ -244,9 +247,16 @@ const QList<TmVoxDPGerarDocumento::TnTipo> &TmVoxDPGerarDocumento::TiposDoGrupo(
   const TnField *periodo = curTipoDoc->FieldByName(QStringLiteral("PERIODODOC"));
   const TnField *meses = curTipoDoc->FieldByName(QStringLiteral("MESOCORRENCIA"));
   const TnField *descricao = curTipoDoc->FieldByName(QStringLiteral("DESCRTIPODOC"));
-  for (curTipoDoc->First(); !curTipoDoc->Eof(); curTipoDoc->Next())
-    tipos << TnTipo{codigo->AsInteger(), periodo->IsNull() ? 0 : periodo->AsInteger(),
-                    meses->IsNull() ? QVariant() : QVariant(meses->AsString()), descricao->AsString()};
+  for (curTipoDoc->First(); !curTipoDoc->Eof(); curTipoDoc->Next()) {
+    TnTipo tipo{codigo->AsInteger(), descricao->AsString(), {}};
+    const int periodoDoc = periodo->IsNull() ? 0 : periodo->AsInteger();
+    const QVariant mesOcorrencia = meses->IsNull() ? QVariant() : QVariant(meses->AsString());
+    tipo.DatasPorMes.reserve(FMeses);
+    for (int k = 0; k < FMeses; ++k)
+      tipo.DatasPorMes << TmVoxDocumentosEsperados::DatasEsperadas(IncMonth(FCompetInicial, k), periodoDoc,
+                                                                   mesOcorrencia);
+    tipos << tipo;
+  }
   DestruirSQL(curTipoDoc);
   return *FTipos.insert(grupo, tipos);
 }
@@ -263,9 +273,8 @@ void TmVoxDPGerarDocumento::GerarDocumentos(int empresa, int estab) {
     return;
   }
   for (const TnTipo &tipo : tipos) {
-    for (int k = 0; k < FMeses; ++k) {
-      const QDate competencia = IncMonth(FCompetInicial, k);
-      for (const QDate &data : TmVoxDocumentosEsperados::DatasEsperadas(competencia, tipo.Periodo, tipo.MesOcorrencia)) {
+    for (const QList<QDate> &datas : tipo.DatasPorMes) {
+      for (const QDate &data : datas) {
         if (!FMantidos.isEmpty() && FMantidos.contains(ChaveDocumento(empresa, estab, tipo.Codigo, data))) continue;
         const qint64 codigo = FProximoCodigo++;
         InserirDocumento(codigo, tipo.Codigo, empresa, estab, data, tipo.Descricao);
@@ -283,9 +292,7 @@ void TmVoxDPGerarDocumento::InserirDocumento(qint64 codigo, int tipoDoc, int emp
   sql.Params(2).SetAsInteger(empresa);
   sql.Params(3).SetAsInteger(estab);
   sql.Params(4).SetAsDate(data);
-  sql.Params(5).SetAsInteger(1);
   sql.Params(6).SetAsString(descricao);
-  sql.Params(7).SetAsString(QStringLiteral("0"));
   sql.ExecSQL();
 }
 

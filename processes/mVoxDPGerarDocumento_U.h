@@ -69,9 +69,10 @@ class MVOXPK_EXPORT TmVoxDPGerarDocumento : public TnDMPowerParam {
  private:
   struct TnTipo {
     int Codigo = 0;
-    int Periodo = 0;
-    QVariant MesOcorrencia;
     QString Descricao;
+    // The expected dates of each month of the run, the same for every
+    // establishment of the group.
+    QList<QList<QDate>> DatasPorMes;
   };
 
   void PrepararSQL();

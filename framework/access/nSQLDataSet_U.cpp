@@ -7,6 +7,7 @@
 #include "nException_U.h"
 
 void TnSQLParam::SetValue(const QVariant &valor) {
+  FBancoValido = false;
   if (FDataType == TnFieldType::Unknown) {
     FValue = valor;
     return;
@@ -19,12 +20,18 @@ void TnSQLParam::SetValue(const QVariant &valor) {
 }
 
 QVariant TnSQLParam::ValorParaBanco() const {
-  if (FValue.isNull()) return QVariant();
-  if (FDataType == TnFieldType::Float) {
-    const double d = FValue.toDouble();
-    if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 9.0e15) return QVariant(static_cast<qlonglong>(d));
-  }
-  return TnDialetoSQL::ValorParaBanco(FValue);
+  if (FBancoValido) return FBanco;
+  const auto converter = [this]() -> QVariant {
+    if (FValue.isNull()) return QVariant();
+    if (FDataType == TnFieldType::Float) {
+      const double d = FValue.toDouble();
+      if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 9.0e15) return QVariant(static_cast<qlonglong>(d));
+    }
+    return TnDialetoSQL::ValorParaBanco(FValue);
+  };
+  FBanco = converter();
+  FBancoValido = true;
+  return FBanco;
 }
 
 TnSQLDataSet::TnSQLDataSet(TnDMConexao *conexao) : FConexao(conexao) {}

@@ -24,7 +24,10 @@ class NFRAMEWORK_EXPORT TnSQLParam {
 
   const QString &Name() const { return FName; }
   TnFieldType DataType() const { return FDataType; }
-  void SetDataType(TnFieldType tipo) { FDataType = tipo; }
+  void SetDataType(TnFieldType tipo) {
+    FDataType = tipo;
+    FBancoValido = false;
+  }
   int Size() const { return FSize; }
   void SetSize(int size) { FSize = size; }
 
@@ -36,10 +39,14 @@ class NFRAMEWORK_EXPORT TnSQLParam {
   void SetAsFloat(double valor) { SetValue(valor); }
   void SetAsDateTime(const QDateTime &momento) { SetValue(momento); }
   void SetAsDate(const QDate &data) { SetValue(data); }
-  void Clear() { FValue = QVariant(); }
+  void Clear() {
+    FValue = QVariant();
+    FBancoValido = false;
+  }
   bool IsNull() const { return FValue.isNull(); }
 
-  // The value as it goes to the driver.
+  // The value as it goes to the driver; converted once while the value stays
+  // (a statement run once per row binds what did not change as it is).
   QVariant ValorParaBanco() const;
 
  private:
@@ -47,6 +54,8 @@ class NFRAMEWORK_EXPORT TnSQLParam {
   TnFieldType FDataType = TnFieldType::Unknown;
   int FSize = 0;
   QVariant FValue;
+  mutable QVariant FBanco;
+  mutable bool FBancoValido = false;
 };
 
 // A statement or query on the framework's connection. Parameters are the

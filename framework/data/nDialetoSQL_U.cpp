@@ -53,6 +53,18 @@ QVariant TnDialetoSQL::ValorParaBanco(const QVariant &valor) {
   }
 }
 
+QDate TnDialetoSQL::DataDoBanco(const QVariant &valor) {
+  if (valor.isNull()) return {};
+  switch (valor.typeId()) {
+    case QMetaType::QDate:
+      return valor.toDate();
+    case QMetaType::QDateTime:
+      return valor.toDateTime().date();
+    default:
+      return DataDoTexto(valor.toString());
+  }
+}
+
 QDate TnDialetoSQL::DataDoTexto(const QString &texto) {
   // Read by hand: this runs for every date of every result on SQLite.
   if (texto.size() < 10 || texto[4] != u'-' || texto[7] != u'-') return {};

@@ -34,6 +34,9 @@ class NFRAMEWORK_EXPORT TnDialetoSQL {
   // Parses the canonical text (and the ISO forms drivers return) back.
   static QDate DataDoTexto(const QString &texto);
   static QDateTime DataHoraDoTexto(const QString &texto);
+  // A date column's value as the driver returns it (a date on PostgreSQL,
+  // the canonical text on SQLite); null or unreadable gives an invalid date.
+  static QDate DataDoBanco(const QVariant &valor);
 
   // The error to raise for a failed statement: its message is the user's, in
   // Portuguese, naming the table and the column where the server tells them

@@ -328,3 +328,16 @@ TEST_F(TnIntegridadeTest, EverySQLiteConnectionChecksForeignKeys) {
   }
   outro.reset();
 }
+
+// --- dates read straight off the connection
+
+TEST_F(TnIntegridadeTest, ADateColumnReadWithoutADatasetIsTheDateStoredOnEitherEngine) {
+  QSqlQuery consulta = nDMConexao()->Executar(
+      QStringLiteral("select DATALCTOPRO, DATAHORACADASTRO, DATAHORABAIXA from PROTOCOLO where CODIGOPROTOCOLO = 1"));
+  ASSERT_TRUE(consulta.next());
+  EXPECT_EQ(TnDialetoSQL::DataDoBanco(consulta.value(0)), QDate(2026, 11, 2));
+  // A date-time column gives its day; an empty one no date.
+  EXPECT_EQ(TnDialetoSQL::DataDoBanco(consulta.value(1)), QDate(2026, 11, 1));
+  EXPECT_FALSE(TnDialetoSQL::DataDoBanco(consulta.value(2)).isValid());
+  EXPECT_FALSE(TnDialetoSQL::DataDoBanco(QVariant(QStringLiteral("02/11/2026"))).isValid());
+}

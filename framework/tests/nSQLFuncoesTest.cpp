@@ -142,6 +142,36 @@ TEST_F(TnSQLFuncoesBancoTest, APreparedStatementRunsManyTimesWithTypedParameters
   EXPECT_THROW(comando.ParamByName(QStringLiteral("pNaoHa")), Exception);
 }
 
+TEST_F(TnSQLFuncoesBancoTest, AParameterSetOnceKeepsItsValueAndAChangedOneBindsTheNewValue) {
+  TnSQLDataSet comando;
+  comando.SetCommandText(QStringLiteral(
+      "insert into HISTORICOPRO (CODIGOHISTPRO, DESCRISAOHISTPRO, TEMCOMPLEMENTOHISTORICO) values (:pCodigo, :pDescr, "
+      ":pComp)"));
+  comando.SetPrepared(true);
+  comando.Params(0).SetDataType(TnFieldType::SmallInt);
+  comando.Params(1).SetAsString(QStringLiteral("Igual"));
+  comando.Params(2).SetAsString(QStringLiteral("0"));
+  for (int codigo : {910, 911}) {
+    comando.Params(0).SetAsInteger(codigo);
+    comando.ExecSQL();
+  }
+  comando.Params(0).SetAsInteger(912);
+  comando.Params(1).SetAsString(QStringLiteral("Outro"));
+  comando.Params(2).Clear();
+  comando.ExecSQL();
+  EXPECT_EQ(Contar(QStringLiteral("HISTORICOPRO"), QStringLiteral("CODIGOHISTPRO in (910, 911) and DESCRISAOHISTPRO = "
+                                                                   "'Igual' and TEMCOMPLEMENTOHISTORICO = '0'")),
+            2);
+  EXPECT_EQ(Contar(QStringLiteral("HISTORICOPRO"), QStringLiteral("CODIGOHISTPRO = 912 and DESCRISAOHISTPRO = 'Outro' "
+                                                                   "and TEMCOMPLEMENTOHISTORICO is null")),
+            1);
+  // A text with a control character is refused at every run, not only the first.
+  comando.Params(0).SetAsInteger(913);
+  comando.Params(1).SetAsString(QStringLiteral("a\x01b"));
+  EXPECT_THROW(comando.ExecSQL(), Exception);
+  EXPECT_THROW(comando.ExecSQL(), Exception);
+}
+
 TEST_F(TnSQLFuncoesBancoTest, EmptyTextBindsNullForDatesAndNumbers) {
   TnSQLDataSet consulta;
   consulta.SetCommandText(QStringLiteral("select count(*) QTD from EMPRESA where :pData is null and :pNum is null"));

@@ -140,6 +140,20 @@ TEST_F(DocumentosPendentesTeste, SavingTheMarkedRowsWritesDocumentAndFirstMoveme
   EXPECT_EQ(consulta->nClientDataSet().RecordCount(), 4);
 }
 
+TEST_F(DocumentosPendentesTeste, AListSortedByTheUserSavesTheMarkedRowsAndKeepsTheOthersInItsOrder) {
+  Carregar(QStringLiteral("2"));
+  Grade().SetIndexFieldNames(QStringLiteral("CODIGOTIPODOC"));
+  Marcar({6, 1, 3});
+  FDialogos->Responder(0);
+  FDialogos->Cancelar();
+  FDialogos->Responder(0);
+  EXPECT_EQ(Gravar(), QString());
+  EXPECT_EQ(Documentos(), (QStringList{"1|2/1|1|2026-03-01|", "3|2/1|3|2026-03-01|", "6|2/2|3|2026-03-01|"}));
+  ASSERT_EQ(Movimentos().size(), 3);
+  EXPECT_EQ(Linhas(), (QStringList{"4|2/2|1|0", "2|2/1|2|0", "5|2/2|2|0"}));
+  EXPECT_EQ(Grade().RecNo(), 1);
+}
+
 TEST_F(DocumentosPendentesTeste, ACancelledResponsibleDialogStoresNoResponsible) {
   Carregar(QStringLiteral("1"));
   Marcar({1});
