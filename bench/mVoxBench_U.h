@@ -17,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -119,6 +121,8 @@ struct TnOpcoesBench {
   bool Pg = false;  // --banco postgresql (default: MVOX_TEST_ENGINE, or sqlite)
   int Rodadas = 5;  // --rodadas N
   const char *Engine() const { return Pg ? "PostgreSQL" : "SQLite"; }
+  // The goal of the ratio process/floor on this engine.
+  const char *Meta() const { return Pg ? "2.00" : "1.50"; }
 };
 
 // Reads --banco and --rodadas and hands every other "--opcao valor" to
@@ -236,6 +240,65 @@ inline void ImprimirMemoriaPico() {
   getrusage(RUSAGE_SELF, &uso);
   std::printf("memória residente de pico: %.1f MB\n", uso.ru_maxrss / 1024.0);
   std::fflush(stdout);
+}
+
+// The fastest round of each side by phase, the medians, the time per row
+// (`unidade` names the row: "documento", "protocolo") and the ratios
+// against the engine's goal.
+inline void ImprimirFases(const char *processoNome, const TnResumo<TnTempos> &processo,
+                          const TnResumo<TnTempos> &piso, int linhas, const char *unidade,
+                          const TnOpcoesBench &opcoes) {
+  std::printf(
+      "  processo (%s), melhor rodada: listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f ms; "
+      "mediana %.1f ms\n",
+      processoNome, processo.Minimo.Listar, processo.Minimo.Marcar, processo.Minimo.Gravar, processo.Minimo.Total(),
+      processo.Mediana);
+  std::printf(
+      "  piso (instruções simples), melhor rodada: ler %.1f ms, marcar %.1f ms, gravar %.1f ms, total %.1f ms; "
+      "mediana %.1f ms\n",
+      piso.Minimo.Listar, piso.Minimo.Marcar, piso.Minimo.Gravar, piso.Minimo.Total(), piso.Mediana);
+  const double n = std::max(1, linhas);
+  std::printf("  por %s: processo %.1f µs, piso %.1f µs (melhores rodadas); gravaram as mesmas linhas\n", unidade,
+              processo.Minimo.Total() * 1000 / n, piso.Minimo.Total() * 1000 / n);
+  std::printf("  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s no %s)\n",
+              processo.Minimo.Total() / piso.Minimo.Total(), processo.Mediana / piso.Mediana, opcoes.Meta(),
+              opcoes.Engine());
+  std::fflush(stdout);
+}
+
+// --- the rows written
+
+// Every row of a select, one text per row with every column as the framework
+// binds it ("<nulo>" for a null): what a run wrote, to compare with the
+// other side's.
+inline QStringList LinhasGravadas(const QString &sql) {
+  QStringList linhas;
+  QSqlQuery q(nDMConexao()->Database());
+  q.setForwardOnly(true);
+  q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  const int colunas = q.record().count();
+  while (q.next()) {
+    QStringList valores;
+    for (int i = 0; i < colunas; ++i)
+      valores << (q.isNull(i) ? QStringLiteral("<nulo>") : TnDialetoSQL::ValorParaBanco(q.value(i)).toString());
+    linhas << valores.join(u'|');
+  }
+  return linhas;
+}
+
+// Ends the run at the first row where the process and the floor wrote
+// differently.
+inline void CompararGravado(const QStringList &processo, const QStringList &piso) {
+  if (processo == piso) return;
+  for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
+    const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
+    const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
+    if (p != f)
+      Falhar(QStringLiteral("processo e piso gravaram diferente na linha %1:\n  processo %2\n  piso     %3")
+                 .arg(i + 1)
+                 .arg(p, f));
+  }
 }
 
 // --- the environment
