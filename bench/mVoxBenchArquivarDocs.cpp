@@ -112,8 +112,8 @@ void InserirEscritorio() {
 // and envelopes, the flags of establishment 1/1's documents, the movement
 // lines (only the save writes them).
 QStringList Gravado() {
-  QStringList linhas = LinhasGravadas(QStringLiteral(
-      "select * from PROTOCOLODOCARQUIVO where CODIGOCAIXA = 1 order by CODIGOENVELOPE, CODIGODOCEMP"));
+  QStringList linhas = LinhasGravadas(
+      QStringLiteral("select * from PROTOCOLODOCARQUIVO where CODIGOCAIXA = 1 order by CODIGOENVELOPE, CODIGODOCEMP"));
   linhas << LinhasGravadas(
       QStringLiteral("select * from PROTOCOLODOCENVELOPE where CODIGOCAIXA = 1 order by CODIGOENVELOPE"));
   linhas << LinhasGravadas(QStringLiteral("select CODIGODOCEMP, ARQUIVADO from PROTOCOLODOCEMP where CODIGODOCEMP "
@@ -319,15 +319,11 @@ std::vector<TnLinhaPiso> ListarPiso(QMap<int, QString> &descricoes) {
 
 int main(int argc, char **argv) {
   double fator = 1;
-  const TnOpcoesBench opcoes = LerOpcoes(
+  const TnOpcoesBench opcoes = LerOpcoesFator(
       argc, argv,
       "uso: mVoxBenchArquivarDocs [--fator F] [--rodadas N] [--banco sqlite|postgresql]\n"
       "  --fator    tamanho do escritório (1 = 5.000 documentos a arquivar, 20 empresas de 5 filiais; de 0.25 a 2)\n",
-      [&](const QString &opcao, const QString &valor) {
-        bool ok = false;
-        if (opcao == QLatin1String("--fator")) fator = valor.toDouble(&ok);
-        return ok && fator >= 0.01 && fator <= 8;
-      });
+      fator);
   Dimensionar(fator);
   const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPArquivarDocs"),
                                  QStringLiteral("bench-arquivar-docs.db"), opcoes);
@@ -341,21 +337,16 @@ int main(int argc, char **argv) {
     std::fflush(stdout);
   }
 
-  std::vector<TnTempos> processos;
-  std::vector<TnTempos> pisos;
-  for (int r = 0; r < opcoes.Rodadas; ++r) {
-    QStringList gravadoPiso;
-    QStringList gravadoProcesso;
-    pisos.push_back(Piso(gravadoPiso));
-    if (Arquivados() != gNaoArquivados + gArquivados) Falhar(QStringLiteral("piso: linhas arquivadas"));
-    Desfazer();
-    processos.push_back(Processo(gravadoProcesso));
-    if (Arquivados() != gNaoArquivados + gArquivados) Falhar(QStringLiteral("processo: linhas arquivadas"));
-    Desfazer();
-    CompararGravado(gravadoProcesso, gravadoPiso);
-  }
+  const TnLados lados = RodarLados(
+      opcoes.Rodadas, Piso, Processo,
+      [](const char *quem) {
+        if (Arquivados() != gNaoArquivados + gArquivados)
+          Falhar(QStringLiteral("%1: linhas arquivadas").arg(QLatin1String(quem)));
+      },
+      Desfazer);
   std::printf("\nArquivar %d documentos na caixa 1 (%d envelopes novos)\n", gNaoArquivados, kTipos);
-  ImprimirFases("TmVoxDPArquivarDocs", Resumir(processos), Resumir(pisos), gNaoArquivados, "documento", opcoes);
+  ImprimirFases("TmVoxDPArquivarDocs", Resumir(lados.Processo), Resumir(lados.Piso), gNaoArquivados, "documento",
+                opcoes);
   ImprimirMemoriaPico();
   return 0;
 }

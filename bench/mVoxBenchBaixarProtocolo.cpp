@@ -151,8 +151,8 @@ void InserirEscritorio() {
     for (int s = 1; s <= kItensPorProtocolo; ++s)
       item.Linha({codigo, s, QStringLiteral("Documento %1 do protocolo %2").arg(s).arg(codigo),
                   Banco(QDate(data.year(), data.month(), 1)), Banco(data), Banco(data.addDays(10)),
-                  QStringLiteral("%1.%2").arg(100 + s).arg(codigo % 100, 2, 10, QLatin1Char('0')),
-                  QStringLiteral("0"), 1, Banco(QDateTime(data, QTime(8, 0))), 1});
+                  QStringLiteral("%1.%2").arg(100 + s).arg(codigo % 100, 2, 10, QLatin1Char('0')), QStringLiteral("0"),
+                  1, Banco(QDateTime(data, QTime(8, 0))), 1});
   });
   item.Concluir();
 }
@@ -165,8 +165,8 @@ QStringList Gravado() {
 }
 
 int Abertos() {
-  return static_cast<int>(Numero(
-      QStringLiteral("select count(*) from PROTOCOLO where DATAHORABAIXA is null and NATUREZAPRO = '1'")));
+  return static_cast<int>(
+      Numero(QStringLiteral("select count(*) from PROTOCOLO where DATAHORABAIXA is null and NATUREZAPRO = '1'")));
 }
 
 void Desfazer() {
@@ -230,11 +230,11 @@ struct TnLinhaPiso {
   std::vector<TnLinhaPiso> linhas;
   while (lista.next()) {
     const QVariant data = lista.value(3);
-    linhas.push_back({lista.value(0).toLongLong(), lista.value(1).toInt(), lista.value(2).toInt(),
-                      data.typeId() == QMetaType::QDate ? data.toDate() : TnDialetoSQL::DataDoTexto(data.toString()),
-                      lista.value(4).toString().trimmed() == QLatin1String("1") ? QStringLiteral("GUIA")
-                                                                                : QStringLiteral("DOC"),
-                      lista.value(5).toString()});
+    linhas.push_back(
+        {lista.value(0).toLongLong(), lista.value(1).toInt(), lista.value(2).toInt(),
+         data.typeId() == QMetaType::QDate ? data.toDate() : TnDialetoSQL::DataDoTexto(data.toString()),
+         lista.value(4).toString().trimmed() == QLatin1String("1") ? QStringLiteral("GUIA") : QStringLiteral("DOC"),
+         lista.value(5).toString()});
   }
   std::sort(linhas.begin(), linhas.end(),
             [](const TnLinhaPiso &a, const TnLinhaPiso &b) { return a.Protocolo < b.Protocolo; });
@@ -301,15 +301,11 @@ struct TnLinhaPiso {
 
 int main(int argc, char **argv) {
   double fator = 1;
-  const TnOpcoesBench opcoes = LerOpcoes(
+  const TnOpcoesBench opcoes = LerOpcoesFator(
       argc, argv,
       "uso: mVoxBenchBaixarProtocolo [--fator F] [--rodadas N] [--banco sqlite|postgresql]\n"
       "  --fator    tamanho do escritório (1 = 2.000 protocolos abertos, 40 empresas de 5 filiais; de 0.25 a 2)\n",
-      [&](const QString &opcao, const QString &valor) {
-        bool ok = false;
-        if (opcao == QLatin1String("--fator")) fator = valor.toDouble(&ok);
-        return ok && fator >= 0.01 && fator <= 8;
-      });
+      fator);
   Dimensionar(fator);
   const TnAmbienteBench ambiente(argc, argv, QStringLiteral("TmVoxDPBaixarProtocolo"),
                                  QStringLiteral("bench-baixar-protocolo.db"), opcoes);
@@ -323,21 +319,14 @@ int main(int argc, char **argv) {
     std::fflush(stdout);
   }
 
-  std::vector<TnTempos> processos;
-  std::vector<TnTempos> pisos;
-  for (int r = 0; r < opcoes.Rodadas; ++r) {
-    QStringList gravadoPiso;
-    QStringList gravadoProcesso;
-    pisos.push_back(Piso(gravadoPiso));
-    if (Abertos() != 0) Falhar(QStringLiteral("piso: protocolos abertos"));
-    Desfazer();
-    processos.push_back(Processo(gravadoProcesso));
-    if (Abertos() != 0) Falhar(QStringLiteral("processo: protocolos abertos"));
-    Desfazer();
-    CompararGravado(gravadoProcesso, gravadoPiso);
-  }
+  const TnLados lados = RodarLados(
+      opcoes.Rodadas, Piso, Processo,
+      [](const char *quem) {
+        if (Abertos() != 0) Falhar(QStringLiteral("%1: protocolos abertos").arg(QLatin1String(quem)));
+      },
+      Desfazer);
   std::printf("\nBaixar %d protocolos de %d filiais (um diálogo por filial)\n", gAbertos, gEstabs);
-  ImprimirFases("TmVoxDPBaixarProtocolo", Resumir(processos), Resumir(pisos), gAbertos, "protocolo", opcoes);
+  ImprimirFases("TmVoxDPBaixarProtocolo", Resumir(lados.Processo), Resumir(lados.Piso), gAbertos, "protocolo", opcoes);
   ImprimirMemoriaPico();
   return 0;
 }

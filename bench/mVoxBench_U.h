@@ -159,6 +159,16 @@ inline TnOpcoesBench LerOpcoes(int argc, char **argv, const char *uso,
   return opcoes;
 }
 
+// LerOpcoes with --fator F, the office's size (taken from 0.01 to 8; `uso`
+// says what 1 means and the range the program is measured over).
+inline TnOpcoesBench LerOpcoesFator(int argc, char **argv, const char *uso, double &fator) {
+  return LerOpcoes(argc, argv, uso, [&fator](const QString &opcao, const QString &valor) {
+    bool ok = false;
+    if (opcao == QLatin1String("--fator")) fator = valor.toDouble(&ok);
+    return ok && fator >= 0.01 && fator <= 8;
+  });
+}
+
 // --- the rounds
 
 // The fastest of the rounds, as it was in each phase, and the median of the
@@ -245,9 +255,8 @@ inline void ImprimirMemoriaPico() {
 // The fastest round of each side by phase, the medians, the time per row
 // (`unidade` names the row: "documento", "protocolo") and the ratios
 // against the engine's goal.
-inline void ImprimirFases(const char *processoNome, const TnResumo<TnTempos> &processo,
-                          const TnResumo<TnTempos> &piso, int linhas, const char *unidade,
-                          const TnOpcoesBench &opcoes) {
+inline void ImprimirFases(const char *processoNome, const TnResumo<TnTempos> &processo, const TnResumo<TnTempos> &piso,
+                          int linhas, const char *unidade, const TnOpcoesBench &opcoes) {
   std::printf(
       "  processo (%s), melhor rodada: listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f ms; "
       "mediana %.1f ms\n",
@@ -299,6 +308,32 @@ inline void CompararGravado(const QStringList &processo, const QStringList &piso
                  .arg(i + 1)
                  .arg(p, f));
   }
+}
+
+// The rounds of one operation, both sides in each: the floor, then the
+// process. Each side gives back the rows it wrote; `conferir(quem)` checks
+// the database right after it ("piso", "processo") and `desfazer` puts the
+// office back. The process must have written exactly what the floor did.
+struct TnLados {
+  std::vector<TnTempos> Processo;
+  std::vector<TnTempos> Piso;
+};
+inline TnLados RodarLados(int rodadas, const std::function<TnTempos(QStringList &)> &piso,
+                          const std::function<TnTempos(QStringList &)> &processo,
+                          const std::function<void(const char *)> &conferir, const std::function<void()> &desfazer) {
+  TnLados lados;
+  for (int r = 0; r < rodadas; ++r) {
+    QStringList gravadoPiso;
+    QStringList gravadoProcesso;
+    lados.Piso.push_back(piso(gravadoPiso));
+    conferir("piso");
+    desfazer();
+    lados.Processo.push_back(processo(gravadoProcesso));
+    conferir("processo");
+    desfazer();
+    CompararGravado(gravadoProcesso, gravadoPiso);
+  }
+  return lados;
 }
 
 // --- the environment

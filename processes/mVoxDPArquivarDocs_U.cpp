@@ -47,8 +47,8 @@ const QString kSQLNaoArquivados = QStringLiteral(
     ",cast(2 as Integer) STATUS ,T.GERARENVELOPE from PROTOCOLODOCEMP D join PROTOCOLOTIPODOC T on "
     "T.CODIGOTIPODOC = D.CODIGOTIPODOC where D.ARQUIVADO = '0' ");
 
-const QString kSQLTipoDoc = QStringLiteral(
-    "select GERARENVELOPE ,DESCRTIPODOC from PROTOCOLOTIPODOC where CODIGOTIPODOC = :pCodigoTipoDoc");
+const QString kSQLTipoDoc =
+    QStringLiteral("select GERARENVELOPE ,DESCRTIPODOC from PROTOCOLOTIPODOC where CODIGOTIPODOC = :pCodigoTipoDoc");
 
 // The stored state of a document, read inside the save: its flag, date,
 // how many envelopes hold it, and its last movement's number.
@@ -359,8 +359,8 @@ void TmVoxDPArquivarDocs::CarregarDados() {
         lerTipo->Params(0).SetAsInteger(tipoLinha);
         lerTipo->Open();
         const bool existe = !lerTipo->Resultado().IsEmpty();
-        if (existe && lerTipo->FieldByName(QStringLiteral("GERARENVELOPE"))->AsString().trimmed() ==
-                          QLatin1String("1")) {
+        if (existe &&
+            lerTipo->FieldByName(QStringLiteral("GERARENVELOPE"))->AsString().trimmed() == QLatin1String("1")) {
           envelopeTipo = ++contador;
           if (!FListaEnvelopes.contains(envelopeTipo))
             FListaEnvelopes.insert(envelopeTipo, lerTipo->FieldByName(QStringLiteral("DESCRTIPODOC"))->AsString());

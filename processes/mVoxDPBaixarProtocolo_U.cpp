@@ -444,8 +444,8 @@ void TmVoxDPBaixarProtocolo::actGravarExecute(QObject *sender) {
       if (chave != anterior) {
         // The user answers with the normal cursor.
         cursor.reset();
-        prosseguir = PegarDadosBaixa(FNatureza, usuarioExt, codigoUsuarioInt, dataHoraEntrega, chave.first,
-                                     chave.second);
+        prosseguir =
+            PegarDadosBaixa(FNatureza, usuarioExt, codigoUsuarioInt, dataHoraEntrega, chave.first, chave.second);
         cursor.emplace();
       }
       anterior = chave;
