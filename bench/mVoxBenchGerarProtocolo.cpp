@@ -443,19 +443,7 @@ int Contar(const QString &sql) {
 // stamped.
 QStringList Escrito() {
   QStringList linhas;
-  auto ler = [&linhas](const QString &sql) {
-    QSqlQuery q(nDMConexao()->Database());
-    q.setForwardOnly(true);
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-    const int colunas = q.record().count();
-    while (q.next()) {
-      QStringList valores;
-      for (int i = 0; i < colunas; ++i)
-        valores << (q.isNull(i) ? QStringLiteral("<nulo>") : TnDialetoSQL::ValorParaBanco(q.value(i)).toString());
-      linhas << valores.join(u'|');
-    }
-  };
+  auto ler = [&linhas](const QString &sql) { linhas << LinhasGravadas(sql); };
   ler(QStringLiteral("select * from PROTOCOLO where CODIGOPROTOCOLO > %1 order by CODIGOPROTOCOLO").arg(gUltimoAntigo));
   ler(QStringLiteral("select * from PROTOCOLOITEM where CODIGOPROTOCOLO > %1 order by CODIGOPROTOCOLO, SEQITEMPRO")
           .arg(gUltimoAntigo));
@@ -500,17 +488,6 @@ QStringList Conferir(const char *quem, int propostas) {
 }
 
 // Fails at the first row where the process and the floor wrote differently.
-void Comparar(const QStringList &processo, const QStringList &piso) {
-  if (processo == piso) return;
-  for (qsizetype i = 0; i < std::max(processo.size(), piso.size()); ++i) {
-    const QString p = i < processo.size() ? processo.at(i) : QStringLiteral("<nada>");
-    const QString f = i < piso.size() ? piso.at(i) : QStringLiteral("<nada>");
-    if (p != f)
-      Falhar(QStringLiteral("processo e piso gravaram diferente na linha %1:\n  processo %2\n  piso     %3")
-                 .arg(i + 1)
-                 .arg(p, f));
-  }
-}
 
 // --- the process
 
@@ -1147,7 +1124,7 @@ int main(int argc, char **argv) {
         }
         Desfazer();
       }
-      Comparar(escritos[1], escritos[0]);
+      CompararGravado(escritos[1], escritos[0]);
     }
     const TnResumo<TnTempos> processo = Resumir(processos);
     const TnResumo<TnTempos> piso = Resumir(pisos);

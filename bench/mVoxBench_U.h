@@ -159,6 +159,16 @@ inline TnOpcoesBench LerOpcoes(int argc, char **argv, const char *uso,
   return opcoes;
 }
 
+// LerOpcoes with --fator F, the office's size (taken from 0.01 to 8; `uso`
+// says what 1 means and the range the program is measured over).
+inline TnOpcoesBench LerOpcoesFator(int argc, char **argv, const char *uso, double &fator) {
+  return LerOpcoes(argc, argv, uso, [&fator](const QString &opcao, const QString &valor) {
+    bool ok = false;
+    if (opcao == QLatin1String("--fator")) fator = valor.toDouble(&ok);
+    return ok && fator >= 0.01 && fator <= 8;
+  });
+}
+
 // --- the rounds
 
 // The fastest of the rounds, as it was in each phase, and the median of the
@@ -360,6 +370,88 @@ inline void ImprimirMemoriaPico() {
   getrusage(RUSAGE_SELF, &uso);
   std::printf("memória residente de pico: %.1f MB\n", std::max(uso.ru_maxrss / 1024.0, PicoAntesDeZerar()));
   std::fflush(stdout);
+}
+
+// The fastest round of each side by phase, the medians, the time per row
+// (`unidade` names the row: "documento", "protocolo") and the ratios
+// against the engine's goal.
+inline void ImprimirFases(const char *processoNome, const TnResumo<TnTempos> &processo, const TnResumo<TnTempos> &piso,
+                          int linhas, const char *unidade, const TnOpcoesBench &opcoes) {
+  std::printf(
+      "  processo (%s), melhor rodada: listar %.1f ms, marcar todos %.1f ms, gravar %.1f ms, total %.1f ms; "
+      "mediana %.1f ms\n",
+      processoNome, processo.Minimo.Listar, processo.Minimo.Marcar, processo.Minimo.Gravar, processo.Minimo.Total(),
+      processo.Mediana);
+  std::printf(
+      "  piso (instruções simples), melhor rodada: ler %.1f ms, marcar %.1f ms, gravar %.1f ms, total %.1f ms; "
+      "mediana %.1f ms\n",
+      piso.Minimo.Listar, piso.Minimo.Marcar, piso.Minimo.Gravar, piso.Minimo.Total(), piso.Mediana);
+  const double n = std::max(1, linhas);
+  std::printf("  por %s: processo %.1f µs, piso %.1f µs (melhores rodadas); gravaram as mesmas linhas\n", unidade,
+              processo.Minimo.Total() * 1000 / n, piso.Minimo.Total() * 1000 / n);
+  std::printf("  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s no %s)\n",
+              processo.Minimo.Total() / piso.Minimo.Total(), processo.Mediana / piso.Mediana, opcoes.Meta(),
+              opcoes.Engine());
+  std::fflush(stdout);
+}
+
+// --- the rows written
+
+// Every row of a select, one text per row with every column as the framework
+// binds it ("<nulo>" for a null): what a run wrote, to compare with the
+// other side's.
+inline QStringList LinhasGravadas(const QString &sql) {
+  QStringList linhas;
+  QSqlQuery q(nDMConexao()->Database());
+  q.setForwardOnly(true);
+  q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+  if (!q.exec(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  const int colunas = q.record().count();
+  while (q.next()) {
+    QStringList valores;
+    for (int i = 0; i < colunas; ++i)
+      valores << (q.isNull(i) ? QStringLiteral("<nulo>") : TnDialetoSQL::ValorParaBanco(q.value(i)).toString());
+    linhas << valores.join(u'|');
+  }
+  return linhas;
+}
+
+// Ends the run at the first row where the process and the floor wrote
+// differently.
+inline void CompararGravado(const QStringList &processo, const QStringList &piso) {
+  CompararTextos("linhas gravadas", processo, piso);
+}
+
+// The rounds of one operation, both sides in each, taking turns at going
+// first (the side that runs right after the other's writes and their undoing
+// pays for the disk catching up). Each side gives back the rows it wrote;
+// `conferir(quem)` checks the database right after it ("piso", "processo")
+// and `desfazer` puts the office back. The process must have written exactly
+// what the floor did.
+struct TnLados {
+  std::vector<TnTempos> Processo;
+  std::vector<TnTempos> Piso;
+};
+inline TnLados RodarLados(int rodadas, const std::function<TnTempos(QStringList &)> &piso,
+                          const std::function<TnTempos(QStringList &)> &processo,
+                          const std::function<void(const char *)> &conferir, const std::function<void()> &desfazer) {
+  TnLados lados;
+  for (int r = 0; r < rodadas; ++r) {
+    QStringList gravadoPiso;
+    QStringList gravadoProcesso;
+    for (const bool pisoPrimeiro : {r % 2 == 0, r % 2 != 0}) {
+      if (pisoPrimeiro) {
+        lados.Piso.push_back(piso(gravadoPiso));
+        conferir("piso");
+      } else {
+        lados.Processo.push_back(processo(gravadoProcesso));
+        conferir("processo");
+      }
+      desfazer();
+    }
+    CompararGravado(gravadoProcesso, gravadoPiso);
+  }
+  return lados;
 }
 
 // --- the environment

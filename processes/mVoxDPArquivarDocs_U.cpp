@@ -47,6 +47,9 @@ const QString kSQLNaoArquivados = QStringLiteral(
     ",cast(2 as Integer) STATUS ,T.GERARENVELOPE from PROTOCOLODOCEMP D join PROTOCOLOTIPODOC T on "
     "T.CODIGOTIPODOC = D.CODIGOTIPODOC where D.ARQUIVADO = '0' ");
 
+const QString kSQLTipoDoc =
+    QStringLiteral("select GERARENVELOPE ,DESCRTIPODOC from PROTOCOLOTIPODOC where CODIGOTIPODOC = :pCodigoTipoDoc");
+
 // The stored state of a document, read inside the save: its flag, date,
 // how many envelopes hold it, and its last movement's number.
 const QString kSQLDocumento = QStringLiteral(
@@ -341,6 +344,9 @@ void TmVoxDPArquivarDocs::CarregarDados() {
   int ultimoTipo = 0;
   int envelopeTipo = 0;
   int envelopeComum = 0;
+  // The type as stored, read once per type the list holds (it comes ordered
+  // by type); a type that is gone reads as one that gets no envelope.
+  std::unique_ptr<TnSQLDataSet> lerTipo = Preparar(kSQLTipoDoc);
   for (resultado->First(); !resultado->Eof(); resultado->Next()) {
     const int estado = status->AsInteger();
     int proposto = 0;
@@ -350,20 +356,14 @@ void TmVoxDPArquivarDocs::CarregarDados() {
       const int tipoLinha = tipo->AsInteger();
       if (tipoLinha != ultimoTipo) {
         ultimoTipo = tipoLinha;
-        const QString condicao = QStringLiteral("CODIGOTIPODOC = ") + QString::number(tipoLinha);
-        TnDMSQLDataSet *consulta = nDMSQLDataSet();
-        const QString gera = consulta
-                                 ->PegarValorCampo(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("GERARENVELOPE"),
-                                                   condicao, QStringLiteral("0"))
-                                 .toString()
-                                 .trimmed();
-        if (gera == QLatin1String("1")) {
+        lerTipo->Params(0).SetAsInteger(tipoLinha);
+        lerTipo->Open();
+        const bool existe = !lerTipo->Resultado().IsEmpty();
+        if (existe &&
+            lerTipo->FieldByName(QStringLiteral("GERARENVELOPE"))->AsString().trimmed() == QLatin1String("1")) {
           envelopeTipo = ++contador;
           if (!FListaEnvelopes.contains(envelopeTipo))
-            FListaEnvelopes.insert(
-                envelopeTipo,
-                consulta->PegarValorCampo(QStringLiteral("PROTOCOLOTIPODOC"), QStringLiteral("DESCRTIPODOC"), condicao)
-                    .toString());
+            FListaEnvelopes.insert(envelopeTipo, lerTipo->FieldByName(QStringLiteral("DESCRTIPODOC"))->AsString());
         }
       }
       proposto = envelopeTipo;

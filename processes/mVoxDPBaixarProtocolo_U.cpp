@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "mVoxSDadosBaixa_U.h"
 #include "nAoSair_U.h"
@@ -50,6 +52,31 @@ bool Marcado(const TnClientDataSet &dados) {
 }
 
 }  // namespace
+
+// The grid's fields, looked up once: the list, the marking and the
+// withdrawal touch every row.
+struct TmVoxDPBaixarProtocolo::TnCampos {
+  TnField *CodigoProtocolo = nullptr;
+  TnField *CodigoEmpresa = nullptr;
+  TnField *CodigoEstab = nullptr;
+  TnField *DataLctoPro = nullptr;
+  TnField *TipoPro = nullptr;
+  TnField *Observacao = nullptr;
+  TnField *Baixar = nullptr;
+  TnField *AlterUser = nullptr;
+  void Mapear(TnClientDataSet &d) {
+    d.MapearCampo(CodigoProtocolo, kCodigoProtocolo);
+    d.MapearCampo(CodigoEmpresa, kCodigoEmpresa);
+    d.MapearCampo(CodigoEstab, kCodigoEstab);
+    d.MapearCampo(DataLctoPro, QStringLiteral("DATALCTOPRO"));
+    d.MapearCampo(TipoPro, QStringLiteral("TIPOPRO"));
+    d.MapearCampo(Observacao, QStringLiteral("OBSERVACAO"));
+    d.MapearCampo(Baixar, kBaixar);
+    d.MapearCampo(AlterUser, kAlterUser);
+  }
+};
+
+TmVoxDPBaixarProtocolo::TnCampos &TmVoxDPBaixarProtocolo::Campos() { return nClientDataSet().Mapeamento<TnCampos>(); }
 
 TmVoxDPBaixarProtocolo::TmVoxDPBaixarProtocolo() {
   TnpqPowerParam &params = npqPowerParam();
@@ -221,18 +248,18 @@ void TmVoxDPBaixarProtocolo::CarregarDados() {
     const TnField *data = resultado->FieldByName(QStringLiteral("DATALCTOPRO"));
     const TnField *tipoPro = resultado->FieldByName(QStringLiteral("TIPOPRO"));
     const TnField *observacao = resultado->FieldByName(QStringLiteral("OBSERVACAO"));
+    TnCampos &c = Campos();
     for (resultado->First(); !resultado->Eof(); resultado->Next()) {
       dados.Append();
-      dados.FieldByName(kCodigoEmpresa)->SetAsInteger(empresa->AsInteger());
-      dados.FieldByName(kCodigoEstab)->SetAsInteger(estab->AsInteger());
-      dados.FieldByName(kCodigoProtocolo)->SetAsInteger(codigo->AsLargeInt());
-      dados.FieldByName(QStringLiteral("DATALCTOPRO"))->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
-      dados.FieldByName(QStringLiteral("OBSERVACAO"))->SetValue(observacao->Value());
-      dados.FieldByName(QStringLiteral("TIPOPRO"))
-          ->SetAsString(tipoPro->AsString().trimmed() == QLatin1String("1") ? QStringLiteral("GUIA")
-                                                                            : QStringLiteral("DOC"));
-      dados.FieldByName(kBaixar)->SetAsInteger(0);
-      dados.FieldByName(kAlterUser)->SetAsInteger(0);
+      c.CodigoEmpresa->SetAsInteger(empresa->AsInteger());
+      c.CodigoEstab->SetAsInteger(estab->AsInteger());
+      c.CodigoProtocolo->SetAsInteger(codigo->AsLargeInt());
+      c.DataLctoPro->SetAsDate(data->IsNull() ? QDate() : data->AsDate());
+      c.Observacao->SetValue(observacao->Value());
+      c.TipoPro->SetAsString(tipoPro->AsString().trimmed() == QLatin1String("1") ? QStringLiteral("GUIA")
+                                                                                 : QStringLiteral("DOC"));
+      c.Baixar->SetAsInteger(0);
+      c.AlterUser->SetAsInteger(0);
       dados.Post();
       progresso->IncProgressoTotal();
     }
@@ -272,9 +299,10 @@ void TmVoxDPBaixarProtocolo::AlternarMarca() {
   TnClientDataSet &dados = nClientDataSet();
   SetTemAlteracao(true);
   dados.Edit();
-  const int valor = dados.FieldByName(kBaixar)->AsInteger() == 1 ? 0 : 1;
-  dados.FieldByName(kBaixar)->SetAsInteger(valor);
-  dados.FieldByName(kAlterUser)->SetAsInteger(valor);
+  TnCampos &c = Campos();
+  const int valor = c.Baixar->AsInteger() == 1 ? 0 : 1;
+  c.Baixar->SetAsInteger(valor);
+  c.AlterUser->SetAsInteger(valor);
   dados.Post();
 }
 
@@ -307,11 +335,12 @@ void TmVoxDPBaixarProtocolo::actMarcarTodasExecute(QObject *) {
     dados.EnableControls();
     LiberarProgresso();
   });
+  TnCampos &c = Campos();
   // In a list sorted by the mark each changed row moves within the order.
   nParaCadaLinha(dados, [&] {
     dados.Edit();
-    dados.FieldByName(kBaixar)->SetAsInteger(FOpcao);
-    dados.FieldByName(kAlterUser)->SetAsInteger(FOpcao);
+    c.Baixar->SetAsInteger(FOpcao);
+    c.AlterUser->SetAsInteger(FOpcao);
     dados.Post();
     progresso->IncProgressoTotal();
   });
@@ -363,7 +392,7 @@ bool TmVoxDPBaixarProtocolo::BaixarProtocolo(const QString &usuarioExt, int codi
   sql.Params(1).SetAsInteger(codigoUsuarioInt);
   sql.Params(2).SetAsString(usuarioExt);
   sql.Params(3).SetAsDateTime(nDateTimeToSQLTimeStamp(nDMConexao()->Now()));
-  sql.Params(4).SetAsInteger(nClientDataSet().FieldByName(kCodigoProtocolo)->AsLargeInt());
+  sql.Params(4).SetAsInteger(Campos().CodigoProtocolo->AsLargeInt());
   return sql.ExecSQL() >= 1;
 }
 
@@ -401,31 +430,32 @@ void TmVoxDPBaixarProtocolo::actGravarExecute(QObject *sender) {
   dados.SetIndexFieldNames(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB;"));
   dados.First();
 
-  QString anterior;
+  TnCampos &c = Campos();
+  std::optional<std::pair<int, int>> anterior;
   QString usuarioExt;
   int codigoUsuarioInt = 0;
   QDateTime dataHoraEntrega;
+  // The withdrawn rows leave the list together once the loop ends, also
+  // when it fails: one step, not one shift of the list per row.
+  std::vector<TnBookmark> baixadas;
   try {
-    while (!dados.Eof()) {
-      const QString chave =
-          dados.FieldByName(kCodigoEmpresa)->AsString() + u';' + dados.FieldByName(kCodigoEstab)->AsString();
+    for (dados.First(); !dados.Eof(); dados.Next()) {
+      const std::pair<int, int> chave{c.CodigoEmpresa->AsInteger(), c.CodigoEstab->AsInteger()};
       if (chave != anterior) {
         // The user answers with the normal cursor.
         cursor.reset();
-        prosseguir = PegarDadosBaixa(FNatureza, usuarioExt, codigoUsuarioInt, dataHoraEntrega,
-                                     dados.FieldByName(kCodigoEmpresa)->AsInteger(),
-                                     dados.FieldByName(kCodigoEstab)->AsInteger());
+        prosseguir =
+            PegarDadosBaixa(FNatureza, usuarioExt, codigoUsuarioInt, dataHoraEntrega, chave.first, chave.second);
         cursor.emplace();
       }
       anterior = chave;
       if (prosseguir && BaixarProtocolo(usuarioExt, codigoUsuarioInt, dataHoraEntrega))
-        dados.Delete();
-      else
-        dados.Next();
+        baixadas.push_back(dados.GetBookmark());
       progresso->IncProgressoTotal();
     }
   } catch (...) {
     falhou = true;
+    dados.ExcluirLinhas(baixadas);
     // What was written before the failure stays written: an open register
     // shows it too.
     try {
@@ -434,6 +464,7 @@ void TmVoxDPBaixarProtocolo::actGravarExecute(QObject *sender) {
     }
     throw;
   }
+  dados.ExcluirLinhas(baixadas);
   AtualizarDM(QStringLiteral("TmVoxDMProtocolo"), QString(), 0);
 }
 

@@ -90,6 +90,8 @@ class MVOXPK_EXPORT TmVoxDPBaixarProtocolo : public TnDMPowerParamTab {
   TnToolButton *BtnMarcarTodas() const { return FBtnMarcarTodas; }
 
  private:
+  struct TnCampos;
+  TnCampos &Campos();
   void ConfigurarCampos();
   // Switches the current row's mark.
   void AlternarMarca();

@@ -586,7 +586,11 @@ int TnClientDataSet::PosicaoPorChave(const QVector<QVariant> &valores, int exclu
 
 int TnClientDataSet::PosicaoDoSlot(int slot) const {
   const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
-  if (FPos >= 0 && FPos < static_cast<int>(visao.size()) && visao[static_cast<size_t>(FPos)] == slot) return FPos;
+  // A walk over bookmarks taken in view order finds each one beside the
+  // row before it: no search, however long the list.
+  const int total = static_cast<int>(visao.size());
+  for (const int perto : {FPos, FPos + 1, FPos - 1})
+    if (perto >= 0 && perto < total && visao[static_cast<size_t>(perto)] == slot) return perto;
   const auto it = std::find(visao.begin(), visao.end(), slot);
   return it == visao.end() ? -1 : static_cast<int>(it - visao.begin());
 }
