@@ -33,8 +33,8 @@ TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int si
 }
 
 std::unique_ptr<TnField> TnLookupField::Clonar(TnClientDataSet *destino) const {
-  auto clone = std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave,
-                                               FResultado);
+  auto clone =
+      std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave, FResultado);
   CopiarExibicao(*clone);
   clone->FBuscados = FBuscados;
   return clone;
@@ -118,7 +118,9 @@ QVariant TnLookupField::Value() const {
       QVariantList valores;
       for (size_t i = 0; i < FCamposResolvidos.size(); ++i) valores << numeros[i];
       const QVariant nome = Buscar(valores);
-      FBuscados->PorNumeros.insert(chave, nome);
+      // A code with no row yet is looked for again: it is often the one
+      // being typed into a new row, or registered meanwhile.
+      if (!nome.isNull()) FBuscados->PorNumeros.insert(chave, nome);
       return nome;
     }
   }
@@ -136,7 +138,7 @@ QVariant TnLookupField::Value() const {
   const auto achado = FBuscados->Nomes.constFind(chave);
   if (achado != FBuscados->Nomes.constEnd()) return *achado;
   const QVariant nome = Buscar(valores);
-  FBuscados->Nomes.insert(chave, nome);
+  if (!nome.isNull()) FBuscados->Nomes.insert(chave, nome);
   return nome;
 }
 

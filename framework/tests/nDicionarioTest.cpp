@@ -266,6 +266,16 @@ TEST_F(TnDicionarioLookupTest, NamesAreKeptPerCodeUntilTheCacheIsCleared) {
   EXPECT_EQ(nome->AsString(), QStringLiteral("Padaria Nova"));
 }
 
+// A new register row typed with a code that has no row yet shows its name
+// once the row is there (its own description, registered by the save).
+TEST_F(TnDicionarioLookupTest, ACodeWithoutRowIsNamedOnceItsRowExists) {
+  Linha(2, 9);
+  EXPECT_EQ(Campo("NomeEstab")->AsString(), QString());
+  Conexao().Executar(QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB) values (2, 9, :n)"),
+                     {QStringLiteral("Pão Quente Depósito")});
+  EXPECT_EQ(Campo("NomeEstab")->AsString(), QStringLiteral("Pão Quente Depósito"));
+}
+
 TEST_F(TnDicionarioLookupTest, AGridsCursorsShareTheNamesFoundAndTheirClearing) {
   for (int i = 0; i < 50; ++i) Linha(i % 2 + 1, 1);
   int selects = 0;
