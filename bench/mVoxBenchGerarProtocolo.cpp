@@ -18,8 +18,9 @@
 // run on the same database: the same establishment list, configuration
 // reads, debit, payroll and financial selects and template and name reads,
 // the same value conversions and positional binding, the same inserts of
-// protocols and items (a proposal's items in inserts of up to 100 rows) and
-// the same guarded debit (per proposal and table, up to 100 keys at once),
+// protocols and items (on PostgreSQL a proposal's items in inserts of up to
+// 100 rows) and the same guarded debit (on PostgreSQL per proposal and table,
+// up to 100 keys at once),
 // invoice and receivable updates, with the rows kept in plain structs. Each
 // round runs both sides, taking turns at going first; after each, every row
 // written (protocols, items, debit, invoice and receivable stamps, every
@@ -966,10 +967,10 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
       "insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, TIPOPRO, OBSERVACAO, "
       "DATAHORACADASTRO, CODIGOUSUARIO, FORMAENTREGA, NATUREZAPRO, CANCELADO, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, "
       "?, ?, ?, ?, ?, ?)"));
-  // As the process writes a proposal: its items in inserts of up to 100
-  // rows, the debits of each table stamped in one statement of up to 100
-  // keys, each statement prepared once per size.
-  constexpr size_t kLote = 100;
+  // As the process writes a proposal: its items in inserts of as many rows
+  // as the engine's dialect says, the debits of each table stamped in one
+  // statement of as many keys, each statement prepared once per size.
+  const size_t kLote = static_cast<size_t>(TnDialetoSQL::LinhasPorInstrucao(nDMConexao()->TipoServidor()));
   std::map<size_t, QSqlQuery> insercoes;
   auto insercao = [&insercoes](size_t linhas) -> QSqlQuery & {
     auto achada = insercoes.find(linhas);
@@ -993,7 +994,7 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
     return carimbos
         .emplace(
             std::pair(tabela, chaves),
-            Preparar(QStringLiteral("update %1 set CODIGOPROTOCOLO = ? where CODIGOEMPRESA = ? and CODIGOPROTOCOLO "
+            Preparar(QStringLiteral("update %1 set CODIGOPROTOCOLO = ? where CODIGOEMPRESA = ? and +CODIGOPROTOCOLO "
                                     "is null and CHAVEDEBITO%2 in (%3)")
                          .arg(QLatin1String(t.Nome), QLatin1String(t.Sufixo), marcas)))
         .first->second;

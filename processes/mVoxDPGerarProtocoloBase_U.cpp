@@ -16,6 +16,7 @@
 #include "nDMSQLDataSet_U.h"
 #include "nDateField_U.h"
 #include "nDateTimeField_U.h"
+#include "nDialetoSQL_U.h"
 #include "nDialogos_U.h"
 #include "nException_U.h"
 #include "nFMTBCDField_U.h"
@@ -60,15 +61,13 @@ const std::initializer_list<TnFieldType> kTiposItem = {
     TnFieldType::LargeInt, TnFieldType::Integer,  TnFieldType::String,   TnFieldType::String,
     TnFieldType::SmallInt, TnFieldType::DateTime, TnFieldType::SmallInt, TnFieldType::Date};
 
-// Rows of one multi-row insert, keys of one stamp: one round trip to the
-// server each, with parameters well inside either engine's limit.
-constexpr int kLinhasPorInstrucao = 100;
-
 // Stamps the debits only while they are still free: another user may have
 // protocolled one (or deleted it) since it was listed. %3: the keys'
-// placeholders.
+// placeholders. The unary plus keeps the free-debit condition a filter: with
+// a list of keys SQLite's planner would otherwise walk every free debit of
+// the table through the protocol index instead of finding the keys.
 const QString kSQLUpdateDebito = QStringLiteral(
-    "update %1 set CODIGOPROTOCOLO = :pCodigoPro where CODIGOEMPRESA = :pCodigoEmpresa and CODIGOPROTOCOLO is null "
+    "update %1 set CODIGOPROTOCOLO = :pCodigoPro where CODIGOEMPRESA = :pCodigoEmpresa and +CODIGOPROTOCOLO is null "
     "and CHAVEDEBITO%2 in (%3)");
 // Which of the keys carry the protocol after the stamp.
 const QString kSQLDebitosCarimbados = QStringLiteral(
@@ -381,9 +380,11 @@ TnSQLDataSet &TmVoxDPGerarProtocoloBase::InstrucaoDebitos(const QString &tabela,
 
 void TmVoxDPGerarProtocoloBase::GravarPendentes(qint64 numero) {
   TnClientDataSet &detalhe = *ClientDataSetDet();
+  // Rows of one insert, keys of one stamp: a round trip each on the server.
+  const size_t lote = static_cast<size_t>(TnDialetoSQL::LinhasPorInstrucao(nDMConexao()->TipoServidor()));
   const size_t itens = FItensPendentes.size();
-  for (size_t inicio = 0; inicio < itens; inicio += kLinhasPorInstrucao) {
-    const size_t fim = std::min(itens, inicio + kLinhasPorInstrucao);
+  for (size_t inicio = 0; inicio < itens; inicio += lote) {
+    const size_t fim = std::min(itens, inicio + lote);
     TnSQLDataSet &sql = InstrucaoItens(static_cast<int>(fim - inicio));
     int p = 0;
     for (size_t i = inicio; i < fim; ++i)
@@ -411,8 +412,11 @@ void TmVoxDPGerarProtocoloBase::GravarPendentes(qint64 numero) {
         daTabela.push_back(i);
         feito[i] = true;
       }
-    for (size_t inicio = 0; inicio < daTabela.size(); inicio += kLinhasPorInstrucao) {
-      const size_t fim = std::min(daTabela.size(), inicio + kLinhasPorInstrucao);
+    // The keys stamped by the statements before: one listed again is not
+    // free any more.
+    QSet<qint64> antes;
+    for (size_t inicio = 0; inicio < daTabela.size(); inicio += lote) {
+      const size_t fim = std::min(daTabela.size(), inicio + lote);
       const int chaves = static_cast<int>(fim - inicio);
       TnSQLDataSet &sql = InstrucaoDebitos(debitos[primeiro].Tabela, debitos[primeiro].Sufixo, chaves);
       sql.Params(0).SetValue(numero);
@@ -422,7 +426,10 @@ void TmVoxDPGerarProtocoloBase::GravarPendentes(qint64 numero) {
       // Every debit exactly once: one short means it is no longer free, and
       // saving its item anyway would leave the debit in two protocols, or an
       // item with no debit behind it.
-      if (sql.ExecSQL() == chaves) continue;
+      if (sql.ExecSQL() == chaves) {
+        for (size_t i = inicio; i < fim; ++i) antes.insert(debitos[daTabela[i]].Chave.toLongLong());
+        continue;
+      }
       QVariantList valores = {empresa, numero};
       for (size_t i = inicio; i < fim; ++i) valores << debitos[daTabela[i]].Chave;
       QSqlQuery carimbados =
@@ -433,10 +440,11 @@ void TmVoxDPGerarProtocoloBase::GravarPendentes(qint64 numero) {
       QSet<qint64> nossos;
       while (carimbados.next()) nossos.insert(carimbados.value(0).toLongLong());
       carimbados.finish();
-      // The first that is not ours, or ours already through an earlier item.
+      // The first that is not ours, or ours already through an earlier item
+      // (of this statement or of one before).
       for (size_t i = inicio; i < fim; ++i) {
         const qint64 chave = debitos[daTabela[i]].Chave.toLongLong();
-        if (nossos.remove(chave)) continue;
+        if (!antes.contains(chave) && nossos.remove(chave)) continue;
         detalhe.GotoBookmark(debitos[daTabela[i]].Marca);
         const TmVoxItem &item = *MapProItem();
         throw Exception(

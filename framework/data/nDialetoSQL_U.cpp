@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nDMConexao_U.h"
 #include "nDecimal_U.h"
 #include "nException_U.h"
 #include "nSchema_U.h"
@@ -181,8 +182,7 @@ TnTraducao Traduzir(const QSqlError &erro) {
                        .arg(NomeTabela(filha), colunas.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(colunas),
                             NomeTabela(ausenteEm));
     else
-      t.Mensagem = QStringLiteral(
-          "O registro se refere a um código que não existe, ou está em uso em outro cadastro.");
+      t.Mensagem = QStringLiteral("O registro se refere a um código que não existe, ou está em uso em outro cadastro.");
     return t;
   }
 
@@ -196,14 +196,15 @@ TnTraducao Traduzir(const QSqlError &erro) {
       tabela = Capturado(texto, QStringLiteral("NOT NULL constraint failed: ([A-Za-z0-9_]+)\\."));
       coluna = Capturado(texto, QStringLiteral("NOT NULL constraint failed: [A-Za-z0-9_]+\\.([A-Za-z0-9_]+)"));
     }
-    t.Mensagem = tabela.isEmpty() ? QStringLiteral("O campo %1 deve ser informado.").arg(coluna.toUpper())
-                                  : QStringLiteral("O campo %1 de %2 deve ser informado.")
-                                        .arg(coluna.toUpper(), NomeTabela(tabela));
+    t.Mensagem = tabela.isEmpty()
+                     ? QStringLiteral("O campo %1 deve ser informado.").arg(coluna.toUpper())
+                     : QStringLiteral("O campo %1 de %2 deve ser informado.").arg(coluna.toUpper(), NomeTabela(tabela));
     return t;
   }
 
   if (codigo == QLatin1String("55P03") || codigo == QLatin1String("40P01") || codigo == QLatin1String("40001") ||
-      texto.contains(QLatin1String("database is locked")) || texto.contains(QLatin1String("database table is locked"))) {
+      texto.contains(QLatin1String("database is locked")) ||
+      texto.contains(QLatin1String("database table is locked"))) {
     t.Tipo = TnTipoErroBanco::Ocupado;
     t.Mensagem = QStringLiteral("Os dados estão em uso por outro usuário. Aguarde um instante e tente novamente.");
     return t;
@@ -285,4 +286,8 @@ QString TnDialetoSQL::Literal(const QVariant &valor) {
     default:
       return Texto(valor.toString());
   }
+}
+
+int TnDialetoSQL::LinhasPorInstrucao(TnTipoServidor servidor) {
+  return servidor == TnTipoServidor::PostgreSQL ? 100 : 1;
 }

@@ -66,4 +66,10 @@ class NFRAMEWORK_EXPORT TnDialetoSQL {
   // with its apostrophes doubled. Raises Exception for a number that is not
   // finite and for a text that ChecarTexto refuses.
   static QString Literal(const QVariant &valor);
+
+  // How many rows one multi-row statement carries on `servidor`: on the
+  // server every statement is a round trip, so rows that belong together go
+  // up to a hundred at a time; the embedded database runs each statement
+  // inside the program, where one row per statement is the faster.
+  static int LinhasPorInstrucao(TnTipoServidor servidor);
 };
