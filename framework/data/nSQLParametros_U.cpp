@@ -1,8 +1,13 @@
 #include "nSQLParametros_U.h"
 
 namespace {
-bool InicioDeNome(QChar c) { return c.isLetter() || c == u'_'; }
-bool ParteDeNome(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+// Names are ASCII letters, digits and underscores: a name is found in any
+// letter case, and beyond ASCII a letter's upper and lower forms may differ
+// in length ("İ" lowers to two characters), so such a name could never be
+// found again.
+bool Letra(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool InicioDeNome(QChar c) { return Letra(c) || c == u'_'; }
+bool ParteDeNome(QChar c) { return Letra(c) || (c >= u'0' && c <= u'9') || c == u'_'; }
 }  // namespace
 
 TnSQLParametros::TnSQLParametros(const QString &sql) {

@@ -15,9 +15,9 @@ TEST(TnSQLParametros, NamesMatchInAnyCaseAndARepeatedNameIsOneValue) {
 }
 
 TEST(TnSQLParametros, QuotedTextCommentsAndCastsAreNotPlaceholders) {
-  const TnSQLParametros p(QStringLiteral(
-      "select 'hora 10:30 :naoEh', \"col:x\", CAST(a AS integer), b::text -- :comentario\n"
-      "from T /* :bloco */ where c = :pValor and d = 'It''s :x'"));
+  const TnSQLParametros p(
+      QStringLiteral("select 'hora 10:30 :naoEh', \"col:x\", CAST(a AS integer), b::text -- :comentario\n"
+                     "from T /* :bloco */ where c = :pValor and d = 'It''s :x'"));
   EXPECT_EQ(p.Nomes(), QStringList{QStringLiteral("PVALOR")});
   EXPECT_TRUE(p.SQLPosicional().contains(QStringLiteral("'hora 10:30 :naoEh'")));
   EXPECT_TRUE(p.SQLPosicional().contains(QStringLiteral("b::text")));
@@ -30,4 +30,16 @@ TEST(TnSQLParametros, AStatementWithoutPlaceholdersIsUnchanged) {
   const TnSQLParametros p(sql);
   EXPECT_TRUE(p.Nomes().isEmpty());
   EXPECT_EQ(p.SQLPosicional(), sql);
+}
+
+// Found by fuzzing: "İ" lowers to two characters, so a name holding it could
+// not be found again by its lower-case form. Names stop at the first
+// character that is not an ASCII letter, digit or underscore.
+TEST(TnSQLParametros, NamesAreAsciiSoEveryNameIsFoundInAnyCase) {
+  const TnSQLParametros p(QString::fromUtf8(":naĹFİ, :pValor_2x"));
+  EXPECT_EQ(p.Nomes(), (QStringList{QStringLiteral("NA"), QStringLiteral("PVALOR_2X")}));
+  for (qsizetype i = 0; i < p.Nomes().size(); ++i) EXPECT_EQ(p.IndiceDe(u':' + p.Nomes().at(i).toLower()), i);
+  EXPECT_TRUE(p.SQLPosicional().startsWith(QString::fromUtf8("?ĹFİ, ?")));
+  const TnSQLParametros acento(QString::fromUtf8("select :çodigo"));
+  EXPECT_TRUE(acento.Nomes().isEmpty());
 }
