@@ -257,7 +257,6 @@ void TmVoxDPGerarProtocoloBase::PrepararSQL() {
                              TnFieldType::LargeInt, TnFieldType::Integer, TnFieldType::String, TnFieldType::String,
                              TnFieldType::SmallInt, TnFieldType::DateTime, TnFieldType::SmallInt, TnFieldType::Date});
   sqlInsertItensPro->Params(2).SetSize(200);
-  sqlUpdateDebito = nullptr;
   sqlUpdateDebitos.clear();
 }
 
@@ -463,7 +462,6 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
   const TmVox &pro = *MapPro();
   const TmVoxItem &item = *MapProItem();
   if (!sqlInsertPro || !sqlInsertItensPro) PrepararSQL();
-  sqlUpdateDebito = nullptr;
   sqlUpdateDebitos.clear();
   sqlInsertItens.clear();
   FItensPendentes.clear();

@@ -130,10 +130,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocoloBase : public TnDMPowerParamTab {
   // The three statements of the save.
   std::unique_ptr<TnSQLDataSet> sqlInsertPro;
   std::unique_ptr<TnSQLDataSet> sqlInsertItensPro;
-  // The debit write-back of the item being saved (one of sqlUpdateDebitos).
-  TnSQLDataSet *sqlUpdateDebito = nullptr;
-  // The write-back of each debit table, prepared once per save: the items
-  // of one establishment alternate between tables. By "table|key suffix".
+  // The write-back of each debit table and number of keys, prepared once
+  // per save: a proposal's items alternate between tables. By
+  // "table|key suffix|keys".
   std::map<QString, std::unique_ptr<TnSQLDataSet>> sqlUpdateDebitos;
 
  private:

@@ -200,7 +200,12 @@ QList<TnTabelaDef> nTabelasSuite() {
                   Data("DATATRANSF"),
                   Si("CODIGOESTAB"),
               },
-              {"CODIGOEMPRESA", "CODIGOFUNCCONTR", "DATATRANSF"}),
+              {"CODIGOEMPRESA", "CODIGOFUNCCONTR", "DATATRANSF"},
+              {
+                  // The payroll of one establishment starts from the
+                  // placements there, not from the whole company's.
+                  {"IX_FUNCLOCAL_EMPESTAB", {"CODIGOEMPRESA", "CODIGOESTAB"}},
+              }),
 
       nTabela("CALCULOEVENTO",
               {
