@@ -54,11 +54,12 @@ class NFRAMEWORK_EXPORT TnMsgTreeNode {
  private:
   friend class TnMsgTree;
 
+  // The small members together: a process may keep a line per item saved.
   TnMsgTree *FArvore;
   TnMsgTreeNode *FPai;
-  TnTipoMensagem FTipo;
   QString FTexto;
-  TnIconeMensagem FIcone = TnIconeMensagem::Padrao;
   std::vector<TnMsgTreeNode *> FFilhos;
+  TnTipoMensagem FTipo;
+  TnIconeMensagem FIcone = TnIconeMensagem::Padrao;
   int FLinha = 0;
 };
