@@ -495,7 +495,8 @@ QStringList Conferir(const char *quem, int propostas) {
 // `unico`: "Protocolo Único" (one proposal per establishment), else
 // "Dividido em Tipos" (one per establishment and type).
 // Kept out of line so that a profiler can collect it alone.
-[[gnu::noinline]] TnTempos Processo(bool unico) {
+// `memoria`: the resident memory once listed, marked and saved.
+[[gnu::noinline]] TnTempos Processo(bool unico, std::vector<double> &memoria) {
   auto *processo = dynamic_cast<TmVoxDPGerarProtocolo *>(CriarDM(QStringLiteral("TmVoxDPGerarProtocolo")));
   if (!processo) Falhar(QStringLiteral("TmVoxDPGerarProtocolo não registrado"));
   processo->SetChamadoPorOutro(true);
@@ -513,8 +514,16 @@ QStringList Conferir(const char *quem, int propostas) {
         processo->Executar();
         if (processo->ClientDataSetDet()->RecordCount() != gItensMes)
           Falhar(QStringLiteral("itens listados: %1").arg(processo->ClientDataSetDet()->RecordCount()));
+        memoria.push_back(LerMemoria().Atual);
       },
-      [&] { processo->actSelecionarTodosExecute(nullptr); }, [&] { processo->actGravarExecute(nullptr); });
+      [&] {
+        processo->actSelecionarTodosExecute(nullptr);
+        memoria.push_back(LerMemoria().Atual);
+      },
+      [&] {
+        processo->actGravarExecute(nullptr);
+        memoria.push_back(LerMemoria().Atual);
+      });
   nLiberarDM(processo);
   return tempos;
 }
@@ -778,7 +787,25 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
   }
 }
 
-[[gnu::noinline]] TnTempos Piso(bool unico) {
+// The memory the floor's proposals take: the items' and proposals' own
+// objects and the heap of their texts, as the floor holds the values of the
+// rows it writes.
+size_t TamanhoPropostas(const std::vector<TnPropostaPiso> &propostas) {
+  size_t bytes = 0;
+  for (const TnPropostaPiso &p : propostas) {
+    bytes += sizeof(TnPropostaPiso) + HeapDoTexto(p.Observacao) + HeapDoTexto(p.FormaEntrega);
+    for (const TnItemPiso &i : p.Itens) {
+      bytes += sizeof(TnItemPiso) + HeapDoTexto(i.Descricao) + HeapDoTexto(i.ChaveOrigem);
+      for (const QVariant *v : {&i.Escritorio, &i.Serie, &i.Numero, &i.Vencimento, &i.Valor, &i.Imposto, &i.Variacao,
+                                &i.Funcionario})
+        bytes += HeapDoValor(*v);
+    }
+  }
+  return bytes;
+}
+
+// `resultado`: the size of the proposals, in MB (TamanhoPropostas).
+[[gnu::noinline]] TnTempos Piso(bool unico, double &resultado) {
   TnTempos tempos;
   QElapsedTimer relogio;
   relogio.start();
@@ -954,6 +981,7 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
   if (!gSoDebitos)
     PisoFinanceiro(unico, estabs, propostas, propostaDoEstab, gerado, inicio, fim, configurado, forma, modelo);
   tempos.Listar = relogio.nsecsElapsed() / 1e6;
+  resultado = TamanhoPropostas(propostas) / (1024.0 * 1024.0);
 
   relogio.restart();
   QSqlDatabase db = nDMConexao()->Database();
@@ -1111,16 +1139,21 @@ int main(int argc, char **argv) {
     const int propostas = unico ? gEstabs : gPropostasTipos;
     std::vector<TnTempos> processos;
     std::vector<TnTempos> pisos;
+    TnMemoriaLado memProcesso;
+    TnMemoriaLado memPiso;
+    double resultado = 0;
     // The sides take turns going first: the one that runs right after the
     // other's writes and their undoing pays for the disk catching up.
     for (int r = 0; r < rodadas; ++r) {
       QStringList escritos[2];
       for (const bool pisoPrimeiro : {r % 2 == 0, r % 2 != 0}) {
         if (pisoPrimeiro) {
-          pisos.push_back(Piso(unico));
+          memPiso.Anotar(MedirSubida([&] { pisos.push_back(Piso(unico, resultado)); }));
           escritos[0] = Conferir("piso", propostas);
         } else {
-          processos.push_back(Processo(unico));
+          std::vector<double> pontos;
+          const TnSubida subida = MedirSubida([&] { processos.push_back(Processo(unico, pontos)); });
+          memProcesso.Anotar(subida, pontos);
           escritos[1] = Conferir("processo", propostas);
         }
         Desfazer();
@@ -1144,6 +1177,21 @@ int main(int argc, char **argv) {
                 processo.Minimo.Total() * 1000 / gItensMes, piso.Minimo.Total() * 1000 / gItensMes);
     std::printf("  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s)\n",
                 processo.Minimo.Total() / piso.Minimo.Total(), processo.Mediana / piso.Mediana, pg ? "2.00" : "1.50");
+    // What each side holds against the proposals' own size; the least of
+    // the rounds, as the fastest is taken for the time.
+    const double kbResultado = KBPorItem(resultado, gItensMes);
+    const double kbProcesso = KBPorItem(TnMemoriaLado::Menor(memProcesso.Pico), gItensMes);
+    std::printf(
+        "  memória por item (KB, a menor das rodadas): resultado %.2f (%.1f MB, as propostas como o piso as guarda); "
+        "processo: pico %.2f, listado %.2f, marcado %.2f, gravado %.2f, depois de liberado %.2f; piso: pico %.2f, "
+        "depois %.2f\n"
+        "  pico do processo / resultado: %.1f (meta: até 3); pico do piso / resultado: %.1f\n",
+        kbResultado, resultado, kbProcesso, KBPorItem(memProcesso.PontoMenor(0), gItensMes),
+        KBPorItem(memProcesso.PontoMenor(1), gItensMes), KBPorItem(memProcesso.PontoMenor(2), gItensMes),
+        KBPorItem(TnMemoriaLado::Menor(memProcesso.Restante), gItensMes),
+        KBPorItem(TnMemoriaLado::Menor(memPiso.Pico), gItensMes),
+        KBPorItem(TnMemoriaLado::Menor(memPiso.Restante), gItensMes), kbResultado > 0 ? kbProcesso / kbResultado : 0,
+        kbResultado > 0 ? KBPorItem(TnMemoriaLado::Menor(memPiso.Pico), gItensMes) / kbResultado : 0);
     std::fflush(stdout);
   }
   ImprimirMemoriaPico();

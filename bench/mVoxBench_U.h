@@ -27,6 +27,7 @@
 #include <memory>
 #include <vector>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include "nDMConexao_U.h"
@@ -305,6 +306,79 @@ inline double PicoDurante(const std::function<void()> &operacao) {
   operacao();
   return LerMemoria().Pico - antes.Atual;
 }
+
+// What one side of a round raised the resident memory by, in MB: its peak
+// above what was resident before it, and what stayed resident once it ended.
+// The allocator's free memory goes back to the system before and after, so
+// that neither side runs on pages the other freed, and what stays is what is
+// still held.
+struct TnSubida {
+  double Pico = 0;
+  double Restante = 0;
+  double Antes = 0;  // resident before, for RetidoDesde at the side's own points
+};
+
+inline TnSubida MedirSubida(const std::function<void()> &operacao) {
+  malloc_trim(0);
+  ZerarMemoriaPico();
+  const double antes = LerMemoria().Atual;
+  operacao();
+  const double pico = LerMemoria().Pico;
+  malloc_trim(0);
+  return {pico - antes, LerMemoria().Atual - antes, antes};
+}
+
+// What the allocator takes for a block of `bytes` (glibc: an 8-byte header,
+// 16-byte steps, 32 at least).
+inline size_t BlocoAlocado(size_t bytes) { return std::max<size_t>(32, (bytes + 8 + 15) & ~size_t(15)); }
+
+// The heap a text takes of its own, beyond the object that holds it: none for
+// a literal or an empty text.
+inline size_t HeapDoTexto(const QString &texto) {
+  return texto.capacity() > 0 ? BlocoAlocado(16 + (static_cast<size_t>(texto.capacity()) + 1) * 2) : 0;
+}
+
+// The heap a value takes beyond its QVariant: that of a text or byte array
+// held in it (the other types the rows hold are stored in place).
+inline size_t HeapDoValor(const QVariant &valor) {
+  switch (valor.typeId()) {
+    case QMetaType::QString:
+      return HeapDoTexto(*static_cast<const QString *>(valor.constData()));
+    case QMetaType::QByteArray: {
+      const auto &bytes = *static_cast<const QByteArray *>(valor.constData());
+      return bytes.capacity() > 0 ? BlocoAlocado(16 + static_cast<size_t>(bytes.capacity()) + 1) : 0;
+    }
+    default:
+      return 0;
+  }
+}
+
+// The memory figures of a side's rounds, per item: the peak rise, what it
+// held at its points (the process: after listing, marking and saving) and
+// what stayed after it; the smallest of the rounds, in KB per item.
+struct TnMemoriaLado {
+  std::vector<double> Pico;
+  std::vector<double> Restante;
+  std::vector<std::vector<double>> Pontos;  // per round, per point
+  // `pontos`: the resident memory (LerMemoria().Atual) at the side's points.
+  void Anotar(const TnSubida &subida, std::vector<double> pontos = {}) {
+    Pico.push_back(subida.Pico);
+    Restante.push_back(subida.Restante);
+    for (double &mb : pontos) mb -= subida.Antes;
+    Pontos.push_back(std::move(pontos));
+  }
+  static double Menor(const std::vector<double> &mb) {
+    return mb.empty() ? 0 : *std::min_element(mb.begin(), mb.end());
+  }
+  double PontoMenor(size_t ponto) const {
+    std::vector<double> mb;
+    for (const auto &pontos : Pontos)
+      if (ponto < pontos.size()) mb.push_back(pontos[ponto]);
+    return Menor(mb);
+  }
+};
+
+inline double KBPorItem(double mb, qlonglong itens) { return itens > 0 ? mb * 1024.0 / itens : 0; }
 
 // --- the rows written
 

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
+#include <QStringBuilder>
 #include <algorithm>
 #include <exception>
 
@@ -573,8 +574,10 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
                                                              pro.ESTAB->AsString());
         }
         InserirItem(numero, sequencia);
+        // Built at its length: one line per item stays until the next run.
         MsgTree(TnTipoMensagem::Sucesso,
-                item.TIPODEBITO->AsString() + QStringLiteral(" - ") + item.DESCRITEM->AsString(), noProtocolo);
+                QString(item.TIPODEBITO->AsString() % QStringLiteral(" - ") % item.DESCRITEM->AsString()),
+                noProtocolo);
         if (!Vazio(item.TABELA))
           AtualizarDebito(numero);
         else
@@ -588,6 +591,12 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
       mestre.Next();
     }
     nDMConexao()->Commit(1);
+    // Committed: nothing is undone any more, so the rows written leave for
+    // good rather than moving into the log until the end of the save.
+    mestre.MergeChangeLog();
+    detalhe.MergeChangeLog();
+    mestre.SetnLogChanges(false);
+    detalhe.SetnLogChanges(false);
     detalhe.ExcluirLinhas(itensGravados);
     mestre.ExcluirLinhas(propostasGravadas);
   } catch (const EAbort &) {

@@ -32,8 +32,25 @@ int TnLinhasDataSet::PosicaoNatural(int slot) const {
   return it == FOrdem.end() ? -1 : static_cast<int>(it - FOrdem.begin());
 }
 
+namespace {
+
+// A row's texts held by the row alone are cut to their length: a text built
+// by appending or replacing keeps room to grow, which a stored value never
+// uses and every row would carry. A text shared with other values stays
+// shared.
+void AjustarTextos(QVector<QVariant> &valores) {
+  for (QVariant &valor : valores) {
+    if (valor.typeId() != QMetaType::QString) continue;
+    const auto &texto = *static_cast<const QString *>(valor.constData());
+    if (texto.capacity() > texto.size() && texto.isDetached()) static_cast<QString *>(valor.data())->squeeze();
+  }
+}
+
+}  // namespace
+
 int TnLinhasDataSet::Incluir(QVector<QVariant> valores, int posicaoNatural, bool registrar) {
   valores.resize(FLargura);
+  AjustarTextos(valores);
   const int slot = static_cast<int>(FLinhas.size());
   FLinhas.push_back(TnLinha{std::move(valores), ++FUltimoDesempate, true});
   if (posicaoNatural < 0 || posicaoNatural > static_cast<int>(FOrdem.size()))
@@ -51,6 +68,7 @@ void TnLinhasDataSet::Alterar(int slot, QVector<QVariant> valores, bool registra
     FLog.push_back(TnAlteracao{TnTipoAlteracao::Alteracao, slot, -1, std::move(linha.Valores), linha.Desempate});
   }
   linha.Valores = std::move(valores);
+  AjustarTextos(linha.Valores);
   ++FVersao;
 }
 
@@ -77,6 +95,13 @@ void TnLinhasDataSet::ExcluirVarias(const std::vector<int> &alvos, bool registra
   if (!alguma) return;
   std::vector<int> ordem;
   ordem.reserve(FOrdem.size());
+  // The log grows by the rows removed, in one step: growing by doubling
+  // would hold up to twice their entries while the rows are still in it.
+  if (registrar && FLogAtivo) {
+    size_t saem = 0;
+    for (const int slot : FOrdem) saem += sai[static_cast<size_t>(slot)];
+    FLog.reserve(FLog.size() + saem);
+  }
   int removidas = 0;
   for (size_t i = 0; i < FOrdem.size(); ++i) {
     const int slot = FOrdem[i];

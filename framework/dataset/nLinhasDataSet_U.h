@@ -53,7 +53,9 @@ class TnLinhasDataSet {
   void SetLogAtivo(bool ativo) { FLogAtivo = ativo; }
   int TamanhoLog() const { return static_cast<int>(FLog.size()); }
   void DesfazerAte(int tamanho);
-  void LimparLog() { FLog.clear(); }
+  // Gives the log's memory back: a large save's removals are not held for
+  // the next changes.
+  void LimparLog() { std::vector<TnAlteracao>().swap(FLog); }
 
   // Every dataset reading these rows (the original and its clones).
   std::vector<TnClientDataSet *> Cursores;

@@ -27,7 +27,8 @@ enum class TnIconeMensagem {
 
 // One line of a message tree. The tree owns its nodes; a node stays valid as
 // long as its tree lives, even after LimparMsgTreeLista took it off the tree
-// (it is then detached: Arvore() is null and changing it shows nothing).
+// (it is then detached: Arvore() is null, its text and lines below are gone,
+// and changing it shows nothing).
 class NFRAMEWORK_EXPORT TnMsgTreeNode {
  public:
   TnMsgTreeNode(TnMsgTree *arvore, TnMsgTreeNode *pai, TnTipoMensagem tipo, QString texto);
@@ -53,11 +54,12 @@ class NFRAMEWORK_EXPORT TnMsgTreeNode {
  private:
   friend class TnMsgTree;
 
+  // The small members together: a process may keep a line per item saved.
   TnMsgTree *FArvore;
   TnMsgTreeNode *FPai;
-  TnTipoMensagem FTipo;
   QString FTexto;
-  TnIconeMensagem FIcone = TnIconeMensagem::Padrao;
   std::vector<TnMsgTreeNode *> FFilhos;
+  TnTipoMensagem FTipo;
+  TnIconeMensagem FIcone = TnIconeMensagem::Padrao;
   int FLinha = 0;
 };

@@ -40,8 +40,7 @@ TnMsgTreeNode *TnMsgTree::MsgTree(TnTipoMensagem tipo, const QString &texto, TnM
   antes.Linha = linha;
   Notificar(antes);
 
-  FNos.push_back(std::make_unique<TnMsgTreeNode>(this, pai, tipo, texto));
-  TnMsgTreeNode *no = FNos.back().get();
+  TnMsgTreeNode *no = &FNos.emplace_back(this, pai, tipo, texto);
   no->FLinha = linha;
   irmaos.push_back(no);
   ++FContagem;
@@ -59,7 +58,12 @@ void TnMsgTree::LimparMsgTreeLista() {
   TnMsgTreeEvento antes;
   antes.Evento = TnMsgTreeEvento::Tipo::AntesLimpar;
   Notificar(antes);
-  for (const auto &no : FNos) no->FArvore = nullptr;
+  for (TnMsgTreeNode &no : FNos) {
+    if (!no.FArvore) continue;
+    no.FArvore = nullptr;
+    no.FTexto = QString();
+    std::vector<TnMsgTreeNode *>().swap(no.FFilhos);
+  }
   FRaizes.clear();
   FContagem = 0;
   TnMsgTreeEvento depois;

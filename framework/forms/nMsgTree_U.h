@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -42,7 +43,9 @@ class NFRAMEWORK_EXPORT TnMsgTree {
   // clearing) also gives a top-level line, so a message is never lost.
   TnMsgTreeNode *MsgTree(TnTipoMensagem tipo, const QString &texto, TnMsgTreeNode *pai = nullptr);
   // Takes every line off the tree. The nodes stay valid (detached) while the
-  // tree lives, so a process may still hold them.
+  // tree lives, so a process may still hold them; a detached node lets go of
+  // its text and of the lines below it, so that a screen run many times
+  // holds only a small record per line it ever showed.
   void LimparMsgTreeLista();
 
   const std::vector<TnMsgTreeNode *> &Raizes() const { return FRaizes; }
@@ -68,7 +71,9 @@ class NFRAMEWORK_EXPORT TnMsgTree {
   void NoAlterado(TnMsgTreeNode *no);
   void Notificar(const TnMsgTreeEvento &evento);
 
-  std::vector<std::unique_ptr<TnMsgTreeNode>> FNos;  // every node made, on the tree or detached
+  // Every node made, on the tree or detached, in blocks: a node never moves
+  // and costs no allocation of its own.
+  std::deque<TnMsgTreeNode> FNos;
   std::vector<TnMsgTreeNode *> FRaizes;
   int FContagem = 0;
   std::vector<std::pair<int, TnObservador>> FObservadores;

@@ -896,6 +896,38 @@ TEST(TnClientDataSetLog, MergedChangesAreFinal) {
   EXPECT_TRUE(dados->IsEmpty());
 }
 
+// A row's texts are stored at their length, inserted or edited: a text
+// built with room to grow does not carry it into every row. A text the
+// caller still holds stays one text with it, not a second copy.
+TEST(TnClientDataSetLog, RowsKeepTheirTextsAtTheirLength) {
+  auto dados = DadosCom(1);
+  auto comFolga = [] {
+    QString texto;
+    texto.reserve(500);
+    texto += QStringLiteral("Guia de recolhimento");
+    return texto;
+  };
+  Incluir(*dados, 2);
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("NOME"))->SetValue(comFolga());
+  dados->Post();
+  dados->Append();
+  dados->FieldByName(QStringLiteral("CODIGO"))->SetValue(3);
+  dados->FieldByName(QStringLiteral("NOME"))->SetValue(comFolga());
+  dados->Post();
+  for (const int linha : {1, 2}) {
+    const QVariant &valor = dados->Linha(linha).at(1);
+    EXPECT_EQ(valor.toString(), QStringLiteral("Guia de recolhimento"));
+    EXPECT_LT(static_cast<const QString *>(valor.constData())->capacity(), 64);
+  }
+
+  const QString mantido = comFolga();
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("NOME"))->SetValue(mantido);
+  dados->Post();
+  EXPECT_EQ(static_cast<const QString *>(dados->Linha(2).at(1).constData())->constData(), mantido.constData());
+}
+
 // ---- Notifications ----------------------------------------------------------------
 
 namespace {

@@ -85,6 +85,27 @@ TEST(MsgTree, ClearingEmptiesTheTreeAndOldNodesStaySafe) {
   EXPECT_EQ(novo->Pai(), nullptr);
   EXPECT_EQ(arvore.ComoTexto(), QStringLiteral("0 falhou"));
   EXPECT_EQ(arvore.Contar(), 1);
+
+  // What a detached node held is let go: a screen run many times keeps no
+  // text nor lines of its earlier runs.
+  EXPECT_TRUE(antigo->Texto().isEmpty());
+  EXPECT_TRUE(antigo->Filhos().empty());
+  // Clearing again leaves the nodes of both runs safe.
+  arvore.LimparMsgTreeLista();
+  SetarIconConfirmacao(novo);
+  SetarIconErro(antigo);
+  EXPECT_EQ(arvore.Contar(), 0);
+}
+
+TEST(MsgTree, ALineKeepsItsTextAtItsLength) {
+  TnMsgTree arvore;
+  QString texto;
+  texto.reserve(400);
+  texto += QStringLiteral("Folha de Pagamento - Funcionário 1");
+  const TnMsgTreeNode *linha = arvore.MsgTree(TnTipoMensagem::Sucesso, texto);
+  texto.clear();
+  EXPECT_EQ(linha->Texto(), QStringLiteral("Folha de Pagamento - Funcionário 1"));
+  EXPECT_LT(linha->Texto().capacity(), 64);
 }
 
 TEST(MsgTree, ObserversSeeEveryChangeInOrder) {

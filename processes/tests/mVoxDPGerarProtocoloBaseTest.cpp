@@ -328,6 +328,9 @@ TEST_F(GerarProtocoloBaseTeste, TwoMarkedOfThreeItemsBecomeOneProtocolNumberedFr
   Executar({{.Empresa = 2, .Itens = {Item("Guia A", "100.10"), Item("Guia B", "200.20"), Item("Guia C", "0.30")}}});
   MarcarItem(1, 1);
   MarcarItem(1, 3);
+  // The screen's datasets log no change; a save logs its own only while it
+  // may fail.
+  Detalhe().SetnLogChanges(true);
   const QString erro = Gravar();
   TnFraProgresso::SetAoCriar(anterior);
   ASSERT_EQ(erro, QString());
@@ -379,6 +382,14 @@ TEST_F(GerarProtocoloBaseTeste, TwoMarkedOfThreeItemsBecomeOneProtocolNumberedFr
                          "  5 Débitos Federais - Guia A", "  5 Débitos Federais - Guia C"}));
   EXPECT_FALSE(FProcesso->TemAlteracao());
   EXPECT_FALSE(Mestre().ControlsDisabled());
+  // What the save took off the screen is final, and each dataset logs
+  // changes again as it did before it.
+  EXPECT_EQ(Mestre().ChangeCount(), 0);
+  EXPECT_EQ(Detalhe().ChangeCount(), 0);
+  EXPECT_FALSE(Mestre().nLogChanges());
+  EXPECT_TRUE(Detalhe().nLogChanges());
+  Detalhe().CancelUpdates();
+  EXPECT_EQ(Itens(), (QStringList{"1|2|0"}));
   // The open protocol register shows the new protocol.
   EXPECT_TRUE(registro->nClientDataSet->Locate(QStringLiteral("CODIGOPROTOCOLO"), 1));
 }
