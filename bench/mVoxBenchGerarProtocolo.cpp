@@ -796,8 +796,8 @@ size_t TamanhoPropostas(const std::vector<TnPropostaPiso> &propostas) {
     bytes += sizeof(TnPropostaPiso) + HeapDoTexto(p.Observacao) + HeapDoTexto(p.FormaEntrega);
     for (const TnItemPiso &i : p.Itens) {
       bytes += sizeof(TnItemPiso) + HeapDoTexto(i.Descricao) + HeapDoTexto(i.ChaveOrigem);
-      for (const QVariant *v : {&i.Escritorio, &i.Serie, &i.Numero, &i.Vencimento, &i.Valor, &i.Imposto, &i.Variacao,
-                                &i.Funcionario})
+      for (const QVariant *v :
+           {&i.Escritorio, &i.Serie, &i.Numero, &i.Vencimento, &i.Valor, &i.Imposto, &i.Variacao, &i.Funcionario})
         bytes += HeapDoValor(*v);
     }
   }
@@ -805,6 +805,12 @@ size_t TamanhoPropostas(const std::vector<TnPropostaPiso> &propostas) {
 }
 
 // `resultado`: the size of the proposals, in MB (TamanhoPropostas).
+// Only free debits are listed. The condition is the process's, with the
+// listing mode bound as it binds it: written as a plain "is null", SQLite
+// walks every free debit of the table through its protocol index instead
+// of the establishment's month, a cost the process never pays.
+constexpr int kListarLivres = 0;
+
 [[gnu::noinline]] TnTempos Piso(bool unico, double &resultado) {
   TnTempos tempos;
   QElapsedTimer relogio;
@@ -831,23 +837,26 @@ size_t TamanhoPropostas(const std::vector<TnPropostaPiso> &propostas) {
     const QString sufixo = QLatin1String(t.Sufixo);
     debitos.push_back(Preparar(
         t.Folha
-            ? QStringLiteral("select D.CODIGOEMPRESA, D.CHAVEDEBITO%1, D.CODIGOESTAB, null, null, D.DATALCTOCTR, "
-                             "D.DATALCTOCTR, D.VALORDEBITO, D.DATAVENCIMENTO, null, D.SITUACAODEBITO, "
-                             "D.CODIGOTABCTBCTR, D.CHAVEORIGEM, D.CODIGOUSUARIO, D.DATAHORADEBITO, "
-                             "D.CODIGOPROTOCOLO, null, null, D.OBSERVDEBITO, D.CodigoFuncContr, F.NOMEFUNC from "
-                             "DEBITOFOLHA D join FUNCIONARIO F on F.CODIGOEMPRESA = D.CODIGOEMPRESA and "
-                             "F.CodigoFuncContr = D.CodigoFuncContr where D.CODIGOEMPRESA = ? and D.CODIGOESTAB = "
-                             "? and D.DATALCTOCTR between ? and ? and D.CODIGOPROTOCOLO is null order by "
-                             "D.CHAVEDEBITO%1")
+            ? QStringLiteral(
+                  "select D.CODIGOEMPRESA, D.CHAVEDEBITO%1, D.CODIGOESTAB, null, null, D.DATALCTOCTR, "
+                  "D.DATALCTOCTR, D.VALORDEBITO, D.DATAVENCIMENTO, null, D.SITUACAODEBITO, "
+                  "D.CODIGOTABCTBCTR, D.CHAVEORIGEM, D.CODIGOUSUARIO, D.DATAHORADEBITO, "
+                  "D.CODIGOPROTOCOLO, null, null, D.OBSERVDEBITO, D.CodigoFuncContr, F.NOMEFUNC from "
+                  "DEBITOFOLHA D join FUNCIONARIO F on F.CODIGOEMPRESA = D.CODIGOEMPRESA and "
+                  "F.CodigoFuncContr = D.CodigoFuncContr where D.CODIGOEMPRESA = ? and D.CODIGOESTAB = "
+                  "? and D.DATALCTOCTR between ? and ? and ((? = 0 and D.CODIGOPROTOCOLO is null) or (? = 1)) order by "
+                  "D.CHAVEDEBITO%1")
                   .arg(sufixo)
-            : QStringLiteral("select D.CODIGOEMPRESA, D.CHAVEDEBITO%1, D.CODIGOESTAB, D.CODIGOIMPOSTO, "
-                             "D.VARIACAOIMPOSTO, D.DATALCTOCTR, D.DATAFINAL, D.VALORDEBITO, D.DATAVENCIMENTO, "
-                             "D.FORMADEBITO, D.SITUACAODEBITO, D.CODIGOTABCTBCTR, D.CHAVEORIGEM, "
-                             "D.CODIGOUSUARIO, D.DATAHORADEBITO, D.CODIGOPROTOCOLO, I.DESCRIMPOSTO, "
-                             "I.DESCRPROTOCOLO%2 from %3 D join IMPOSTO I on D.CODIGOIMPOSTO = I.CODIGOIMPOSTO "
-                             "and D.VARIACAOIMPOSTO = I.VARIACAOIMPOSTO where D.CODIGOEMPRESA = ? and "
-                             "D.CODIGOESTAB = ? and D.DATALCTOCTR between ? and ? and D.CODIGOPROTOCOLO is null "
-                             "and D.FORMADEBITO in (0, 2) order by D.CHAVEDEBITO%1")
+            : QStringLiteral(
+                  "select D.CODIGOEMPRESA, D.CHAVEDEBITO%1, D.CODIGOESTAB, D.CODIGOIMPOSTO, "
+                  "D.VARIACAOIMPOSTO, D.DATALCTOCTR, D.DATAFINAL, D.VALORDEBITO, D.DATAVENCIMENTO, "
+                  "D.FORMADEBITO, D.SITUACAODEBITO, D.CODIGOTABCTBCTR, D.CHAVEORIGEM, "
+                  "D.CODIGOUSUARIO, D.DATAHORADEBITO, D.CODIGOPROTOCOLO, I.DESCRIMPOSTO, "
+                  "I.DESCRPROTOCOLO%2 from %3 D join IMPOSTO I on D.CODIGOIMPOSTO = I.CODIGOIMPOSTO "
+                  "and D.VARIACAOIMPOSTO = I.VARIACAOIMPOSTO where D.CODIGOEMPRESA = ? and "
+                  "D.CODIGOESTAB = ? and D.DATALCTOCTR between ? and ? and ((? = 0 and D.CODIGOPROTOCOLO is null) or "
+                  "(? = 1)) "
+                  "and D.FORMADEBITO in (0, 2) order by D.CHAVEDEBITO%1")
                   .arg(sufixo, t.Observacao ? QStringLiteral(", D.OBSERVDEBITO") : QString(), QLatin1String(t.Nome))));
   }
   std::vector<std::unique_ptr<TnFolhaPiso>> folhas;
@@ -897,7 +906,7 @@ size_t TamanhoPropostas(const std::vector<TnPropostaPiso> &propostas) {
     }
     for (size_t t = 0; t < std::size(kTabelas); ++t) {
       QSqlQuery &consulta = debitos[t];
-      Ligar(consulta, {empresa, estab, inicio, fim});
+      Ligar(consulta, {empresa, estab, inicio, fim, kListarLivres, kListarLivres});
       Exec(consulta);
       const TnLinhasPiso q(consulta);
       TnPropostaPiso proposta{empresa, estab, QString(), formaEntrega, {}};

@@ -118,6 +118,11 @@ void TnDMConexao::Conectar(const TnConfigConexao &config) {
         throw Exception(
             QStringLiteral("Não foi possível abrir o banco de dados (%1).\n%2").arg(config.Descricao(), motivo));
       }
+      // An office's database runs to gigabytes: with SQLite's default page
+      // cache (2 MB) most pages a month's listing touches are read from the
+      // file again. 32 MB keeps the indexes of the walk in memory. A refusal
+      // only leaves the default.
+      chaves.exec(QStringLiteral("PRAGMA cache_size = -32768"));
     }
   }
   FProfundidade = 0;
