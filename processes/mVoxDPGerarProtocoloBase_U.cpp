@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
-#include <QStringBuilder>
 #include <algorithm>
 #include <exception>
 
@@ -574,10 +573,8 @@ void TmVoxDPGerarProtocoloBase::Gravar() {
                                                              pro.ESTAB->AsString());
         }
         InserirItem(numero, sequencia);
-        // Built at its length: one line per item stays until the next run.
         MsgTree(TnTipoMensagem::Sucesso,
-                QString(item.TIPODEBITO->AsString() % QStringLiteral(" - ") % item.DESCRITEM->AsString()),
-                noProtocolo);
+                item.TIPODEBITO->AsString() + QStringLiteral(" - ") + item.DESCRITEM->AsString(), noProtocolo);
         if (!Vazio(item.TABELA))
           AtualizarDebito(numero);
         else
