@@ -498,12 +498,14 @@ void TmVoxDPGerarProtocolo::GerarProtocolosDebitos() {
   if (!npqPowerParam().Param(QStringLiteral("pListarDebitos"))->TryGetAsInteger(FListarDebitos)) FListarDebitos = 0;
   if (!npqPowerParam().Param(QStringLiteral("pTipoData"))->TryGetAsInteger(FTipoDataFolha)) FTipoDataFolha = 1;
   FInstrucoes.clear();
+  FMontadores.clear();
   FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
   FProgresso = CriarProgresso();
   FProgresso->MostrarMultiplo(lista->RecordCount(), QString());
   TnAoSair liberar([this] {
     curDados = nullptr;
     FInstrucoes.clear();
+    FMontadores.clear();
     FSqlCfgDescr.reset();
     FProgresso = nullptr;
     LiberarProgresso();
@@ -610,6 +612,7 @@ void TmVoxDPGerarProtocolo::GerarProtocolosFinanceiro() {
   FEmissaoFin = Param(QStringLiteral("pTipoData")).trimmed() == QLatin1String("1");
   if (!npqPowerParam().Param(QStringLiteral("pListarDebitos"))->TryGetAsInteger(FListarDebitos)) FListarDebitos = 0;
   FInstrucoes.clear();
+  FMontadores.clear();
   FSqlCfgDescr = std::make_unique<TnLeituraModelo>();
   // The last item of each proposal so far, for the clients that join one
   // under "Protocolo Único": read once, kept as the pass adds items.
@@ -631,6 +634,7 @@ void TmVoxDPGerarProtocolo::GerarProtocolosFinanceiro() {
   }
   TnAoSair liberar([this] {
     FInstrucoes.clear();
+    FMontadores.clear();
     FSqlCfgDescr.reset();
     FSeqDasPropostas.clear();
     FProgresso = nullptr;
@@ -1084,8 +1088,8 @@ int TmVoxDPGerarProtocolo::InserirItensFpa() {
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
   const TnItemComum comum = ItemComum();
-  FMontador = mVoxMontadorFPA(MascaraDescr(), FTipo, FTipoFolha, dados);
-  TnAoSair soltar([this] { FMontador.reset(); });
+  FMontador = MontadorDosDados([&] { return mVoxMontadorFPA(MascaraDescr(), FTipo, FTipoFolha, dados); });
+  TnAoSair soltar([this] { FMontador = nullptr; });
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
     NovoItem(comum);
@@ -1157,6 +1161,22 @@ void TmVoxDPGerarProtocolo::ResolverColunas(const QString &vencimento, const QSt
                         .arg(FTituloTipo, vencimento, valor, kCodigoProtocolo));
 }
 
+TmVoxMontarDescricao *TmVoxDPGerarProtocolo::MontadorDosDados(
+    const std::function<std::unique_ptr<TmVoxMontarDescricao>()> &criar) {
+  TnMontadorGuardado &guardado = FMontadores[curDados];
+  if (!guardado.Montador || guardado.VersaoCampos != curDados->VersaoCampos() || guardado.Tipo != FTipo ||
+      guardado.TipoFolha != FTipoFolha || guardado.Mascara != MascaraDescr()) {
+    // A filler that fails to build (a column gone) leaves none behind.
+    guardado.Montador.reset();
+    guardado.Montador = criar();
+    guardado.VersaoCampos = curDados->VersaoCampos();
+    guardado.Tipo = FTipo;
+    guardado.TipoFolha = FTipoFolha;
+    guardado.Mascara = MascaraDescr();
+  }
+  return guardado.Montador.get();
+}
+
 TmVoxDPGerarProtocolo::TnItemComum TmVoxDPGerarProtocolo::ItemComum() const {
   TnItemComum comum;
   comum.Agora = nDMConexao()->Now();
@@ -1201,8 +1221,8 @@ int TmVoxDPGerarProtocolo::InserirItensCtr() {
   TnClientDataSet &detalhe = *ClientDataSetDet();
   const TmVoxItem &item = *MapProItem();
   const TnItemComum comum = ItemComum();
-  FMontador = mVoxMontadorCTR(MascaraDescr(), dados);
-  TnAoSair soltar([this] { FMontador.reset(); });
+  FMontador = MontadorDosDados([&] { return mVoxMontadorCTR(MascaraDescr(), dados); });
+  TnAoSair soltar([this] { FMontador = nullptr; });
   int itens = 0;
   for (dados.First(); !dados.Eof(); dados.Next()) {
     NovoItem(comum);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -267,9 +268,22 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   int ixCodigoPro = -1;
   // The rows of the current source query (owned by its statement).
   TnClientDataSet *curDados = nullptr;
-  // The description filler of the listing being built: made once for the
+  // The description filler of the listing being built: made for the
   // template and the source rows, it describes each row in turn.
-  std::unique_ptr<TmVoxMontarDescricao> FMontador;
+  TmVoxMontarDescricao *FMontador = nullptr;
+  // The pass's fillers, one per source statement's rows. A statement runs
+  // once per establishment and keeps its fields, so its filler serves every
+  // run while the fields, the type and the template text stay the same.
+  struct TnMontadorGuardado {
+    quint64 VersaoCampos = 0;
+    int Tipo = 0;
+    int TipoFolha = 0;
+    QString Mascara;
+    std::unique_ptr<TmVoxMontarDescricao> Montador;
+  };
+  std::map<const TnClientDataSet *, TnMontadorGuardado> FMontadores;
+  // The filler for the current rows, made by `criar` when none fits.
+  TmVoxMontarDescricao *MontadorDosDados(const std::function<std::unique_ptr<TmVoxMontarDescricao>()> &criar);
   // The pass's debit statements, prepared once each, by table.
   std::map<QString, std::unique_ptr<TnSQLDataSet>> FInstrucoes;
   // The template read of a pass, prepared once.

@@ -4,6 +4,7 @@
 #include <QScopeGuard>
 #include <QSqlRecord>
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <optional>
 
@@ -252,6 +253,8 @@ void TnClientDataSet::CriarCampos() {
 }
 
 void TnClientDataSet::CamposMudaram() {
+  static std::atomic<quint64> versoes{0};
+  FVersaoCampos = ++versoes;
   IndexarNomes();
   for (auto &[tipo, mapeamento] : FMapeamentos) mapeamento.Religar(*this);
 }

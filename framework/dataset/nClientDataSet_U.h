@@ -150,6 +150,10 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   TnField *FieldByName(const QString &name) const;
   TnField *FindField(const QString &name) const;  // null when absent
   int IndexOfField(const QString &name) const;    // -1 when absent
+  // Changes whenever the fields are made again or one is added, and never
+  // takes a value twice, in any dataset: whoever keeps pointers to the
+  // fields checks it before using them again.
+  quint64 VersaoCampos() const { return FVersaoCampos; }
 
   // --- Navigation over the current view ------------------------------------------
   void First();
@@ -429,6 +433,7 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   mutable std::vector<int> FVisao;
   mutable bool FUsaVisao = false;
   mutable quint64 FVersaoVisao = 0;
+  quint64 FVersaoCampos = 0;
   mutable int FPos = -1;   // position in the view; -1 when none
   mutable int FSlot = -1;  // slot of the current row
   // The values of the row FSlotValores as of version FVersaoValores of the

@@ -59,11 +59,18 @@ QString MontarChaveOrigem(int tipo, int empresa, int chave) {
   if (!tabela) throw Exception(QStringLiteral("O tipo de protocolo %1 não tem tabela de débitos.").arg(tipo));
   if (empresa < 0 || chave < 0)
     throw Exception(QStringLiteral("Empresa ou chave de débito inválida: %1, %2.").arg(empresa).arg(chave));
-  const QString texto = QStringLiteral("D%1%2;%3;%4")
-                            .arg(tipo, 2, 10, QLatin1Char('0'))
-                            .arg(QLatin1String(tabela->Sufixo))
-                            .arg(empresa)
-                            .arg(chave);
+  // "D", the type in two digits, the table's suffix, ";", the company, ";",
+  // the key. Built in place: a large office's month makes tens of thousands.
+  QString texto;
+  texto.reserve(kTamanhoChaveOrigem + 1);
+  texto += QLatin1Char('D');
+  if (tipo < 10) texto += QLatin1Char('0');
+  texto += QString::number(tipo);
+  texto += QLatin1String(tabela->Sufixo);
+  texto += QLatin1Char(';');
+  texto += QString::number(empresa);
+  texto += QLatin1Char(';');
+  texto += QString::number(chave);
   // Only a company code beyond the suite's smallint could pass the limit.
   if (texto.size() > kTamanhoChaveOrigem)
     throw Exception(QStringLiteral("Chave de origem maior que %1 caracteres: %2").arg(kTamanhoChaveOrigem).arg(texto));

@@ -183,6 +183,42 @@ TEST_F(TnSQLFuncoesBancoTest, EmptyTextBindsNullForDatesAndNumbers) {
   EXPECT_TRUE(consulta.Params(1).IsNull());
 }
 
+TEST_F(TnSQLFuncoesBancoTest, APreparedSelectRunAgainKeepsItsFieldsUntilItsColumnsChange) {
+  // Callers keep the fields of a statement run once per establishment (and
+  // what they built on them) while the field version stays.
+  TnSQLDataSet consulta;
+  consulta.SetCommandText(
+      QStringLiteral("select CODIGOEMPRESA, NOMEEMPRESA from EMPRESA where CODIGOEMPRESA >= :pEmpresa "
+                     "order by CODIGOEMPRESA"));
+  consulta.SetPrepared(true);
+  consulta.Params(0).SetDataType(TnFieldType::Integer);
+  consulta.Params(0).SetAsInteger(0);
+  consulta.Open();
+  const TnField *nome = consulta.FieldByName(QStringLiteral("NOMEEMPRESA"));
+  const quint64 versao = consulta.Resultado().VersaoCampos();
+  ASSERT_FALSE(consulta.Resultado().IsEmpty());
+  const int primeira = consulta.FieldByName(QStringLiteral("CODIGOEMPRESA"))->AsInteger();
+
+  consulta.Params(0).SetAsInteger(primeira + 1);
+  consulta.Open();
+  EXPECT_EQ(consulta.FieldByName(QStringLiteral("NOMEEMPRESA")), nome);
+  EXPECT_EQ(consulta.Resultado().VersaoCampos(), versao);
+  if (!consulta.Resultado().IsEmpty())
+    EXPECT_GT(consulta.FieldByName(QStringLiteral("CODIGOEMPRESA"))->AsInteger(), primeira);
+
+  // Other columns: other fields, and a version never seen before, in this
+  // dataset or any other.
+  consulta.SetCommandText(QStringLiteral("select NOMEEMPRESA, CODIGOEMPRESA from EMPRESA"));
+  consulta.Open();
+  const quint64 outra = consulta.Resultado().VersaoCampos();
+  EXPECT_NE(outra, versao);
+  TnSQLDataSet segunda;
+  segunda.SetCommandText(QStringLiteral("select CODIGOEMPRESA, NOMEEMPRESA from EMPRESA"));
+  segunda.Open();
+  EXPECT_NE(segunda.Resultado().VersaoCampos(), versao);
+  EXPECT_NE(segunda.Resultado().VersaoCampos(), outra);
+}
+
 TEST_F(TnSQLFuncoesBancoTest, AValueLongerThanItsColumnIsRefusedNamingTheColumn) {
   try {
     ExecutarSQLDireto(QStringLiteral("insert into HISTORICOPRO (CODIGOHISTPRO, DESCRISAOHISTPRO, "

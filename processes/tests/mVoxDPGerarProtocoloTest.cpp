@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QPointer>
+#include <QSet>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -330,6 +331,33 @@ TEST_F(GerarProtocoloTeste, ADebitItemCarriesItsDebitsValuesKeysAndTheTypesDescr
             QStringLiteral("DESCRITEM=Imposto de Renda Pessoa Jurídica Lucro presumido"));
   EXPECT_EQ(Item(QStringLiteral("D04SIND;1;1"), {"DESCRITEM"}),
             QStringLiteral("DESCRITEM=Contribuição Sindical [OBSERVDEBITO]"));
+}
+
+TEST_F(GerarProtocoloTeste, EveryEstablishmentsItemsAreDescribedFromTheirOwnRows) {
+  // One statement per table serves every establishment of the pass; each
+  // item still describes its own row, also after the template changed.
+  for (const char *modelo : {"[CODIGOEMPRESA]/[CODIGOESTAB]/[CHAVEDEBITO]", "[codigoestab]-[CODIGOEMPRESA]"}) {
+    SCOPED_TRACE(modelo);
+    ExecutarSQLDireto(QStringLiteral("update CFGTIPOPROTOCOLO set DESCRTIPOPROTOCOLO = :m "
+                                     "where CODIGOTIPOPROTOCOLO in (1, 2, 10)"),
+                      {QString::fromLatin1(modelo)});
+    ASSERT_EQ(Gerar({.Tipos = "1;2;10", .Empresas = "1-2"}), QString());
+    const QStringList itens = ItensComProposta({QStringLiteral("CODIGOEMPRESA"), QStringLiteral("CODIGOESTAB")},
+                                               {QStringLiteral("DESCRITEM"), QStringLiteral("CHAVEDEBITO")});
+    QSet<QString> estabs;
+    for (const QString &linha : itens) {
+      const QStringList v = linha.split(u'|');
+      ASSERT_EQ(v.size(), 4) << linha.toStdString();
+      const QString empresa = v[0].rightJustified(4, u'0');
+      const QString estab = v[1].rightJustified(4, u'0');
+      const QString esperado = QLatin1String(modelo).startsWith(QLatin1String("[CODIGOEMPRESA]"))
+                                   ? empresa + u'/' + estab + u'/' + v[3].rightJustified(6, u'0')
+                                   : estab + u'-' + empresa;
+      EXPECT_EQ(v[2], esperado) << linha.toStdString();
+      estabs.insert(v[0] + u'/' + v[1]);
+    }
+    EXPECT_GE(estabs.size(), 3);
+  }
 }
 
 TEST_F(GerarProtocoloTeste, PayrollDebitsComeWithTheirEmployeeAndNoTax) {
