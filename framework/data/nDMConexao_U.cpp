@@ -225,17 +225,18 @@ QSqlQuery TnDMConexao::NovaQuery() {
 }
 
 void TnDMConexao::PrepararQuery(QSqlQuery &query, const TnSQLParametros &parametros, const QString &sql) {
-  if (!query.prepare(parametros.SQLPosicional())) throw TnDialetoSQL::Erro(query.lastError(), sql);
+  if (!query.prepare(parametros.SQLNomeado())) throw TnDialetoSQL::Erro(query.lastError(), sql);
 }
 
 void TnDMConexao::ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &parametros, const QVariantList &valores,
                                     const QString &sql) {
   const QVector<int> &ocorrencias = parametros.Ocorrencias();
+  const QStringList &nomes = parametros.NomesPorPosicao();
   for (int posicao = 0; posicao < ocorrencias.size(); ++posicao) {
     const int indice = ocorrencias[posicao];
     if (indice >= valores.size())
       throw Exception(QStringLiteral("Parâmetro sem valor: :%1").arg(parametros.Nomes().at(indice)));
-    query.bindValue(posicao, TnDialetoSQL::ValorParaBanco(valores.at(indice)));
+    query.bindValue(nomes[posicao], TnDialetoSQL::ValorParaBanco(valores.at(indice)));
   }
   AntesDeExecutar(sql);
   if (!query.exec()) throw TnDialetoSQL::Erro(query.lastError(), sql);

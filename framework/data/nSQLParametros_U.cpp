@@ -12,6 +12,7 @@ bool ParteDeNome(QChar c) { return Letra(c) || (c >= u'0' && c <= u'9') || c == 
 
 TnSQLParametros::TnSQLParametros(const QString &sql) {
   FSQLPosicional.reserve(sql.size());
+  FSQLNomeado.reserve(sql.size() + 16);
   const qsizetype n = sql.size();
   qsizetype i = 0;
   while (i < n) {
@@ -31,19 +32,23 @@ TnSQLParametros::TnSQLParametros(const QString &sql) {
       }
       const qsizetype fim = (j < n) ? j + 1 : n;
       FSQLPosicional += QStringView(sql).mid(i, fim - i);
+      FSQLNomeado += QStringView(sql).mid(i, fim - i);
       i = fim;
     } else if (c == u'-' && i + 1 < n && sql[i + 1] == u'-') {
       qsizetype j = sql.indexOf(u'\n', i);
       if (j < 0) j = n;
       FSQLPosicional += QStringView(sql).mid(i, j - i);
+      FSQLNomeado += u' ';
       i = j;
     } else if (c == u'/' && i + 1 < n && sql[i + 1] == u'*') {
       qsizetype j = sql.indexOf(QStringLiteral("*/"), i + 2);
       j = (j < 0) ? n : j + 2;
       FSQLPosicional += QStringView(sql).mid(i, j - i);
+      FSQLNomeado += u' ';
       i = j;
     } else if (c == u':' && i + 1 < n && sql[i + 1] == u':') {
       FSQLPosicional += QStringLiteral("::");
+      FSQLNomeado += QStringLiteral("::");
       i += 2;
     } else if (c == u':' && i + 1 < n && InicioDeNome(sql[i + 1])) {
       qsizetype j = i + 1;
@@ -56,9 +61,12 @@ TnSQLParametros::TnSQLParametros(const QString &sql) {
       }
       FOcorrencias.append(indice);
       FSQLPosicional += u'?';
+      FNomesPorPosicao.append(QStringLiteral(":b") + QString::number(FOcorrencias.size() - 1));
+      FSQLNomeado += FNomesPorPosicao.constLast();
       i = j;
     } else {
       FSQLPosicional += c;
+      FSQLNomeado += c;
       ++i;
     }
   }

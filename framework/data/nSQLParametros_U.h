@@ -19,6 +19,13 @@ class NFRAMEWORK_EXPORT TnSQLParametros {
 
   // The statement with "?" in place of every placeholder.
   const QString &SQLPosicional() const { return FSQLPosicional; }
+  // The statement as the connection prepares it: every placeholder a name of
+  // its own (NomesPorPosicao, ":b0", ":b1", ...) and the comments left out,
+  // the driver's own placeholder reader knowing no comments. Drivers bind a
+  // value to a name at a fraction of what a value by position costs them.
+  const QString &SQLNomeado() const { return FSQLNomeado; }
+  // The names of SQLNomeado's placeholders, colon included, in order.
+  const QStringList &NomesPorPosicao() const { return FNomesPorPosicao; }
   // Distinct names, upper case, in the order of their first appearance.
   const QStringList &Nomes() const { return FNomes; }
   // For each "?" of SQLPosicional, the index of its name in Nomes.
@@ -28,6 +35,8 @@ class NFRAMEWORK_EXPORT TnSQLParametros {
 
  private:
   QString FSQLPosicional;
+  QString FSQLNomeado;
+  QStringList FNomesPorPosicao;
   QStringList FNomes;
   QVector<int> FOcorrencias;
 };

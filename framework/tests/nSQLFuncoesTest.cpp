@@ -183,6 +183,16 @@ TEST_F(TnSQLFuncoesBancoTest, EmptyTextBindsNullForDatesAndNumbers) {
   EXPECT_TRUE(consulta.Params(1).IsNull());
 }
 
+TEST_F(TnSQLFuncoesBancoTest, ColonsInTextCommentsAndCastsLeaveTheValuesInTheirPlaces) {
+  auto linhas = ExecutarSQL(QStringLiteral("select NOMEEMPRESA, :pB as B, 'x :pA y' as T, -- :pA, :pC\n"
+                                           "  :pA as A /* :pB */ from EMPRESA where CODIGOEMPRESA = :pA"),
+                            {QStringLiteral("b:1"), 1});
+  ASSERT_EQ(linhas->RecordCount(), 1);
+  EXPECT_EQ(linhas->FieldByName(QStringLiteral("B"))->AsString(), QStringLiteral("b:1"));
+  EXPECT_EQ(linhas->FieldByName(QStringLiteral("T"))->AsString(), QStringLiteral("x :pA y"));
+  EXPECT_EQ(linhas->FieldByName(QStringLiteral("A"))->AsInteger(), 1);
+}
+
 TEST_F(TnSQLFuncoesBancoTest, APreparedSelectRunAgainKeepsItsFieldsUntilItsColumnsChange) {
   // Callers keep the fields of a statement run once per establishment (and
   // what they built on them) while the field version stays.

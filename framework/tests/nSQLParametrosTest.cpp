@@ -25,6 +25,20 @@ TEST(TnSQLParametros, QuotedTextCommentsAndCastsAreNotPlaceholders) {
   EXPECT_TRUE(p.SQLPosicional().endsWith(QStringLiteral("c = ? and d = 'It''s :x'")));
 }
 
+TEST(TnSQLParametros, ThePreparedTextNamesEveryPlaceholderOnceAndLeavesNoComment) {
+  // The driver reads the prepared text's placeholders itself and knows no
+  // comments: a ":word" inside one would count as a placeholder.
+  const TnSQLParametros p(
+      QStringLiteral("select 'hora 10:30 :naoEh', \"col:x\", b::text -- :comentario\n"
+                     "from T /* :bloco */ where c = :pValor and d = :pOutro and e = :PVALOR and f = 'It''s :x'"));
+  EXPECT_EQ(p.NomesPorPosicao(), (QStringList{":b0", ":b1", ":b2"}));
+  EXPECT_EQ(p.SQLNomeado(), QStringLiteral("select 'hora 10:30 :naoEh', \"col:x\", b::text  \nfrom T   where c = :b0 "
+                                           "and d = :b1 and e = :b2 and f = 'It''s :x'"));
+  const TnSQLParametros semNada(QStringLiteral("update T set A = 1 where B = 'x:y'"));
+  EXPECT_EQ(semNada.SQLNomeado(), semNada.SQLPosicional());
+  EXPECT_TRUE(semNada.NomesPorPosicao().isEmpty());
+}
+
 TEST(TnSQLParametros, AStatementWithoutPlaceholdersIsUnchanged) {
   const QString sql = QStringLiteral("update T set A = 1 where B = 'x:y'");
   const TnSQLParametros p(sql);
