@@ -59,7 +59,7 @@ void Dimensionar(double fator) {
 
 void InserirEscritorio() {
   InserirEmpresas(gEmpresas, kEstabsPorEmpresa);
-  QSqlQuery tipo = Preparar(
+  TnQueryPiso tipo = Preparar(
       QStringLiteral("insert into PROTOCOLOTIPODOC (CODIGOTIPODOC, DESCRTIPODOC, PERIODODIASDESCARTE, GERARAUTO, "
                      "PERIODODOC, MESOCORRENCIA, GERARENVELOPE) values (?, ?, 1825, '0', 1, '', '1')"));
   for (int t = 1; t <= kTipos; ++t) {
@@ -71,17 +71,17 @@ void InserirEscritorio() {
   ExecDireto(
       QStringLiteral("insert into PROTOCOLODOCCAIXA (CODIGOCAIXA, CODIGOEMPRESA, CODIGOESTAB, CODIGOLOCAL) "
                      "values (1, 1, 1, 1)"));
-  QSqlQuery envelope = Preparar(QStringLiteral(
+  TnQueryPiso envelope = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA, CODIGOENVELOPE, DESCRENVELOPE) values (1, ?, 'Antigo')"));
   for (int n = 1; n <= kEnvelopesAntigos; ++n) {
     envelope.addBindValue(n);
     Exec(envelope);
   }
 
-  QSqlQuery doc =
+  TnQueryPiso doc =
       Preparar(QStringLiteral("insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, "
                               "DATALCTOPRO, DESCRDOCEMP, ARQUIVADO, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, ?, 2)"));
-  QSqlQuery arquivo = Preparar(
+  TnQueryPiso arquivo = Preparar(
       QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA, CODIGOENVELOPE, CODIGODOCEMP) values (1, ?, ?)"));
   qint64 codigo = 0;
   auto documento = [&](int empresa, int estab, int i, bool arquivado) {
@@ -185,7 +185,7 @@ QString SelectLista(int empresa, int estab) {
 }
 
 std::vector<TnLinhaPiso> ListarPiso(QMap<int, QString> &descricoes) {
-  QSqlQuery caixa =
+  TnQueryPiso caixa =
       Preparar(QStringLiteral("select CODIGOEMPRESA, CODIGOESTAB from PROTOCOLODOCCAIXA where CODIGOCAIXA = ?"));
   caixa.addBindValue(1);
   Exec(caixa);
@@ -193,14 +193,14 @@ std::vector<TnLinhaPiso> ListarPiso(QMap<int, QString> &descricoes) {
   const int empresa = caixa.value(0).toInt();
   const int estab = caixa.value(1).toInt();
   caixa.finish();
-  QSqlQuery lista = Preparar(SelectLista(empresa, estab));
+  TnQueryPiso lista = Preparar(SelectLista(empresa, estab));
   // On PostgreSQL read whole before the type reads run beside it, as the
   // process's dataset reads it: the driver's forward-only result would be
   // lost to the next statement.
   if (nDMConexao()->Config().Tipo == TnTipoServidor::PostgreSQL) lista.setForwardOnly(false);
   lista.addBindValue(1);
   Exec(lista);
-  QSqlQuery tipo =
+  TnQueryPiso tipo =
       Preparar(QStringLiteral("select GERARENVELOPE, DESCRTIPODOC from PROTOCOLOTIPODOC where CODIGOTIPODOC = ?"));
   int contador =
       Numero(QStringLiteral("select coalesce(max(CODIGOENVELOPE), 0) from PROTOCOLODOCENVELOPE where CODIGOCAIXA = 1"));
@@ -248,18 +248,18 @@ std::vector<TnLinhaPiso> ListarPiso(QMap<int, QString> &descricoes) {
   relogio.restart();
   QSqlDatabase db = nDMConexao()->Database();
   db.transaction();
-  QSqlQuery estado = Preparar(QStringLiteral(
+  TnQueryPiso estado = Preparar(QStringLiteral(
       "select D.ARQUIVADO ,D.DATALCTOPRO ,(select count(*) from PROTOCOLODOCARQUIVO A where A.CODIGODOCEMP = "
       "D.CODIGODOCEMP) ,(select coalesce(max(M.SEQDOCEMP), 0) from PROTOCOLODOCMOVIMENTO M where M.CODIGODOCEMP = "
       "D.CODIGODOCEMP) from PROTOCOLODOCEMP D where D.CODIGODOCEMP = ?"));
-  QSqlQuery existe = Preparar(
+  TnQueryPiso existe = Preparar(
       QStringLiteral("select count(*) from PROTOCOLODOCENVELOPE where CODIGOCAIXA = ? and CODIGOENVELOPE = ?"));
-  QSqlQuery envelope = Preparar(
+  TnQueryPiso envelope = Preparar(
       QStringLiteral("insert into PROTOCOLODOCENVELOPE (CODIGOCAIXA ,CODIGOENVELOPE ,DESCRENVELOPE) values (? ,? ,?)"));
-  QSqlQuery arquivo = Preparar(
+  TnQueryPiso arquivo = Preparar(
       QStringLiteral("insert into PROTOCOLODOCARQUIVO (CODIGOCAIXA ,CODIGOENVELOPE ,CODIGODOCEMP) values (? ,? ,?)"));
-  QSqlQuery flag = Preparar(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = ? where CODIGODOCEMP = ?"));
-  QSqlQuery mov = Preparar(QStringLiteral(
+  TnQueryPiso flag = Preparar(QStringLiteral("update PROTOCOLODOCEMP set ARQUIVADO = ? where CODIGODOCEMP = ?"));
+  TnQueryPiso mov = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP ,SEQDOCEMP ,OBSERVACAO ,TIPOLOCAL ,DATALCTOPRO ,DATAHORA "
       ",CODIGOUSUARIO ,ORIGEMDADO) values (? ,? ,? ,? ,? ,? ,? ,?)"));
   int ultimoEnvelope = 0;

@@ -90,7 +90,7 @@ class TnInsercao {
   }
   void Concluir() {
     if (FPendentes.isEmpty()) return;
-    QSqlQuery resto = Preparar(Texto(static_cast<int>(FPendentes.size()) / FColunas));
+    TnQueryPiso resto = Preparar(Texto(static_cast<int>(FPendentes.size()) / FColunas));
     Enviar(resto, FPendentes);
   }
 
@@ -100,7 +100,7 @@ class TnInsercao {
     const QString tupla = u'(' + marcas.join(u',') + u')';
     return FCabeca + QStringLiteral(" values ") + QStringList(linhas, tupla).join(u',');
   }
-  static void Enviar(QSqlQuery &q, QVariantList &valores) {
+  static void Enviar(TnQueryPiso &q, QVariantList &valores) {
     for (const QVariant &v : valores) q.addBindValue(v);
     Exec(q);
     valores.clear();
@@ -108,7 +108,7 @@ class TnInsercao {
   QString FCabeca;
   int FColunas;
   int FLinhas;
-  QSqlQuery FLote;
+  TnQueryPiso FLote;
   QVariantList FPendentes;
 };
 
@@ -222,7 +222,7 @@ struct TnLinhaPiso {
 };
 
 [[gnu::noinline]] std::vector<TnLinhaPiso> ListarPiso() {
-  QSqlQuery lista = Preparar(
+  TnQueryPiso lista = Preparar(
       QStringLiteral("select CODIGOPROTOCOLO ,CODIGOEMPRESA ,CODIGOESTAB ,DATALCTOPRO ,TIPOPRO ,OBSERVACAO from "
                      "PROTOCOLO  where DATAHORABAIXA is null  and NATUREZAPRO = ") +
       ValorParaSQL(QStringLiteral("1"), TnFieldType::String));
@@ -249,8 +249,8 @@ struct TnLinhaPiso {
   std::stable_sort(marcadas.begin(), marcadas.end(), [](const TnLinhaPiso *a, const TnLinhaPiso *b) {
     return std::pair(a->Empresa, a->Estab) < std::pair(b->Empresa, b->Estab);
   });
-  QSqlQuery usuario = Preparar(QStringLiteral("select CODIGOUSUARIO from USUARIO where CODIGOUSUARIO = ? limit 1"));
-  QSqlQuery baixa = Preparar(QStringLiteral(
+  TnQueryPiso usuario = Preparar(QStringLiteral("select CODIGOUSUARIO from USUARIO where CODIGOUSUARIO = ? limit 1"));
+  TnQueryPiso baixa = Preparar(QStringLiteral(
       "update PROTOCOLO set DATAHORAENTREGA = ? ,CODIGOUSUARIOINT = ? ,USUARIOEXT = ? ,DATAHORABAIXA = ? where "
       "CODIGOPROTOCOLO = ? and DATAHORABAIXA is null "));
   std::pair<int, int> anterior{0, 0};

@@ -173,7 +173,7 @@ void InserirTabela(const TnTabelaDef &tabela) {
     colunas << coluna.Nome;
     marcas << QStringLiteral("?");
   }
-  QSqlQuery insercao = Preparar(QStringLiteral("insert into %1 (%2) values (%3)")
+  TnQueryPiso insercao = Preparar(QStringLiteral("insert into %1 (%2) values (%3)")
                                     .arg(tabela.Nome, colunas.join(QStringLiteral(", ")), marcas.join(u',')));
   const int linhas = LinhasDe(tabela);
   for (int i = 0; i < linhas; ++i) {
@@ -292,7 +292,7 @@ struct TnPiso {
 void LerPiso(TnPiso &piso, const QString &sql) {
   piso.Linhas.clear();
   TnRelogio relogio;
-  QSqlQuery q = Preparar(sql);
+  TnQueryPiso q = Preparar(sql);
   Exec(q);
   const int colunas = static_cast<int>(piso.Colunas.size());
   const int largura = piso.Largura();
@@ -302,7 +302,7 @@ void LerPiso(TnPiso &piso, const QString &sql) {
     piso.Linhas.push_back(std::move(linha));
   }
   for (const TnNomePiso &nome : piso.Nomes) {
-    QSqlQuery busca = Preparar(nome.SQL);
+    TnQueryPiso busca = Preparar(nome.SQL);
     QHash<QString, QVariant> achados;
     for (std::vector<QVariant> &linha : piso.Linhas) {
       QString chave;
@@ -487,7 +487,7 @@ QString TextoDoFiltro(const TnCadastro &cadastro) {
 // table declares them, and a looked-up name for each lookup field.
 TnPiso MontarPiso(TnClientDataSet &dados, const TnTabelaDef &tabela) {
   TnPiso piso;
-  QSqlQuery q = Preparar(dados.CommandText() + QStringLiteral(" limit 0"));
+  TnQueryPiso q = Preparar(dados.CommandText() + QStringLiteral(" limit 0"));
   Exec(q);
   const QSqlRecord registro = q.record();
   for (int c = 0; c < registro.count(); ++c) {

@@ -86,13 +86,13 @@ std::vector<QDate> Datas(const QDate &mes, int periodo, const QString &meses) {
 }
 
 void InserirEscritorio() {
-  QSqlQuery config =
+  TnQueryPiso config =
       Preparar(QStringLiteral("insert into CFGESTABPRO (CODIGOEMPRESA, CODIGOESTAB, CODIGOGRUPODOC, "
                               "FORMAENTREGA, MESMOENDERECOENT) values (?, ?, ?, '1', '1')"));
   for (int g = 1; g <= kGrupos; ++g)
     ExecDireto(
         QStringLiteral("insert into PROTOCOLOGRUPODOC (CODIGOGRUPODOC, DESCRGRUPODOC) values (%1, 'Grupo %1')").arg(g));
-  QSqlQuery tipo = Preparar(QStringLiteral(
+  TnQueryPiso tipo = Preparar(QStringLiteral(
       "insert into PROTOCOLOTIPODOC (CODIGOTIPODOC, DESCRTIPODOC, PERIODODIASDESCARTE, GERARAUTO, PERIODODOC, "
       "MESOCORRENCIA, GERARENVELOPE) values (?, ?, 365, ?, ?, ?, '0')"));
   for (int t = 1; t <= kTipos; ++t) {
@@ -102,7 +102,7 @@ void InserirEscritorio() {
       tipo.addBindValue(v);
     Exec(tipo);
   }
-  QSqlQuery membro =
+  TnQueryPiso membro =
       Preparar(QStringLiteral("insert into PROTOCOLOGRUPOTIPODOC (CODIGOGRUPODOC, CODIGOTIPODOC) values (?, ?)"));
   for (int g = 1; g <= kGrupos; ++g)
     for (int i = 0; i < kTiposPorGrupo; ++i) {
@@ -117,7 +117,7 @@ void InserirEscritorio() {
     Exec(config);
   });
   // The year before, typed by users on the expected days.
-  QSqlQuery doc = Preparar(QStringLiteral(
+  TnQueryPiso doc = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, DESCRDOCEMP, "
       "ARQUIVADO) values (?, ?, ?, ?, ?, ?, '0')"));
   qlonglong codigo = 0;
@@ -201,7 +201,7 @@ double GerarPiso(std::vector<TnMensagem> &mensagens) {
     QString Nome, Apelido;
   };
   std::vector<TnEstab> estabs;
-  QSqlQuery lista = Preparar(QStringLiteral(
+  TnQueryPiso lista = Preparar(QStringLiteral(
       "select S.CODIGOEMPRESA, S.CODIGOESTAB, E.NOMEEMPRESA, coalesce(nullif(S.APELIDOESTAB, ''), S.NOMEESTAB) from "
       "ESTAB S join EMPRESA E on E.CODIGOEMPRESA = S.CODIGOEMPRESA where E.ATIVA = '1' and S.CODIGOEMPRESA between ? "
       "and ? and (S.DATAINICIOATIV is null or S.DATAINICIOATIV <= ?) and (S.DATAFIMATIV is null or S.DATAFIMATIV >= ?) "
@@ -212,13 +212,13 @@ double GerarPiso(std::vector<TnMensagem> &mensagens) {
     estabs.push_back(
         {lista.value(0).toInt(), lista.value(1).toInt(), lista.value(2).toString(), lista.value(3).toString()});
   QHash<qint64, int> grupos;
-  QSqlQuery cfg = Preparar(QStringLiteral(
+  TnQueryPiso cfg = Preparar(QStringLiteral(
       "select CODIGOEMPRESA, CODIGOESTAB, CODIGOGRUPODOC from CFGESTABPRO where CODIGOEMPRESA between ? and ?"));
   cfg.addBindValue(1);
   cfg.addBindValue(gEmpresas);
   Exec(cfg);
   while (cfg.next()) grupos.insert(cfg.value(0).toLongLong() << 32 | cfg.value(1).toInt(), cfg.value(2).toInt());
-  QSqlQuery apagar = Preparar(QStringLiteral(
+  TnQueryPiso apagar = Preparar(QStringLiteral(
       "delete from PROTOCOLODOCEMP where DATALCTOPRO between ? and ? and ORIGEMDADO = 1 and (ARQUIVADO is null or "
       "ARQUIVADO <> '1') and not exists (select 1 from PROTOCOLODOCMOVIMENTO M where M.CODIGODOCEMP = "
       "PROTOCOLODOCEMP.CODIGODOCEMP) and not exists (select 1 from PROTOCOLOITEM I where I.CODIGODOCEMP = "
@@ -228,7 +228,7 @@ double GerarPiso(std::vector<TnMensagem> &mensagens) {
   Exec(apagar);
   // The generated documents the deletion spared (none here) are not made again.
   QSet<QString> mantidos;
-  QSqlQuery lerMantidos = Preparar(QStringLiteral(
+  TnQueryPiso lerMantidos = Preparar(QStringLiteral(
       "select CODIGOEMPRESA, CODIGOESTAB, CODIGOTIPODOC, DATALCTOPRO from PROTOCOLODOCEMP where DATALCTOPRO between ? "
       "and ? and ORIGEMDADO = 1 and CODIGOEMPRESA between ? and ?"));
   for (const QVariant &v : {inicio, fim, QVariant(1), QVariant(gEmpresas)}) lerMantidos.addBindValue(v);
@@ -246,11 +246,11 @@ double GerarPiso(std::vector<TnMensagem> &mensagens) {
     std::vector<std::vector<QDate>> DatasPorMes;  // of each month, as every establishment expects them
   };
   QHash<int, std::vector<TnTipo>> tipos;
-  QSqlQuery tiposGrupo = Preparar(QStringLiteral(
+  TnQueryPiso tiposGrupo = Preparar(QStringLiteral(
       "select PT.CODIGOTIPODOC, PT.PERIODODOC, PT.MESOCORRENCIA, PT.DESCRTIPODOC from PROTOCOLOTIPODOC PT join "
       "PROTOCOLOGRUPOTIPODOC PG on PG.CODIGOTIPODOC = PT.CODIGOTIPODOC where PG.CODIGOGRUPODOC = ? and PT.GERARAUTO = "
       "'1' order by PT.CODIGOTIPODOC"));
-  QSqlQuery inserir = Preparar(QStringLiteral(
+  TnQueryPiso inserir = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, ORIGEMDADO, "
       "DESCRDOCEMP, ARQUIVADO) values (?, ?, ?, ?, ?, ?, ?, ?)"));
   int empresaAnterior = 0;
@@ -310,7 +310,7 @@ size_t qHash(const TnChave &chave, size_t semente = 0) {
 }
 
 std::vector<TnPendente> ConsultarPiso() {
-  QSqlQuery docs = Preparar(QStringLiteral(
+  TnQueryPiso docs = Preparar(QStringLiteral(
       "select CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, DESCRDOCEMP from PROTOCOLODOCEMP C "
       "where DATALCTOPRO between ? and ?"));
   docs.addBindValue(Banco(kJunho));
@@ -321,7 +321,7 @@ std::vector<TnPendente> ConsultarPiso() {
   while (docs.next())
     presentes[TnChave{docs.value(2).toInt(), docs.value(3).toInt(), docs.value(1).toInt()}].push_back(
         docs.value(4).toDate());
-  QSqlQuery pares = Preparar(QStringLiteral(
+  TnQueryPiso pares = Preparar(QStringLiteral(
       "select C.CODIGOEMPRESA ,C.CODIGOESTAB ,C.CODIGOGRUPODOC ,T.CODIGOTIPODOC ,T.DESCRTIPODOC ,T.PERIODODIASDESCARTE "
       ",T.GERARAUTO ,T.PERIODODOC ,T.MESOCORRENCIA ,T.GERARENVELOPE from PROTOCOLOTIPODOC T join PROTOCOLOGRUPOTIPODOC "
       "G on T.CODIGOTIPODOC = G.CODIGOTIPODOC join CFGESTABPRO C on C.CODIGOGRUPODOC = G.CODIGOGRUPODOC order by "
@@ -402,10 +402,10 @@ void GravarPiso(std::vector<TnPendente> &lista) {
       Falhar(QStringLiteral("documento %1 incompleto").arg(lista[i].Codigo));
   QSqlDatabase db = nDMConexao()->Database();
   db.transaction();
-  QSqlQuery doc = Preparar(QStringLiteral(
+  TnQueryPiso doc = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCEMP (CODIGODOCEMP, CODIGOTIPODOC, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, DESCRDOCEMP, "
       "ARQUIVADO) values (?, ?, ?, ?, ?, ?, ?)"));
-  QSqlQuery mov = Preparar(QStringLiteral(
+  TnQueryPiso mov = Preparar(QStringLiteral(
       "insert into PROTOCOLODOCMOVIMENTO (CODIGODOCEMP, SEQDOCEMP, TIPOLOCAL, DATALCTOPRO, OBSERVACAO, DATAHORA, "
       "CODIGOUSUARIO, CODIGOUSUARIORESP, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
   const QVariant agora = Banco(nDMConexao()->Now());

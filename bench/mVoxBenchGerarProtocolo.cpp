@@ -141,10 +141,10 @@ QString NomeFuncionario(int empresa, int funcionario) {
 void InserirCadastros() {
   // The document group the establishments are configured with.
   ExecDireto(QStringLiteral("insert into PROTOCOLOGRUPODOC (CODIGOGRUPODOC, DESCRGRUPODOC) values (1, 'Geral')"));
-  QSqlQuery config =
+  TnQueryPiso config =
       Preparar(QStringLiteral("insert into CFGESTABPRO (CODIGOEMPRESA, CODIGOESTAB, CODIGOGRUPODOC, "
                               "FORMAENTREGA, MESMOENDERECOENT) values (?, ?, 1, ?, '1')"));
-  QSqlQuery funcionario =
+  TnQueryPiso funcionario =
       Preparar(QStringLiteral("insert into FUNCIONARIO (CODIGOEMPRESA, CODIGOFUNCCONTR, NOMEFUNC) values (?, ?, ?)"));
   InserirEmpresas(
       gEmpresas, kEstabsPorEmpresa,
@@ -162,7 +162,7 @@ void InserirCadastros() {
           Exec(funcionario);
         }
       });
-  QSqlQuery imposto = Preparar(QStringLiteral(
+  TnQueryPiso imposto = Preparar(QStringLiteral(
       "insert into IMPOSTO (CODIGOIMPOSTO, VARIACAOIMPOSTO, DESCRIMPOSTO, DESCRPROTOCOLO) values (?, 0, ?, ?)"));
   for (int codigo : {1, 2, 3, 4, 10, 20, 30, 40, 50}) {
     imposto.addBindValue(codigo);
@@ -170,7 +170,7 @@ void InserirCadastros() {
     imposto.addBindValue(QStringLiteral("Guia %1").arg(codigo));
     Exec(imposto);
   }
-  QSqlQuery tipo =
+  TnQueryPiso tipo =
       Preparar(QStringLiteral("insert into CFGTIPOPROTOCOLO (CODIGOTIPOPROTOCOLO, DESCRTIPOPROTOCOLO) values (?, ?)"));
   for (const TnTabelaBench &t : kTabelas) {
     tipo.addBindValue(t.Tipo);
@@ -192,38 +192,38 @@ void InserirCadastros() {
 QDate UltimaLotacao(int funcionario) { return QDate(2020 + (funcionario % 3) * 2, 3, 1); }
 
 void InserirFolha() {
-  QSqlQuery pessoa = Preparar(QStringLiteral("insert into FUNCPESSOA (CODIGOFUNCPESSOA, NOMEFUNC) values (?, ?)"));
-  QSqlQuery contrato = Preparar(
+  TnQueryPiso pessoa = Preparar(QStringLiteral("insert into FUNCPESSOA (CODIGOFUNCPESSOA, NOMEFUNC) values (?, ?)"));
+  TnQueryPiso contrato = Preparar(
       QStringLiteral("insert into FUNCCONTRATO (CODIGOEMPRESA, CODIGOFUNCCONTR, CODIGOFUNCPESSOA) values (?, ?, ?)"));
-  QSqlQuery lotacao = Preparar(QStringLiteral(
+  TnQueryPiso lotacao = Preparar(QStringLiteral(
       "insert into FUNCLOCAL (CODIGOEMPRESA, CODIGOFUNCCONTR, DATATRANSF, CODIGOESTAB) values (?, ?, ?, ?)"));
-  QSqlQuery periodo = Preparar(
+  TnQueryPiso periodo = Preparar(
       QStringLiteral("insert into PERIODOCALCULO (CODIGOEMPRESA, CODIGOPERCALCULO, DATAINICIALFOLHA, DATAFINALFOLHA, "
                      "DATAPGTO) values (?, ?, ?, ?, ?)"));
-  QSqlQuery calculo = Preparar(
+  TnQueryPiso calculo = Preparar(
       QStringLiteral("insert into FUNCPERCALCULO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, DATALOCAL, "
                      "DATAPGTOFOLHA) values (?, ?, ?, ?, ?)"));
-  QSqlQuery evento = Preparar(
+  TnQueryPiso evento = Preparar(
       QStringLiteral("insert into CALCULOEVENTO (CODIGOEMPRESA, CODIGOPERCALCULO, CODIGOFUNCCONTR, CODIGOEVENTO, "
                      "VALOREVENTO) values (?, ?, ?, ?, ?)"));
-  QSqlQuery rescisao = Preparar(QStringLiteral(
+  TnQueryPiso rescisao = Preparar(QStringLiteral(
       "insert into RESCISAO (CODIGOEMPRESA, CODIGOFUNCCONTR, COMPLEMENTAR, CODIGOCAUSA, CODIGOSAQUE, TIPOAFASTSEFIP, "
       "TIPOAFASTCAGED, TIPOAFASTRAIS, CODIGOMOTDEM, DATARESC, DATAAVPREVIO, DATAPGTORESC, DIASTRAB, DIASAVINDEN, "
       "DIASAVREAV, DIASESTABIL, DIASGRATIF, SALFINAL, FGTSMESANT, CODIGOFPAS, SALDOFGTS, REMMULTA, VALORMULTA, "
       "BASEINSS, DEDUCAO, FGTSRECOL, VALORINSS, REMUNRESCISAO, REPOSICAOVAGA, AVISOPREVIO) values (?, ?, '0', 11, 1, "
       "'I1', 31, 11, 2, ?, ?, ?, 20, 30, 0, 0, 0, '2500.00', '200.00', 515, '9000.00', '9000.00', '3600.00', "
       "'4000.00', '0.00', '320.00', '380.00', '4000.00', '1', '1')"));
-  QSqlQuery eventoRescisao = Preparar(QStringLiteral(
+  TnQueryPiso eventoRescisao = Preparar(QStringLiteral(
       "insert into RESCISAOEVENTO (CODIGOEMPRESA, CODIGOFUNCCONTR, CODIGOEVENTO, VALOREVENTO) values (?, ?, ?, ?)"));
-  QSqlQuery ferias = Preparar(QStringLiteral(
+  TnQueryPiso ferias = Preparar(QStringLiteral(
       "insert into RECIBOFERIAS (CODIGOEMPRESA, CODIGOFUNCCONTR, DATAINICIAL, DATAINICIALFERIAS, DATAFINALFERIAS, "
       "DATAPGTO, DATARETORNOFERIAS, COMPETINICIAL, PAGAADTO13, DESCADTO, DESCONTPARCELA, FORMAGERACAO, TIPORECIBO, "
       "DIASDOBROFERIAS, DIASDOBROABONO, DIASABONO, DIASFERIAS, DIASREMUN, NUMEROPARCELA, DIASPREMIO) values (?, ?, "
       "?, ?, ?, ?, ?, ?, '0', '0', '0', 1, 1, 0, 0, 0, 20, 20, 0, 0)"));
-  QSqlQuery eventoFerias = Preparar(
+  TnQueryPiso eventoFerias = Preparar(
       QStringLiteral("insert into FERIASEVENTO (CODIGOEMPRESA, CODIGOFUNCCONTR, DATAINICIAL, DATAINICIALFERIAS, "
                      "CODIGOEVENTO, VALOREVENTO) values (?, ?, ?, ?, ?, ?)"));
-  auto linha = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
+  auto linha = [](TnQueryPiso &q, std::initializer_list<QVariant> valores) {
     for (const QVariant &v : valores) q.addBindValue(v);
     Exec(q);
   };
@@ -275,16 +275,16 @@ void InserirFinanceiro() {
   ExecDireto(
       QStringLiteral("insert into ESCRITORIO (CODIGOESCRIT, NOMEESCRIT, CODIGOEMPRESA, CODIGOESTAB) values (1, "
                      "'Escritório Central', 1, 1)"));
-  QSqlQuery pessoa = Preparar(QStringLiteral(
+  TnQueryPiso pessoa = Preparar(QStringLiteral(
       "insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, CODIGOEMPRESA, CODIGOESTAB) values (?, ?, ?, ?)"));
-  QSqlQuery cliente = Preparar(QStringLiteral("insert into PESSOAFINCLIENTE (CODIGOPESSOAFIN) values (?)"));
-  QSqlQuery nota =
+  TnQueryPiso cliente = Preparar(QStringLiteral("insert into PESSOAFINCLIENTE (CODIGOPESSOAFIN) values (?)"));
+  TnQueryPiso nota =
       Preparar(QStringLiteral("insert into SERVICONOTA (CODIGOESCRIT, SERIENS, NUMERONS, DATAEMISSAONS, VALORLIQUIDO, "
                               "VISTAPRAZO, CANCELADANS) values (1, 'NFS', ?, ?, ?, ?, 0)"));
-  QSqlQuery receber =
+  TnQueryPiso receber =
       Preparar(QStringLiteral("insert into CONTARECEBER (CODIGOESCRIT, NUMERODCTOCR, SERIENS, NUMERONS, CODIGOCLIENTE, "
                               "DATAEMISSAOCR, DATAVCTOCR, VALORCR, NOSSONUMERO) values (1, ?, ?, ?, ?, ?, ?, ?, ?)"));
-  auto linha = [](QSqlQuery &q, std::initializer_list<QVariant> valores) {
+  auto linha = [](TnQueryPiso &q, std::initializer_list<QVariant> valores) {
     for (const QVariant &v : valores) q.addBindValue(v);
     Exec(q);
   };
@@ -304,7 +304,7 @@ void InserirFinanceiro() {
       linha(receber, {QStringLiteral("HON-%1").arg(c), QVariant(), QVariant(), c, Banco(emissao),
                       Banco(emissao.addDays(15)), QStringLiteral("350.00"), ++nossoNumero});
   }
-  QSqlQuery tipo =
+  TnQueryPiso tipo =
       Preparar(QStringLiteral("insert into CFGTIPOPROTOCOLO (CODIGOTIPOPROTOCOLO, DESCRTIPOPROTOCOLO) values (?, ?)"));
   linha(tipo, {11, QStringLiteral("Nota Fiscal de Serviço [SERIENS] [NUMERONS] - Emissão [DATAEMISSAONS]")});
   linha(tipo, {12, QStringLiteral("Boleto [NOSSONUMERO] - Vencimento [DATAVCTOCR]")});
@@ -317,7 +317,7 @@ void InserirDebitos() {
   for (const TnTabelaBench &t : kTabelas) {
     const QString tabela = QLatin1String(t.Nome);
     const QString chave = QStringLiteral("CHAVEDEBITO") + QLatin1String(t.Sufixo);
-    QSqlQuery q = Preparar(
+    TnQueryPiso q = Preparar(
         t.Folha
             ? QStringLiteral("insert into %1 (CODIGOEMPRESA, %2, CODIGOESTAB, DATALCTOCTR, VALORDEBITO, "
                              "DATAVENCIMENTO, SITUACAODEBITO, CODIGOTABCTBCTR, CHAVEORIGEM, CODIGOUSUARIO, "
@@ -374,7 +374,7 @@ void InserirDebitos() {
 }
 
 void InserirProtocolosAntigos() {
-  QSqlQuery q = Preparar(QStringLiteral(
+  TnQueryPiso q = Preparar(QStringLiteral(
       "insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, TIPOPRO, OBSERVACAO, "
       "DATAHORACADASTRO, CODIGOUSUARIO, FORMAENTREGA, NATUREZAPRO, CANCELADO, ORIGEMDADO) values (?, ?, ?, ?, '1', "
       "'Gerado em', ?, 1, '2', '1', '0', 1)"));
@@ -391,7 +391,7 @@ void InserirProtocolosAntigos() {
   }
   // Each earlier protocol holds its month's pay: both periods totalised and
   // one employee's pay (none of them due in the month listed).
-  QSqlQuery item = Preparar(QStringLiteral(
+  TnQueryPiso item = Preparar(QStringLiteral(
       "insert into PROTOCOLOITEM (CODIGOPROTOCOLO, SEQITEMPRO, DESCRITEM, DATALCTOPRO, VENCIMENTO, VALOR, "
       "CODIGOFUNCCONTR, CANCELADO, CHAVEORIGEM, CODIGOUSUARIO, DATAHORACADASTRO, ORIGEMDADO, COMPETENCIA) values (?, "
       "?, 'Folha de Pagamento', ?, ?, '1000.00', ?, '0', 'FPA', 1, ?, 1, ?)"));
@@ -534,7 +534,7 @@ QStringList Conferir(const char *quem, int propostas) {
 // the layer reads them (PostgreSQL keeps one pending result per connection).
 class TnLinhasPiso {
  public:
-  explicit TnLinhasPiso(QSqlQuery &consulta) {
+  explicit TnLinhasPiso(TnQueryPiso &consulta) {
     const int colunas = consulta.record().count();
     while (consulta.next()) {
       std::vector<QVariant> linha(static_cast<size_t>(colunas));
@@ -570,17 +570,16 @@ struct TnItemPiso {
   QString ChaveOrigem;
 };
 
-// Binds `valores` by position, as the layer binds (QSqlQuery::addBindValue
-// also keys each value by a generated name, a cost the layer never pays).
-void Ligar(QSqlQuery &q, std::initializer_list<QVariant> valores) {
+// Binds `valores` in placeholder order.
+void Ligar(TnQueryPiso &q, std::initializer_list<QVariant> valores) {
   int i = 0;
   for (const QVariant &v : valores) q.bindValue(i++, v);
 }
 
-// A statement of the process, with plain positional placeholders.
+// A statement of the process, each placeholder a name of its own.
 struct TnConsultaPiso {
   TnSQLParametros Parametros;
-  QSqlQuery Consulta;
+  TnQueryPiso Consulta;
   explicit TnConsultaPiso(const QString &sql) : Parametros(sql), Consulta(Preparar(Parametros.SQLPosicional())) {}
   void Abrir(const QVariantMap &valores) {
     int posicao = 0;
@@ -647,7 +646,7 @@ class TnModeloPiso {
 };
 
 // Reads the first column of a one-row select bound with `valores`.
-QVariant LerValor(QSqlQuery &q, std::initializer_list<QVariant> valores) {
+QVariant LerValor(TnQueryPiso &q, std::initializer_list<QVariant> valores) {
   Ligar(q, valores);
   Exec(q);
   const QVariant valor = q.next() ? q.value(0) : QVariant();
@@ -664,10 +663,10 @@ QVariant LerValor(QSqlQuery &q, std::initializer_list<QVariant> valores) {
 // establishment's proposal.
 void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, std::vector<TnPropostaPiso> &propostas,
                     std::map<std::pair<int, int>, size_t> &propostaDoEstab, const QString &gerado,
-                    const QVariant &inicio, const QVariant &fim, QSqlQuery &configurado, QSqlQuery &forma,
-                    QSqlQuery &modelo) {
-  QSqlQuery nomeEmpresa = Preparar(QStringLiteral("select NOMEEMPRESA from EMPRESA where CODIGOEMPRESA = ?"));
-  QSqlQuery nomeEstab =
+                    const QVariant &inicio, const QVariant &fim, TnQueryPiso &configurado, TnQueryPiso &forma,
+                    TnQueryPiso &modelo) {
+  TnQueryPiso nomeEmpresa = Preparar(QStringLiteral("select NOMEEMPRESA from EMPRESA where CODIGOEMPRESA = ?"));
+  TnQueryPiso nomeEstab =
       Preparar(QStringLiteral("select NOMEESTAB from ESTAB where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
   TnConsultaPiso clientes(TmVoxDPGerarProtocolo::MontarSQLClientesFin(true));
   TnConsultaPiso notas(TmVoxDPGerarProtocolo::MontarSQLNotasFiscais(true));
@@ -687,7 +686,7 @@ void PisoFinanceiro(bool unico, const std::vector<std::pair<int, int>> &estabs, 
   std::map<int, QString> modelos;
   // The establishments where an office works.
   std::set<std::pair<int, int>> comEscritorio;
-  QSqlQuery escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
+  TnQueryPiso escritorios = Preparar(QStringLiteral("select distinct CODIGOEMPRESA, CODIGOESTAB from ESCRITORIO"));
   Exec(escritorios);
   while (escritorios.next()) comEscritorio.insert({escritorios.value(0).toInt(), escritorios.value(1).toInt()});
   escritorios.finish();
@@ -822,17 +821,17 @@ constexpr int kListarLivres = 0;
   const QVariant inicio = Banco(kMes);
   const QVariant fim = Banco(QDate(2026, 11, 30));
 
-  QSqlQuery lista = Preparar(QStringLiteral(
+  TnQueryPiso lista = Preparar(QStringLiteral(
       "select E.CODIGOEMPRESA, S.CODIGOESTAB, E.NOMEEMPRESA, coalesce(nullif(S.APELIDOESTAB, ''), S.NOMEESTAB) from "
       "EMPRESA E join ESTAB S on S.CODIGOEMPRESA = E.CODIGOEMPRESA where 1 = 1 order by E.CODIGOEMPRESA, "
       "S.CODIGOESTAB"));
-  QSqlQuery configurado =
+  TnQueryPiso configurado =
       Preparar(QStringLiteral("select count(*) from CFGESTABPRO where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
-  QSqlQuery forma =
+  TnQueryPiso forma =
       Preparar(QStringLiteral("select FORMAENTREGA from CFGESTABPRO where CODIGOEMPRESA = ? and CODIGOESTAB = ?"));
-  QSqlQuery modelo =
+  TnQueryPiso modelo =
       Preparar(QStringLiteral("select DESCRTIPOPROTOCOLO from CFGTIPOPROTOCOLO where CODIGOTIPOPROTOCOLO = ?"));
-  std::vector<QSqlQuery> debitos;
+  std::vector<TnQueryPiso> debitos;
   for (const TnTabelaBench &t : kTabelas) {
     const QString sufixo = QLatin1String(t.Sufixo);
     debitos.push_back(Preparar(
@@ -905,7 +904,7 @@ constexpr int kListarLivres = 0;
       propostas.push_back({empresa, estab, gerado, formaEntrega, {}});
     }
     for (size_t t = 0; t < std::size(kTabelas); ++t) {
-      QSqlQuery &consulta = debitos[t];
+      TnQueryPiso &consulta = debitos[t];
       Ligar(consulta, {empresa, estab, inicio, fim, kListarLivres, kListarLivres});
       Exec(consulta);
       const TnLinhasPiso q(consulta);
@@ -1000,7 +999,7 @@ constexpr int kListarLivres = 0;
     Falhar(proximo.lastError().text());
   qlonglong numero = proximo.value(0).toLongLong();
   proximo.finish();
-  QSqlQuery protocolo = Preparar(QStringLiteral(
+  TnQueryPiso protocolo = Preparar(QStringLiteral(
       "insert into PROTOCOLO (CODIGOPROTOCOLO, CODIGOEMPRESA, CODIGOESTAB, DATALCTOPRO, TIPOPRO, OBSERVACAO, "
       "DATAHORACADASTRO, CODIGOUSUARIO, FORMAENTREGA, NATUREZAPRO, CANCELADO, ORIGEMDADO) values (?, ?, ?, ?, ?, ?, "
       "?, ?, ?, ?, ?, ?)"));
@@ -1008,8 +1007,8 @@ constexpr int kListarLivres = 0;
   // as the engine's dialect says, the debits of each table stamped in one
   // statement of as many keys, each statement prepared once per size.
   const size_t kLote = static_cast<size_t>(TnDialetoSQL::LinhasPorInstrucao(nDMConexao()->TipoServidor()));
-  std::map<size_t, QSqlQuery> insercoes;
-  auto insercao = [&insercoes](size_t linhas) -> QSqlQuery & {
+  std::map<size_t, TnQueryPiso> insercoes;
+  auto insercao = [&insercoes](size_t linhas) -> TnQueryPiso & {
     auto achada = insercoes.find(linhas);
     if (achada != insercoes.end()) return achada->second;
     QString sql = QStringLiteral(
@@ -1021,8 +1020,8 @@ constexpr int kListarLivres = 0;
           (l ? QStringLiteral(", ") : QString()) + QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     return insercoes.emplace(linhas, Preparar(sql)).first->second;
   };
-  std::map<std::pair<int, size_t>, QSqlQuery> carimbos;
-  auto carimbo = [&carimbos](int tabela, size_t chaves) -> QSqlQuery & {
+  std::map<std::pair<int, size_t>, TnQueryPiso> carimbos;
+  auto carimbo = [&carimbos](int tabela, size_t chaves) -> TnQueryPiso & {
     auto achada = carimbos.find({tabela, chaves});
     if (achada != carimbos.end()) return achada->second;
     QString marcas;
@@ -1036,10 +1035,10 @@ constexpr int kListarLivres = 0;
                          .arg(QLatin1String(t.Nome), QLatin1String(t.Sufixo), marcas)))
         .first->second;
   };
-  QSqlQuery carimboNota = Preparar(
+  TnQueryPiso carimboNota = Preparar(
       QStringLiteral("update SERVICONOTA set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? and SERIENS = "
                      "? and NUMERONS = ? and CODIGOPROTOCOLO is null"));
-  QSqlQuery carimboBoleto =
+  TnQueryPiso carimboBoleto =
       Preparar(QStringLiteral("update CONTARECEBER set CODIGOPROTOCOLO = ?, SEQITEMPRO = ? where CODIGOESCRIT = ? "
                               "and NUMERODCTOCR = ? and CODIGOPROTOCOLO is null"));
   for (const TnPropostaPiso &p : propostas) {
@@ -1053,7 +1052,7 @@ constexpr int kListarLivres = 0;
     for (const TnItemPiso &i : p.Itens) {
       ++sequencia;
       if (i.Fin != 0) {
-        QSqlQuery &doc = i.Fin == 11 ? carimboNota : carimboBoleto;
+        TnQueryPiso &doc = i.Fin == 11 ? carimboNota : carimboBoleto;
         Ligar(doc, {Banco(numero), Banco(sequencia), Banco(i.Escritorio), Banco(i.Serie)});
         if (i.Fin == 11) doc.bindValue(4, Banco(i.Numero));
         Exec(doc);
@@ -1063,7 +1062,7 @@ constexpr int kListarLivres = 0;
     }
     for (size_t inicio = 0; inicio < p.Itens.size(); inicio += kLote) {
       const size_t fim = std::min(p.Itens.size(), inicio + kLote);
-      QSqlQuery &itens = insercao(fim - inicio);
+      TnQueryPiso &itens = insercao(fim - inicio);
       int posicao = 0;
       for (size_t n = inicio; n < fim; ++n) {
         const TnItemPiso &i = p.Itens[n];
@@ -1079,7 +1078,7 @@ constexpr int kListarLivres = 0;
       const std::vector<int> &chaves = chavesDaTabela[t];
       for (size_t inicio = 0; inicio < chaves.size(); inicio += kLote) {
         const size_t fim = std::min(chaves.size(), inicio + kLote);
-        QSqlQuery &q = carimbo(static_cast<int>(t), fim - inicio);
+        TnQueryPiso &q = carimbo(static_cast<int>(t), fim - inicio);
         q.bindValue(0, numero);
         q.bindValue(1, p.Empresa);
         for (size_t n = inicio; n < fim; ++n) q.bindValue(static_cast<int>(2 + n - inicio), chaves[n]);

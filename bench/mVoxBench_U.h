@@ -47,12 +47,46 @@
 // A value as the framework binds it.
 inline QVariant Banco(const QVariant &valor) { return TnDialetoSQL::ValorParaBanco(valor); }
 
-inline QSqlQuery Preparar(const QString &sql) {
+// A floor's prepared statement, prepared as the framework prepares its own:
+// each "?" a placeholder name of its own (":b0", ":b1", ...), its values
+// bound by name, which costs the driver a seventh of a value bound by
+// position. Values come in placeholder order and every placeholder gets one
+// at each run, so addBindValue goes back to the first name after the last.
+class TnQueryPiso : public QSqlQuery {
+ public:
+  TnQueryPiso(QSqlQuery consulta, QStringList nomes) : QSqlQuery(std::move(consulta)), FNomes(std::move(nomes)) {}
+  void addBindValue(const QVariant &valor) {
+    if (FNomes.isEmpty()) Falhar(QStringLiteral("Valor para uma instrução sem parâmetros: ") + lastQuery());
+    QSqlQuery::bindValue(FNomes.at(FProximo), valor);
+    FProximo = (FProximo + 1) % FNomes.size();
+  }
+  void bindValue(int posicao, const QVariant &valor) { QSqlQuery::bindValue(FNomes.at(posicao), valor); }
+  void bindValue(const QString &nome, const QVariant &valor) { QSqlQuery::bindValue(nome, valor); }
+
+ private:
+  QStringList FNomes;
+  qsizetype FProximo = 0;
+};
+
+inline TnQueryPiso Preparar(const QString &sql) {
+  QString texto;
+  texto.reserve(sql.size() + 16);
+  QStringList nomes;
+  bool literal = false;
+  for (const QChar c : sql) {
+    if (c == u'\'') literal = !literal;
+    if (c == u'?' && !literal) {
+      nomes.append(QStringLiteral(":b") + QString::number(nomes.size()));
+      texto += nomes.constLast();
+    } else {
+      texto += c;
+    }
+  }
   QSqlQuery q(nDMConexao()->Database());
   q.setForwardOnly(true);
   q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-  if (!q.prepare(sql)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
-  return q;
+  if (!q.prepare(texto)) Falhar(q.lastError().text() + QStringLiteral("\n") + sql);
+  return TnQueryPiso(std::move(q), std::move(nomes));
 }
 
 inline void Exec(QSqlQuery &q) {

@@ -101,12 +101,15 @@ void QtPuro(benchmark::State &estado) {
     {
       db.transaction();
       QSqlQuery q(db);
-      q.prepare(QStringLiteral("insert into B (ID, NOME, DIA, VALOR) values (?, ?, ?, ?)"));
+      // Bound by name, as the layer binds.
+      q.prepare(QStringLiteral("insert into B (ID, NOME, DIA, VALOR) values (:b0, :b1, :b2, :b3)"));
+      const QString b0 = QStringLiteral(":b0"), b1 = QStringLiteral(":b1"), b2 = QStringLiteral(":b2"),
+                    b3 = QStringLiteral(":b3");
       for (int i = 1; i <= kLinhas; ++i) {
-        q.bindValue(0, TnDialetoSQL::ValorParaBanco(qlonglong(i)));
-        q.bindValue(1, TnDialetoSQL::ValorParaBanco(Nome(i)));
-        q.bindValue(2, TnDialetoSQL::ValorParaBanco(Dia(i)));
-        q.bindValue(3, TnDialetoSQL::ValorParaBanco(Valor(i)));
+        q.bindValue(b0, TnDialetoSQL::ValorParaBanco(qlonglong(i)));
+        q.bindValue(b1, TnDialetoSQL::ValorParaBanco(Nome(i)));
+        q.bindValue(b2, TnDialetoSQL::ValorParaBanco(Dia(i)));
+        q.bindValue(b3, TnDialetoSQL::ValorParaBanco(Valor(i)));
         if (!q.exec()) estado.SkipWithError(q.lastError().text().toUtf8().constData());
       }
       db.commit();
