@@ -544,6 +544,11 @@ std::optional<int> Comparar(const QVariant &a, const QVariant &b, TnFieldType ti
 
 void TnField::Validar() const {
   if (Calculado()) return;
+  // Most fields bind nothing: no value is read for them (every post checks
+  // every field).
+  const bool comTamanho = (FDataType == TnFieldType::String || FDataType == TnFieldType::FixedChar) && FSize > 0;
+  const bool comLimite = (FMinValue.isValid() && !FMinValue.isNull()) || (FMaxValue.isValid() && !FMaxValue.isNull());
+  if (!FRequired && !comTamanho && !comLimite) return;
   TnField *eu = const_cast<TnField *>(this);
   const QVariant v = Value();
   const bool vazio = v.isNull() || (nTipoTexto(FDataType) && v.toString().trimmed().isEmpty());
@@ -551,8 +556,7 @@ void TnField::Validar() const {
     if (FRequired) throw EnField(eu, QStringLiteral("O campo %1 deve ser informado.").arg(DisplayLabel()));
     return;
   }
-  if ((FDataType == TnFieldType::String || FDataType == TnFieldType::FixedChar) && FSize > 0 &&
-      TnDialetoSQL::TamanhoTexto(v.toString()) > FSize) {
+  if (comTamanho && TnDialetoSQL::TamanhoTexto(v.toString()) > FSize) {
     throw EnField(eu, QStringLiteral("O valor informado para %1 excede o tamanho máximo de %2 caracteres.")
                           .arg(DisplayLabel())
                           .arg(FSize));
