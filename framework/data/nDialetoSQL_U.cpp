@@ -31,7 +31,18 @@ QString TnDialetoSQL::TextoDataHora(const QDateTime &momento) {
   if (!momento.isValid()) return {};
   const QTime hora = momento.time();
   if (hora.msec() != 0) return momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-  return momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  // Written by hand too: every saved row carries its moment of saving.
+  const QString data = TextoData(momento.date());
+  if (data.size() != 10) return momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  QChar texto[19];
+  std::copy(data.cbegin(), data.cend(), texto);
+  const int partes[] = {hora.hour(), hora.minute(), hora.second()};
+  for (int i = 0; i < 3; ++i) {
+    texto[10 + 3 * i] = i == 0 ? QChar(u' ') : QChar(u':');
+    texto[11 + 3 * i] = QChar(u'0' + partes[i] / 10);
+    texto[12 + 3 * i] = QChar(u'0' + partes[i] % 10);
+  }
+  return QString(texto, 19);
 }
 
 QVariant TnDialetoSQL::ValorParaBanco(const QVariant &valor) {

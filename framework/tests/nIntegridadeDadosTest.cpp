@@ -229,6 +229,23 @@ TEST(nArredondamentoForaDoIntervalo, RoundingHelpersRefuseWhatNo64BitNumberHolds
 
 // --- texts
 
+TEST(nTextoDoBanco, DatesAndMomentsAreBoundInTheCanonicalFormWhateverTheirDigits) {
+  const QString formato = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+  for (const QDateTime &m :
+       {QDateTime(QDate(2026, 12, 1), QTime(9, 30)), QDateTime(QDate(2026, 1, 9), QTime(0, 0)),
+        QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)), QDateTime(QDate(7, 2, 3), QTime(4, 5, 6)),
+        QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59))}) {
+    EXPECT_EQ(TnDialetoSQL::TextoDataHora(m), m.toString(formato));
+    EXPECT_EQ(TnDialetoSQL::ValorParaBanco(m).toString(), m.toString(formato));
+  }
+  const QDateTime comMilesimos(QDate(2026, 12, 1), QTime(9, 30, 1, 250));
+  EXPECT_EQ(TnDialetoSQL::TextoDataHora(comMilesimos), QStringLiteral("2026-12-01 09:30:01.250"));
+  EXPECT_EQ(TnDialetoSQL::TextoDataHora(QDateTime(QDate(12345, 1, 2), QTime(3, 4, 5))),
+            QDateTime(QDate(12345, 1, 2), QTime(3, 4, 5)).toString(formato));
+  EXPECT_TRUE(TnDialetoSQL::TextoDataHora(QDateTime()).isEmpty());
+  EXPECT_EQ(TnDialetoSQL::TextoData(QDate(26, 3, 4)), QStringLiteral("0026-03-04"));
+}
+
 TEST_F(TnIntegridadeTest, TextLengthsCountCharactersSoFiftyEmojiFitAFiftyCharacterColumn) {
   QString emoji;
   for (int i = 0; i < 50; ++i) emoji += QString::fromUtf8("😀");
