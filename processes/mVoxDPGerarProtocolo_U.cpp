@@ -978,8 +978,13 @@ int TmVoxDPGerarProtocolo::InserirPro(int codigoEmpresa, int codigoEstab, const 
                                       const QString &nomeEstab) {
   SetCodProtocolo(++FUltimaProposta);
   const QDateTime agora = nDMConexao()->Now();
-  QString observacao = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-  if (FFormaGer == 2) observacao = FTituloTipo + QStringLiteral(" - ") + observacao;
+  // The moment's text is made again only when the second changed: a large
+  // office gets thousands of proposals in a few seconds.
+  if (agora != FMomentoGerado) {
+    FMomentoGerado = agora;
+    FTextoGerado = QStringLiteral("Gerado em ") + agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+  }
+  const QString observacao = FFormaGer == 2 ? FTituloTipo + QStringLiteral(" - ") + FTextoGerado : FTextoGerado;
 
   TnClientDataSet &mestre = *ClientDataSet();
   const TmVox &pro = *MapPro();
@@ -987,8 +992,8 @@ int TmVoxDPGerarProtocolo::InserirPro(int codigoEmpresa, int codigoEstab, const 
   pro.CODIGOPROTOCOLO->SetAsInteger(CodProtocolo());
   pro.CODIGOEMPRESA->SetAsInteger(codigoEmpresa);
   pro.CODIGOESTAB->SetAsInteger(codigoEstab);
-  pro.EMPRESA->SetAsString(QStringLiteral("%1 - %2").arg(codigoEmpresa).arg(nomeEmpresa));
-  pro.ESTAB->SetAsString(QStringLiteral("%1 - %2").arg(codigoEstab).arg(nomeEstab));
+  pro.EMPRESA->SetAsString(QString::number(codigoEmpresa) + QStringLiteral(" - ") + nomeEmpresa);
+  pro.ESTAB->SetAsString(QString::number(codigoEstab) + QStringLiteral(" - ") + nomeEstab);
   pro.DATALCTOPRO->SetAsDate(agora.date());
   pro.TIPOPRO->SetAsInteger(1);
   pro.OBSERVACAO->SetAsString(observacao.left(kTamanhoObservacao));

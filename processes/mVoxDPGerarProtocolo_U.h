@@ -304,6 +304,9 @@ class MVOXPK_EXPORT TmVoxDPGerarProtocolo : public TmVoxDPGerarProtocoloBase {
   // pTipoData as the financial sources read it: the issue date, else the
   // due date.
   bool FEmissaoFin = true;
+  // "Gerado em" and the moment, as the last proposal got them.
+  QDateTime FMomentoGerado;
+  QString FTextoGerado;
   QDate FDataInicial;
   QDate FDataFinal;
   int FFormaGer = 2;
