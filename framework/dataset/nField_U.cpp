@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "nClientDataSet_U.h"
 #include "nDateField_U.h"
@@ -112,8 +113,17 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
           return valor;
       }
       break;
+    case TnFieldType::SmallInt:
+    case TnFieldType::Integer:
     case TnFieldType::LargeInt:
-      if (valor.typeId() == QMetaType::LongLong) return valor;
+      // Whole numbers in range: SetAsInteger on every new row.
+      if (valor.typeId() == QMetaType::LongLong || valor.typeId() == QMetaType::Int) {
+        const qlonglong n = valor.toLongLong();
+        const qlonglong limite = FDataType == TnFieldType::SmallInt  ? 32767
+                                 : FDataType == TnFieldType::Integer ? 2147483647LL
+                                                                     : std::numeric_limits<qlonglong>::max();
+        if (n <= limite && n >= -limite - 1) return valor.typeId() == QMetaType::LongLong ? valor : QVariant(n);
+      }
       break;
     case TnFieldType::Date:
       if (valor.typeId() == QMetaType::QDate) return valor;

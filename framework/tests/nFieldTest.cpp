@@ -87,6 +87,24 @@ TEST(TnFieldCriar, EachTypeGetsItsClassAndTheDefinitionsRequiredFlag) {
 
 // ---- Text forms --------------------------------------------------------------
 
+TEST_F(TnFieldTest, WholeNumbersAreKeptAs64BitUpToTheLimitOfTheirKindAndRefusedBeyond) {
+  Dados.Append();
+  TnField *seq = Campo("SEQ");
+  TnField *codigo = Campo("CODIGO");
+  for (const qlonglong n : {qlonglong(32767), qlonglong(-32768), qlonglong(0)}) {
+    seq->SetAsInteger(static_cast<int>(n));
+    EXPECT_EQ(seq->Value().typeId(), QMetaType::LongLong);
+    EXPECT_EQ(seq->AsLargeInt(), n);
+  }
+  EXPECT_THROW(seq->SetAsInteger(32768), EnField);
+  EXPECT_THROW(seq->SetValue(QVariant(qlonglong(-32769))), EnField);
+  EXPECT_EQ(seq->AsInteger(), 0);  // a refused value leaves the one before
+  codigo->SetAsInteger(7);
+  EXPECT_EQ(codigo->Value(), QVariant(qlonglong(7)));
+  codigo->SetValue(QVariant(qlonglong(9999999999LL)));
+  EXPECT_EQ(codigo->AsLargeInt(), 9999999999LL);
+}
+
 TEST_F(TnFieldTest, AsStringGivesThePtBrFormsThatCallersPasteIntoSqlAndFilters) {
   Dados.Append();
   Campo("CODIGO")->SetValue(qint64(9999999999LL));
