@@ -433,8 +433,7 @@ const std::vector<int> &TnClientDataSet::Visao() const {
   return FUsaVisao ? FVisao : FLinhas->Ordem();
 }
 
-void TnClientDataSet::Sincronizar() const {
-  if (!FLinhas || FVersaoVisao == FLinhas->Versao()) return;
+void TnClientDataSet::RefazerSincronia() const {
   ReconstruirVisao();
   FVersaoVisao = FLinhas->Versao();
   const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
@@ -810,7 +809,10 @@ void TnClientDataSet::CloneCursor(TnClientDataSet *origem, bool reset, bool) {
     campo->SetIndex(i);
     FFields.push_back(std::move(campo));
   }
-  CamposMudaram();
+  // The same names at the same places: the origin's index serves (shared,
+  // no copy), and a grid clones its cursor after every change.
+  FIndicePorNome = origem->FIndicePorNome;
+  for (auto &[tipo, mapeamento] : FMapeamentos) mapeamento.Religar(*this);
   FLinhas = origem->FLinhas;
   FLinhas->Cursores.push_back(this);
   FVersaoLinhas = FLinhas->EnderecoVersao();
@@ -925,8 +927,8 @@ void TnClientDataSet::Mover(int posicao) {
 }
 
 void TnClientDataSet::DepoisDeMover() {
-  NotificarMovimento();
-  if (!ControlsDisabled()) SeguirDetalhes();
+  if (!FObservadores.empty() || FControlesDesabilitados > 0) NotificarMovimento();
+  if (!FDetalhes.empty() && !ControlsDisabled()) SeguirDetalhes();
   Disparar(AfterScroll, *this);
 }
 
@@ -948,46 +950,34 @@ void TnClientDataSet::Last() {
   DepoisDeMover();
 }
 
-void TnClientDataSet::Next() {
-  ChecarModoNavegacao();
+void TnClientDataSet::Next() { Passo(1); }
+
+void TnClientDataSet::Prior() { Passo(-1); }
+
+void TnClientDataSet::Passo(int sentido) {
+  // A grid reads every row of its view through here: browsing, with no
+  // handler or observer, a step is a few comparisons.
+  if (FState != TnDataSetState::Browse) ChecarModoNavegacao();
   Disparar(BeforeScroll, *this);
   Sincronizar();
-  if (FEof) return;
-  const std::vector<int> &visao = Visao();
-  if (FPos + 1 >= static_cast<int>(visao.size())) {
-    FEof = true;
+  const bool frente = sentido > 0;
+  if ((frente ? FEof : FBof) || !FLinhas) return;
+  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const int destino = FPos + sentido;
+  if (destino < 0 || destino >= static_cast<int>(visao.size())) {
+    (frente ? FEof : FBof) = true;
   } else {
-    ++FPos;
+    FPos = destino;
     FSlot = visao[static_cast<size_t>(FPos)];
-    FBof = false;
+    (frente ? FBof : FEof) = false;
+    if (FState == TnDataSetState::Browse) {
+      // The values the fields read next (ValorCampo).
+      FValoresAtuais = &FLinhas->Valores(FSlot);
+      FSlotValores = FSlot;
+      FVersaoValores = *FVersaoLinhas;
+    }
   }
   DepoisDeMover();
-}
-
-void TnClientDataSet::Prior() {
-  ChecarModoNavegacao();
-  Disparar(BeforeScroll, *this);
-  Sincronizar();
-  if (FBof) return;
-  const std::vector<int> &visao = Visao();
-  if (FPos <= 0) {
-    FBof = true;
-  } else {
-    --FPos;
-    FSlot = visao[static_cast<size_t>(FPos)];
-    FEof = false;
-  }
-  DepoisDeMover();
-}
-
-bool TnClientDataSet::Eof() const {
-  Sincronizar();
-  return FEof;
-}
-
-bool TnClientDataSet::Bof() const {
-  Sincronizar();
-  return FBof;
 }
 
 bool TnClientDataSet::IsEmpty() const { return Visao().empty() && FState != TnDataSetState::Insert; }

@@ -156,8 +156,14 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void Next();
   void Prior();
   void Last();
-  bool Eof() const;
-  bool Bof() const;
+  bool Eof() const {
+    Sincronizar();
+    return FEof;
+  }
+  bool Bof() const {
+    Sincronizar();
+    return FBof;
+  }
   // No row in the view and none being inserted.
   bool IsEmpty() const;
   int RecordCount() const;
@@ -200,12 +206,18 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   // The value of a field in the current row (or the row being edited).
   QVariant ValorCampo(int index) const {
-    // Every field read of every row comes here: while browsing a row already
-    // read, with no change to the rows since, the value is at hand.
+    const QVariant *guardado = ValorGuardado(index);
+    return guardado ? *guardado : LerValorCampo(index);
+  }
+  // The stored value of a field in the current row, in place, when it is at
+  // hand: every field read of every row comes here, and while browsing a row
+  // already reached (moved to or read), with no change to the rows since, the
+  // value is there. Null otherwise (ValorCampo then looks it up).
+  const QVariant *ValorGuardado(int index) const {
     if (FValoresAtuais && FSlot == FSlotValores && *FVersaoLinhas == FVersaoValores &&
         FState == TnDataSetState::Browse && static_cast<quint64>(index) < static_cast<quint64>(FValoresAtuais->size()))
-      return FValoresAtuais->at(index);
-    return LerValorCampo(index);
+      return &FValoresAtuais->at(index);
+    return nullptr;
   }
   // Writes the row being edited; raises Exception outside edit or insert.
   void SetValorCampo(int index, const QVariant &valor);
@@ -356,7 +368,12 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   // The view.
   const std::vector<int> &Visao() const;
-  void Sincronizar() const;
+  // Brings the view up to date with the rows; every move and read asks, so
+  // the check of a view already current is inline.
+  void Sincronizar() const {
+    if (FVersaoLinhas && FVersaoVisao != *FVersaoLinhas) RefazerSincronia();
+  }
+  void RefazerSincronia() const;
   void InvalidarVisao() { FVersaoVisao = 0; }
   // After the view's rules changed (filter, index, range): rebuild the view,
   // keep the cursor on its row and tell the observers to start over.
@@ -384,6 +401,8 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void Mover(int posicao);
   int PosicaoDoSlot(int slot) const;
   void DepoisDeMover();
+  // Next and Prior: one step along the view.
+  void Passo(int sentido);
   void DepoisDeMudarDados();
 
   // Editing.

@@ -55,9 +55,34 @@ struct TnFiltro::TnNo {
   TnOperador Operador = TnOperador::Igual;
   bool Decimal = false;  // a whole-number field against a fractional number
   bool SemCaixa = false;
+  // The usual comparisons (a code, a yes/no text against a constant), set
+  // once the node is built: a row value of the constant's own type compares
+  // straight, with no call into the variant's type system.
+  enum class TnDireta { Nenhuma, Inteiro, Texto };
+  TnDireta Direta = TnDireta::Nenhuma;
 
   bool Avaliar(const QVector<QVariant> &linha) const;
+  void PrepararDireta();
 };
+
+namespace {
+
+// The variant's type and null mark are read in place: the filter runs once
+// per row of the dataset, and QVariant::typeId/isNull are calls into the
+// library each time.
+const QtPrivate::QMetaTypeInterface *Interface(const QVariant &valor) { return valor.data_ptr().typeInterface(); }
+
+const QtPrivate::QMetaTypeInterface *const kInteiro = QMetaType::fromType<qlonglong>().iface();
+const QtPrivate::QMetaTypeInterface *const kTexto = QMetaType::fromType<QString>().iface();
+
+}  // namespace
+
+void TnFiltro::TnNo::PrepararDireta() {
+  Direta = TnDireta::Nenhuma;
+  if (Tipo != TnTipo::Comparacao || CampoDireito >= 0 || Decimal || Valor.isNull()) return;
+  if (Valor.typeId() == QMetaType::LongLong && nTipoInteiro(TipoCampo)) Direta = TnDireta::Inteiro;
+  if (Valor.typeId() == QMetaType::QString && nTipoTexto(TipoCampo)) Direta = TnDireta::Texto;
+}
 
 bool TnFiltro::TnNo::Avaliar(const QVector<QVariant> &linha) const {
   switch (Tipo) {
@@ -70,22 +95,19 @@ bool TnFiltro::TnNo::Avaliar(const QVector<QVariant> &linha) const {
     case TnTipo::Comparacao: break;
   }
   const QVariant &esquerdo = linha.at(Campo);
-  if (esquerdo.isNull()) return false;
-  if (CampoDireito < 0 && !Decimal && esquerdo.typeId() == Valor.typeId()) {
-    // The usual comparisons (a code, a yes/no text against a constant) run
-    // once per row: compared here as nCompararValores would.
-    if (esquerdo.typeId() == QMetaType::LongLong && nTipoInteiro(TipoCampo)) {
-      const qlonglong a = *static_cast<const qlonglong *>(esquerdo.constData());
-      const qlonglong b = *static_cast<const qlonglong *>(Valor.constData());
-      return Aplicar(Operador, a < b ? -1 : (b < a ? 1 : 0));
-    }
-    if (esquerdo.typeId() == QMetaType::QString && nTipoTexto(TipoCampo)) {
-      const int r = static_cast<const QString *>(esquerdo.constData())
-                        ->compare(*static_cast<const QString *>(Valor.constData()),
-                                  SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive);
-      return Aplicar(Operador, r < 0 ? -1 : (r > 0 ? 1 : 0));
-    }
+  // Compared here as nCompararValores would.
+  if (Direta == TnDireta::Inteiro && !esquerdo.data_ptr().is_null && Interface(esquerdo) == kInteiro) {
+    const qlonglong a = *static_cast<const qlonglong *>(esquerdo.constData());
+    const qlonglong b = *static_cast<const qlonglong *>(Valor.constData());
+    return Aplicar(Operador, a < b ? -1 : (b < a ? 1 : 0));
   }
+  if (Direta == TnDireta::Texto && !esquerdo.data_ptr().is_null && Interface(esquerdo) == kTexto) {
+    const QString &a = *static_cast<const QString *>(esquerdo.constData());
+    const int r = a.compare(*static_cast<const QString *>(Valor.constData()),
+                            SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    return Aplicar(Operador, r < 0 ? -1 : (r > 0 ? 1 : 0));
+  }
+  if (esquerdo.isNull()) return false;
   if (Decimal) return Aplicar(Operador, nCompararDecimais(QString::number(esquerdo.toLongLong()), Valor.toString()));
   if (CampoDireito < 0) return Aplicar(Operador, nCompararValores(esquerdo, Valor, TipoCampo, SemCaixa));
   QVariant direito = linha.at(CampoDireito);
@@ -417,6 +439,13 @@ TnFiltro::TnFiltro(const QString &texto, const std::function<TnField *(const QSt
     : FTexto(texto) {
   TnAnalisador analisador(texto, campo, semCaixa);
   FRaiz = analisador.Analisar();
+  const std::function<void(TnNo *)> preparar = [&preparar](TnNo *no) {
+    if (!no) return;
+    no->PrepararDireta();
+    preparar(no->A.get());
+    preparar(no->B.get());
+  };
+  preparar(FRaiz.get());
 }
 
 TnFiltro::~TnFiltro() = default;

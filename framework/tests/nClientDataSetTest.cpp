@@ -1086,3 +1086,44 @@ TEST(TnClientDataSetEstrutura, AddedFieldsWidenTheRowsAndNamesMatchInAnyCase) {
   EXPECT_EQ(dados->FindField(QStringLiteral("nada")), nullptr);
   EXPECT_THROW(dados->FieldByName(QStringLiteral("nada")), Exception);
 }
+
+TEST(TnClientDataSetClones, ACursorWalkingAViewReadsEachRowAsItIsNow) {
+  auto dados = DadosCom(6, {2, 1, 2, 1, 2, 1});
+  dados->SetFilter(QStringLiteral("GRUPO = 2"));
+  dados->SetFiltered(true);
+  TnClientDataSet grade;
+  grade.CloneCursor(dados.get());
+  TnField *nome = grade.FieldByName(QStringLiteral("nome"));
+  grade.First();
+  EXPECT_TRUE(nome->IsNull());
+  // The next row changes through the source between two steps.
+  dados->Locate(QStringLiteral("CODIGO"), 3);
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("NOME"))->SetValue(QStringLiteral("mudou"));
+  dados->Post();
+  grade.Next();
+  EXPECT_EQ(Codigo(grade), 3);
+  EXPECT_EQ(nome->AsString(), QStringLiteral("mudou"));
+  // An edit through the cursor shows its typed value, then the stored one.
+  grade.Edit();
+  nome->SetValue(QStringLiteral("digitado"));
+  EXPECT_EQ(nome->AsString(), QStringLiteral("digitado"));
+  grade.Next();  // posts
+  EXPECT_EQ(Codigo(grade), 5);
+  EXPECT_TRUE(nome->IsNull());
+  grade.Prior();
+  EXPECT_EQ(nome->AsString(), QStringLiteral("digitado"));
+  grade.Next();
+  grade.Next();
+  EXPECT_TRUE(grade.Eof());
+  EXPECT_EQ(Codigo(grade), 5);
+  grade.First();
+  grade.Prior();
+  EXPECT_TRUE(grade.Bof());
+  EXPECT_EQ(Codigo(grade), 1);
+  // A field added to the cursor is found by name beside the source's.
+  grade.AdicionarCampo(std::make_unique<TnField>(&grade, QStringLiteral("EXTRA"), TnFieldType::String, 10));
+  EXPECT_NE(grade.FindField(QStringLiteral("extra")), nullptr);
+  EXPECT_EQ(dados->FindField(QStringLiteral("extra")), nullptr);
+  EXPECT_EQ(grade.FieldByName(QStringLiteral("CODIGO"))->Index(), 0);
+}
