@@ -460,7 +460,7 @@ void TnClientDataSet::ReconstruirVisao() const {
   FUsaVisao = FFiltro != nullptr || !FOrdenacao.Vazia() || FFaixaAtiva;
   FVisao.clear();
   if (!FUsaVisao) {
-    FVisao.shrink_to_fit();
+    // The capacity stays for the next filter or index: no allocation then.
     return;
   }
   const std::vector<int> &ordem = FLinhas->Ordem();
