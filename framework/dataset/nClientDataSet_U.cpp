@@ -387,7 +387,7 @@ void TnClientDataSet::Close() {
   FModificado = false;
   FState = TnDataSetState::Inactive;
   SoltarLinhas();
-  FVisao.clear();
+  LimparVisao();
   FUsaVisao = false;
   FVersaoVisao = 0;
   FPos = FSlot = -1;
@@ -430,17 +430,21 @@ const std::vector<int> &TnClientDataSet::Visao() const {
   static const std::vector<int> vazia;
   if (!FLinhas) return vazia;
   Sincronizar();
-  return FUsaVisao ? FVisao : FLinhas->Ordem();
+  return FUsaVisao ? *FVisao : FLinhas->Ordem();
 }
 
 void TnClientDataSet::RefazerSincronia() const {
   ReconstruirVisao();
   FVersaoVisao = FLinhas->Versao();
-  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : FLinhas->Ordem();
   const int total = static_cast<int>(visao.size());
   // The current row stays current wherever it went; a row that is gone
   // leaves the cursor at the same position.
-  int posicao = FSlot >= 0 && FLinhas->Viva(FSlot) ? PosicaoDoSlot(FSlot) : -1;
+  // A row the filter or range now leaves out is in no place of the view: no
+  // search through it.
+  const bool naVisao = FSlot >= 0 && FLinhas->Viva(FSlot) &&
+                       (!FUsaVisao || !(FFiltro || FFaixaAtiva) || Passa(FLinhas->Valores(FSlot)));
+  int posicao = naVisao ? PosicaoDoSlot(FSlot) : -1;
   const bool achou = posicao >= 0;
   if (!achou) posicao = FPos;
   if (total == 0) {
@@ -458,20 +462,23 @@ void TnClientDataSet::RefazerSincronia() const {
 
 void TnClientDataSet::ReconstruirVisao() const {
   FUsaVisao = FFiltro != nullptr || !FOrdenacao.Vazia() || FFaixaAtiva;
-  FVisao.clear();
+  LimparVisao();
   if (!FUsaVisao) {
     // The capacity stays for the next filter or index: no allocation then.
     return;
   }
   const std::vector<int> &ordem = FLinhas->Ordem();
-  FVisao.reserve(ordem.size());
-  if (FFiltro || FFaixaAtiva) {
+  std::vector<int> &visao = *FVisao;
+  visao.reserve(ordem.size());
+  if (FFiltro && !FFaixaAtiva) {
+    FFiltro->Selecionar(ordem, *FLinhas, visao);
+  } else if (FFiltro || FFaixaAtiva) {
     for (const int slot : ordem)
-      if (Passa(FLinhas->Valores(slot))) FVisao.push_back(slot);
+      if (Passa(FLinhas->Valores(slot))) visao.push_back(slot);
   } else {
-    FVisao = ordem;
+    visao = ordem;
   }
-  if (!FOrdenacao.Vazia()) FOrdenacao.Ordenar(FVisao, *FLinhas);
+  if (!FOrdenacao.Vazia()) FOrdenacao.Ordenar(visao, *FLinhas);
 }
 
 bool TnClientDataSet::Passa(const QVector<QVariant> &linha) const {
@@ -575,16 +582,17 @@ int TnClientDataSet::PosicaoPorChave(const QVector<QVariant> &valores, int exclu
   // without the row at `excluir`.
   const TnLinhasDataSet &linhas = *FLinhas;
   auto naoMaior = [&](int slot) { return FOrdenacao.Comparar(linhas.Valores(slot), valores) <= 0; };
-  if (excluir < 0) return static_cast<int>(std::partition_point(FVisao.begin(), FVisao.end(), naoMaior) - FVisao.begin());
-  const auto meio = FVisao.begin() + excluir;
-  const auto antes = std::partition_point(FVisao.begin(), meio, naoMaior);
-  if (antes != meio) return static_cast<int>(antes - FVisao.begin());
-  const auto depois = std::partition_point(meio + 1, FVisao.end(), naoMaior);
-  return static_cast<int>(depois - FVisao.begin()) - 1;
+  const std::vector<int> &visao = *FVisao;
+  if (excluir < 0) return static_cast<int>(std::partition_point(visao.begin(), visao.end(), naoMaior) - visao.begin());
+  const auto meio = visao.begin() + excluir;
+  const auto antes = std::partition_point(visao.begin(), meio, naoMaior);
+  if (antes != meio) return static_cast<int>(antes - visao.begin());
+  const auto depois = std::partition_point(meio + 1, visao.end(), naoMaior);
+  return static_cast<int>(depois - visao.begin()) - 1;
 }
 
 int TnClientDataSet::PosicaoDoSlot(int slot) const {
-  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : FLinhas->Ordem();
   // A walk over bookmarks taken in view order finds each one beside the
   // row before it: no search, however long the list.
   const int total = static_cast<int>(visao.size());
@@ -907,7 +915,7 @@ void TnClientDataSet::ChecarModoNavegacao() {
 }
 
 void TnClientDataSet::Posicionar(int posicao) const {
-  const std::vector<int> &visao = FUsaVisao ? FVisao : (FLinhas ? FLinhas->Ordem() : FVisao);
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : (FLinhas ? FLinhas->Ordem() : *FVisao);
   const int total = static_cast<int>(visao.size());
   if (total == 0) {
     FPos = FSlot = -1;
@@ -962,7 +970,7 @@ void TnClientDataSet::Passo(int sentido) {
   Sincronizar();
   const bool frente = sentido > 0;
   if ((frente ? FEof : FBof) || !FLinhas) return;
-  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : FLinhas->Ordem();
   const int destino = FPos + sentido;
   if (destino < 0 || destino >= static_cast<int>(visao.size())) {
     (frente ? FEof : FBof) = true;
@@ -1164,10 +1172,13 @@ void TnClientDataSet::GravarNaMemoria() {
     int posicao = -1;
     if (!FUsaVisao) posicao = natural < 0 ? FLinhas->Quantidade() : natural;
     else if (passa && !FOrdenacao.Vazia()) posicao = PosicaoPorChave(valores, -1);
-    else if (passa) posicao = std::clamp(FPosInsercao, 0, static_cast<int>(FVisao.size()));
+    else if (passa) posicao = std::clamp(FPosInsercao, 0, static_cast<int>(FVisao->size()));
     if (posicao >= 0) Notificar([posicao](TnObservadorDataSet &o) { o.AntesInserirLinhas(posicao, posicao); });
     const int slot = FLinhas->Incluir(std::move(valores), natural, registrar);
-    if (FUsaVisao && posicao >= 0) FVisao.insert(FVisao.begin() + posicao, slot);
+    if (FUsaVisao && posicao >= 0) {
+      std::vector<int> &visao = VisaoPropria();
+      visao.insert(visao.begin() + posicao, slot);
+    }
     FVersaoVisao = FLinhas->Versao();
     if (posicao >= 0) {
       FPos = posicao;
@@ -1191,11 +1202,13 @@ void TnClientDataSet::GravarNaMemoria() {
     FLinhas->Alterar(slot, std::move(valores), registrar);
     if (chaveMudou) FLinhas->RenovarDesempate(slot);
     if (moveu) {
-      FVisao.erase(FVisao.begin() + posicao);
+      std::vector<int> &visao = VisaoPropria();
+      visao.erase(visao.begin() + posicao);
       Notificar([posicao](TnObservadorDataSet &o) { o.LinhasRemovidas(posicao, posicao); });
       if (nova >= 0) {
         Notificar([nova](TnObservadorDataSet &o) { o.AntesInserirLinhas(nova, nova); });
-        FVisao.insert(FVisao.begin() + nova, slot);
+        std::vector<int> &depois = VisaoPropria();  // an observer may have cloned this cursor
+        depois.insert(depois.begin() + nova, slot);
         Notificar([nova](TnObservadorDataSet &o) { o.LinhasInseridas(nova, nova); });
       }
     }
@@ -1205,7 +1218,7 @@ void TnClientDataSet::GravarNaMemoria() {
       FSlot = slot;
     } else {
       // The row left the view: the next one is current.
-      const bool passouDoFim = posicao >= static_cast<int>(FVisao.size());
+      const bool passouDoFim = posicao >= static_cast<int>(FVisao->size());
       Posicionar(posicao);
       if (passouDoFim && FSlot >= 0) FEof = true;
     }
@@ -1275,7 +1288,10 @@ void TnClientDataSet::Delete() {
   const int slot = FSlot;
   Notificar([posicao](TnObservadorDataSet &o) { o.AntesRemoverLinhas(posicao, posicao); });
   FLinhas->Excluir(slot, Registrar());
-  if (FUsaVisao) FVisao.erase(FVisao.begin() + posicao);
+  if (FUsaVisao) {
+    std::vector<int> &visao = VisaoPropria();
+    visao.erase(visao.begin() + posicao);
+  }
   FVersaoVisao = FLinhas->Versao();
   const bool eraUltima = posicao >= RecordCount();
   Posicionar(posicao);

@@ -383,6 +383,18 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
     NotificarReinicio();
   }
   void ReconstruirVisao() const;
+  // The view to change: this dataset's own (copied when shared).
+  std::vector<int> &VisaoPropria() const {
+    if (FVisao.use_count() > 1) FVisao = std::make_shared<std::vector<int>>(*FVisao);
+    return *FVisao;
+  }
+  // Empties the view, keeping its room when it is this dataset's own.
+  void LimparVisao() const {
+    if (FVisao.use_count() > 1)
+      FVisao = std::make_shared<std::vector<int>>();
+    else
+      FVisao->clear();
+  }
   bool Passa(const QVector<QVariant> &linha) const;
   void PrepararFiltro();
   void PrepararOrdenacao();
@@ -445,7 +457,11 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   // The current view: FVisao holds the slots in view order when a filter,
   // index or range applies; otherwise the view is the rows' natural order.
-  mutable std::vector<int> FVisao;
+  // A clone shares its origin's view until either changes it: a grid clones
+  // its cursor after every change, and a copy of a large view is a large
+  // allocation each time (which also has the allocator sort out every
+  // small block freed before it).
+  mutable std::shared_ptr<std::vector<int>> FVisao = std::make_shared<std::vector<int>>();
   mutable bool FUsaVisao = false;
   mutable quint64 FVersaoVisao = 0;
   mutable int FPos = -1;   // position in the view; -1 when none
