@@ -749,6 +749,38 @@ TEST(TnClientDataSetClones, AClonTakesTheSourcesBuiltViewYetKeepsItsOwnSettingsA
   EXPECT_EQ(Codigos(clone), (QList<int>{2, 3, 4, 5}));
 }
 
+TEST(TnClientDataSetClones, ClonesSharingAViewEachSeeTheirOwnChangesAndTheOthers) {
+  auto dados = DadosCom(6, {2, 1, 2, 1, 2, 1});
+  dados->SetFilter(QStringLiteral("GRUPO = 2"));
+  dados->SetFiltered(true);
+  TnClientDataSet a;
+  TnClientDataSet b;
+  a.CloneCursor(dados.get(), false, true);
+  b.CloneCursor(dados.get(), false, true);
+  // A row posted through one cursor goes into every view it passes, once.
+  Incluir(a, 7, 2);
+  Incluir(b, 8, 1);
+  EXPECT_EQ(Codigos(a), (QList<int>{1, 3, 5, 7}));
+  EXPECT_EQ(Codigos(b), (QList<int>{1, 3, 5, 7}));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{1, 3, 5, 7}));
+  // A row deleted through one leaves them all; a row edited out of the
+  // filter leaves them too.
+  ASSERT_TRUE(b.Locate(QStringLiteral("CODIGO"), 3));
+  b.Delete();
+  ASSERT_TRUE(a.Locate(QStringLiteral("CODIGO"), 5));
+  a.Edit();
+  a.FieldByName(QStringLiteral("GRUPO"))->SetAsInteger(1);
+  a.Post();
+  EXPECT_EQ(Codigos(a), (QList<int>{1, 7}));
+  EXPECT_EQ(Codigos(b), (QList<int>{1, 7}));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{1, 7}));
+  // The source's next filter is its own.
+  dados->SetFilter(QStringLiteral("GRUPO = 1"));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{2, 4, 5, 6, 8}));
+  EXPECT_EQ(Codigos(a), (QList<int>{1, 7}));
+  EXPECT_EQ(Codigos(b), (QList<int>{1, 7}));
+}
+
 TEST(TnClientDataSetClones, BookmarksSurviveChangesToOtherRows) {
   auto dados = DadosCom(5);
   dados->SetRecNo(3);
