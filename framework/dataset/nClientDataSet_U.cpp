@@ -958,6 +958,12 @@ void TnClientDataSet::Last() {
   DepoisDeMover();
 }
 
+namespace {
+// How many rows ahead a walk asks for: the memory of several rows comes at
+// once, and the rows in between are a few hundred bytes each.
+constexpr int kPassosAdiante = 8;
+}  // namespace
+
 void TnClientDataSet::Next() { Passo(1); }
 
 void TnClientDataSet::Prior() { Passo(-1); }
@@ -983,6 +989,11 @@ void TnClientDataSet::Passo(int sentido) {
       FValoresAtuais = &FLinhas->Valores(FSlot);
       FSlotValores = FSlot;
       FVersaoValores = *FVersaoLinhas;
+      // The row the walk reaches some steps on, asked for now: a sorted
+      // view goes from one place of memory to another at every step.
+      const int adiante = FPos + sentido * kPassosAdiante;
+      if (adiante >= 0 && adiante < static_cast<int>(visao.size()))
+        FLinhas->AdiantarLinha(visao[static_cast<size_t>(adiante)]);
     }
   }
   DepoisDeMover();

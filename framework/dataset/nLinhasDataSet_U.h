@@ -46,15 +46,21 @@ class NFRAMEWORK_EXPORT TnLinhasDataSet {
   void Adiantar(int slot, int campo) const {
     const QVector<QVariant> &valores = FLinhas[static_cast<size_t>(slot)].Valores;
     if (static_cast<quint64>(campo) >= static_cast<quint64>(valores.size())) return;
-    // The type and null mark close the value: that line is the one read.
-    const char *endereco = reinterpret_cast<const char *>(valores.constData() + campo + 1) - 1;
-#if defined(__x86_64__) || defined(__i386__)
-    // An instruction of its own: the compiler's builtin was dropped from
-    // the loops that need it.
-    asm volatile("prefetcht0 %0" : : "m"(*endereco));
-#else
-    __builtin_prefetch(endereco);
-#endif
+    // The value's first and last bytes: its data and its type and null mark,
+    // on one memory line or on two.
+    const char *inicio = reinterpret_cast<const char *>(valores.constData() + campo);
+    Pedir(inicio);
+    Pedir(inicio + sizeof(QVariant) - 1);
+  }
+  // Adiantar of every value of a row: a cursor reading the rows of a view
+  // in turn asks for the row some steps ahead.
+  void AdiantarLinha(int slot) const {
+    const QVector<QVariant> &valores = FLinhas[static_cast<size_t>(slot)].Valores;
+    if (valores.isEmpty()) return;
+    const char *inicio = reinterpret_cast<const char *>(valores.constData());
+    const qsizetype bytes = valores.size() * static_cast<qsizetype>(sizeof(QVariant));
+    for (qsizetype deslocamento = 0; deslocamento < bytes; deslocamento += kLinhaMemoria) Pedir(inicio + deslocamento);
+    Pedir(inicio + bytes - 1);
   }
   bool Viva(int slot) const {
     return slot >= 0 && slot < static_cast<int>(FLinhas.size()) && FLinhas[static_cast<size_t>(slot)].Viva;
@@ -93,6 +99,17 @@ class NFRAMEWORK_EXPORT TnLinhasDataSet {
     QVector<QVariant> Valores;
     quint64 Desempate;
   };
+
+  static constexpr qsizetype kLinhaMemoria = 64;  // bytes the processor brings at once
+  static void Pedir(const char *endereco) {
+#if defined(__x86_64__) || defined(__i386__)
+    // An instruction of its own: the compiler's builtin was dropped from
+    // the loops that need it.
+    asm volatile("prefetcht0 %0" : : "m"(*endereco));
+#else
+    __builtin_prefetch(endereco);
+#endif
+  }
 
   std::vector<TnLinha> FLinhas;
   std::vector<int> FOrdem;
