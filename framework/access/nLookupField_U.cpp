@@ -93,6 +93,8 @@ bool TnLookupField::ResolverChave() const {
   }
   FChaveNumerica = campos.size() <= 2;
   for (const TnColunaDef *coluna : colunas) FChaveNumerica = FChaveNumerica && coluna && Inteira(*coluna);
+  FChaveGuardada = true;
+  for (const TnField *campo : campos) FChaveGuardada = FChaveGuardada && !campo->Calculado();
   FCamposResolvidos = std::move(campos);
   FColunasResolvidas = std::move(colunas);
   return true;
@@ -104,10 +106,20 @@ QVariant TnLookupField::Value() const {
   if (FChaveNumerica) {
     // Every grid redraw reads every shown row's names: whole-number keys
     // are found by their numbers, with no text made.
+    static const QtPrivate::QMetaTypeInterface *const inteiro = QMetaType::fromType<qlonglong>().iface();
     qlonglong numeros[2] = {0, 0};
     bool numerica = true;
     for (size_t i = 0; i < FCamposResolvidos.size() && numerica; ++i) {
-      const QVariant atual = FCamposResolvidos[i]->Value();
+      const TnField &campo = *FCamposResolvidos[i];
+      const QVariant *guardado = FChaveGuardada ? dados->ValorGuardado(campo.Index()) : nullptr;
+      if (guardado) {
+        // The type read in place, as the grid reads every row's names.
+        numerica = !guardado->data_ptr().is_null && (guardado->data_ptr().typeInterface() == inteiro ||
+                                                     guardado->typeId() == QMetaType::LongLong);
+        if (numerica) numeros[i] = *static_cast<const qlonglong *>(guardado->constData());
+        continue;
+      }
+      const QVariant atual = campo.Value();
       numerica = atual.typeId() == QMetaType::LongLong;
       if (numerica) numeros[i] = *static_cast<const qlonglong *>(atual.constData());
     }

@@ -56,4 +56,7 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   mutable std::vector<const TnColunaDef *> FColunasResolvidas;
   // One or two whole-number key columns: the names are kept by the numbers.
   mutable bool FChaveNumerica = false;
+  // The key fields are stored ones (not looked up nor calculated): their
+  // values are read in place from the dataset's row.
+  mutable bool FChaveGuardada = false;
 };

@@ -390,7 +390,7 @@ void TnClientDataSet::Close() {
   FModificado = false;
   FState = TnDataSetState::Inactive;
   SoltarLinhas();
-  FVisao.clear();
+  LimparVisao();
   FUsaVisao = false;
   FVersaoVisao = 0;
   FPos = FSlot = -1;
@@ -433,18 +433,21 @@ const std::vector<int> &TnClientDataSet::Visao() const {
   static const std::vector<int> vazia;
   if (!FLinhas) return vazia;
   Sincronizar();
-  return FUsaVisao ? FVisao : FLinhas->Ordem();
+  return FUsaVisao ? *FVisao : FLinhas->Ordem();
 }
 
-void TnClientDataSet::Sincronizar() const {
-  if (!FLinhas || FVersaoVisao == FLinhas->Versao()) return;
+void TnClientDataSet::RefazerSincronia() const {
   ReconstruirVisao();
   FVersaoVisao = FLinhas->Versao();
-  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : FLinhas->Ordem();
   const int total = static_cast<int>(visao.size());
   // The current row stays current wherever it went; a row that is gone
   // leaves the cursor at the same position.
-  int posicao = FSlot >= 0 && FLinhas->Viva(FSlot) ? PosicaoDoSlot(FSlot) : -1;
+  // A row the filter or range now leaves out is in no place of the view: no
+  // search through it.
+  const bool naVisao = FSlot >= 0 && FLinhas->Viva(FSlot) &&
+                       (!FUsaVisao || !(FFiltro || FFaixaAtiva) || Passa(FLinhas->Valores(FSlot)));
+  int posicao = naVisao ? PosicaoDoSlot(FSlot) : -1;
   const bool achou = posicao >= 0;
   if (!achou) posicao = FPos;
   if (total == 0) {
@@ -462,20 +465,23 @@ void TnClientDataSet::Sincronizar() const {
 
 void TnClientDataSet::ReconstruirVisao() const {
   FUsaVisao = FFiltro != nullptr || !FOrdenacao.Vazia() || FFaixaAtiva;
-  FVisao.clear();
+  LimparVisao();
   if (!FUsaVisao) {
-    FVisao.shrink_to_fit();
+    // The capacity stays for the next filter or index: no allocation then.
     return;
   }
   const std::vector<int> &ordem = FLinhas->Ordem();
-  FVisao.reserve(ordem.size());
-  if (FFiltro || FFaixaAtiva) {
+  std::vector<int> &visao = *FVisao;
+  visao.reserve(ordem.size());
+  if (FFiltro && !FFaixaAtiva) {
+    FFiltro->Selecionar(ordem, *FLinhas, visao);
+  } else if (FFiltro || FFaixaAtiva) {
     for (const int slot : ordem)
-      if (Passa(FLinhas->Valores(slot))) FVisao.push_back(slot);
+      if (Passa(FLinhas->Valores(slot))) visao.push_back(slot);
   } else {
-    FVisao = ordem;
+    visao = ordem;
   }
-  if (!FOrdenacao.Vazia()) FOrdenacao.Ordenar(FVisao, *FLinhas);
+  if (!FOrdenacao.Vazia()) FOrdenacao.Ordenar(visao, *FLinhas);
 }
 
 bool TnClientDataSet::Passa(const QVector<QVariant> &linha) const {
@@ -579,16 +585,17 @@ int TnClientDataSet::PosicaoPorChave(const QVector<QVariant> &valores, int exclu
   // without the row at `excluir`.
   const TnLinhasDataSet &linhas = *FLinhas;
   auto naoMaior = [&](int slot) { return FOrdenacao.Comparar(linhas.Valores(slot), valores) <= 0; };
-  if (excluir < 0) return static_cast<int>(std::partition_point(FVisao.begin(), FVisao.end(), naoMaior) - FVisao.begin());
-  const auto meio = FVisao.begin() + excluir;
-  const auto antes = std::partition_point(FVisao.begin(), meio, naoMaior);
-  if (antes != meio) return static_cast<int>(antes - FVisao.begin());
-  const auto depois = std::partition_point(meio + 1, FVisao.end(), naoMaior);
-  return static_cast<int>(depois - FVisao.begin()) - 1;
+  const std::vector<int> &visao = *FVisao;
+  if (excluir < 0) return static_cast<int>(std::partition_point(visao.begin(), visao.end(), naoMaior) - visao.begin());
+  const auto meio = visao.begin() + excluir;
+  const auto antes = std::partition_point(visao.begin(), meio, naoMaior);
+  if (antes != meio) return static_cast<int>(antes - visao.begin());
+  const auto depois = std::partition_point(meio + 1, visao.end(), naoMaior);
+  return static_cast<int>(depois - visao.begin()) - 1;
 }
 
 int TnClientDataSet::PosicaoDoSlot(int slot) const {
-  const std::vector<int> &visao = FUsaVisao ? FVisao : FLinhas->Ordem();
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : FLinhas->Ordem();
   // A walk over bookmarks taken in view order finds each one beside the
   // row before it: no search, however long the list.
   const int total = static_cast<int>(visao.size());
@@ -813,7 +820,10 @@ void TnClientDataSet::CloneCursor(TnClientDataSet *origem, bool reset, bool) {
     campo->SetIndex(i);
     FFields.push_back(std::move(campo));
   }
-  CamposMudaram();
+  // The same names at the same places: the origin's index serves (shared,
+  // no copy), and a grid clones its cursor after every change.
+  FIndicePorNome = origem->FIndicePorNome;
+  for (auto &[tipo, mapeamento] : FMapeamentos) mapeamento.Religar(*this);
   FLinhas = origem->FLinhas;
   FLinhas->Cursores.push_back(this);
   FVersaoLinhas = FLinhas->EnderecoVersao();
@@ -908,7 +918,7 @@ void TnClientDataSet::ChecarModoNavegacao() {
 }
 
 void TnClientDataSet::Posicionar(int posicao) const {
-  const std::vector<int> &visao = FUsaVisao ? FVisao : (FLinhas ? FLinhas->Ordem() : FVisao);
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : (FLinhas ? FLinhas->Ordem() : *FVisao);
   const int total = static_cast<int>(visao.size());
   if (total == 0) {
     FPos = FSlot = -1;
@@ -928,8 +938,8 @@ void TnClientDataSet::Mover(int posicao) {
 }
 
 void TnClientDataSet::DepoisDeMover() {
-  NotificarMovimento();
-  if (!ControlsDisabled()) SeguirDetalhes();
+  if (!FObservadores.empty() || FControlesDesabilitados > 0) NotificarMovimento();
+  if (!FDetalhes.empty() && !ControlsDisabled()) SeguirDetalhes();
   Disparar(AfterScroll, *this);
 }
 
@@ -951,46 +961,45 @@ void TnClientDataSet::Last() {
   DepoisDeMover();
 }
 
-void TnClientDataSet::Next() {
-  ChecarModoNavegacao();
+namespace {
+// How many rows ahead a walk asks for: the memory of several rows comes at
+// once, and the rows in between are a few hundred bytes each.
+constexpr int kPassosAdiante = 8;
+}  // namespace
+
+void TnClientDataSet::Next() { Passo(1); }
+
+void TnClientDataSet::Prior() { Passo(-1); }
+
+void TnClientDataSet::Passo(int sentido) {
+  // A grid reads every row of its view through here: browsing, with no
+  // handler or observer, a step is a few comparisons.
+  if (FState != TnDataSetState::Browse) ChecarModoNavegacao();
   Disparar(BeforeScroll, *this);
   Sincronizar();
-  if (FEof) return;
-  const std::vector<int> &visao = Visao();
-  if (FPos + 1 >= static_cast<int>(visao.size())) {
-    FEof = true;
+  const bool frente = sentido > 0;
+  if ((frente ? FEof : FBof) || !FLinhas) return;
+  const std::vector<int> &visao = FUsaVisao ? *FVisao : FLinhas->Ordem();
+  const int destino = FPos + sentido;
+  if (destino < 0 || destino >= static_cast<int>(visao.size())) {
+    (frente ? FEof : FBof) = true;
   } else {
-    ++FPos;
+    FPos = destino;
     FSlot = visao[static_cast<size_t>(FPos)];
-    FBof = false;
+    (frente ? FBof : FEof) = false;
+    if (FState == TnDataSetState::Browse) {
+      // The values the fields read next (ValorCampo).
+      FValoresAtuais = &FLinhas->Valores(FSlot);
+      FSlotValores = FSlot;
+      FVersaoValores = *FVersaoLinhas;
+      // The row the walk reaches some steps on, asked for now: a sorted
+      // view goes from one place of memory to another at every step.
+      const int adiante = FPos + sentido * kPassosAdiante;
+      if (adiante >= 0 && adiante < static_cast<int>(visao.size()))
+        FLinhas->AdiantarLinha(visao[static_cast<size_t>(adiante)]);
+    }
   }
   DepoisDeMover();
-}
-
-void TnClientDataSet::Prior() {
-  ChecarModoNavegacao();
-  Disparar(BeforeScroll, *this);
-  Sincronizar();
-  if (FBof) return;
-  const std::vector<int> &visao = Visao();
-  if (FPos <= 0) {
-    FBof = true;
-  } else {
-    --FPos;
-    FSlot = visao[static_cast<size_t>(FPos)];
-    FEof = false;
-  }
-  DepoisDeMover();
-}
-
-bool TnClientDataSet::Eof() const {
-  Sincronizar();
-  return FEof;
-}
-
-bool TnClientDataSet::Bof() const {
-  Sincronizar();
-  return FBof;
 }
 
 bool TnClientDataSet::IsEmpty() const { return Visao().empty() && FState != TnDataSetState::Insert; }
@@ -1177,10 +1186,13 @@ void TnClientDataSet::GravarNaMemoria() {
     int posicao = -1;
     if (!FUsaVisao) posicao = natural < 0 ? FLinhas->Quantidade() : natural;
     else if (passa && !FOrdenacao.Vazia()) posicao = PosicaoPorChave(valores, -1);
-    else if (passa) posicao = std::clamp(FPosInsercao, 0, static_cast<int>(FVisao.size()));
+    else if (passa) posicao = std::clamp(FPosInsercao, 0, static_cast<int>(FVisao->size()));
     if (posicao >= 0) Notificar([posicao](TnObservadorDataSet &o) { o.AntesInserirLinhas(posicao, posicao); });
     const int slot = FLinhas->Incluir(std::move(valores), natural, registrar);
-    if (FUsaVisao && posicao >= 0) FVisao.insert(FVisao.begin() + posicao, slot);
+    if (FUsaVisao && posicao >= 0) {
+      std::vector<int> &visao = VisaoPropria();
+      visao.insert(visao.begin() + posicao, slot);
+    }
     FVersaoVisao = FLinhas->Versao();
     if (posicao >= 0) {
       FPos = posicao;
@@ -1204,11 +1216,13 @@ void TnClientDataSet::GravarNaMemoria() {
     FLinhas->Alterar(slot, std::move(valores), registrar);
     if (chaveMudou) FLinhas->RenovarDesempate(slot);
     if (moveu) {
-      FVisao.erase(FVisao.begin() + posicao);
+      std::vector<int> &visao = VisaoPropria();
+      visao.erase(visao.begin() + posicao);
       Notificar([posicao](TnObservadorDataSet &o) { o.LinhasRemovidas(posicao, posicao); });
       if (nova >= 0) {
         Notificar([nova](TnObservadorDataSet &o) { o.AntesInserirLinhas(nova, nova); });
-        FVisao.insert(FVisao.begin() + nova, slot);
+        std::vector<int> &depois = VisaoPropria();  // an observer may have cloned this cursor
+        depois.insert(depois.begin() + nova, slot);
         Notificar([nova](TnObservadorDataSet &o) { o.LinhasInseridas(nova, nova); });
       }
     }
@@ -1218,7 +1232,7 @@ void TnClientDataSet::GravarNaMemoria() {
       FSlot = slot;
     } else {
       // The row left the view: the next one is current.
-      const bool passouDoFim = posicao >= static_cast<int>(FVisao.size());
+      const bool passouDoFim = posicao >= static_cast<int>(FVisao->size());
       Posicionar(posicao);
       if (passouDoFim && FSlot >= 0) FEof = true;
     }
@@ -1288,7 +1302,10 @@ void TnClientDataSet::Delete() {
   const int slot = FSlot;
   Notificar([posicao](TnObservadorDataSet &o) { o.AntesRemoverLinhas(posicao, posicao); });
   FLinhas->Excluir(slot, Registrar());
-  if (FUsaVisao) FVisao.erase(FVisao.begin() + posicao);
+  if (FUsaVisao) {
+    std::vector<int> &visao = VisaoPropria();
+    visao.erase(visao.begin() + posicao);
+  }
   FVersaoVisao = FLinhas->Versao();
   const bool eraUltima = posicao >= RecordCount();
   Posicionar(posicao);

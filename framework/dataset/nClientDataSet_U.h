@@ -160,8 +160,14 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void Next();
   void Prior();
   void Last();
-  bool Eof() const;
-  bool Bof() const;
+  bool Eof() const {
+    Sincronizar();
+    return FEof;
+  }
+  bool Bof() const {
+    Sincronizar();
+    return FBof;
+  }
   // No row in the view and none being inserted.
   bool IsEmpty() const;
   int RecordCount() const;
@@ -204,12 +210,18 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   // The value of a field in the current row (or the row being edited).
   QVariant ValorCampo(int index) const {
-    // Every field read of every row comes here: while browsing a row already
-    // read, with no change to the rows since, the value is at hand.
+    const QVariant *guardado = ValorGuardado(index);
+    return guardado ? *guardado : LerValorCampo(index);
+  }
+  // The stored value of a field in the current row, in place, when it is at
+  // hand: every field read of every row comes here, and while browsing a row
+  // already reached (moved to or read), with no change to the rows since, the
+  // value is there. Null otherwise (ValorCampo then looks it up).
+  const QVariant *ValorGuardado(int index) const {
     if (FValoresAtuais && FSlot == FSlotValores && *FVersaoLinhas == FVersaoValores &&
         FState == TnDataSetState::Browse && static_cast<quint64>(index) < static_cast<quint64>(FValoresAtuais->size()))
-      return FValoresAtuais->at(index);
-    return LerValorCampo(index);
+      return &FValoresAtuais->at(index);
+    return nullptr;
   }
   // Writes the row being edited; raises Exception outside edit or insert.
   void SetValorCampo(int index, const QVariant &valor);
@@ -360,7 +372,12 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   // The view.
   const std::vector<int> &Visao() const;
-  void Sincronizar() const;
+  // Brings the view up to date with the rows; every move and read asks, so
+  // the check of a view already current is inline.
+  void Sincronizar() const {
+    if (FVersaoLinhas && FVersaoVisao != *FVersaoLinhas) RefazerSincronia();
+  }
+  void RefazerSincronia() const;
   void InvalidarVisao() { FVersaoVisao = 0; }
   // After the view's rules changed (filter, index, range): rebuild the view,
   // keep the cursor on its row and tell the observers to start over.
@@ -370,6 +387,18 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
     NotificarReinicio();
   }
   void ReconstruirVisao() const;
+  // The view to change: this dataset's own (copied when shared).
+  std::vector<int> &VisaoPropria() const {
+    if (FVisao.use_count() > 1) FVisao = std::make_shared<std::vector<int>>(*FVisao);
+    return *FVisao;
+  }
+  // Empties the view, keeping its room when it is this dataset's own.
+  void LimparVisao() const {
+    if (FVisao.use_count() > 1)
+      FVisao = std::make_shared<std::vector<int>>();
+    else
+      FVisao->clear();
+  }
   bool Passa(const QVector<QVariant> &linha) const;
   void PrepararFiltro();
   void PrepararOrdenacao();
@@ -388,6 +417,8 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   void Mover(int posicao);
   int PosicaoDoSlot(int slot) const;
   void DepoisDeMover();
+  // Next and Prior: one step along the view.
+  void Passo(int sentido);
   void DepoisDeMudarDados();
 
   // Editing.
@@ -430,7 +461,11 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
 
   // The current view: FVisao holds the slots in view order when a filter,
   // index or range applies; otherwise the view is the rows' natural order.
-  mutable std::vector<int> FVisao;
+  // A clone shares its origin's view until either changes it: a grid clones
+  // its cursor after every change, and a copy of a large view is a large
+  // allocation each time (which also has the allocator sort out every
+  // small block freed before it).
+  mutable std::shared_ptr<std::vector<int>> FVisao = std::make_shared<std::vector<int>>();
   mutable bool FUsaVisao = false;
   mutable quint64 FVersaoVisao = 0;
   quint64 FVersaoCampos = 0;

@@ -2,6 +2,7 @@
 
 #include "nException_U.h"
 #include "nField_U.h"
+#include "nLinhasDataSet_U.h"
 #include "nOrdenacao_U.h"
 
 namespace {
@@ -55,9 +56,62 @@ struct TnFiltro::TnNo {
   TnOperador Operador = TnOperador::Igual;
   bool Decimal = false;  // a whole-number field against a fractional number
   bool SemCaixa = false;
+  // The usual comparisons (a code, a yes/no text against a constant), set
+  // once the node is built: a row value of the constant's own type compares
+  // straight, with no call into the variant's type system.
+  enum class TnDireta { Nenhuma, Inteiro, Texto };
+  TnDireta Direta = TnDireta::Nenhuma;
 
   bool Avaliar(const QVector<QVariant> &linha) const;
+  void PrepararDireta();
+  // Avaliar of a direct comparison, inline: the row value of the constant's
+  // type compares in place, any other goes through Avaliar.
+  bool AvaliarDireta(const QVector<QVariant> &linha) const;
+  bool CompararInteiro(const QVariant &esquerdo) const {
+    const qlonglong a = *static_cast<const qlonglong *>(esquerdo.constData());
+    const qlonglong b = *static_cast<const qlonglong *>(Valor.constData());
+    return Aplicar(Operador, a < b ? -1 : (b < a ? 1 : 0));
+  }
+  bool CompararTexto(const QVariant &esquerdo) const {
+    const int r = static_cast<const QString *>(esquerdo.constData())
+                      ->compare(*static_cast<const QString *>(Valor.constData()),
+                                SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    return Aplicar(Operador, r < 0 ? -1 : (r > 0 ? 1 : 0));
+  }
 };
+
+namespace {
+
+// The variant's type and null mark are read in place: the filter runs once
+// per row of the dataset, and QVariant::typeId/isNull are calls into the
+// library each time.
+const QtPrivate::QMetaTypeInterface *Interface(const QVariant &valor) { return valor.data_ptr().typeInterface(); }
+
+const QtPrivate::QMetaTypeInterface *const kInteiro = QMetaType::fromType<qlonglong>().iface();
+const QtPrivate::QMetaTypeInterface *const kTexto = QMetaType::fromType<QString>().iface();
+
+// How many rows ahead a scan asks for the values it compares next: enough
+// for the fetches to overlap, few enough for the lines to stay until used.
+constexpr size_t kAdiante = 32;
+
+}  // namespace
+
+inline bool TnFiltro::TnNo::AvaliarDireta(const QVector<QVariant> &linha) const {
+  const QVariant &esquerdo = linha.at(Campo);
+  if (!esquerdo.data_ptr().is_null) {
+    const QtPrivate::QMetaTypeInterface *tipo = Interface(esquerdo);
+    if (Direta == TnDireta::Inteiro && tipo == kInteiro) return CompararInteiro(esquerdo);
+    if (Direta == TnDireta::Texto && tipo == kTexto) return CompararTexto(esquerdo);
+  }
+  return Avaliar(linha);
+}
+
+void TnFiltro::TnNo::PrepararDireta() {
+  Direta = TnDireta::Nenhuma;
+  if (Tipo != TnTipo::Comparacao || CampoDireito >= 0 || Decimal || Valor.isNull()) return;
+  if (Valor.typeId() == QMetaType::LongLong && nTipoInteiro(TipoCampo)) Direta = TnDireta::Inteiro;
+  if (Valor.typeId() == QMetaType::QString && nTipoTexto(TipoCampo)) Direta = TnDireta::Texto;
+}
 
 bool TnFiltro::TnNo::Avaliar(const QVector<QVariant> &linha) const {
   switch (Tipo) {
@@ -70,22 +124,12 @@ bool TnFiltro::TnNo::Avaliar(const QVector<QVariant> &linha) const {
     case TnTipo::Comparacao: break;
   }
   const QVariant &esquerdo = linha.at(Campo);
+  // Compared here as nCompararValores would.
+  if (Direta == TnDireta::Inteiro && !esquerdo.data_ptr().is_null && Interface(esquerdo) == kInteiro)
+    return CompararInteiro(esquerdo);
+  if (Direta == TnDireta::Texto && !esquerdo.data_ptr().is_null && Interface(esquerdo) == kTexto)
+    return CompararTexto(esquerdo);
   if (esquerdo.isNull()) return false;
-  if (CampoDireito < 0 && !Decimal && esquerdo.typeId() == Valor.typeId()) {
-    // The usual comparisons (a code, a yes/no text against a constant) run
-    // once per row: compared here as nCompararValores would.
-    if (esquerdo.typeId() == QMetaType::LongLong && nTipoInteiro(TipoCampo)) {
-      const qlonglong a = *static_cast<const qlonglong *>(esquerdo.constData());
-      const qlonglong b = *static_cast<const qlonglong *>(Valor.constData());
-      return Aplicar(Operador, a < b ? -1 : (b < a ? 1 : 0));
-    }
-    if (esquerdo.typeId() == QMetaType::QString && nTipoTexto(TipoCampo)) {
-      const int r = static_cast<const QString *>(esquerdo.constData())
-                        ->compare(*static_cast<const QString *>(Valor.constData()),
-                                  SemCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive);
-      return Aplicar(Operador, r < 0 ? -1 : (r > 0 ? 1 : 0));
-    }
-  }
   if (Decimal) return Aplicar(Operador, nCompararDecimais(QString::number(esquerdo.toLongLong()), Valor.toString()));
   if (CampoDireito < 0) return Aplicar(Operador, nCompararValores(esquerdo, Valor, TipoCampo, SemCaixa));
   QVariant direito = linha.at(CampoDireito);
@@ -417,8 +461,65 @@ TnFiltro::TnFiltro(const QString &texto, const std::function<TnField *(const QSt
     : FTexto(texto) {
   TnAnalisador analisador(texto, campo, semCaixa);
   FRaiz = analisador.Analisar();
+  const std::function<void(TnNo *)> preparar = [&preparar](TnNo *no) {
+    if (!no) return;
+    no->PrepararDireta();
+    preparar(no->A.get());
+    preparar(no->B.get());
+  };
+  preparar(FRaiz.get());
+  // The conditions of an "and" of direct comparisons, left to right as
+  // Avaliar takes them.
+  const std::function<bool(const TnNo *)> juntar = [&](const TnNo *no) {
+    if (no->Tipo == TnNo::TnTipo::E) return juntar(no->A.get()) && juntar(no->B.get());
+    if (no->Direta == TnNo::TnDireta::Nenhuma) return false;
+    FConjuncao.push_back(no);
+    return true;
+  };
+  if (FRaiz && !juntar(FRaiz.get())) FConjuncao.clear();
 }
 
 TnFiltro::~TnFiltro() = default;
 
 bool TnFiltro::Avaliar(const QVector<QVariant> &linha) const { return !FRaiz || FRaiz->Avaliar(linha); }
+
+void TnFiltro::Selecionar(const std::vector<int> &ordem, const TnLinhasDataSet &linhas,
+                          std::vector<int> &saida) const {
+  if (!FRaiz) {
+    saida.insert(saida.end(), ordem.begin(), ordem.end());
+    return;
+  }
+  // The first condition's value of a row some steps ahead is asked for
+  // while this one is compared (see TnLinhasDataSet::Adiantar).
+  const size_t total = ordem.size();
+  const int campo = FConjuncao.empty() ? 0 : FConjuncao.front()->Campo;
+  auto adiantar = [&](size_t k) {
+    if (k + kAdiante < total) linhas.Adiantar(ordem[k + kAdiante], campo);
+  };
+  if (FConjuncao.size() == 1) {
+    const TnNo &condicao = *FConjuncao.front();
+    for (size_t k = 0; k < total; ++k) {
+      adiantar(k);
+      const int slot = ordem[k];
+      if (condicao.AvaliarDireta(linhas.Valores(slot))) saida.push_back(slot);
+    }
+    return;
+  }
+  if (!FConjuncao.empty()) {
+    for (size_t k = 0; k < total; ++k) {
+      adiantar(k);
+      const int slot = ordem[k];
+      const QVector<QVariant> &linha = linhas.Valores(slot);
+      bool passa = true;
+      for (const TnNo *condicao : FConjuncao)
+        if (!condicao->AvaliarDireta(linha)) {
+          passa = false;
+          break;
+        }
+      if (passa) saida.push_back(slot);
+    }
+    return;
+  }
+  for (const int slot : ordem)
+    if (FRaiz->Avaliar(linhas.Valores(slot))) saida.push_back(slot);
+}

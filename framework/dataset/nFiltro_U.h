@@ -5,10 +5,12 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "nframework_export.h"
 
 class TnField;
+class TnLinhasDataSet;
 
 // A client-side filter of a dataset's rows, in the filter language of the
 // platform's client datasets:
@@ -40,6 +42,11 @@ class NFRAMEWORK_EXPORT TnFiltro {
   TnFiltro &operator=(const TnFiltro &) = delete;
 
   bool Avaliar(const QVector<QVariant> &linha) const;
+  // Appends to `saida`, in order, the slots of `ordem` whose rows pass. A
+  // view is built here over every row of the dataset: the usual filters
+  // (comparisons of fields with constants joined by "and") run as one loop
+  // with no call per row.
+  void Selecionar(const std::vector<int> &ordem, const TnLinhasDataSet &linhas, std::vector<int> &saida) const;
   const QString &Texto() const { return FTexto; }
   // Whether the text has no condition at all (blank): every row passes.
   bool Vazio() const { return FRaiz == nullptr; }
@@ -49,4 +56,7 @@ class NFRAMEWORK_EXPORT TnFiltro {
  private:
   QString FTexto;
   std::unique_ptr<TnNo> FRaiz;
+  // The conditions every row must meet when the whole filter is one "and"
+  // of them, each with a direct comparison; empty otherwise.
+  std::vector<const TnNo *> FConjuncao;
 };

@@ -749,6 +749,38 @@ TEST(TnClientDataSetClones, AClonTakesTheSourcesBuiltViewYetKeepsItsOwnSettingsA
   EXPECT_EQ(Codigos(clone), (QList<int>{2, 3, 4, 5}));
 }
 
+TEST(TnClientDataSetClones, ClonesSharingAViewEachSeeTheirOwnChangesAndTheOthers) {
+  auto dados = DadosCom(6, {2, 1, 2, 1, 2, 1});
+  dados->SetFilter(QStringLiteral("GRUPO = 2"));
+  dados->SetFiltered(true);
+  TnClientDataSet a;
+  TnClientDataSet b;
+  a.CloneCursor(dados.get(), false, true);
+  b.CloneCursor(dados.get(), false, true);
+  // A row posted through one cursor goes into every view it passes, once.
+  Incluir(a, 7, 2);
+  Incluir(b, 8, 1);
+  EXPECT_EQ(Codigos(a), (QList<int>{1, 3, 5, 7}));
+  EXPECT_EQ(Codigos(b), (QList<int>{1, 3, 5, 7}));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{1, 3, 5, 7}));
+  // A row deleted through one leaves them all; a row edited out of the
+  // filter leaves them too.
+  ASSERT_TRUE(b.Locate(QStringLiteral("CODIGO"), 3));
+  b.Delete();
+  ASSERT_TRUE(a.Locate(QStringLiteral("CODIGO"), 5));
+  a.Edit();
+  a.FieldByName(QStringLiteral("GRUPO"))->SetAsInteger(1);
+  a.Post();
+  EXPECT_EQ(Codigos(a), (QList<int>{1, 7}));
+  EXPECT_EQ(Codigos(b), (QList<int>{1, 7}));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{1, 7}));
+  // The source's next filter is its own.
+  dados->SetFilter(QStringLiteral("GRUPO = 1"));
+  EXPECT_EQ(Codigos(*dados), (QList<int>{2, 4, 5, 6, 8}));
+  EXPECT_EQ(Codigos(a), (QList<int>{1, 7}));
+  EXPECT_EQ(Codigos(b), (QList<int>{1, 7}));
+}
+
 TEST(TnClientDataSetClones, BookmarksSurviveChangesToOtherRows) {
   auto dados = DadosCom(5);
   dados->SetRecNo(3);
@@ -1085,4 +1117,45 @@ TEST(TnClientDataSetEstrutura, AddedFieldsWidenTheRowsAndNamesMatchInAnyCase) {
   EXPECT_EQ(dados->IndexOfField(QStringLiteral(" grupo ")), 2);
   EXPECT_EQ(dados->FindField(QStringLiteral("nada")), nullptr);
   EXPECT_THROW(dados->FieldByName(QStringLiteral("nada")), Exception);
+}
+
+TEST(TnClientDataSetClones, ACursorWalkingAViewReadsEachRowAsItIsNow) {
+  auto dados = DadosCom(6, {2, 1, 2, 1, 2, 1});
+  dados->SetFilter(QStringLiteral("GRUPO = 2"));
+  dados->SetFiltered(true);
+  TnClientDataSet grade;
+  grade.CloneCursor(dados.get());
+  TnField *nome = grade.FieldByName(QStringLiteral("nome"));
+  grade.First();
+  EXPECT_TRUE(nome->IsNull());
+  // The next row changes through the source between two steps.
+  dados->Locate(QStringLiteral("CODIGO"), 3);
+  dados->Edit();
+  dados->FieldByName(QStringLiteral("NOME"))->SetValue(QStringLiteral("mudou"));
+  dados->Post();
+  grade.Next();
+  EXPECT_EQ(Codigo(grade), 3);
+  EXPECT_EQ(nome->AsString(), QStringLiteral("mudou"));
+  // An edit through the cursor shows its typed value, then the stored one.
+  grade.Edit();
+  nome->SetValue(QStringLiteral("digitado"));
+  EXPECT_EQ(nome->AsString(), QStringLiteral("digitado"));
+  grade.Next();  // posts
+  EXPECT_EQ(Codigo(grade), 5);
+  EXPECT_TRUE(nome->IsNull());
+  grade.Prior();
+  EXPECT_EQ(nome->AsString(), QStringLiteral("digitado"));
+  grade.Next();
+  grade.Next();
+  EXPECT_TRUE(grade.Eof());
+  EXPECT_EQ(Codigo(grade), 5);
+  grade.First();
+  grade.Prior();
+  EXPECT_TRUE(grade.Bof());
+  EXPECT_EQ(Codigo(grade), 1);
+  // A field added to the cursor is found by name beside the source's.
+  grade.AdicionarCampo(std::make_unique<TnField>(&grade, QStringLiteral("EXTRA"), TnFieldType::String, 10));
+  EXPECT_NE(grade.FindField(QStringLiteral("extra")), nullptr);
+  EXPECT_EQ(dados->FindField(QStringLiteral("extra")), nullptr);
+  EXPECT_EQ(grade.FieldByName(QStringLiteral("CODIGO"))->Index(), 0);
 }

@@ -4,6 +4,7 @@
 #include "nClientDataSet_U.h"
 #include "nException_U.h"
 #include "nFiltro_U.h"
+#include "nLinhasDataSet_U.h"
 
 namespace {
 
@@ -172,4 +173,41 @@ TEST_F(TnFiltroTeste, ABlankFilterPassesEveryRow) {
   TnFiltro f(QStringLiteral("   "), [this](const QString &nome) { return Dados.FindField(nome); });
   EXPECT_TRUE(f.Vazio());
   EXPECT_TRUE(f.Avaliar(Linha(QVariant(), QVariant())));
+}
+
+TEST_F(TnFiltroTeste, AViewOfManyRowsKeepsExactlyTheRowsEachOnePasses) {
+  // Rows as the dataset keeps them and as code may write them: other value
+  // types, plain and typed nulls, texts in either case.
+  TnLinhasDataSet linhas;
+  std::vector<QVector<QVariant>> valores;
+  const QVariant nuloInteiro(QMetaType::fromType<qlonglong>());
+  const QVariant nuloTexto(QMetaType::fromType<QString>());
+  const QList<QVariant> empresas = {qlonglong(1), qlonglong(5), QVariant(5), QVariant(4.0), QVariant(), nuloInteiro,
+                                    qlonglong(9)};
+  const QList<QVariant> nomes = {QStringLiteral("ana"), QStringLiteral("Bia"), QVariant(), nuloTexto,
+                                 QStringLiteral("bia")};
+  for (int i = 0; i < 70; ++i)
+    valores.push_back(Linha(empresas[i % empresas.size()], qlonglong(i % 3), nomes[i % nomes.size()], {}, {},
+                            QString::number(i % 2)));
+  linhas.Carregar(valores);
+  // Not the natural order, and a row left out.
+  std::vector<int> ordem;
+  for (int slot = 69; slot >= 0; --slot)
+    if (slot != 12) ordem.push_back(slot);
+
+  for (const bool semCaixa : {false, true})
+    for (const char *texto : {"CODIGOEMPRESA > 4", "CODIGOEMPRESA = 5 and CANCELADO = '1'",
+                              "CANCELADO = 0 and CODIGOESTAB <> 1 and NOME >= 'b'", "NOME = 'bia'",
+                              "CODIGOEMPRESA > 4 or CODIGOESTAB = 1", "not CODIGOEMPRESA = 5",
+                              "CODIGOEMPRESA < 9 and (CODIGOESTAB = 1 or NOME is null)", "CODIGOEMPRESA > 4.5", " "}) {
+      const QString filtro = QLatin1String(texto);
+      TnFiltro f(filtro, [this](const QString &nome) { return Dados.FindField(nome); }, semCaixa);
+      std::vector<int> esperadas = {-1};
+      for (const int slot : ordem)
+        if (f.Avaliar(linhas.Valores(slot))) esperadas.push_back(slot);
+      std::vector<int> saida = {-1};  // what was there stays
+      f.Selecionar(ordem, linhas, saida);
+      EXPECT_EQ(saida, esperadas) << texto << (semCaixa ? " (sem caixa)" : "");
+      EXPECT_GT(esperadas.size(), 1u) << texto;
+    }
 }
