@@ -1,5 +1,6 @@
 #include "nLookupField_U.h"
 
+#include <QSet>
 #include <QSqlDriver>
 #include <optional>
 
@@ -15,6 +16,19 @@ struct TnNomesBuscados {
   // connection prepares it again.
   std::optional<QSqlQuery> Consulta;
   std::optional<TnSQLParametros> Parametros;
+  // Codes found with no row. They are looked for again once the connection
+  // has run anything but a select (a save may have registered them), not at
+  // every read of a row that names one.
+  QSet<QString> Faltas;
+  QSet<std::pair<qlonglong, qlonglong>> FaltasPorNumeros;
+  quint64 GeracaoFaltas = 0;
+  void ConferirFaltas() {
+    const quint64 geracao = nDMConexao()->GeracaoEscrita();
+    if (geracao == GeracaoFaltas) return;
+    Faltas.clear();
+    FaltasPorNumeros.clear();
+    GeracaoFaltas = geracao;
+  }
 };
 
 TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int size, QString tabela,
@@ -76,6 +90,8 @@ bool Inteira(const TnColunaDef &coluna) {
 void TnLookupField::LimparCache() {
   FBuscados->Nomes.clear();
   FBuscados->PorNumeros.clear();
+  FBuscados->Faltas.clear();
+  FBuscados->FaltasPorNumeros.clear();
   FBuscados->Consulta.reset();
 }
 
@@ -127,12 +143,17 @@ QVariant TnLookupField::Value() const {
       const std::pair<qlonglong, qlonglong> chave(numeros[0], numeros[1]);
       const auto achado = FBuscados->PorNumeros.constFind(chave);
       if (achado != FBuscados->PorNumeros.constEnd()) return *achado;
+      FBuscados->ConferirFaltas();
+      if (FBuscados->FaltasPorNumeros.contains(chave)) return {};
       QVariantList valores;
       for (size_t i = 0; i < FCamposResolvidos.size(); ++i) valores << numeros[i];
       const QVariant nome = Buscar(valores);
-      // A code with no row yet is looked for again: it is often the one
-      // being typed into a new row, or registered meanwhile.
-      if (!nome.isNull()) FBuscados->PorNumeros.insert(chave, nome);
+      // A code with no row yet is looked for again after a write: it is
+      // often the one being typed into a new row, or registered meanwhile.
+      if (nome.isNull())
+        FBuscados->FaltasPorNumeros.insert(chave);
+      else
+        FBuscados->PorNumeros.insert(chave, nome);
       return nome;
     }
   }
@@ -149,8 +170,13 @@ QVariant TnLookupField::Value() const {
   }
   const auto achado = FBuscados->Nomes.constFind(chave);
   if (achado != FBuscados->Nomes.constEnd()) return *achado;
+  FBuscados->ConferirFaltas();
+  if (FBuscados->Faltas.contains(chave)) return {};
   const QVariant nome = Buscar(valores);
-  if (!nome.isNull()) FBuscados->Nomes.insert(chave, nome);
+  if (nome.isNull())
+    FBuscados->Faltas.insert(chave);
+  else
+    FBuscados->Nomes.insert(chave, nome);
   return nome;
 }
 

@@ -13,9 +13,10 @@ struct TnNomesBuscados;
 // A read-only name shown beside a code: the value of one column (or
 // expression) of a lookup table, read by the current row's key fields
 // ("CODIGOEMPRESA" gives EMPRESA.NOMEEMPRESA). Empty when a key is empty or
-// no row of the table matches. Names found are kept per key (a key with no
-// row is looked for again each time: it is often a code being typed into a
-// new row, or registered meanwhile), and a field and its
+// no row of the table matches. Names found are kept per key. A key with no
+// row is looked for again once the connection has run anything but a select
+// (it is often a code being typed into a new row, or registered meanwhile),
+// never at each redraw of the rows that hold it. A field and its
 // clones (the grid's cursors) share them, so a grid of a thousand rows of
 // three companies reads the table three times however often it is redrawn
 // (with one statement, prepared on the first read);

@@ -81,6 +81,7 @@ QSqlQuery &TnSQLDataSet::Executar() {
   if (FParametros->Nomes().isEmpty()) {
     FQuery.emplace(conexao->NovaQuery());
     if (!FQuery->exec(FSQL)) throw TnDialetoSQL::Erro(FQuery->lastError(), FSQL);
+    conexao->AnotarExecucao(*FQuery);
     return *FQuery;
   }
   if (!FQuery || !FPrepared) {

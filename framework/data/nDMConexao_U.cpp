@@ -240,6 +240,7 @@ void TnDMConexao::ExecutarPreparada(QSqlQuery &query, const TnSQLParametros &par
   }
   AntesDeExecutar(sql);
   if (!query.exec()) throw TnDialetoSQL::Erro(query.lastError(), sql);
+  AnotarExecucao(query);
 }
 
 QSqlQuery TnDMConexao::Preparar(const QString &sql, const QVariantList &valores, const QStringList *nomes) {
@@ -248,6 +249,7 @@ QSqlQuery TnDMConexao::Preparar(const QString &sql, const QVariantList &valores,
   if (parametros.Nomes().isEmpty()) {
     AntesDeExecutar(sql);
     if (!query.exec(sql)) throw TnDialetoSQL::Erro(query.lastError(), sql);
+    AnotarExecucao(query);
     return query;
   }
   QVariantList porIndice;

@@ -130,6 +130,14 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   using TnAntesDeExecutar = std::function<void(const QString &sql)>;
   void SetAntesDeExecutar(TnAntesDeExecutar antes) { FAntesDeExecutar = std::move(antes); }
 
+  // Goes up with every statement run here that is not a select, so what was
+  // found missing by reading holds while it stays the same.
+  quint64 GeracaoEscrita() const { return FGeracaoEscrita; }
+  // Counts `query`, just run, when it was no select.
+  void AnotarExecucao(const QSqlQuery &query) {
+    if (!query.isSelect()) ++FGeracaoEscrita;
+  }
+
  private:
   QSqlQuery Preparar(const QString &sql, const QVariantList &valores, const QStringList *nomes);
   void AntesDeExecutar(const QString &sql) const {
@@ -143,6 +151,7 @@ class NFRAMEWORK_EXPORT TnDMConexao {
   std::optional<QDateTime> FRelogioFixo;
   TnSelecao FSelecao;
   TnAntesDeExecutar FAntesDeExecutar;
+  quint64 FGeracaoEscrita = 0;
   struct TnPreparada;
   std::map<QString, std::unique_ptr<TnPreparada>> FPreparadas;
 };

@@ -276,6 +276,33 @@ TEST_F(TnDicionarioLookupTest, ACodeWithoutRowIsNamedOnceItsRowExists) {
   EXPECT_EQ(Campo("NomeEstab")->AsString(), QStringLiteral("Pão Quente Depósito"));
 }
 
+// A grid redrawing rows whose code has no row reads the table once for it,
+// not at every redraw, until something is written.
+TEST_F(TnDicionarioLookupTest, ACodeWithoutRowIsLookedForAgainOnlyAfterAWrite) {
+  Linha(2, 9);
+  Linha(2, 9);
+  int selects = 0;
+  Conexao().SetAntesDeExecutar([&](const QString &sql) {
+    if (sql.contains(QLatin1String("from ESTAB"), Qt::CaseInsensitive)) ++selects;
+  });
+  for (int redesenho = 0; redesenho < 3; ++redesenho) {
+    TnClientDataSet grade;
+    grade.CloneCursor(&Dados, false);
+    for (grade.First(); !grade.Eof(); grade.Next())
+      EXPECT_EQ(grade.FieldByName(QStringLiteral("NomeEstab"))->AsString(), QString());
+  }
+  EXPECT_EQ(selects, 1);
+  // A statement that changes nothing it names still counts as a write.
+  Conexao().Executar(QStringLiteral("update ESTAB set NOMEESTAB = NOMEESTAB where CODIGOEMPRESA = 99"));
+  EXPECT_EQ(Campo("NomeEstab")->AsString(), QString());
+  EXPECT_EQ(selects, 2);
+  Conexao().Executar(QStringLiteral("insert into ESTAB (CODIGOEMPRESA, CODIGOESTAB, NOMEESTAB) values (2, 9, :n)"),
+                     {QStringLiteral("Pão Quente Depósito")});
+  EXPECT_EQ(Campo("NomeEstab")->AsString(), QStringLiteral("Pão Quente Depósito"));
+  EXPECT_EQ(selects, 3);
+  Conexao().SetAntesDeExecutar({});
+}
+
 TEST_F(TnDicionarioLookupTest, AGridsCursorsShareTheNamesFoundAndTheirClearing) {
   for (int i = 0; i < 50; ++i) Linha(i % 2 + 1, 1);
   int selects = 0;
