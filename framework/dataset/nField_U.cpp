@@ -86,6 +86,16 @@ void TnField::Gravar(const QVariant &canonico) {
   }
 }
 
+namespace {
+// The largest whole number a field of the kind holds (the smallest is one
+// below its negative).
+qlonglong LimiteInteiro(TnFieldType tipo) {
+  if (tipo == TnFieldType::SmallInt) return 32767;
+  if (tipo == TnFieldType::Integer) return 2147483647LL;
+  return std::numeric_limits<qlonglong>::max();
+}
+}  // namespace
+
 QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, int FSize, int FScale,
                                 const QString &rotulo, TnField *campo) {
   auto Recusar = [&](const QString &texto, const QString &tipo) {
@@ -119,9 +129,7 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
       // Whole numbers in range: SetAsInteger on every new row.
       if (valor.typeId() == QMetaType::LongLong || valor.typeId() == QMetaType::Int) {
         const qlonglong n = valor.toLongLong();
-        const qlonglong limite = FDataType == TnFieldType::SmallInt  ? 32767
-                                 : FDataType == TnFieldType::Integer ? 2147483647LL
-                                                                     : std::numeric_limits<qlonglong>::max();
+        const qlonglong limite = LimiteInteiro(FDataType);
         if (n <= limite && n >= -limite - 1) return valor.typeId() == QMetaType::LongLong ? valor : QVariant(n);
       }
       break;
@@ -181,9 +189,7 @@ QVariant TnField::ConverterPara(const QVariant &valor, TnFieldType FDataType, in
         n = valor.toLongLong(&ok);
         if (!ok) Recusar(valor.toString(), QStringLiteral("número inteiro"));
       }
-      const qlonglong limite = FDataType == TnFieldType::SmallInt ? 32767
-                               : FDataType == TnFieldType::Integer ? 2147483647LL
-                                                                   : std::numeric_limits<qlonglong>::max();
+      const qlonglong limite = LimiteInteiro(FDataType);
       if (n > limite || n < -limite - 1) Recusar(QString::number(n), QStringLiteral("fora do intervalo"));
       return QVariant(n);
     }
@@ -554,10 +560,10 @@ std::optional<int> Comparar(const QVariant &a, const QVariant &b, TnFieldType ti
 
 void TnField::Validar() const {
   if (Calculado()) return;
-  // Most fields bind nothing: no value is read for them (every post checks
-  // every field).
+  // Most fields have nothing to check: no value is read for them (every
+  // post checks every field).
   const bool comTamanho = (FDataType == TnFieldType::String || FDataType == TnFieldType::FixedChar) && FSize > 0;
-  const bool comLimite = (FMinValue.isValid() && !FMinValue.isNull()) || (FMaxValue.isValid() && !FMaxValue.isNull());
+  const bool comLimite = !FMinValue.isNull() || !FMaxValue.isNull();
   if (!FRequired && !comTamanho && !comLimite) return;
   TnField *eu = const_cast<TnField *>(this);
   const QVariant v = Value();
