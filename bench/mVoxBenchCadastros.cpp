@@ -425,7 +425,8 @@ constexpr int kTela = 30;
 
 // The grid's cursor over the module's rows, with the module's filter and
 // index, reading every field of the first `linhas` rows (all of them by
-// default), with the count of the view for the scroll bar.
+// default) in place, as the floor reads its rows, with the count of the view
+// for the scroll bar.
 qint64 PercorrerGrade(TnClientDataSet &dados, int linhas = std::numeric_limits<int>::max()) {
   TnClientDataSet grade;
   grade.CloneCursor(&dados, false);
@@ -433,7 +434,7 @@ qint64 PercorrerGrade(TnClientDataSet &dados, int linhas = std::numeric_limits<i
   qint64 cheios = grade.RecordCount();
   int lidas = 0;
   for (grade.First(); !grade.Eof() && lidas < linhas; grade.Next(), ++lidas)
-    for (int c = 0; c < campos; ++c) cheios += grade.Fields(c)->Value().isNull() ? 0 : 1;
+    for (int c = 0; c < campos; ++c) cheios += grade.Fields(c)->IsNull() ? 0 : 1;
   return cheios;
 }
 

@@ -3,15 +3,38 @@
 #include <QSet>
 #include <QSqlDriver>
 #include <optional>
+#include <unordered_map>
 
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
 #include "nSQLParametros_U.h"
 #include "nSchema_U.h"
 
+namespace {
+struct TnHashChave {
+  size_t operator()(const std::pair<qlonglong, qlonglong> &chave) const noexcept {
+    return static_cast<size_t>(chave.first) * 0x9E3779B97F4A7C15ULL ^ static_cast<size_t>(chave.second);
+  }
+};
+
+// The name last read for the row of a slot, with the key it was found by.
+struct TnNomeDaLinha {
+  qlonglong Chave[2] = {0, 0};
+  const QVariant *Nome = nullptr;
+};
+}  // namespace
+
 struct TnNomesBuscados {
   QHash<QString, QVariant> Nomes;
-  QHash<std::pair<qlonglong, qlonglong>, QVariant> PorNumeros;
+  // Node-based, so a name keeps its address while the names last: the rows
+  // point at theirs.
+  std::unordered_map<std::pair<qlonglong, qlonglong>, QVariant, TnHashChave> PorNumeros;
+  // By the row's slot, the name of whole-number keys found for it. A grid
+  // reading every row of a large view finds each row's name here, in the
+  // order of the rows, instead of searching the names of every key. Each
+  // read checks the row's key against the one kept, so a row whose key
+  // changed, or another row in a freed slot, is looked up again.
+  std::vector<TnNomeDaLinha> PorLinha;
   // The select, prepared on the connection whose driver it names; a new
   // connection prepares it again.
   std::optional<QSqlQuery> Consulta;
@@ -89,6 +112,7 @@ bool Inteira(const TnColunaDef &coluna) {
 
 void TnLookupField::LimparCache() {
   FBuscados->Nomes.clear();
+  FBuscados->PorLinha.clear();
   FBuscados->PorNumeros.clear();
   FBuscados->Faltas.clear();
   FBuscados->FaltasPorNumeros.clear();
@@ -117,22 +141,34 @@ bool TnLookupField::ResolverChave() const {
 }
 
 QVariant TnLookupField::Value() const {
+  const QVariant *nome = Nome();
+  return nome ? *nome : QVariant();
+}
+
+// Only names found are kept (never a null one): whether there is one is the
+// answer, with no read of the name itself.
+bool TnLookupField::IsNull() const { return Nome() == nullptr; }
+
+const QVariant *TnLookupField::Nome() const {
   TnClientDataSet *dados = DataSet();
-  if (!dados || FColunasChave.isEmpty() || !ResolverChave()) return {};
+  if (!dados || FColunasChave.isEmpty() || (FCamposResolvidos.empty() && !ResolverChave())) return nullptr;
   if (FChaveNumerica) {
     // Every grid redraw reads every shown row's names: whole-number keys
     // are found by their numbers, with no text made.
     static const QtPrivate::QMetaTypeInterface *const inteiro = QMetaType::fromType<qlonglong>().iface();
     qlonglong numeros[2] = {0, 0};
     bool numerica = true;
+    int slot = -1;
+    const QVector<QVariant> *linha = FChaveGuardada ? dados->LinhaGuardada(slot) : nullptr;
     for (size_t i = 0; i < FCamposResolvidos.size() && numerica; ++i) {
       const TnField &campo = *FCamposResolvidos[i];
-      const QVariant *guardado = FChaveGuardada ? dados->ValorGuardado(campo.Index()) : nullptr;
-      if (guardado) {
+      const int indice = campo.Index();
+      if (linha && indice >= 0 && indice < linha->size()) {
         // The type read in place, as the grid reads every row's names.
-        numerica = !guardado->data_ptr().is_null && (guardado->data_ptr().typeInterface() == inteiro ||
-                                                     guardado->typeId() == QMetaType::LongLong);
-        if (numerica) numeros[i] = *static_cast<const qlonglong *>(guardado->constData());
+        const QVariant &guardado = (*linha)[indice];
+        numerica = !guardado.data_ptr().is_null &&
+                   (guardado.data_ptr().typeInterface() == inteiro || guardado.typeId() == QMetaType::LongLong);
+        if (numerica) numeros[i] = *static_cast<const qlonglong *>(guardado.constData());
         continue;
       }
       const QVariant atual = campo.Value();
@@ -140,44 +176,55 @@ QVariant TnLookupField::Value() const {
       if (numerica) numeros[i] = *static_cast<const qlonglong *>(atual.constData());
     }
     if (numerica) {
+      std::vector<TnNomeDaLinha> &porLinha = FBuscados->PorLinha;
+      if (slot >= 0 && static_cast<size_t>(slot) < porLinha.size()) {
+        const TnNomeDaLinha &daLinha = porLinha[static_cast<size_t>(slot)];
+        if (daLinha.Nome && daLinha.Chave[0] == numeros[0] && daLinha.Chave[1] == numeros[1]) return daLinha.Nome;
+      }
       const std::pair<qlonglong, qlonglong> chave(numeros[0], numeros[1]);
-      const auto achado = FBuscados->PorNumeros.constFind(chave);
-      if (achado != FBuscados->PorNumeros.constEnd()) return *achado;
-      FBuscados->ConferirFaltas();
-      if (FBuscados->FaltasPorNumeros.contains(chave)) return {};
-      QVariantList valores;
-      for (size_t i = 0; i < FCamposResolvidos.size(); ++i) valores << numeros[i];
-      const QVariant nome = Buscar(valores);
-      // A code with no row yet is looked for again after a write: it is
-      // often the one being typed into a new row, or registered meanwhile.
-      if (nome.isNull())
-        FBuscados->FaltasPorNumeros.insert(chave);
-      else
-        FBuscados->PorNumeros.insert(chave, nome);
-      return nome;
+      auto achado = FBuscados->PorNumeros.find(chave);
+      if (achado == FBuscados->PorNumeros.end()) {
+        FBuscados->ConferirFaltas();
+        if (FBuscados->FaltasPorNumeros.contains(chave)) return nullptr;
+        QVariantList valores;
+        for (size_t i = 0; i < FCamposResolvidos.size(); ++i) valores << numeros[i];
+        const QVariant nome = Buscar(valores);
+        // A code with no row yet is looked for again after a write: it is
+        // often the one being typed into a new row, or registered meanwhile.
+        if (nome.isNull()) {
+          FBuscados->FaltasPorNumeros.insert(chave);
+          return nullptr;
+        }
+        achado = FBuscados->PorNumeros.emplace(chave, nome).first;
+      }
+      if (slot >= 0) {
+        if (static_cast<size_t>(slot) >= porLinha.size()) porLinha.resize(static_cast<size_t>(slot) + 1);
+        porLinha[static_cast<size_t>(slot)] = {{numeros[0], numeros[1]}, &achado->second};
+      }
+      return &achado->second;
     }
   }
   QVariantList valores;
   QString chave;
   for (size_t i = 0; i < FCamposResolvidos.size(); ++i) {
     const TnField &campo = *FCamposResolvidos[i];
-    if (campo.IsNull() || campo.AsString().trimmed().isEmpty()) return {};
+    if (campo.IsNull() || campo.AsString().trimmed().isEmpty()) return nullptr;
     const QVariant valor = ValorDaColuna(campo, FColunasResolvidas[i]);
-    if (valor.isNull()) return {};
+    if (valor.isNull()) return nullptr;
     if (i > 0) chave += QChar(0x1F);
     chave += valor.toString();
     valores << valor;
   }
-  const auto achado = FBuscados->Nomes.constFind(chave);
-  if (achado != FBuscados->Nomes.constEnd()) return *achado;
+  auto achado = FBuscados->Nomes.constFind(chave);
+  if (achado != FBuscados->Nomes.constEnd()) return &*achado;
   FBuscados->ConferirFaltas();
-  if (FBuscados->Faltas.contains(chave)) return {};
+  if (FBuscados->Faltas.contains(chave)) return nullptr;
   const QVariant nome = Buscar(valores);
-  if (nome.isNull())
+  if (nome.isNull()) {
     FBuscados->Faltas.insert(chave);
-  else
-    FBuscados->Nomes.insert(chave, nome);
-  return nome;
+    return nullptr;
+  }
+  return &*FBuscados->Nomes.insert(chave, nome);
 }
 
 QVariant TnLookupField::Buscar(const QVariantList &valores) const {

@@ -30,6 +30,7 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
 
   bool Calculado() const override { return true; }
   QVariant Value() const override;
+  bool IsNull() const override;
   // A clone looks its names up as this field does.
   std::unique_ptr<TnField> Clonar(TnClientDataSet *destino) const override;
 
@@ -43,6 +44,9 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   // The dataset's key fields and the table's key columns, found on the first
   // read (the dataset keeps its fields while this one lives).
   bool ResolverChave() const;
+  // The current row's name, where it is kept (valid until the next read of
+  // a name not kept yet); null when none.
+  const QVariant *Nome() const;
   // The name of a key not yet looked up, read from the table.
   QVariant Buscar(const QVariantList &valores) const;
 

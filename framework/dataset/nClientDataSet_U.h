@@ -223,6 +223,19 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
       return &FValoresAtuais->at(index);
     return nullptr;
   }
+  // The stored values of the current row, in place, and its slot, while
+  // they are at hand as for ValorGuardado; null (and slot -1) otherwise.
+  // Clones share their origin's slots; a slot freed by a removed row may
+  // later hold another row.
+  const QVector<QVariant> *LinhaGuardada(int &slot) const {
+    if (FValoresAtuais && FSlot == FSlotValores && *FVersaoLinhas == FVersaoValores &&
+        FState == TnDataSetState::Browse) {
+      slot = FSlot;
+      return FValoresAtuais;
+    }
+    slot = -1;
+    return nullptr;
+  }
   // Writes the row being edited; raises Exception outside edit or insert.
   void SetValorCampo(int index, const QVariant &valor);
   // The stored value of the current row before the current edit; null while

@@ -66,6 +66,17 @@ TnField::~TnField() = default;
 
 QVariant TnField::Value() const { return FDataSet ? FDataSet->ValorCampo(FIndex) : QVariant(); }
 
+bool TnField::IsNull() const {
+  if (!FDataSet) return true;
+  const QVariant *guardado = FDataSet->ValorGuardado(FIndex);
+  if (!guardado) return FDataSet->ValorCampo(FIndex).isNull();
+  // QVariant::isNull's own answer, read from the flags: a grid asks it of
+  // every shown value.
+  const QVariant::Private &d = guardado->data_ptr();
+  if (d.is_null || !d.typeInterface()) return true;
+  return (d.typeInterface()->flags & QMetaType::IsPointer) && d.get<void *>() == nullptr;
+}
+
 void TnField::SetValue(const QVariant &valor) {
   if (Calculado()) throw EnField(this, QStringLiteral("O campo %1 não pode ser modificado.").arg(DisplayLabel()));
   Gravar(Converter(valor));

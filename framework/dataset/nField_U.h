@@ -149,7 +149,9 @@ class NFRAMEWORK_EXPORT TnField {
   virtual void SetValue(const QVariant &valor);
   QVariant AsVariant() const { return Value(); }
   void SetAsVariant(const QVariant &valor) { SetValue(valor); }
-  bool IsNull() const { return Value().isNull(); }
+  // Whether the current row's value is null, read in place where the value
+  // is stored (no copy of it is made).
+  virtual bool IsNull() const;
   // Nothing a user would see: null, or a text of blanks only. Read from the
   // stored value, never formatting it (AsString().trimmed().isEmpty() gives
   // the same answer at the price of a text per call).

@@ -901,6 +901,33 @@ TEST(TnClientDataSetLog, RowsRemovedTogetherComeBackInPlaceFromASavePoint) {
   EXPECT_FALSE(dados->Eof());
 }
 
+// Whether a value is empty is read where it is: the stored row while
+// browsing, the typed value while editing, nothing on an empty dataset.
+TEST(TnClientDataSetValores, IsNullReadsTheRowBeingEditedOrTheStoredOne) {
+  auto dados = DadosCom(2, {7, 8});
+  TnField *grupo = dados->FieldByName(QStringLiteral("GRUPO"));
+  EXPECT_FALSE(grupo->IsNull());
+  dados->Edit();
+  grupo->Clear();
+  EXPECT_TRUE(grupo->IsNull());
+  dados->Cancel();
+  EXPECT_FALSE(grupo->IsNull());
+  dados->Next();
+  dados->Edit();
+  grupo->Clear();
+  dados->Post();
+  EXPECT_TRUE(grupo->IsNull());
+  dados->First();
+  EXPECT_FALSE(grupo->IsNull());
+  dados->Append();
+  EXPECT_TRUE(grupo->IsNull());
+  grupo->SetAsInteger(0);
+  EXPECT_FALSE(grupo->IsNull());
+  dados->Cancel();
+  dados->EmptyDataSet();
+  EXPECT_TRUE(grupo->IsNull());
+}
+
 TEST(TnClientDataSetLog, WithTheLogOffCancelUpdatesOnlyCancelsTheEdit) {
   auto dados = DadosCom(2);
   dados->SetnLogChanges(false);

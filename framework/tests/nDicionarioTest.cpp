@@ -336,6 +336,64 @@ TEST_F(TnDicionarioLookupTest, AGridsCursorsShareTheNamesFoundAndTheirClearing) 
   Conexao().SetAntesDeExecutar({});
 }
 
+// A grid reading every row finds each row's name kept with the row; a row
+// whose code changed, or a new row in the place of a removed one, is named
+// by its own code, in any order of the rows.
+TEST_F(TnDicionarioLookupTest, EachRowIsNamedByItsOwnCodeAfterEditsRemovalsAndSorting) {
+  for (int i = 1; i <= 6; ++i) {
+    Dados.Append();
+    Campo("Seq")->SetAsInteger(i);
+    Campo("CodigoEmpresa")->SetAsInteger(i % 2 + 1);
+    Campo("CodigoEstab")->SetAsInteger(1);
+    Dados.Post();
+  }
+  auto nomes = [this](TnClientDataSet &cursor) {
+    QStringList lidos;
+    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
+      const TnField *nome = cursor.FieldByName(QStringLiteral("NomeEmpresa"));
+      EXPECT_EQ(nome->IsNull(), nome->Value().isNull());
+      lidos << QStringLiteral("%1:%2").arg(cursor.FieldByName(QStringLiteral("Seq"))->AsInteger()).arg(nome->AsString());
+    }
+    return lidos;
+  };
+  const QString exemplo = QStringLiteral("Organização Contábil Exemplo Ltda");
+  const QString padaria = QStringLiteral("Padaria Pão Quente Ltda");
+  TnClientDataSet grade;
+  grade.CloneCursor(&Dados, false);
+  EXPECT_EQ(nomes(grade).at(0), QStringLiteral("1:") + padaria);
+  // The code of row 1 changes, row 2 goes and a row with an unknown code
+  // comes: the next read names each by its code.
+  Dados.First();
+  Dados.Edit();
+  Campo("CodigoEmpresa")->SetAsInteger(1);
+  EXPECT_EQ(Campo("NomeEmpresa")->AsString(), exemplo);
+  EXPECT_FALSE(Campo("NomeEmpresa")->IsNull());
+  Campo("CodigoEmpresa")->Clear();
+  EXPECT_TRUE(Campo("NomeEmpresa")->IsNull());
+  Campo("CodigoEmpresa")->SetAsInteger(1);
+  Dados.Post();
+  Dados.Next();
+  Dados.Delete();
+  Dados.Append();
+  Campo("Seq")->SetAsInteger(7);
+  Campo("CodigoEmpresa")->SetAsInteger(99);
+  Dados.Post();
+  TnClientDataSet depois;
+  depois.CloneCursor(&Dados, false);
+  EXPECT_EQ(nomes(depois), (QStringList{QStringLiteral("1:") + exemplo, QStringLiteral("3:") + padaria,
+                                        QStringLiteral("4:") + exemplo, QStringLiteral("5:") + padaria,
+                                        QStringLiteral("6:") + exemplo, QStringLiteral("7:")}));
+  // Sorted by the code, the rows keep their names.
+  depois.SetIndexFieldNames(QStringLiteral("CodigoEmpresa;Seq"));
+  EXPECT_EQ(nomes(depois), (QStringList{QStringLiteral("1:") + exemplo, QStringLiteral("4:") + exemplo,
+                                        QStringLiteral("6:") + exemplo, QStringLiteral("3:") + padaria,
+                                        QStringLiteral("5:") + padaria, QStringLiteral("7:")}));
+  // A rename shows on every row once the names are cleared.
+  Conexao().Executar(QStringLiteral("update EMPRESA set NOMEEMPRESA = 'Padaria Nova' where CODIGOEMPRESA = 2"));
+  dynamic_cast<TnLookupField *>(Campo("NomeEmpresa"))->LimparCache();
+  EXPECT_EQ(nomes(depois).at(3), QStringLiteral("3:Padaria Nova"));
+}
+
 TEST_F(TnDicionarioLookupTest, NameFieldsAreNeitherWrittenNorValidated) {
   Dados.Append();
   TnField *nome = Campo("NomeEmpresa");
