@@ -69,11 +69,22 @@ TnLookupField::TnLookupField(TnClientDataSet *dataSet, QString fieldName, int si
   FSQL = QStringLiteral("select %1 from %2 where %3").arg(FResultado, FTabela, condicoes.join(QStringLiteral(" and ")));
 }
 
+TnLookupField::TnLookupField(const TnLookupField &origem, TnClientDataSet *destino)
+    : TnStringField(destino, origem.FieldName(), origem.Size()),
+      FTabela(origem.FTabela),
+      FColunasChave(origem.FColunasChave),
+      FCamposChave(origem.FCamposChave),
+      FResultado(origem.FResultado),
+      FSQL(origem.FSQL),
+      FBuscados(origem.FBuscados) {
+  SetReadOnly(true);
+}
+
+// A grid makes a cursor at every change of its view: the clone takes the
+// select as it is, and the names found.
 std::unique_ptr<TnField> TnLookupField::Clonar(TnClientDataSet *destino) const {
-  auto clone =
-      std::make_unique<TnLookupField>(destino, FieldName(), Size(), FTabela, FColunasChave, FCamposChave, FResultado);
+  std::unique_ptr<TnLookupField> clone(new TnLookupField(*this, destino));
   CopiarExibicao(*clone);
-  clone->FBuscados = FBuscados;
   return clone;
 }
 

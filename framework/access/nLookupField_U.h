@@ -41,6 +41,8 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   void LimparCache();
 
  private:
+  // A clone of `origem` for `destino`, sharing the names found.
+  TnLookupField(const TnLookupField &origem, TnClientDataSet *destino);
   // The dataset's key fields and the table's key columns, found on the first
   // read (the dataset keeps its fields while this one lives).
   bool ResolverChave() const;
