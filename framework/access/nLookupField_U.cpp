@@ -7,6 +7,7 @@
 
 #include "nClientDataSet_U.h"
 #include "nDMConexao_U.h"
+#include "nLinhasDataSet_U.h"
 #include "nSQLParametros_U.h"
 #include "nSchema_U.h"
 
@@ -188,6 +189,11 @@ const QVariant *TnLookupField::Nome() const {
     }
     if (numerica) {
       std::vector<TnNomeDaLinha> &porLinha = FBuscados->PorLinha;
+      // The name of the row the walk reaches next, asked for now, as the
+      // dataset asks for that row's values.
+      const int adiante = slot >= 0 ? dados->SlotAdiante() : -1;
+      if (adiante >= 0 && static_cast<size_t>(adiante) < porLinha.size())
+        TnLinhasDataSet::Pedir(reinterpret_cast<const char *>(&porLinha[static_cast<size_t>(adiante)]));
       if (slot >= 0 && static_cast<size_t>(slot) < porLinha.size()) {
         const TnNomeDaLinha &daLinha = porLinha[static_cast<size_t>(slot)];
         if (daLinha.Nome && daLinha.Chave[0] == numeros[0] && daLinha.Chave[1] == numeros[1]) return daLinha.Nome;

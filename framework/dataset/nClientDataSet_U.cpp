@@ -918,6 +918,7 @@ void TnClientDataSet::ChecarModoNavegacao() {
 }
 
 void TnClientDataSet::Posicionar(int posicao) const {
+  FSlotAdiante = -1;
   const std::vector<int> &visao = FUsaVisao ? *FVisao : (FLinhas ? FLinhas->Ordem() : *FVisao);
   const int total = static_cast<int>(visao.size());
   if (total == 0) {
@@ -995,8 +996,8 @@ void TnClientDataSet::Passo(int sentido) {
       // The row the walk reaches some steps on, asked for now: a sorted
       // view goes from one place of memory to another at every step.
       const int adiante = FPos + sentido * kPassosAdiante;
-      if (adiante >= 0 && adiante < static_cast<int>(visao.size()))
-        FLinhas->AdiantarLinha(visao[static_cast<size_t>(adiante)]);
+      FSlotAdiante = adiante >= 0 && adiante < static_cast<int>(visao.size()) ? visao[static_cast<size_t>(adiante)] : -1;
+      if (FSlotAdiante >= 0) FLinhas->AdiantarLinha(FSlotAdiante);
     }
   }
   DepoisDeMover();

@@ -236,6 +236,10 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
     slot = -1;
     return nullptr;
   }
+  // The slot of the row a walk through the view reaches some steps on, whose
+  // memory the last step asked for; -1 when none. What is kept per row
+  // elsewhere can be asked for as well.
+  int SlotAdiante() const { return FSlotAdiante; }
   // Writes the row being edited; raises Exception outside edit or insert.
   void SetValorCampo(int index, const QVariant &valor);
   // The stored value of the current row before the current edit; null while
@@ -484,6 +488,7 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   quint64 FVersaoCampos = 0;
   mutable int FPos = -1;   // position in the view; -1 when none
   mutable int FSlot = -1;  // slot of the current row
+  mutable int FSlotAdiante = -1;
   // The values of the row FSlotValores as of version FVersaoValores of the
   // rows (*FVersaoLinhas), for ValorCampo.
   mutable const QVector<QVariant> *FValoresAtuais = nullptr;

@@ -66,6 +66,19 @@ class NFRAMEWORK_EXPORT TnLinhasDataSet {
     return slot >= 0 && slot < static_cast<int>(FLinhas.size()) && FLinhas[static_cast<size_t>(slot)].Viva;
   }
   quint64 Desempate(int slot) const { return FLinhas[static_cast<size_t>(slot)].Desempate; }
+  static constexpr qsizetype kLinhaMemoria = 64;  // bytes the processor brings at once
+  // Asks the processor for the memory at `endereco`, to be used a little
+  // later. Changes nothing.
+  static void Pedir(const char *endereco) {
+#if defined(__x86_64__) || defined(__i386__)
+    // An instruction of its own: the compiler's builtin was dropped from
+    // the loops that need it.
+    asm volatile("prefetcht0 %0" : : "m"(*endereco));
+#else
+    __builtin_prefetch(endereco);
+#endif
+  }
+
   const std::vector<int> &Ordem() const { return FOrdem; }
   int PosicaoNatural(int slot) const;  // -1 when not live
   int Quantidade() const { return static_cast<int>(FOrdem.size()); }
@@ -99,17 +112,6 @@ class NFRAMEWORK_EXPORT TnLinhasDataSet {
     QVector<QVariant> Valores;
     quint64 Desempate;
   };
-
-  static constexpr qsizetype kLinhaMemoria = 64;  // bytes the processor brings at once
-  static void Pedir(const char *endereco) {
-#if defined(__x86_64__) || defined(__i386__)
-    // An instruction of its own: the compiler's builtin was dropped from
-    // the loops that need it.
-    asm volatile("prefetcht0 %0" : : "m"(*endereco));
-#else
-    __builtin_prefetch(endereco);
-#endif
-  }
 
   std::vector<TnLinha> FLinhas;
   std::vector<int> FOrdem;
