@@ -56,10 +56,7 @@ const QList<TnCadastro> &Cadastros() {
        "HISTORICOPRO",
        {{"TEMCOMPLEMENTOHISTORICO", '=', QStringLiteral("1")}},
        "DESCRISAOHISTPRO"},
-      {"TmVoxDMCfgTipoProtocolo",
-       "CFGTIPOPROTOCOLO",
-       {{"CODIGOTIPOPROTOCOLO", '>', 16000}},
-       "DESCRTIPOPROTOCOLO"},
+      {"TmVoxDMCfgTipoProtocolo", "CFGTIPOPROTOCOLO", {{"CODIGOTIPOPROTOCOLO", '>', 16000}}, "DESCRTIPOPROTOCOLO"},
       {"TmVoxDMProtocoloRota", "PROTOCOLOROTA", {{"CODIGOROTA", '>', 16000}}, "DESCRROTA"},
       {"TmVoxDMProtocolo",
        "PROTOCOLO",
@@ -87,7 +84,8 @@ QHash<QString, int> gLinhas;  // rows put in each table
 // --- the office
 
 bool ChavePequena(const TnTabelaDef &tabela) {
-  return tabela.ChavePrimaria.size() == 1 && tabela.Coluna(tabela.ChavePrimaria.first())->Tipo == TnTipoColuna::SmallInt;
+  return tabela.ChavePrimaria.size() == 1 &&
+         tabela.Coluna(tabela.ChavePrimaria.first())->Tipo == TnTipoColuna::SmallInt;
 }
 
 int LinhasDe(const TnTabelaDef &tabela) {
@@ -126,9 +124,11 @@ QHash<QString, QVariant> Chaves(const TnTabelaDef &tabela, int i) {
   if (tabela.ChavePrimaria.size() == 1) chaves.insert(tabela.ChavePrimaria.first(), qlonglong(i + 1));
   // Foreign keys outside the key.
   if (t == QLatin1String("PROTOCOLODOCEMP"))
-    chaves.insert(QStringLiteral("CODIGOTIPODOC"), qlonglong(i % gLinhas.value(QStringLiteral("PROTOCOLOTIPODOC")) + 1));
+    chaves.insert(QStringLiteral("CODIGOTIPODOC"),
+                  qlonglong(i % gLinhas.value(QStringLiteral("PROTOCOLOTIPODOC")) + 1));
   if (t == QLatin1String("PROTOCOLODOCCAIXA"))
-    chaves.insert(QStringLiteral("CODIGOLOCAL"), qlonglong(i % gLinhas.value(QStringLiteral("PROTOCOLOLOCALCAIXA")) + 1));
+    chaves.insert(QStringLiteral("CODIGOLOCAL"),
+                  qlonglong(i % gLinhas.value(QStringLiteral("PROTOCOLOLOCALCAIXA")) + 1));
   return chaves;
 }
 
@@ -174,7 +174,7 @@ void InserirTabela(const TnTabelaDef &tabela) {
     marcas << QStringLiteral("?");
   }
   TnQueryPiso insercao = Preparar(QStringLiteral("insert into %1 (%2) values (%3)")
-                                    .arg(tabela.Nome, colunas.join(QStringLiteral(", ")), marcas.join(u',')));
+                                      .arg(tabela.Nome, colunas.join(QStringLiteral(", ")), marcas.join(u',')));
   const int linhas = LinhasDe(tabela);
   for (int i = 0; i < linhas; ++i) {
     const QHash<QString, QVariant> chaves = Chaves(tabela, i);
@@ -488,7 +488,8 @@ QString TextoDoFiltro(const TnCadastro &cadastro) {
     const QString valor = condicao.Valor.typeId() == QMetaType::QString
                               ? QStringLiteral("'%1'").arg(condicao.Valor.toString())
                               : condicao.Valor.toString();
-    condicoes << QStringLiteral("%1 %2 %3").arg(QLatin1String(condicao.Coluna)).arg(QChar(condicao.Operador)).arg(valor);
+    condicoes
+        << QStringLiteral("%1 %2 %3").arg(QLatin1String(condicao.Coluna)).arg(QChar(condicao.Operador)).arg(valor);
   }
   return condicoes.join(QStringLiteral(" and "));
 }
@@ -559,7 +560,8 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
   qint64 cheiosPrograma = 0, cheiosPiso = 0;
   auto conferir = [&](const char *operacao) {
     if (cheiosPrograma != cheiosPiso)
-      Falhar(QStringLiteral("%1, %2: valores lidos diferem").arg(QLatin1String(cadastro.Classe), QLatin1String(operacao)));
+      Falhar(
+          QStringLiteral("%1, %2: valores lidos diferem").arg(QLatin1String(cadastro.Classe), QLatin1String(operacao)));
   };
   for (int r = 0; r < opcoes.Rodadas; ++r) {
     // Open and read every row. A first opening on both sides: no name
@@ -569,10 +571,12 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
       if (auto *lookup = dynamic_cast<TnLookupField *>(dados.Fields(f))) lookup->LimparCache();
     piso.Linhas.clear();
     piso.Linhas.shrink_to_fit();
+    AssentarHeap();
     gRelogio.restart();
     dm->Abrir();
     cheiosPrograma = PercorrerGrade(dados);
     const double tAbrir = Decorrido();
+    AssentarHeap();
     gRelogio.restart();
     LerPiso(piso, dados.CommandText());
     cheiosPiso = PercorrerPiso(piso, Todas(piso));
@@ -582,8 +586,9 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
 
     // The filter and the title click: the grid shows its first screen, then
     // every row of the view is read.
-    // The sides take turns at going first: whichever goes first after the
-    // other's frees pays the allocator's sorting of them.
+    // The sides take turns at going first, and each starts its timing with
+    // the blocks freed before it sorted (AssentarHeap), so that neither pays
+    // for the other's frees or for the check's.
     const bool pisoPrimeiro = r % 2 == 1;
     auto visao = [&](const char *operacao, TnRodadas &tela, TnRodadas &todas, const std::function<void()> &aplicar,
                      const std::function<void()> &aplicarPiso) {
@@ -593,6 +598,7 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
       // read through the same one.
       std::unique_ptr<TnClientDataSet> grade;
       auto telaPrograma = [&] {
+        AssentarHeap();
         gRelogio.restart();
         aplicar();
         grade = CursorDaGrade(dados);
@@ -600,6 +606,7 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
         tPrograma = Decorrido();
       };
       auto telaPiso = [&] {
+        AssentarHeap();
         gRelogio.restart();
         aplicarPiso();
         cheiosPiso = PercorrerPiso(piso, piso.Visao, kTela);
@@ -611,11 +618,13 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
       tela.Anotar(tPrograma, tPiso);
       conferir(operacao);
       auto todasPrograma = [&] {
+        AssentarHeap();
         gRelogio.restart();
         cheiosPrograma = PercorrerCursor(*grade);
         tPrograma = Decorrido();
       };
       auto todasPiso = [&] {
+        AssentarHeap();
         gRelogio.restart();
         cheiosPiso = PercorrerPiso(piso, piso.Visao);
         tPiso = Decorrido();
@@ -648,18 +657,18 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
   FiltrarPiso(piso, cadastro);
   std::printf("\n== %s (%s): %d linhas, %d campos (%d buscados por nome); filtro \"%s\" (%d linhas); ordem %s\n",
               cadastro.Classe, cadastro.Tabela, linhas, dados.FieldCount(), static_cast<int>(piso.Nomes.size()),
-              filtro.toUtf8().constData(), static_cast<int>(piso.Visao.size()),
-              cadastro.Ordem);
+              filtro.toUtf8().constData(), static_cast<int>(piso.Visao.size()), cadastro.Ordem);
   abrir.Imprimir("abrir e ler todas as linhas", QStringLiteral("%1 linhas").arg(linhas), meta);
   filtrar.Imprimir("filtrar e mostrar a primeira tela", filtro, meta);
   lerFiltradas.Imprimir("ler todas as linhas filtradas", filtro, meta);
   ordenar.Imprimir("ordenar pelo título e mostrar a primeira tela", QLatin1String(cadastro.Ordem), meta);
   lerOrdenadas.Imprimir("ler todas as linhas ordenadas", QLatin1String(cadastro.Ordem), meta);
   const TnResumo<double> melhorAbrir = Resumir(abrir.Processo);
-  std::printf("  por linha ao abrir: %.2f µs; memória das linhas abertas: programa %.0f bytes/linha, piso %.0f "
-              "bytes/linha (%.2f vezes)\n",
-              melhorAbrir.Minimo * 1000 / linhas, double(programaBytes) / linhas, double(pisoBytes) / linhas,
-              double(programaBytes) / double(pisoBytes));
+  std::printf(
+      "  por linha ao abrir: %.2f µs; memória das linhas abertas: programa %.0f bytes/linha, piso %.0f "
+      "bytes/linha (%.2f vezes)\n",
+      melhorAbrir.Minimo * 1000 / linhas, double(programaBytes) / linhas, double(pisoBytes) / linhas,
+      double(programaBytes) / double(pisoBytes));
   std::fflush(stdout);
   nLiberarDM(dm);
 }

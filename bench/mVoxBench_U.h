@@ -341,6 +341,18 @@ inline double PicoDurante(const std::function<void()> &operacao) {
   return LerMemoria().Pico - antes.Atual;
 }
 
+// Has the allocator sort the blocks freed so far before a side's timing
+// starts. glibc leaves freed blocks unsorted until a larger request comes,
+// which then sorts them all: without this, whichever side first asks for a
+// block of a few kilobytes pays for what the other side, or the check between
+// two timings, freed.
+inline void AssentarHeap() {
+  // Called through a pointer the compiler cannot see through, so that the
+  // request is made.
+  static void *(*volatile const alocar)(size_t) = &std::malloc;
+  std::free(alocar(64 * 1024));
+}
+
 // What one side of a round raised the resident memory by, in MB: its peak
 // above what was resident before it, and what stayed resident once it ended.
 // The allocator's free memory goes back to the system before and after, so
