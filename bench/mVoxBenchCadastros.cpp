@@ -423,28 +423,19 @@ void OrdenarPiso(TnPiso &piso, const TnCadastro &cadastro) {
 // The rows a grid shows at once.
 constexpr int kTela = 30;
 
-// Reads every field of the first `linhas` rows of a grid's cursor (all of
-// them by default) in place, as the floor reads its rows, with the count of
-// the view for the scroll bar.
-qint64 PercorrerCursor(TnClientDataSet &grade, int linhas = std::numeric_limits<int>::max()) {
+// The grid's cursor over the module's rows, with the module's filter and
+// index, reading every field of the first `linhas` rows (all of them by
+// default) in place, as the floor reads its rows, with the count of the view
+// for the scroll bar.
+qint64 PercorrerGrade(TnClientDataSet &dados, int linhas = std::numeric_limits<int>::max()) {
+  TnClientDataSet grade;
+  grade.CloneCursor(&dados, false);
   const int campos = grade.FieldCount();
   qint64 cheios = grade.RecordCount();
   int lidas = 0;
   for (grade.First(); !grade.Eof() && lidas < linhas; grade.Next(), ++lidas)
     for (int c = 0; c < campos; ++c) cheios += grade.Fields(c)->IsNull() ? 0 : 1;
   return cheios;
-}
-
-// The grid's cursor over the module's rows, with the module's filter and
-// index, made as the grid makes it after every change of the view.
-std::unique_ptr<TnClientDataSet> CursorDaGrade(TnClientDataSet &dados) {
-  auto grade = std::make_unique<TnClientDataSet>();
-  grade->CloneCursor(&dados, false);
-  return grade;
-}
-
-qint64 PercorrerGrade(TnClientDataSet &dados, int linhas = std::numeric_limits<int>::max()) {
-  return PercorrerCursor(*CursorDaGrade(dados), linhas);
 }
 
 bool Iguais(const QVariant &a, const QVariant &b) {
@@ -593,16 +584,11 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
     auto visao = [&](const char *operacao, TnRodadas &tela, TnRodadas &todas, const std::function<void()> &aplicar,
                      const std::function<void()> &aplicarPiso) {
       double tPrograma = 0, tPiso = 0;
-      // The grid makes its cursor when the view changes and keeps it until
-      // the next change: the first screen and the scroll through every row
-      // read through the same one.
-      std::unique_ptr<TnClientDataSet> grade;
       auto telaPrograma = [&] {
         AssentarHeap();
         gRelogio.restart();
         aplicar();
-        grade = CursorDaGrade(dados);
-        cheiosPrograma = PercorrerCursor(*grade, kTela);
+        cheiosPrograma = PercorrerGrade(dados, kTela);
         tPrograma = Decorrido();
       };
       auto telaPiso = [&] {
@@ -620,7 +606,7 @@ void Medir(const TnCadastro &cadastro, const TnOpcoesBench &opcoes) {
       auto todasPrograma = [&] {
         AssentarHeap();
         gRelogio.restart();
-        cheiosPrograma = PercorrerCursor(*grade);
+        cheiosPrograma = PercorrerGrade(dados);
         tPrograma = Decorrido();
       };
       auto todasPiso = [&] {
