@@ -218,10 +218,9 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   // already reached (moved to or read), with no change to the rows since, the
   // value is there. Null otherwise (ValorCampo then looks it up).
   const QVariant *ValorGuardado(int index) const {
-    if (FValoresAtuais && FSlot == FSlotValores && *FVersaoLinhas == FVersaoValores &&
-        FState == TnDataSetState::Browse && static_cast<quint64>(index) < static_cast<quint64>(FValoresAtuais->size()))
-      return &FValoresAtuais->at(index);
-    return nullptr;
+    int slot;
+    const QVector<QVariant> *linha = LinhaGuardada(slot);
+    return linha && static_cast<quint64>(index) < static_cast<quint64>(linha->size()) ? &linha->at(index) : nullptr;
   }
   // The stored values of the current row, in place, and its slot, while
   // they are at hand as for ValorGuardado; null (and slot -1) otherwise.
