@@ -18,9 +18,10 @@ struct TnHashChave {
   }
 };
 
-// The name last read for the row of a slot, with the key it was found by.
+// The name last read for the row of a slot, and the version of the rows it
+// was read at.
 struct TnNomeDaLinha {
-  qlonglong Chave[2] = {0, 0};
+  quint64 Versao = 0;
   const QVariant *Nome = nullptr;
 };
 }  // namespace
@@ -31,10 +32,11 @@ struct TnNomesBuscados {
   // point at theirs.
   std::unordered_map<std::pair<qlonglong, qlonglong>, QVariant, TnHashChave> PorNumeros;
   // By the row's slot, the name of whole-number keys found for it. A grid
-  // reading every row of a large view finds each row's name here, in the
-  // order of the rows, instead of searching the names of every key. Each
-  // read checks the row's key against the one kept, so a row whose key
-  // changed, or another row in a freed slot, is looked up again.
+  // reading every row of a view finds each row's name here, in the order of
+  // the rows, without reading the key. A name serves while the rows keep
+  // the version it was read at: after any change to them (a key edited, a
+  // row removed, the rows read again) the row's key is read and its name
+  // found by the key again.
   std::vector<TnNomeDaLinha> PorLinha;
   // The select, prepared on the connection whose driver it names; a new
   // connection prepares it again.
@@ -163,15 +165,34 @@ bool TnLookupField::IsNull() const { return Nome() == nullptr; }
 
 const QVariant *TnLookupField::Nome() const {
   TnClientDataSet *dados = DataSet();
-  if (!dados || FColunasChave.isEmpty() || (FCamposResolvidos.empty() && !ResolverChave())) return nullptr;
+  if (!dados) return nullptr;
+  // A grid reading every row of its view: the row's name as kept for its
+  // slot, while the rows have not changed since.
+  int slot = -1;
+  const QVector<QVariant> *linha = dados->LinhaGuardada(slot);
+  if (linha) {
+    const std::vector<TnNomeDaLinha> &porLinha = FBuscados->PorLinha;
+    if (static_cast<size_t>(slot) < porLinha.size()) {
+      // The name of the row the walk reaches next, asked for now, as the
+      // dataset asks for that row's values.
+      const int adiante = dados->SlotAdiante();
+      if (static_cast<size_t>(adiante) < porLinha.size())
+        TnLinhasDataSet::Pedir(reinterpret_cast<const char *>(&porLinha[static_cast<size_t>(adiante)]));
+      const TnNomeDaLinha &daLinha = porLinha[static_cast<size_t>(slot)];
+      if (daLinha.Nome && daLinha.Versao == dados->VersaoDasLinhas()) return daLinha.Nome;
+    }
+  }
+  if (FColunasChave.isEmpty() || (FCamposResolvidos.empty() && !ResolverChave())) return nullptr;
   if (FChaveNumerica) {
     // Every grid redraw reads every shown row's names: whole-number keys
     // are found by their numbers, with no text made.
     static const QtPrivate::QMetaTypeInterface *const inteiro = QMetaType::fromType<qlonglong>().iface();
     qlonglong numeros[2] = {0, 0};
     bool numerica = true;
-    int slot = -1;
-    const QVector<QVariant> *linha = FChaveGuardada ? dados->LinhaGuardada(slot) : nullptr;
+    if (!FChaveGuardada) {
+      linha = nullptr;
+      slot = -1;
+    }
     for (size_t i = 0; i < FCamposResolvidos.size() && numerica; ++i) {
       const TnField &campo = *FCamposResolvidos[i];
       const int indice = campo.Index();
@@ -189,15 +210,6 @@ const QVariant *TnLookupField::Nome() const {
     }
     if (numerica) {
       std::vector<TnNomeDaLinha> &porLinha = FBuscados->PorLinha;
-      // The name of the row the walk reaches next, asked for now, as the
-      // dataset asks for that row's values.
-      const int adiante = slot >= 0 ? dados->SlotAdiante() : -1;
-      if (adiante >= 0 && static_cast<size_t>(adiante) < porLinha.size())
-        TnLinhasDataSet::Pedir(reinterpret_cast<const char *>(&porLinha[static_cast<size_t>(adiante)]));
-      if (slot >= 0 && static_cast<size_t>(slot) < porLinha.size()) {
-        const TnNomeDaLinha &daLinha = porLinha[static_cast<size_t>(slot)];
-        if (daLinha.Nome && daLinha.Chave[0] == numeros[0] && daLinha.Chave[1] == numeros[1]) return daLinha.Nome;
-      }
       const std::pair<qlonglong, qlonglong> chave(numeros[0], numeros[1]);
       auto achado = FBuscados->PorNumeros.find(chave);
       if (achado == FBuscados->PorNumeros.end()) {
@@ -216,7 +228,7 @@ const QVariant *TnLookupField::Nome() const {
       }
       if (slot >= 0) {
         if (static_cast<size_t>(slot) >= porLinha.size()) porLinha.resize(static_cast<size_t>(slot) + 1);
-        porLinha[static_cast<size_t>(slot)] = {{numeros[0], numeros[1]}, &achado->second};
+        porLinha[static_cast<size_t>(slot)] = {dados->VersaoDasLinhas(), &achado->second};
       }
       return &achado->second;
     }

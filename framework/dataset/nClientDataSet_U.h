@@ -239,6 +239,10 @@ class NFRAMEWORK_EXPORT TnClientDataSet {
   // memory the last step asked for; -1 when none. What is kept per row
   // elsewhere can be asked for as well.
   int SlotAdiante() const { return FSlotAdiante; }
+  // The version of the rows: it changes with every change to any of them
+  // (through any cursor), and no other set of rows ever has it. 0 while
+  // closed.
+  quint64 VersaoDasLinhas() const { return FVersaoLinhas ? *FVersaoLinhas : 0; }
   // Writes the row being edited; raises Exception outside edit or insert.
   void SetValorCampo(int index, const QVariant &valor);
   // The stored value of the current row before the current edit; null while

@@ -1,6 +1,12 @@
 #include "nLinhasDataSet_U.h"
 
 #include <algorithm>
+#include <atomic>
+
+quint64 TnLinhasDataSet::PrimeiraVersao() {
+  static std::atomic<quint64> conjuntos{0};
+  return (conjuntos.fetch_add(1, std::memory_order_relaxed) + 1) << 32;
+}
 
 void TnLinhasDataSet::SetLargura(int largura) {
   if (largura == FLargura) return;

@@ -18,6 +18,9 @@ class TnClientDataSet;
 // index keys are equal: a row gets a new, higher one when it is inserted or
 // its key changes, so a posted row goes after its equals.
 // Versao changes with every change, so cursors know when their views are stale.
+// No two sets of rows ever show the same version, so what is kept by a
+// version of one set (a view, a looked-up name) is never taken as current by
+// another, even by one made in the same memory.
 class NFRAMEWORK_EXPORT TnLinhasDataSet {
  public:
   int Largura() const { return FLargura; }
@@ -113,11 +116,14 @@ class NFRAMEWORK_EXPORT TnLinhasDataSet {
     quint64 Desempate;
   };
 
+  // Each set of rows counts its versions from a start of its own, 2^32 apart.
+  static quint64 PrimeiraVersao();
+
   std::vector<TnLinha> FLinhas;
   std::vector<int> FOrdem;
   std::vector<TnAlteracao> FLog;
   int FLargura = 0;
   quint64 FUltimoDesempate = 0;
-  quint64 FVersao = 1;
+  quint64 FVersao = PrimeiraVersao();
   bool FLogAtivo = true;
 };

@@ -394,6 +394,49 @@ TEST_F(TnDicionarioLookupTest, EachRowIsNamedByItsOwnCodeAfterEditsRemovalsAndSo
   EXPECT_EQ(nomes(depois).at(3), QStringLiteral("3:Padaria Nova"));
 }
 
+TEST_F(TnDicionarioLookupTest, RowsMadeAgainInTheSameSlotsAreNamedByTheirNewCodes) {
+  auto preencher = [this](int empresaDasImpares) {
+    for (int i = 1; i <= 4; ++i) {
+      Dados.Append();
+      Campo("Seq")->SetAsInteger(i);
+      Campo("CodigoEmpresa")->SetAsInteger(i % 2 == 1 ? empresaDasImpares : 3 - empresaDasImpares);
+      Dados.Post();
+    }
+  };
+  auto nomes = [this] {
+    TnClientDataSet grade;
+    grade.CloneCursor(&Dados, false);
+    QStringList lidos;
+    for (grade.First(); !grade.Eof(); grade.Next())
+      lidos << grade.FieldByName(QStringLiteral("NomeEmpresa"))->AsString().left(7);
+    return lidos;
+  };
+  preencher(1);
+  ASSERT_EQ(nomes(), (QStringList{"Organiz", "Padaria", "Organiz", "Padaria"}));
+  const quint64 lidaEm = Dados.VersaoDasLinhas();
+  // Closed and made anew, or emptied, and filled with the codes swapped,
+  // the rows brought to the count of changes the names were read at when
+  // they are short of it: each row is named by its own code.
+  for (const bool novoConjunto : {true, false}) {
+    if (novoConjunto) {
+      Dados.Close();
+      Dados.CreateDataSet();
+    } else {
+      Dados.EmptyDataSet();
+    }
+    preencher(2);
+    for (quint64 antes = 0; Dados.VersaoDasLinhas() < lidaEm && Dados.VersaoDasLinhas() != antes;) {
+      antes = Dados.VersaoDasLinhas();
+      Dados.Last();
+      Dados.Edit();
+      Campo("Seq")->SetAsInteger(4);
+      Dados.Post();
+    }
+    EXPECT_EQ(nomes(), (QStringList{"Padaria", "Organiz", "Padaria", "Organiz"}))
+        << (novoConjunto ? "novo conjunto" : "esvaziado");
+  }
+}
+
 TEST_F(TnDicionarioLookupTest, NameFieldsAreNeitherWrittenNorValidated) {
   Dados.Append();
   TnField *nome = Campo("NomeEmpresa");
