@@ -270,11 +270,14 @@ struct TnRodadas {
   void Imprimir(const char *nome, const QString &volume, const char *meta = "2.00") const {
     const TnResumo<double> processo = Resumir(Processo);
     const TnResumo<double> piso = Resumir(Piso);
+    // Two decimals under 10 ms: the reads of a few hundred rows take tenths.
+    auto ms = [](double valor) { return QString::number(valor, 'f', valor < 10 ? 2 : 1).toUtf8(); };
     std::printf(
-        "\n%s (%s)\n  processo: melhor %.1f ms, mediana %.1f ms; piso: melhor %.1f ms, mediana %.1f ms\n"
+        "\n%s (%s)\n  processo: melhor %s ms, mediana %s ms; piso: melhor %s ms, mediana %s ms\n"
         "  razão processo/piso: %.2f pelas melhores, %.2f pelas medianas (meta: até %s)\n",
-        nome, volume.toUtf8().constData(), processo.Minimo, processo.Mediana, piso.Minimo, piso.Mediana,
-        processo.Minimo / piso.Minimo, processo.Mediana / piso.Mediana, meta);
+        nome, volume.toUtf8().constData(), ms(processo.Minimo).constData(), ms(processo.Mediana).constData(),
+        ms(piso.Minimo).constData(), ms(piso.Mediana).constData(), processo.Minimo / piso.Minimo,
+        processo.Mediana / piso.Mediana, meta);
     std::fflush(stdout);
   }
 };

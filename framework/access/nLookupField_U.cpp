@@ -182,6 +182,11 @@ const QVariant *TnLookupField::Nome() const {
       if (daLinha.Nome && daLinha.Versao == dados->VersaoDasLinhas()) return daLinha.Nome;
     }
   }
+  return NomePelaChave(dados, linha, slot);
+}
+
+__attribute__((noinline)) const QVariant *TnLookupField::NomePelaChave(TnClientDataSet *dados,
+                                                                      const QVector<QVariant> *linha, int slot) const {
   if (FColunasChave.isEmpty() || (FCamposResolvidos.empty() && !ResolverChave())) return nullptr;
   if (FChaveNumerica) {
     // Every grid redraw reads every shown row's names: whole-number keys

@@ -49,6 +49,10 @@ class NFRAMEWORK_EXPORT TnLookupField : public TnStringField {
   // The current row's name, where it is kept (valid until the next read of
   // a name not kept yet); null when none.
   const QVariant *Nome() const;
+  // Nome from the current row's key: `linha` and `slot` are the stored row
+  // and its slot when the row is read in place (null and -1 otherwise).
+  // Kept apart, so that a name already kept for the row needs no frame.
+  const QVariant *NomePelaChave(TnClientDataSet *dados, const QVector<QVariant> *linha, int slot) const;
   // The name of a key not yet looked up, read from the table.
   QVariant Buscar(const QVariantList &valores) const;
 

@@ -998,6 +998,11 @@ void TnClientDataSet::Passo(int sentido) {
       const int adiante = FPos + sentido * kPassosAdiante;
       FSlotAdiante = adiante >= 0 && adiante < static_cast<int>(visao.size()) ? visao[static_cast<size_t>(adiante)] : -1;
       if (FSlotAdiante >= 0) FLinhas->AdiantarLinha(FSlotAdiante);
+      // Where the values of the row twice as far on are: by the time the
+      // walk asks for them, their address is at hand.
+      const int longe = adiante + sentido * kPassosAdiante;
+      if (longe >= 0 && longe < static_cast<int>(visao.size()))
+        FLinhas->AdiantarLugar(visao[static_cast<size_t>(longe)]);
     }
   }
   DepoisDeMover();

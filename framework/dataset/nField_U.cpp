@@ -66,10 +66,18 @@ TnField::~TnField() = default;
 
 QVariant TnField::Value() const { return FDataSet ? FDataSet->ValorCampo(FIndex) : QVariant(); }
 
+namespace {
+// The value away from the stored row (a row being edited or inserted): a
+// function of its own, so that the read in place needs no frame.
+__attribute__((noinline)) bool ValorNulo(const TnClientDataSet &dados, int indice) {
+  return dados.ValorCampo(indice).isNull();
+}
+}  // namespace
+
 bool TnField::IsNull() const {
   if (!FDataSet) return true;
   const QVariant *guardado = FDataSet->ValorGuardado(FIndex);
-  if (!guardado) return FDataSet->ValorCampo(FIndex).isNull();
+  if (!guardado) return ValorNulo(*FDataSet, FIndex);
   // QVariant::isNull's own answer, read from the flags: a grid asks it of
   // every shown value.
   const QVariant::Private &d = guardado->data_ptr();

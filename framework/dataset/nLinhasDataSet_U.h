@@ -65,6 +65,10 @@ class NFRAMEWORK_EXPORT TnLinhasDataSet {
     for (qsizetype deslocamento = 0; deslocamento < bytes; deslocamento += kLinhaMemoria) Pedir(inicio + deslocamento);
     Pedir(inicio + bytes - 1);
   }
+  // Asks for the row's place among the rows (where its values are): a walk
+  // asks for it some steps before it asks for the values (AdiantarLinha),
+  // which must read it to find them.
+  void AdiantarLugar(int slot) const { Pedir(reinterpret_cast<const char *>(&FLinhas[static_cast<size_t>(slot)])); }
   bool Viva(int slot) const {
     return slot >= 0 && slot < static_cast<int>(FLinhas.size()) && FLinhas[static_cast<size_t>(slot)].Viva;
   }
